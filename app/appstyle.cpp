@@ -1,0 +1,100 @@
+#include "app/appstyle.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace AppStyle {
+
+const char StyleSheet[] =
+    "QPushButton{border-image: url(:/pic/btn_normal) 5;border-width:5px; min-width:60px;min-height:16px;} "
+    "QPushButton:hover{border-image: url(:/pic/btn_hover) 5;}"
+    "QPushButton:pressed{border-image: url(:/pic/btn_down) 5;}"
+    "QCommandLinkButton{border-image: url(:/pic/cmdlink_btn_bg) 5;min-width:60px;min-height:16px;} "
+    "QCommandLinkButton:hover{border-image: url(:/pic/btn_down) 5;} "
+    "QCommandLinkButton:pressed{border-image: url(:/pic/cmdlink_btn_bg) 5;}"
+    "QWidget{font: 9pt 'Arabic Transparent';}"
+    "QTextBrowser{background-color:transparent; text-align:center;alignment: center;}"
+    "QDialog{border-image: url(:/pic/dlg_bg) 50 5 5 110;border-width:50px 5px 5px 110px;} "
+    "QTableView{background-color:transparent; text-align:center;alignment: center;} "
+    "QInputDialog,QMessageBox{border-image: url(:/pic/message_bg) 5;border-width:5px;} "
+    "QTabWidget::tab-bar {left:110px; alignment: right;}"
+    "QTabWidget::pane {color: rgb(246, 246, 244); margin: 0px,1px,1px,1px; border: 0px solid #020202; border-radius: 7px;}"
+    "QTabBar::tab {margin-left:0px;color: black;border-image: url(:/pic/tab_btn_bg) 5 5 13 5; border-width:5px 5px 13px 5px;min-width:80px;min-height:20px;}"
+    "QTabBar::tab:hover {color: black; border-image:url(:/pic/tab_btn_normal); }"
+    "QTabBar::tab:selected{color: white; border-image:url(:/pic/tab_btn_hover); }"
+    "QLineEdit{color: black; border-image:url(:/pic/edt_bg) 2px;border-width:2px;}"
+    "QProgressBar { border: 1px solid grey;  border-radius: 2px;text-align: center;}"
+    "QProgressBar::chunk { background-color: #05B8CC; width: 16px;}";
+
+const char PicPrefix[] = ":/pic/";
+const char TranslationPrefix[] = ":/translations/";
+
+const char Keyboard101Sheet[] = "border-image: url(:/pic/kb101) 5;\nborder-width:5px;";
+const char Keyboard102Sheet[] = "border-image: url(:/pic/kb102) 5;\nborder-width:5px;";
+
+namespace {
+
+// Installed families that can stand in for a missing one, best first.
+QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSystem script)
+{
+    QStringList found;
+    const QStringList families = QFontDatabase::families(script);
+    for (const QString& c : candidates) {
+        for (const QString& f : families) {
+            if (f.compare(c, Qt::CaseInsensitive) == 0 && !found.contains(f))
+                found << f;
+        }
+    }
+    // Anything else that draws the script is still better than boxes.
+    for (const QString& f : families) {
+        if (!found.contains(f))
+            found << f;
+        if (found.size() >= 6)
+            break;
+    }
+    return found;
+}
+
+void Substitute(const QString& family, const QStringList& candidates,
+                QFontDatabase::WritingSystem script)
+{
+    if (QFontDatabase::hasFamily(family))
+        return;
+    const QStringList subs = InstalledOf(candidates, script);
+    if (!subs.isEmpty())
+        QFont::insertSubstitutions(family, subs);
+}
+
+} // namespace
+
+void InstallFontSubstitutions()
+{
+    Substitute(QStringLiteral("Arabic Transparent"),
+               {QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Noto Sans Arabic"),
+                QStringLiteral("Noto Naskh Arabic UI"), QStringLiteral("Noto Sans Arabic UI"),
+                QStringLiteral("DejaVu Sans")},
+               QFontDatabase::Arabic);
+    Substitute(QString::fromUtf8("宋体"),
+               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")},
+               QFontDatabase::SimplifiedChinese);
+    Substitute(QStringLiteral("Aharoni"),
+               {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
+                QStringLiteral("DejaVu Sans")},
+               QFontDatabase::SimplifiedChinese);
+}
+
+void Install(QApplication& app)
+{
+    InstallFontSubstitutions();
+    app.setStyleSheet(QString::fromLatin1(StyleSheet));
+}
+
+} // namespace AppStyle
+
+// Keeps the bundle registration linked into every program that uses the
+// style (the tutor, the editor and the tests).
+extern const int qirtasResourcesRegistered;
+[[maybe_unused]] static const int* const keepBundle = &qirtasResourcesRegistered;

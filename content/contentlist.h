@@ -1,0 +1,31 @@
+#ifndef CONTENTLIST_H
+#define CONTENTLIST_H
+
+#include <QList>
+#include <QString>
+
+#include "content/contentitem.h"
+
+// Ordered, implicitly shared list of training records, read from and written
+// to content files (".kq").
+class ContentList
+{
+public:
+    // Replaces the list with the file's records. 0 after reading, -201 when
+    // the file cannot be opened (the list is then left as it was).
+    int ReadContentFile(const QString& path);
+    // Writes the whole list. 0 after writing, -201 when the file cannot be
+    // written (an existing file then stays as it was).
+    int WriteContentFile(const QString& path) const;
+    // Copies the item at index (wrapped into range, negative means 0) into
+    // item, with text and explanation trimmed. An empty list leaves item.
+    void GetContentItem(int index, ContentItem& item) const;
+
+    int size() const { return items.size(); }
+    void append(const ContentItem& item) { items.append(item); }
+
+private:
+    QList<ContentItem> items;
+};
+
+#endif // CONTENTLIST_H

@@ -1,0 +1,117 @@
+#include "editor/ui_dialogdata.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const char InputStyle[] = "font: 75 12pt \"Arabic Transparent\";";
+
+QString Tr(const char* source)
+{
+    return QCoreApplication::translate("DialogData", source, nullptr);
+}
+
+template <class W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+template <class L>
+L* LayoutOn(QWidget* parent, const char* name, int x, int y, int w, int h, QWidget*& container,
+            const char* containerName)
+{
+    container = Named(new QWidget(parent), containerName);
+    container->setGeometry(QRect(x, y, w, h));
+    L* layout = Named(new L(container), name);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QLineEdit* Input(QWidget* parent, const char* name)
+{
+    QLineEdit* edit = Named(new QLineEdit(parent), name);
+    edit->setStyleSheet(QString::fromLatin1(InputStyle));
+    return edit;
+}
+
+} // namespace
+
+void Ui_DialogData::setupUi(QDialog* DialogData)
+{
+    if (DialogData->objectName().isEmpty())
+        DialogData->setObjectName(QString::fromLatin1("DialogData"));
+    DialogData->resize(509, 437);
+    DialogData->setMaximumSize(QSize(510, 440));
+
+    tv_contents = Named(new QTableView(DialogData), "tv_contents");
+    tv_contents->setGeometry(QRect(10, 50, 481, 211));
+    tv_contents->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tv_contents->setAlternatingRowColors(false);
+    tv_contents->setSelectionMode(QAbstractItemView::SingleSelection);
+    tv_contents->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tv_contents->horizontalHeader()->setDefaultSectionSize(200);
+
+    groupBox = Named(new QGroupBox(DialogData), "groupBox");
+    groupBox->setGeometry(QRect(10, 270, 481, 111));
+    verticalLayout = LayoutOn<QVBoxLayout>(groupBox, "verticalLayout", 10, 13, 71, 91,
+                                           verticalLayoutWidget, "verticalLayoutWidget");
+    label = Named(new QLabel(verticalLayoutWidget), "label");
+    verticalLayout->addWidget(label);
+    label_2 = Named(new QLabel(verticalLayoutWidget), "label_2");
+    verticalLayout->addWidget(label_2);
+    label_3 = Named(new QLabel(verticalLayoutWidget), "label_3");
+    verticalLayout->addWidget(label_3);
+    verticalLayout_2 = LayoutOn<QVBoxLayout>(groupBox, "verticalLayout_2", 84, 13, 391, 91,
+                                             verticalLayoutWidget_2, "verticalLayoutWidget_2");
+    le_arabic = Input(verticalLayoutWidget_2, "le_arabic");
+    verticalLayout_2->addWidget(le_arabic);
+    le_exmpain = Input(verticalLayoutWidget_2, "le_exmpain");
+    verticalLayout_2->addWidget(le_exmpain);
+    le_url = Input(verticalLayoutWidget_2, "le_url");
+    verticalLayout_2->addWidget(le_url);
+
+    horizontalLayout_2 = LayoutOn<QHBoxLayout>(DialogData, "horizontalLayout_2", 10, 390, 482, 41,
+                                               horizontalLayoutWidget, "horizontalLayoutWidget");
+    QPushButton** buttons[] = {&btn_add, &btn_modify, &btn_del, &btn_open, &btn_save, &btn_exit};
+    const char* const names[] = {"btn_add", "btn_modify", "btn_del", "btn_open", "btn_save", "btn_exit"};
+    for (int i = 0; i < 6; ++i) {
+        *buttons[i] = Named(new QPushButton(horizontalLayoutWidget), names[i]);
+        horizontalLayout_2->addWidget(*buttons[i]);
+    }
+
+    label_4 = Named(new QLabel(DialogData), "label_4");
+    label_4->setGeometry(QRect(200, 10, 261, 31));
+    label_4->setStyleSheet(QString::fromLatin1("font: 75 14pt \"Aharoni\";\ncolor:rgb(170, 0, 127)"));
+
+    retranslateUi(DialogData);
+
+    QMetaObject::connectSlotsByName(DialogData);
+}
+
+void Ui_DialogData::retranslateUi(QDialog* DialogData)
+{
+    DialogData->setWindowTitle(Tr("内容编辑"));
+    groupBox->setTitle(Tr("操作"));
+    label->setText(Tr("阿语"));
+    label_2->setText(Tr("解释"));
+    label_3->setText(Tr("URL"));
+    btn_add->setText(Tr("增加"));
+    btn_modify->setText(Tr("修改"));
+    btn_del->setText(Tr("删除"));
+    btn_open->setText(Tr("打开"));
+    btn_save->setText(Tr("保存"));
+    btn_exit->setText(Tr("退出"));
+    label_4->setText(Tr("内容编辑"));
+}

@@ -1,0 +1,31 @@
+#ifndef KEYCHARMAP_H
+#define KEYCHARMAP_H
+
+#include <QChar>
+#include <QString>
+
+// Turns the character of a key on the US layout into the Arabic text the
+// same key gives on the Arabic 101-key or 102-key layout; also holds the
+// letter drill's two alphabets. One instance per process.
+class KeyCharMap
+{
+public:
+    static KeyCharMap* Instance();
+
+    void MapKey101(QChar key, QString& out) const;
+    void MapKey102(QChar key, QString& out) const;
+    QString MapString(const QString& text, bool kb101) const;
+    QChar LetterKey(int index) const;
+    QChar SymbolKey(int index) const;
+
+    static constexpr int LetterCount = 34;
+    static constexpr int SymbolCount = 44;
+
+private:
+    KeyCharMap();
+
+    QChar letterKeys[LetterCount];
+    QChar symbolKeys[SymbolCount];
+};
+
+#endif // KEYCHARMAP_H

@@ -1,0 +1,99 @@
+#ifndef DIALOG_H
+#define DIALOG_H
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QStandardItemModel>
+#include <QString>
+
+#include "content/contentitem.h"
+#include "content/contentlist.h"
+#include "tutor/drillstats.h"
+
+class QTableView;
+class QLineEdit;
+class QLabel;
+class QProgressBar;
+class QCheckBox;
+class QPushButton;
+class Ui_Dialog;
+
+// 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
+// tab. The tab-change slot also stores 3 (Setting) and 4 (About).
+using DrillMode = int;
+
+// Top scores of one drill: two columns (user name, score), best first.
+using ScoreTable = QStandardItemModel;
+
+// The tutor window: owns the widget tree, the content lists, the score
+// tables and the state of the running drill.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Dialog(QWidget* parent = nullptr);
+    ~Dialog() override;
+
+private slots:
+    void on_btn_report_clicked();
+    void on_lbl_mryj_linkActivated(QString link);
+    void on_cmdbtn_typing_clicked();
+    void on_cmdbtn_question_clicked();
+    void on_cmdbtn_ime_clicked();
+    void on_cmdbtn_translation_clicked();
+    void on_cmdbtn_dict_clicked();
+    void on_cmdbtn_nuvariweb_clicked();
+    void on_le_dst_sentence_textEdited(QString);
+    void on_le_dst_word_textEdited(QString);
+    void on_chk_music_enable_clicked(bool checked);
+    void on_cmb_train_num_currentIndexChanged(int index);
+    void on_chk_display_complain_clicked(bool checked);
+    void on_rad_kb_102_clicked(bool checked);
+    void on_rad_kb_101_clicked(bool checked);
+    void on_rad_lang_english_clicked(bool checked);
+    void on_rad_lang_arabic_clicked(bool checked);
+    void on_rad_lang_chinese_clicked(bool checked);
+    void on_btn_report_sentence_clicked();
+    void on_btn_start_sentence_clicked();
+    void on_btn_report_word_clicked();
+    void on_btn_start_word_clicked();
+    void on_btn_start_letter_clicked();
+    void on_tabWidget_currentChanged(int index);
+    void on_btn_report_letter_clicked();
+    void on_ReportScoreOk();
+    bool eventFilter(QObject* obj, QEvent* event) override;
+    void UpdateUIInfo();
+    QStandardItemModel* InitACTableView(QTableView* tv);
+    void AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore);
+    QChar GetTrainChar(bool autoInc = true);
+    QString GetTrainString(bool bRandom, bool autoInc = true);
+    void TrainFinished();
+    void ReportScore();
+    void ChangeTr(QString langCode);
+    int DisplayResult(QString sResult);
+    void ReadSettings();
+    void WriteSettings();
+
+private:
+    Ui_Dialog* ui;
+    ContentItem currentItem;
+    DrillStats stats;
+    DrillMode mode;
+    int position;
+    quint32 startTime;
+    QString wordFilePath;
+    QString sentenceFilePath;
+    ContentList wordList;
+    ContentList sentenceList;
+    ScoreTable* letterScoreTable;
+    ScoreTable* wordScoreTable;
+    ScoreTable* sentenceScoreTable;
+
+    // Running-drill state that the members above cannot carry.
+    QElapsedTimer drillClock;  // elapsed time, immune to clock changes
+    QChar currentKey;          // key of the letter item on screen (F2 prompt)
+    QString answerShown[3];    // answer line text as last converted, by mode
+};
+
+#endif // DIALOG_H

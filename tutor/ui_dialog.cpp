@@ -1,0 +1,556 @@
+#include "tutor/ui_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCommandLinkButton>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpacerItem>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "tutor/website.h"
+
+namespace {
+
+const char SourceStyle28[] =
+    "color:green;\nfont: bold 28px \"Arabic Transparent\";\nborder-image: url(:/pic/edt_bg) 5;\nborder-width:5px;";
+const char SourceStyle20[] =
+    "color:green;\nfont: bold 20px \"Arabic Transparent\";\nborder-image: url(:/pic/edt_bg) 5;\nborder-width:5px;";
+const char InputStyle28[] = "color:rgb(85, 85, 255);\nfont: bold 28px \"Arabic Transparent\";\n";
+const char InputStyle20[] = "color:rgb(85, 85, 255);\nfont: bold 20px \"Arabic Transparent\";\n";
+const char HintStyle[] = "font: 75 10pt \"Arabic Transparent\";\ncolor:rgb(255, 0, 0)";
+const char TableTitleStyle[] = "color:green;\n\n";
+
+const Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+QString Tr(const char* source)
+{
+    return QCoreApplication::translate("Dialog", source, nullptr);
+}
+
+template <class W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A plain widget placed absolutely that only carries a layout.
+QWidget* Container(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QWidget* c = Named(new QWidget(parent), name);
+    c->setGeometry(QRect(x, y, w, h));
+    return c;
+}
+
+template <class L>
+L* LayoutOn(QWidget* container, const char* name)
+{
+    L* layout = Named(new L(container), name);
+    layout->setSpacing(6);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QSpacerItem* HorizontalSpacer()
+{
+    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+}
+
+void SetPolicy(QWidget* w, QSizePolicy::Policy h, QSizePolicy::Policy v)
+{
+    QSizePolicy policy(h, v);
+    policy.setHorizontalStretch(0);
+    policy.setVerticalStretch(0);
+    policy.setHeightForWidth(w->sizePolicy().hasHeightForWidth());
+    w->setSizePolicy(policy);
+}
+
+QLabel* CentredLabel(QWidget* parent, const char* name, const char* style)
+{
+    QLabel* label = Named(new QLabel(parent), name);
+    label->setStyleSheet(QString::fromUtf8(style));
+    label->setAlignment(Centre);
+    return label;
+}
+
+QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name)
+{
+    QLineEdit* edit = Named(new QLineEdit(parent), name);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QCheckBox* CheckedBox(QWidget* parent, const char* name)
+{
+    QCheckBox* box = Named(new QCheckBox(parent), name);
+    box->setChecked(true);
+    box->setTristate(false);
+    return box;
+}
+
+QRadioButton* Radio(QWidget* parent, const char* name, bool checked)
+{
+    QRadioButton* radio = Named(new QRadioButton(parent), name);
+    radio->setChecked(checked);
+    return radio;
+}
+
+void ScoreTableSettings(QTableView* tv, int x, int y, int w, int h)
+{
+    tv->setEnabled(false);
+    tv->setGeometry(QRect(x, y, w, h));
+    tv->setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    tv->setFrameShape(QFrame::NoFrame);
+    tv->setFrameShadow(QFrame::Sunken);
+    tv->setLineWidth(0);
+    tv->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tv->setAutoScroll(false);
+    tv->setShowGrid(false);
+    tv->setGridStyle(Qt::NoPen);
+    tv->setWordWrap(false);
+    tv->setCornerButtonEnabled(false);
+    tv->horizontalHeader()->setVisible(false);
+    tv->horizontalHeader()->setHighlightSections(false);
+    tv->verticalHeader()->setVisible(false);
+    tv->verticalHeader()->setHighlightSections(false);
+}
+
+QCommandLinkButton* LinkButton(QWidget* parent, const char* name)
+{
+    QCommandLinkButton* button = Named(new QCommandLinkButton(parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The time/speed/accuracy/score row shared by the three drill tabs.
+struct DisplayRow
+{
+    QLabel*& timeLabel;
+    QLineEdit*& time;
+    QLabel*& speedLabel;
+    QLineEdit*& speed;
+    QLabel*& correctLabel;
+    QLineEdit*& correct;
+    QLabel*& scoreLabel;
+    QLineEdit*& score;
+    QProgressBar*& progress;
+};
+
+void BuildDisplayRow(QWidget* container, QHBoxLayout* layout, const DisplayRow& row,
+                     const char* const names[9])
+{
+    row.timeLabel = Named(new QLabel(container), names[0]);
+    layout->addWidget(row.timeLabel);
+    row.time = ReadOnlyEdit(container, names[1]);
+    layout->addWidget(row.time);
+    row.speedLabel = Named(new QLabel(container), names[2]);
+    layout->addWidget(row.speedLabel);
+    row.speed = ReadOnlyEdit(container, names[3]);
+    layout->addWidget(row.speed);
+    row.correctLabel = Named(new QLabel(container), names[4]);
+    layout->addWidget(row.correctLabel);
+    row.correct = ReadOnlyEdit(container, names[5]);
+    layout->addWidget(row.correct);
+    row.scoreLabel = Named(new QLabel(container), names[6]);
+    layout->addWidget(row.scoreLabel);
+    row.score = Named(new QLineEdit(container), names[7]);
+    layout->addWidget(row.score);
+    row.progress = Named(new QProgressBar(container), names[8]);
+    row.progress->setValue(0);
+    layout->addWidget(row.progress);
+}
+
+void TranslateDisplayRow(QLabel* time, QLabel* speed, QLabel* correct, QLabel* score)
+{
+    time->setText(Tr("Time"));
+    speed->setText(Tr("Speed"));
+    correct->setText(Tr("Accuracy"));
+    score->setText(Tr("Score"));
+}
+
+} // namespace
+
+void Ui_Dialog::setupUi(QDialog* Dialog)
+{
+    if (Dialog->objectName().isEmpty())
+        Dialog->setObjectName(QString::fromLatin1("Dialog"));
+    Dialog->resize(685, 500);
+    Dialog->setMinimumSize(QSize(630, 500));
+    Dialog->setMaximumSize(QSize(685, 500));
+    QFont font;
+    font.setFamilies({QString::fromLatin1("Arabic Transparent")});
+    Dialog->setFont(font);
+    Dialog->setContextMenuPolicy(Qt::DefaultContextMenu);
+    Dialog->setAcceptDrops(false);
+    QIcon icon;
+    icon.addFile(QString::fromLatin1(":/pic/logo_ico"), QSize(), QIcon::Normal, QIcon::Off);
+    Dialog->setWindowIcon(icon);
+    Dialog->setLayoutDirection(Qt::LeftToRight);
+    Dialog->setAutoFillBackground(false);
+    Dialog->setStyleSheet(QString());
+    Dialog->setLocale(QLocale(QLocale::Arabic, QLocale::SaudiArabia));
+    Dialog->setSizeGripEnabled(true);
+    Dialog->setModal(false);
+
+    verticalLayoutWidget = Container(Dialog, "verticalLayoutWidget", 30, 5, 641, 441);
+    vh_main = LayoutOn<QVBoxLayout>(verticalLayoutWidget, "vh_main");
+    vh_main->setSizeConstraint(QLayout::SetMaximumSize);
+    tabWidget = Named(new QTabWidget(verticalLayoutWidget), "tabWidget");
+    tabWidget->setStyleSheet(QString());
+
+    // Page 0, Keyboard
+    tabletter = Named(new QWidget(), "tabletter");
+    wg_kb_pic = Named(new QWidget(tabletter), "wg_kb_pic");
+    wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
+    SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
+    wg_kb_pic->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/kb101) 5;\nborder-width:5px;"));
+    verticalLayoutWidget_3 = Container(tabletter, "verticalLayoutWidget_3", 10, 10, 581, 101);
+    verticalLayout_3 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_3, "verticalLayout_3");
+    groupBox_5 = Named(new QGroupBox(verticalLayoutWidget_3), "groupBox_5");
+    horizontalLayoutWidget_2 = Container(groupBox_5, "horizontalLayoutWidget_2", 10, 16, 541, 31);
+    horizontalLayout = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_2, "horizontalLayout");
+    rad_Letters = Radio(horizontalLayoutWidget_2, "rad_Letters", true);
+    horizontalLayout->addWidget(rad_Letters);
+    rad_Symbol = Radio(horizontalLayoutWidget_2, "rad_Symbol", false);
+    horizontalLayout->addWidget(rad_Symbol);
+    chk_random_letter = CheckedBox(horizontalLayoutWidget_2, "chk_random_letter");
+    horizontalLayout->addWidget(chk_random_letter);
+    horizontalSpacer = HorizontalSpacer();
+    horizontalLayout->addItem(horizontalSpacer);
+    btn_start_letter = Named(new QPushButton(horizontalLayoutWidget_2), "btn_start_letter");
+    btn_start_letter->setStyleSheet(QString());
+    horizontalLayout->addWidget(btn_start_letter);
+    horizontalLayoutWidget = Container(groupBox_5, "horizontalLayoutWidget", 10, 60, 541, 31);
+    layout_display = LayoutOn<QHBoxLayout>(horizontalLayoutWidget, "layout_display");
+    {
+        static const char* const names[9] = {"lbl_time", "le_time", "lbl_speed", "le_speed",
+                                             "lbl_correct", "le_correct", "label",
+                                             "le_Achievement", "prgros_type"};
+        BuildDisplayRow(horizontalLayoutWidget, layout_display,
+                        {lbl_time, le_time, lbl_speed, le_speed, lbl_correct, le_correct, label,
+                         le_Achievement, prgros_type},
+                        names);
+    }
+    verticalLayout_3->addWidget(groupBox_5);
+    layoutWidget = Container(tabletter, "layoutWidget", 10, 120, 581, 67);
+    horizontalLayout_4 = LayoutOn<QHBoxLayout>(layoutWidget, "horizontalLayout_4");
+    lbl_src_letter = CentredLabel(layoutWidget, "lbl_src_letter", SourceStyle28);
+    horizontalLayout_4->addWidget(lbl_src_letter);
+    label_11 = CentredLabel(tabletter, "label_11", HintStyle);
+    label_11->setGeometry(QRect(10, 187, 581, 21));
+    tabWidget->addTab(tabletter, QString());
+
+    // Page 1, Word
+    tabWord = Named(new QWidget(), "tabWord");
+    verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
+    verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
+    lbl_src_word = Named(new QLabel(verticalLayoutWidget_4), "lbl_src_word");
+    SetPolicy(lbl_src_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
+    lbl_src_word->setStyleSheet(QString::fromUtf8(SourceStyle28));
+    lbl_src_word->setAlignment(Centre);
+    verticalLayout_4->addWidget(lbl_src_word);
+    label_12 = CentredLabel(verticalLayoutWidget_4, "label_12", HintStyle);
+    verticalLayout_4->addWidget(label_12);
+    le_dst_word = Named(new QLineEdit(verticalLayoutWidget_4), "le_dst_word");
+    SetPolicy(le_dst_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
+    le_dst_word->setStyleSheet(QString::fromUtf8(InputStyle28));
+    le_dst_word->setAlignment(Centre);
+    verticalLayout_4->addWidget(le_dst_word);
+    groupBox_10 = Named(new QGroupBox(tabWord), "groupBox_10");
+    groupBox_10->setGeometry(QRect(10, 10, 581, 99));
+    horizontalLayoutWidget_12 = Container(groupBox_10, "horizontalLayoutWidget_12", 10, 16, 541, 31);
+    horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
+    chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
+    horizontalLayout_11->addWidget(chk_random_word);
+    horizontalSpacer_2 = HorizontalSpacer();
+    horizontalLayout_11->addItem(horizontalSpacer_2);
+    btn_start_word = Named(new QPushButton(horizontalLayoutWidget_12), "btn_start_word");
+    btn_start_word->setStyleSheet(QString());
+    horizontalLayout_11->addWidget(btn_start_word);
+    horizontalLayoutWidget_13 = Container(groupBox_10, "horizontalLayoutWidget_13", 10, 60, 541, 31);
+    layout_display_5 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_13, "layout_display_5");
+    {
+        static const char* const names[9] = {"lbl_time_4", "le_time_word", "lbl_speed_4",
+                                             "le_speed_word", "lbl_correct_4", "le_correct_word",
+                                             "label_5", "le_score_word", "prgros_word"};
+        BuildDisplayRow(horizontalLayoutWidget_13, layout_display_5,
+                        {lbl_time_4, le_time_word, lbl_speed_4, le_speed_word, lbl_correct_4,
+                         le_correct_word, label_5, le_score_word, prgros_word},
+                        names);
+    }
+    tabWidget->addTab(tabWord, QString());
+
+    // Page 2, Sentence
+    tabtSentence = Named(new QWidget(), "tabtSentence");
+    groupBox_11 = Named(new QGroupBox(tabtSentence), "groupBox_11");
+    groupBox_11->setGeometry(QRect(10, 10, 581, 99));
+    horizontalLayoutWidget_3 = Container(groupBox_11, "horizontalLayoutWidget_3", 10, 16, 541, 31);
+    horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
+    chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
+    horizontalLayout_2->addWidget(chk_random_sentence);
+    horizontalSpacer_3 = HorizontalSpacer();
+    horizontalLayout_2->addItem(horizontalSpacer_3);
+    btn_start_sentence = Named(new QPushButton(horizontalLayoutWidget_3), "btn_start_sentence");
+    btn_start_sentence->setStyleSheet(QString());
+    horizontalLayout_2->addWidget(btn_start_sentence);
+    horizontalLayoutWidget_4 = Container(groupBox_11, "horizontalLayoutWidget_4", 10, 60, 541, 31);
+    layout_display_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_4, "layout_display_2");
+    {
+        static const char* const names[9] = {"lbl_time_2", "le_time_sentence", "lbl_speed_2",
+                                             "le_speed_sentence", "lbl_correct_2",
+                                             "le_correct_sentence", "label_6",
+                                             "le_score_sentence", "prgros_sentence"};
+        BuildDisplayRow(horizontalLayoutWidget_4, layout_display_2,
+                        {lbl_time_2, le_time_sentence, lbl_speed_2, le_speed_sentence,
+                         lbl_correct_2, le_correct_sentence, label_6, le_score_sentence,
+                         prgros_sentence},
+                        names);
+    }
+    verticalLayoutWidget_5 = Container(tabtSentence, "verticalLayoutWidget_5", 10, 130, 581, 271);
+    verticalLayout_7 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_5, "verticalLayout_7");
+    lbl_src_sentence = Named(new QLabel(verticalLayoutWidget_5), "lbl_src_sentence");
+    SetPolicy(lbl_src_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
+    lbl_src_sentence->setStyleSheet(QString::fromUtf8(SourceStyle20));
+    lbl_src_sentence->setAlignment(Centre);
+    verticalLayout_7->addWidget(lbl_src_sentence);
+    label_13 = CentredLabel(verticalLayoutWidget_5, "label_13", HintStyle);
+    verticalLayout_7->addWidget(label_13);
+    le_dst_sentence = Named(new QLineEdit(verticalLayoutWidget_5), "le_dst_sentence");
+    SetPolicy(le_dst_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
+    le_dst_sentence->setStyleSheet(QString::fromUtf8(InputStyle20));
+    le_dst_sentence->setAlignment(Centre);
+    verticalLayout_7->addWidget(le_dst_sentence);
+    tabWidget->addTab(tabtSentence, QString());
+
+    // Page 3, Setting
+    tabSetting = Named(new QWidget(), "tabSetting");
+    horizontalLayoutWidget_6 = Container(tabSetting, "horizontalLayoutWidget_6", 10, 20, 581, 101);
+    horizontalLayout_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_6, "horizontalLayout_3");
+    groupBox = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox");
+    verticalLayoutWidget_6 = Container(groupBox, "verticalLayoutWidget_6", 10, 20, 171, 71);
+    verticalLayout_2 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_6, "verticalLayout_2");
+    rad_lang_chinese = Radio(verticalLayoutWidget_6, "rad_lang_chinese", true);
+    verticalLayout_2->addWidget(rad_lang_chinese);
+    rad_lang_arabic = Radio(verticalLayoutWidget_6, "rad_lang_arabic", false);
+    verticalLayout_2->addWidget(rad_lang_arabic);
+    rad_lang_english = Radio(verticalLayoutWidget_6, "rad_lang_english", false);
+    verticalLayout_2->addWidget(rad_lang_english);
+    horizontalLayout_3->addWidget(groupBox);
+    groupBox_3 = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox_3");
+    verticalLayoutWidget_7 = Container(groupBox_3, "verticalLayoutWidget_7", 10, 20, 171, 71);
+    verticalLayout_6 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_7, "verticalLayout_6");
+    rad_kb_101 = Radio(verticalLayoutWidget_7, "rad_kb_101", true);
+    verticalLayout_6->addWidget(rad_kb_101);
+    rad_kb_102 = Radio(verticalLayoutWidget_7, "rad_kb_102", false);
+    verticalLayout_6->addWidget(rad_kb_102);
+    horizontalLayout_3->addWidget(groupBox_3);
+    groupBox_2 = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox_2");
+    verticalLayoutWidget_8 = Container(groupBox_2, "verticalLayoutWidget_8", 10, 20, 171, 71);
+    verticalLayout_9 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_8, "verticalLayout_9");
+    chk_display_complain = Named(new QCheckBox(verticalLayoutWidget_8), "chk_display_complain");
+    chk_display_complain->setChecked(true);
+    verticalLayout_9->addWidget(chk_display_complain);
+    horizontalLayout_6 = Named(new QHBoxLayout(), "horizontalLayout_6");
+    horizontalLayout_6->setSpacing(6);
+    label_3 = Named(new QLabel(verticalLayoutWidget_8), "label_3");
+    horizontalLayout_6->addWidget(label_3);
+    cmb_train_num = Named(new QComboBox(verticalLayoutWidget_8), "cmb_train_num");
+    horizontalLayout_6->addWidget(cmb_train_num);
+    verticalLayout_9->addLayout(horizontalLayout_6);
+    horizontalLayout_3->addWidget(groupBox_2);
+    horizontalLayoutWidget_5 = Container(tabSetting, "horizontalLayoutWidget_5", 10, 200, 581, 201);
+    layout_display_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_5, "layout_display_3");
+    groupBox_8 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_8");
+    groupBox_8->setStyleSheet(QString::fromLatin1("color:green;\n"));
+    tv_letter_score = Named(new QTableView(groupBox_8), "tv_letter_score");
+    ScoreTableSettings(tv_letter_score, 10, 20, 151, 161);
+    layout_display_3->addWidget(groupBox_8);
+    groupBox_4 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_4");
+    groupBox_4->setStyleSheet(QString::fromLatin1(TableTitleStyle));
+    tv_word_score = Named(new QTableView(groupBox_4), "tv_word_score");
+    ScoreTableSettings(tv_word_score, 20, 20, 151, 161);
+    layout_display_3->addWidget(groupBox_4);
+    groupBox_9 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_9");
+    groupBox_9->setStyleSheet(QString::fromLatin1(TableTitleStyle));
+    tv_sentence_score = Named(new QTableView(groupBox_9), "tv_sentence_score");
+    ScoreTableSettings(tv_sentence_score, 20, 20, 151, 171);
+    layout_display_3->addWidget(groupBox_9);
+    horizontalLayoutWidget_11 = Container(tabSetting, "horizontalLayoutWidget_11", 10, 160, 581, 31);
+    horizontalLayout_9 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_11, "horizontalLayout_9");
+    horizontalSpacer_4 = HorizontalSpacer();
+    horizontalLayout_9->addItem(horizontalSpacer_4);
+    label_4 = Named(new QLabel(horizontalLayoutWidget_11), "label_4");
+    label_4->setStyleSheet(QString::fromLatin1("font: 75 18pt \"Arabic Transparent\";\ncolor:green;"));
+    horizontalLayout_9->addWidget(label_4);
+    horizontalSpacer_5 = HorizontalSpacer();
+    horizontalLayout_9->addItem(horizontalSpacer_5);
+    btn_report = Named(new QPushButton(horizontalLayoutWidget_11), "btn_report");
+    horizontalLayout_9->addWidget(btn_report);
+    tabWidget->addTab(tabSetting, QString());
+
+    // Page 4, About
+    tabAbout = Named(new QWidget(), "tabAbout");
+    tabAbout->setAutoFillBackground(false);
+    widget_2 = Named(new QWidget(tabAbout), "widget_2");
+    widget_2->setGeometry(QRect(0, 30, 241, 181));
+    SetPolicy(widget_2, QSizePolicy::Expanding, QSizePolicy::Expanding);
+    widget_2->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/logo_big);"));
+    verticalLayoutWidget_2 = Container(tabAbout, "verticalLayoutWidget_2", 250, 30, 332, 121);
+    verticalLayout_5 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_2, "verticalLayout_5");
+    label_2 = Named(new QLabel(verticalLayoutWidget_2), "label_2");
+    QFont titleFont;
+    titleFont.setFamilies({QString::fromLatin1("Arabic Transparent")});
+    titleFont.setPointSize(14);
+    titleFont.setBold(false);
+    titleFont.setItalic(false);
+    titleFont.setWeight(QFont::Thin);  // the lightest weight; the style sheet below wins
+    label_2->setFont(titleFont);
+    label_2->setStyleSheet(QString::fromLatin1("font: 75 14pt \"Arabic Transparent\";\n"));
+    verticalLayout_5->addWidget(label_2);
+    label_7 = Named(new QLabel(verticalLayoutWidget_2), "label_7");
+    verticalLayout_5->addWidget(label_7);
+    label_8 = Named(new QLabel(verticalLayoutWidget_2), "label_8");
+    verticalLayout_5->addWidget(label_8);
+    label_9 = Named(new QLabel(verticalLayoutWidget_2), "label_9");
+    verticalLayout_5->addWidget(label_9);
+    label_14 = Named(new QLabel(verticalLayoutWidget_2), "label_14");
+    label_14->setAlignment(Centre);
+    verticalLayout_5->addWidget(label_14);
+    line = Named(new QFrame(tabAbout), "line");
+    line->setGeometry(QRect(0, 210, 581, 20));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    gridLayoutWidget = Container(tabAbout, "gridLayoutWidget", 0, 230, 581, 171);
+    gridLayout = LayoutOn<QGridLayout>(gridLayoutWidget, "gridLayout");
+    cmdbtn_translation = LinkButton(gridLayoutWidget, "cmdbtn_translation");
+    gridLayout->addWidget(cmdbtn_translation, 2, 0, 1, 1);
+    cmdbtn_ime = LinkButton(gridLayoutWidget, "cmdbtn_ime");
+    gridLayout->addWidget(cmdbtn_ime, 2, 1, 1, 1);
+    cmdbtn_question = LinkButton(gridLayoutWidget, "cmdbtn_question");
+    gridLayout->addWidget(cmdbtn_question, 3, 0, 1, 1);
+    cmdbtn_typing = LinkButton(gridLayoutWidget, "cmdbtn_typing");
+    gridLayout->addWidget(cmdbtn_typing, 3, 1, 1, 1);
+    cmdbtn_dict = LinkButton(gridLayoutWidget, "cmdbtn_dict");
+    gridLayout->addWidget(cmdbtn_dict, 1, 1, 1, 1);
+    cmdbtn_nuvariweb = LinkButton(gridLayoutWidget, "cmdbtn_nuvariweb");
+    cmdbtn_nuvariweb->setCheckable(false);
+    cmdbtn_nuvariweb->setDefault(false);
+    gridLayout->addWidget(cmdbtn_nuvariweb, 1, 0, 1, 1);
+    label_10 = Named(new QLabel(tabAbout), "label_10");
+    label_10->setGeometry(QRect(250, 160, 321, 51));
+    label_10->setLineWidth(1);
+    label_10->setTextFormat(Qt::AutoText);
+    label_10->setWordWrap(true);
+    tabWidget->addTab(tabAbout, QString());
+
+    vh_main->addWidget(tabWidget);
+
+    // Link strip
+    horizontalLayoutWidget_7 = Container(Dialog, "horizontalLayoutWidget_7", 10, 460, 661, 31);
+    horizontalLayout_5 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_7, "horizontalLayout_5");
+    lbl_mryj = Named(new QLabel(horizontalLayoutWidget_7), "lbl_mryj");
+    lbl_mryj->setMinimumSize(QSize(450, 0));
+    lbl_mryj->setStyleSheet(QString::fromUtf8("border-image: url(:/pic/mryj_bg);\nfont: 10pt \"宋体\";\n"));
+    lbl_mryj->setAlignment(Centre);
+    horizontalLayout_5->addWidget(lbl_mryj);
+
+    retranslateUi(Dialog);
+
+    tabWidget->setCurrentIndex(4);
+
+    QMetaObject::connectSlotsByName(Dialog);
+}
+
+void Ui_Dialog::retranslateUi(QDialog* Dialog)
+{
+    Dialog->setWindowTitle(Tr("Nuvari Arabic typing software"));
+    Dialog->setToolTip(QString());
+    Dialog->setStatusTip(Tr("ttt"));
+    Dialog->setWhatsThis(QString());
+
+    groupBox_5->setTitle(Tr("Keyboard"));
+    rad_Letters->setText(Tr("Only Letters"));
+    rad_Symbol->setText(Tr("Symbol and Number"));
+    chk_random_letter->setText(Tr("Random Mode"));
+    btn_start_letter->setText(Tr("Start"));
+    TranslateDisplayRow(lbl_time, lbl_speed, lbl_correct, label);
+    lbl_src_letter->setText(Tr("Click Start button to start..."));
+    label_11->setText(Tr("Press [F2] to prompting"));
+    tabWidget->setTabText(tabWidget->indexOf(tabletter), Tr("Keyboard"));
+
+    lbl_src_word->setText(Tr("Click Start button to start..."));
+    label_12->setText(Tr("Press [Enter] go to next content !"));
+    groupBox_10->setTitle(Tr("Word"));
+    chk_random_word->setText(Tr("Random Mode"));
+    btn_start_word->setText(Tr("Start"));
+    TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5);
+    tabWidget->setTabText(tabWidget->indexOf(tabWord), Tr("Word"));
+
+    groupBox_11->setTitle(Tr("Sentence"));
+    chk_random_sentence->setText(Tr("Random Mode"));
+    btn_start_sentence->setText(Tr("Start"));
+    TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6);
+    lbl_src_sentence->setText(Tr("Click Start button to start..."));
+    label_13->setText(Tr("Press [Enter] go to next content !"));
+    tabWidget->setTabText(tabWidget->indexOf(tabtSentence), Tr("Sentence"));
+
+    groupBox->setTitle(Tr("Language"));
+    rad_lang_chinese->setText(Tr("Chinese"));
+    rad_lang_arabic->setText(Tr("Arabic"));
+    rad_lang_english->setText(Tr("English"));
+    groupBox_3->setTitle(Tr("Keyboard Type"));
+    rad_kb_101->setText(Tr("101 Key"));
+    rad_kb_102->setText(Tr("102 Key"));
+    groupBox_2->setTitle(Tr("Content"));
+    chk_display_complain->setText(Tr("Display complain"));
+    label_3->setText(Tr("Item Count"));
+    cmb_train_num->clear();
+    cmb_train_num->insertItems(0, QStringList()
+        << Tr("40") << Tr("50") << Tr("60") << Tr("70") << Tr("80") << Tr("100"));
+    groupBox_8->setTitle(Tr("Keyboard Score Top"));
+    groupBox_4->setTitle(Tr("Word Score Top"));
+    groupBox_9->setTitle(Tr("Sentence Score Top"));
+    label_4->setText(Tr("Score display"));
+    btn_report->setText(Tr("Report Score"));
+    tabWidget->setTabText(tabWidget->indexOf(tabSetting), Tr("Setting"));
+
+    label_2->setText(Tr("Nuvari Arabic typing software"));
+    label_7->setText(Tr("Released on %1").arg(QString::fromLatin1(QIRTAS_RELEASE_DATE)));
+    label_8->setText(Tr("Based on Qt %1").arg(QString::fromLatin1(qVersion())));
+    label_9->setText(Tr("Copyright (C) 2026 Nuvari Soft"));
+    label_14->setText(Tr("E-mail: %1").arg(QString::fromLatin1(WebSite::MailAddress)));
+    cmdbtn_translation->setText(Tr("Translation"));
+    cmdbtn_translation->setDescription(Tr("Arabic translation service"));
+    cmdbtn_ime->setText(Tr("Input Method"));
+    cmdbtn_ime->setDescription(Tr("Arabic input method for Windows"));
+    cmdbtn_question->setText(Tr("Feedback"));
+    cmdbtn_question->setDescription(Tr("Report a problem or make a suggestion"));
+    cmdbtn_typing->setText(Tr("Typing Tutor"));
+    cmdbtn_typing->setDescription(Tr("News and updates of this program"));
+    cmdbtn_dict->setText(Tr("Dictionary"));
+    cmdbtn_dict->setDescription(Tr("Arabic-Chinese-English dictionary"));
+    cmdbtn_nuvariweb->setText(Tr("Nuvari Web"));
+    cmdbtn_nuvariweb->setDescription(Tr("Visit the Nuvari web site"));
+    label_10->setText(Tr("This program is protected by copyright law. Do not sell or modify it without permission."));
+    tabWidget->setTabText(tabWidget->indexOf(tabAbout), Tr("About"));
+
+    lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
+                          .arg(QString::fromLatin1(WebSite::Base),
+                               Tr("FREE Software! Powered by Nuvari!")));
+}
