@@ -76,6 +76,10 @@ private slots:
     void WriteSettings();
 
 private:
+    // --- drill helpers (item selection, drills, scores) ---
+
+    // --- settings, language and web helpers ---
+
     Ui_Dialog* ui;
     ContentItem currentItem;
     DrillStats stats;
