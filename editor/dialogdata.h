@@ -2,6 +2,7 @@
 #define DIALOGDATA_H
 
 #include <QDialog>
+#include <QList>
 #include <QModelIndex>
 #include <QString>
 
@@ -19,8 +20,19 @@ public:
     explicit DialogData(QWidget* parent = nullptr);
     ~DialogData() override;
 
+public slots:
+    // Esc and the window's close button both arrive here (QDialog's close
+    // event calls reject()); unsaved changes are settled first.
+    void reject() override;
+
+protected:
+    // The file choosers, kept apart so tests can answer them without a modal
+    // dialog by overriding them. An empty path means the user cancelled.
+    virtual QString ChooseFileToOpen();
+    virtual QString ChooseFileToSave();
+
 private slots:
-    void on_tv_contents_clicked(QModelIndex index);
+    void on_tv_contents_clicked(const QModelIndex& index);
     void on_btn_exit_clicked();
     void on_btn_save_clicked();
     void on_btn_open_clicked();
@@ -31,11 +43,21 @@ private slots:
 private:
     QStandardItemModel* InitContentView();
     void AddContentRow(QStandardItemModel* im, const ContentItem* item);
+    void MergeContentRows(const QList<ContentItem>& items);
+    ContentItem ItemFromInputs() const;
+    int HighlightedRow() const;
+    void ClearHighlight();
+    bool SaveContents();
+    bool SettleUnsavedChanges();
 
     Ui_DialogData* ui;
     QStandardItemModel* model;
     QString fileName;
+    // The highlighted row (-1: none); taken from the table's selection each
+    // time it is used, so sorting and keyboard moves cannot make it stale.
     int currentRow;
+    // The table differs from what was last opened or saved.
+    bool modified = false;
 };
 
 #endif // DIALOGDATA_H
