@@ -16,6 +16,7 @@ class QLabel;
 class QProgressBar;
 class QCheckBox;
 class QPushButton;
+class QKeyEvent;
 class Ui_Dialog;
 
 // 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
@@ -77,8 +78,26 @@ private slots:
 
 private:
     // --- drill helpers (item selection, drills, scores) ---
+    // The widgets of the word drill (1) or the sentence drill (2).
+    struct TextDrillWidgets
+    {
+        QPushButton* start;
+        QLineEdit* answer;
+        QLabel* source;
+        QProgressBar* progress;
+        QCheckBox* random;
+    };
+    TextDrillWidgets TextDrill(DrillMode drill) const;
+    void AdvancePosition(bool bRandom);
+    QString MapLetterKey(QChar key) const;
+    void LetterKeyPressed(QKeyEvent* keyEvent);
+    void StartDrill(QProgressBar* progress);
+    void StartTextDrill(DrillMode drill);
+    void TextEdited(DrillMode drill, const QString& text);
 
     // --- settings, language and web helpers ---
+    QByteArray ScoreReportDocument() const;
+    void OpenSitePage(const char* path);
 
     Ui_Dialog* ui;
     ContentItem currentItem;
@@ -97,7 +116,7 @@ private:
     // Running-drill state that the members above cannot carry.
     QElapsedTimer drillClock;  // elapsed time, immune to clock changes
     QChar currentKey;          // key of the letter item on screen (F2 prompt)
-    QString answerShown[3];    // answer line text as last converted, by mode
+    QString answerShown[3];    // answer line text as last shown, by mode
 };
 
 #endif // DIALOG_H
