@@ -1,18 +1,354 @@
 // Item selection, the letter drill, the word and sentence drills and the
-// per-second metrics. (Filled in by the drills work.)
+// per-second metrics.
 #include "tutor/dialog.h"
 
-#include <QEvent>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QRandomGenerator>
 
+#include "keyboard/keycharmap.h"
 #include "tutor/ui_dialog.h"
 
-QChar Dialog::GetTrainChar(bool) { return QChar(); }
-QString Dialog::GetTrainString(bool, bool) { return currentItem.text; }
-void Dialog::on_btn_start_letter_clicked() {}
-bool Dialog::eventFilter(QObject* obj, QEvent* event) { return QDialog::eventFilter(obj, event); }
-void Dialog::on_btn_start_word_clicked() {}
-void Dialog::on_btn_start_sentence_clicked() {}
-void Dialog::on_le_dst_word_textEdited(QString) {}
-void Dialog::on_le_dst_sentence_textEdited(QString) {}
-int Dialog::DisplayResult(QString) { return 0; }
-void Dialog::UpdateUIInfo() {}
+namespace {
+
+const char GreenOpen[] = "<font color=green>";
+const char RedOpen[] = "<font color=red>";
+const char FontClose[] = "</font>";
+const char ExplanationOpen[] = "<br><font color='gray' size='2'>";
+
+// On the 102-key layout the Arabic characters of these keys sit on other
+// keys; the drill asks for the key that gives them there.
+const QChar GraveAccent(0x0060);
+const QChar Backslash(0x005C);
+const QChar Tilde(0x007E);
+const QChar VerticalLine(0x007C);
+
+QString TranslatedButtonText(const char* text)
+{
+    return QCoreApplication::translate("Dialog", text);
+}
+
+bool IsModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- selection
+
+void Dialog::AdvancePosition(bool bRandom)
+{
+    // One generator seeded once: reseeding from the clock before each draw
+    // gave the same item for every draw within a second.
+    if (bRandom)
+        position = QRandomGenerator::global()->bounded(std::numeric_limits<int>::max());
+    else
+        ++position;
+}
+
+QChar Dialog::GetTrainChar(bool autoInc)
+{
+    if (autoInc)
+        AdvancePosition(ui->chk_random_letter->isChecked());
+
+    const KeyCharMap* map = KeyCharMap::Instance();
+    const bool kb102 = !ui->rad_kb_101->isChecked();
+    if (ui->rad_Letters->isChecked()) {
+        const int index = position % KeyCharMap::LetterCount;
+        const QChar key = map->LetterKey(index < 0 ? 0 : index);
+        return kb102 && key == GraveAccent ? Backslash : key;
+    }
+    const int index = position % KeyCharMap::SymbolCount;
+    const QChar key = map->SymbolKey(index < 0 ? 0 : index);
+    return kb102 && key == Tilde ? VerticalLine : key;
+}
+
+QString Dialog::GetTrainString(bool bRandom, bool autoInc)
+{
+    if (autoInc)
+        AdvancePosition(bRandom);
+
+    if (mode == 1 || mode == 2) {
+        const ContentList& list = mode == 1 ? wordList : sentenceList;
+        list.GetContentItem(position, currentItem);
+
+        QString display = currentItem.text;
+        if (ui->chk_display_complain->isChecked())
+            display += QLatin1String(ExplanationOpen) + currentItem.explanation
+                + QLatin1String(FontClose);
+
+        const TextDrillWidgets w = TextDrill(mode);
+        w.source->setText(display);
+        w.answer->setText(QString());
+        answerShown[mode].clear();
+    }
+    return currentItem.text;
+}
+
+// ------------------------------------------------------------- letter drill
+
+QString Dialog::MapLetterKey(QChar key) const
+{
+    QString text;
+    if (ui->rad_kb_101->isChecked())
+        KeyCharMap::Instance()->MapKey101(key, text);
+    else
+        KeyCharMap::Instance()->MapKey102(key, text);
+    return text;
+}
+
+void Dialog::StartDrill(QProgressBar* progress)
+{
+    stats.Reset();
+    stats.targetCount = quint32(ui->cmb_train_num->currentText().toLong(nullptr, 10));
+    progress->setRange(0, int(stats.targetCount));
+    progress->setValue(0);
+    position = 0;
+    // startTime marks the drill as running (never 0, even with a clock set
+    // to 1970); the elapsed time comes from the monotonic clock.
+    startTime = qMax<quint32>(1, quint32(QDateTime::currentSecsSinceEpoch()));
+    drillClock.start();
+}
+
+void Dialog::on_btn_start_letter_clicked()
+{
+    mode = 0;
+    if (startTime != 0) {
+        ui->btn_start_letter->setText(TranslatedButtonText("Start"));
+        TrainFinished();
+        return;
+    }
+    StartDrill(ui->prgros_type);
+    currentKey = GetTrainChar(true);
+    currentItem.text = MapLetterKey(currentKey);
+    ui->lbl_src_letter->setText(currentItem.text);
+    ui->btn_start_letter->setText(TranslatedButtonText("Stop"));
+}
+
+bool Dialog::eventFilter(QObject* obj, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(obj, event);
+    // Nothing reaches the watched widgets while no drill runs.
+    if (startTime == 0)
+        return true;
+
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (mode == 1 || mode == 2) {
+        if (keyEvent->key() != Qt::Key_Return)
+            return QDialog::eventFilter(obj, event);
+        GetTrainString(TextDrill(mode).random->isChecked(), true);
+        ++stats.hintCount;
+        return true;
+    }
+    LetterKeyPressed(keyEvent);
+    return true;
+}
+
+void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
+{
+    qDebug("Ate key press %x", unsigned(keyEvent->key()));
+    // A modifier on its own is half of a key, not a key press.
+    if (IsModifierKey(keyEvent->key()))
+        return;
+    ++stats.typedCount;
+
+    const QString item = currentItem.text;
+    if (keyEvent->key() == Qt::Key_F2) {
+        // The key of the item on screen, whatever alphabet is selected now.
+        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + item + QLatin1String(FontClose)
+                                    + QLatin1String(GreenOpen) + QLatin1String(" (") + currentKey
+                                    + QLatin1Char(')') + QLatin1String(FontClose));
+        ++stats.hintCount;
+        return;
+    }
+    if (keyEvent->text().isEmpty())
+        return;
+
+    if (MapLetterKey(keyEvent->text().at(0)) != item) {
+        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + item + QLatin1String(FontClose));
+        QApplication::beep();
+        return;
+    }
+
+    currentKey = GetTrainChar(true);
+    currentItem.text = MapLetterKey(currentKey);
+    ui->lbl_src_letter->setText(QLatin1String(GreenOpen) + currentItem.text
+                                + QLatin1String(FontClose));
+    ++stats.doneCount;
+    ++stats.correctCount;
+    ui->prgros_type->setValue(int(stats.doneCount));
+    if (stats.doneCount == stats.targetCount) {
+        mode = 0;
+        TrainFinished();
+    }
+}
+
+// --------------------------------------------------- word and sentence drills
+
+Dialog::TextDrillWidgets Dialog::TextDrill(DrillMode drill) const
+{
+    if (drill == 1)
+        return {ui->btn_start_word, ui->le_dst_word, ui->lbl_src_word, ui->prgros_word,
+                ui->chk_random_word};
+    return {ui->btn_start_sentence, ui->le_dst_sentence, ui->lbl_src_sentence,
+            ui->prgros_sentence, ui->chk_random_sentence};
+}
+
+void Dialog::StartTextDrill(DrillMode drill)
+{
+    mode = drill;
+    const TextDrillWidgets w = TextDrill(drill);
+    if (startTime != 0) {
+        w.start->setText(TranslatedButtonText("Start"));
+        TrainFinished();
+        return;
+    }
+
+    const ContentList& list = drill == 1 ? wordList : sentenceList;
+    if (list.size() == 0) {
+        // Without content there is nothing to type; say which file to fix.
+        const QString file = QDir::toNativeSeparators(drill == 1 ? wordFilePath
+                                                                 : sentenceFilePath);
+        const QString text = drill == 1
+            ? tr("No words were found. The word file %1 is missing or empty.").arg(file)
+            : tr("No sentences were found. The sentence file %1 is missing or empty.").arg(file);
+        QMessageBox::warning(this, tr("Nuvari Arabic typing software"), text);
+        return;
+    }
+
+    StartDrill(w.progress);
+    GetTrainString(w.random->isChecked(), true);
+    w.answer->setFocus(Qt::OtherFocusReason);
+    w.start->setText(TranslatedButtonText("Stop"));
+}
+
+void Dialog::on_btn_start_word_clicked()
+{
+    StartTextDrill(1);
+}
+
+void Dialog::on_btn_start_sentence_clicked()
+{
+    StartTextDrill(2);
+}
+
+void Dialog::TextEdited(DrillMode drill, const QString& text)
+{
+    const TextDrillWidgets w = TextDrill(drill);
+    const QString& shown = answerShown[drill];
+
+    // Convert only what this edit added: the rest of the line is already
+    // converted, and converting a produced bracket or comma again would
+    // change it. An insertion that ends at the cursor (typing, pasting) is
+    // taken as such; anything else falls back to the longest common prefix
+    // and suffix with the text shown before.
+    const int len = text.size();
+    const int shownLen = shown.size();
+    int head = -1;
+    int added = len - shownLen;
+    const int cursor = w.answer->cursorPosition();
+    if (added > 0 && cursor >= added && cursor <= len
+        && QStringView(text).left(cursor - added) == QStringView(shown).left(cursor - added)
+        && QStringView(text).mid(cursor) == QStringView(shown).mid(cursor - added)) {
+        head = cursor - added;
+    } else {
+        const int common = qMin(len, shownLen);
+        head = 0;
+        while (head < common && text.at(head) == shown.at(head))
+            ++head;
+        int tail = 0;
+        while (tail < common - head && text.at(len - 1 - tail) == shown.at(shownLen - 1 - tail))
+            ++tail;
+        added = len - head - tail;
+    }
+
+    const QString mapped = KeyCharMap::Instance()->MapString(text.mid(head, added),
+                                                             ui->rad_kb_101->isChecked());
+    const QString converted = text.left(head) + mapped + text.mid(head + added);
+    answerShown[drill] = converted;
+    w.answer->setText(converted);
+    w.answer->setCursorPosition(head + mapped.size());
+
+    const int correct = DisplayResult(converted);
+    if (converted.size() < currentItem.text.size())
+        return;
+
+    stats.typedCount += quint32(converted.size());
+    stats.correctCount += quint32(correct);
+    ++stats.doneCount;
+    w.progress->setValue(int(stats.doneCount));
+    if (stats.doneCount == stats.targetCount) {
+        mode = drill;
+        TrainFinished();
+    } else {
+        GetTrainString(w.random->isChecked(), true);
+    }
+}
+
+void Dialog::on_le_dst_word_textEdited(QString text)
+{
+    TextEdited(1, text);
+}
+
+void Dialog::on_le_dst_sentence_textEdited(QString text)
+{
+    TextEdited(2, text);
+}
+
+int Dialog::DisplayResult(QString sResult)
+{
+    const QString& target = currentItem.text;
+    QString display;
+    display.reserve(target.size() * 24 + currentItem.explanation.size() + 48);
+    int correct = 0;
+    for (int i = 0; i < target.size(); ++i) {
+        if (i < sResult.size() && sResult.at(i) == target.at(i)) {
+            display += target.at(i);
+            ++correct;
+        } else {
+            display += QLatin1String(RedOpen) + target.at(i) + QLatin1String(FontClose);
+        }
+    }
+    display += QLatin1String(ExplanationOpen) + currentItem.explanation + QLatin1String(FontClose);
+    (mode == 1 ? ui->lbl_src_word : ui->lbl_src_sentence)->setText(display);
+    return correct;
+}
+
+// ------------------------------------------------------------------ metrics
+
+void Dialog::UpdateUIInfo()
+{
+    if (startTime == 0)
+        return;
+    stats.elapsedSeconds = quint32(drillClock.elapsed() / 1000);
+
+    // Time, speed, accuracy and score fields of each drill's tab.
+    QLineEdit* const fields[3][4] = {
+        {ui->le_time, ui->le_speed, ui->le_correct, ui->le_Achievement},
+        {ui->le_time_word, ui->le_speed_word, ui->le_correct_word, ui->le_score_word},
+        {ui->le_time_sentence, ui->le_speed_sentence, ui->le_correct_sentence,
+         ui->le_score_sentence},
+    };
+    if (mode < 0 || mode > 2)
+        return;
+    fields[mode][0]->setText(stats.TimeText());
+    fields[mode][1]->setText(stats.SpeedText());
+    fields[mode][2]->setText(stats.AccuracyText());
+    fields[mode][3]->setText(stats.ScoreText());
+}

@@ -1,8 +1,77 @@
 #include "tutor/drillstats.h"
 
-// The measures land with the drills work.
-void DrillStats::Reset() { *this = DrillStats(); }
-double DrillStats::Speed() const { return 0.0; }
-double DrillStats::Completion() const { return 0.0; }
-double DrillStats::Accuracy() const { return 0.0; }
-ulong DrillStats::Score() const { return 0; }
+#include <QtDebug>
+
+namespace {
+
+constexpr double SpeedWeight = 50;
+constexpr double CompletionWeight = 5;
+constexpr double AccuracyWeight = 5;
+constexpr quint32 HintPenalty = 20;
+constexpr double Percent = 100;
+
+} // namespace
+
+void DrillStats::Reset()
+{
+    *this = DrillStats();
+}
+
+double DrillStats::Speed() const
+{
+    if (elapsedSeconds == 0 || typedCount == 0)
+        return 0.0;
+    return double(typedCount) / double(elapsedSeconds);
+}
+
+double DrillStats::Completion() const
+{
+    if (doneCount == 0 || targetCount == 0)
+        return 0.0;
+    return double(doneCount) / double(targetCount) * Percent;
+}
+
+double DrillStats::Accuracy() const
+{
+    // Guarded by doneCount: no score before the first item is done.
+    if (doneCount == 0 || typedCount == 0)
+        return 0.0;
+    return double(correctCount) / double(typedCount) * Percent;
+}
+
+ulong DrillStats::Score() const
+{
+    const double s = Speed();
+    const double f = Completion();
+    const double a = Accuracy();
+    if (s == 0.0 || f == 0.0 || a == 0.0)
+        return 0;
+    const quint32 penalty = hintCount * HintPenalty;
+    const double value = s * SpeedWeight + f * CompletionWeight + a * AccuracyWeight - penalty;
+    // A score is a count of points: where the hints outweigh the rest it is
+    // 0, not a negative number that would wrap to the top of the table.
+    const qint64 truncated = value > 0 ? qint64(value) : 0;
+    const ulong score = quint32(truncated);
+    qDebug("s:%0.2f f:%0.2f a:%0.2f %ld", s, f, a, long(score));
+    return score;
+}
+
+QString DrillStats::TimeText() const
+{
+    return QStringLiteral("%1").arg(qulonglong(elapsedSeconds));
+}
+
+QString DrillStats::SpeedText() const
+{
+    return QStringLiteral("%1").arg(Speed(), 0, 'g', 2);
+}
+
+QString DrillStats::AccuracyText() const
+{
+    return QStringLiteral("%1").arg(Accuracy(), 0, 'g', 2);
+}
+
+QString DrillStats::ScoreText() const
+{
+    return QStringLiteral("%1").arg(Score());
+}

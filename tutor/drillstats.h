@@ -1,23 +1,35 @@
 #ifndef DRILLSTATS_H
 #define DRILLSTATS_H
 
+#include <QString>
 #include <QtGlobal>
 
 // Counters of the running drill and the measures derived from them.
 struct DrillStats
 {
-    quint32 targetCount = 0;
-    quint32 doneCount = 0;
-    quint32 correctCount = 0;
-    quint32 typedCount = 0;
-    quint32 elapsedSeconds = 0;
-    quint32 hintCount = 0;
+    quint32 targetCount = 0;    // items the drill asks for
+    quint32 doneCount = 0;      // items completed
+    quint32 correctCount = 0;   // correct keys or characters
+    quint32 typedCount = 0;     // key presses, or characters of completed items
+    quint32 elapsedSeconds = 0; // as of the last timer tick
+    quint32 hintCount = 0;      // F2 prompts or skipped items
 
     void Reset();
+    // Keys (or characters) per second.
     double Speed() const;
+    // Percentage of the items done.
     double Completion() const;
+    // Percentage of the keys (or characters) that were correct.
     double Accuracy() const;
+    // 0 until all three measures are non-zero, and never below 0.
     ulong Score() const;
+
+    // The figures as the drill's fields show them: seconds and score as whole
+    // numbers, speed and accuracy with two significant digits.
+    QString TimeText() const;
+    QString SpeedText() const;
+    QString AccuracyText() const;
+    QString ScoreText() const;
 };
 
 #endif // DRILLSTATS_H
