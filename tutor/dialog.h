@@ -17,7 +17,6 @@ class QProgressBar;
 class QCheckBox;
 class QPushButton;
 class QKeyEvent;
-class QKeyEvent;
 class Ui_Dialog;
 
 // 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
