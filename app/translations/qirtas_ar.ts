@@ -4,8 +4,285 @@
 <context>
     <name>Dialog</name>
     <message>
+        <source>Nuvari Arabic typing software</source>
+        <translation>برنامج نوفاري لتعليم الطباعة العربية</translation>
+    </message>
+    <message>
+        <source>ttt</source>
+        <translation>ttt</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Only Letters</source>
+        <translation>الحروف فقط</translation>
+    </message>
+    <message>
+        <source>Symbol and Number</source>
+        <translation>الرموز والأرقام</translation>
+    </message>
+    <message>
+        <source>Random Mode</source>
+        <translation>ترتيب عشوائي</translation>
+    </message>
+    <message>
         <source>Start</source>
         <translation>ابدأ</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Click Start button to start...</source>
+        <translation>انقر زر «ابدأ» لبدء التمرين...</translation>
+    </message>
+    <message>
+        <source>Press [F2] to prompting</source>
+        <translation>اضغط [F2] لعرض التلميح</translation>
+    </message>
+    <message>
+        <source>Press [Enter] go to next content !</source>
+        <translation>اضغط [Enter] للانتقال إلى العنصر التالي!</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>الكلمات</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>الجمل</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <source>Keyboard Type</source>
+        <translation>نوع لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>101 Key</source>
+        <translation>101 مفتاحًا</translation>
+    </message>
+    <message>
+        <source>102 Key</source>
+        <translation>102 مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>المحتوى</translation>
+    </message>
+    <message>
+        <source>Display complain</source>
+        <translation>عرض الشرح</translation>
+    </message>
+    <message>
+        <source>Item Count</source>
+        <translation>عدد العناصر</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>60</source>
+        <translation>60</translation>
+    </message>
+    <message>
+        <source>70</source>
+        <translation>70</translation>
+    </message>
+    <message>
+        <source>80</source>
+        <translation>80</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>Keyboard Score Top</source>
+        <translation>أفضل نتائج لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Word Score Top</source>
+        <translation>أفضل نتائج الكلمات</translation>
+    </message>
+    <message>
+        <source>Sentence Score Top</source>
+        <translation>أفضل نتائج الجمل</translation>
+    </message>
+    <message>
+        <source>Score display</source>
+        <translation>لوحة النتائج</translation>
+    </message>
+    <message>
+        <source>Report Score</source>
+        <translation>إرسال النتائج</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Released on %1</source>
+        <translation>تاريخ الإصدار: %1</translation>
+    </message>
+    <message>
+        <source>Based on Qt %1</source>
+        <translation>مبني على Qt %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Nuvari Soft</source>
+        <translation>حقوق النشر (C) 2026 Nuvari Soft</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>البريد الإلكتروني: %1</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>الترجمة</translation>
+    </message>
+    <message>
+        <source>Arabic translation service</source>
+        <translation>خدمة الترجمة من العربية وإليها</translation>
+    </message>
+    <message>
+        <source>Input Method</source>
+        <translation>لوحة الإدخال</translation>
+    </message>
+    <message>
+        <source>Arabic input method for Windows</source>
+        <translation>طريقة إدخال عربية لنظام Windows</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ملاحظات واقتراحات</translation>
+    </message>
+    <message>
+        <source>Report a problem or make a suggestion</source>
+        <translation>أبلغ عن مشكلة أو قدّم اقتراحًا</translation>
+    </message>
+    <message>
+        <source>Typing Tutor</source>
+        <translation>برنامج تعليم الطباعة</translation>
+    </message>
+    <message>
+        <source>News and updates of this program</source>
+        <translation>أخبار هذا البرنامج وتحديثاته</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>القاموس</translation>
+    </message>
+    <message>
+        <source>Arabic-Chinese-English dictionary</source>
+        <translation>قاموس عربي صيني إنجليزي</translation>
+    </message>
+    <message>
+        <source>Nuvari Web</source>
+        <translation>موقع نوفاري</translation>
+    </message>
+    <message>
+        <source>Visit the Nuvari web site</source>
+        <translation>زُر موقع نوفاري على الإنترنت</translation>
+    </message>
+    <message>
+        <source>This program is protected by copyright law. Do not sell or modify it without permission.</source>
+        <translation>هذا البرنامج محمي بموجب قانون حقوق النشر. لا يجوز بيعه أو تعديله دون إذن.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>FREE Software! Powered by Nuvari!</source>
+        <translation>برنامج مجاني! بدعم من نوفاري!</translation>
+    </message>
+    <message>
+        <source>No words were found. The word file %1 is missing or empty.</source>
+        <translation>لم يُعثر على أي كلمات. ملف الكلمات %1 مفقود أو فارغ.</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 is missing or empty.</source>
+        <translation>لم يُعثر على أي جمل. ملف الجمل %1 مفقود أو فارغ.</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Do you want to report the Score?</source>
+        <translation>هل تريد تسجيل هذه النتيجة؟</translation>
+    </message>
+    <message>
+        <source>Record Score</source>
+        <translation>تسجيل النتيجة</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <source>Nuvari User</source>
+        <translation>مستخدم نوفاري</translation>
+    </message>
+    <message>
+        <source>There are not any score!
+Can&apos;t report!</source>
+        <translation>لا توجد أي نتائج بعد!
+لا يمكن إرسالها!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
     </message>
 </context>
 </TS>

@@ -4,8 +4,285 @@
 <context>
     <name>Dialog</name>
     <message>
+        <source>Nuvari Arabic typing software</source>
+        <translation>Nuvari 阿拉伯语打字软件</translation>
+    </message>
+    <message>
+        <source>ttt</source>
+        <translation>ttt</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Only Letters</source>
+        <translation>仅字母</translation>
+    </message>
+    <message>
+        <source>Symbol and Number</source>
+        <translation>符号和数字</translation>
+    </message>
+    <message>
+        <source>Random Mode</source>
+        <translation>随机顺序</translation>
+    </message>
+    <message>
         <source>Start</source>
         <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>正确率</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Click Start button to start...</source>
+        <translation>点击“开始”按钮开始练习……</translation>
+    </message>
+    <message>
+        <source>Press [F2] to prompting</source>
+        <translation>按 [F2] 键显示提示</translation>
+    </message>
+    <message>
+        <source>Press [Enter] go to next content !</source>
+        <translation>按 [Enter] 键跳到下一条！</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>单词</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>句子</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>界面语言</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>阿拉伯语</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Keyboard Type</source>
+        <translation>键盘类型</translation>
+    </message>
+    <message>
+        <source>101 Key</source>
+        <translation>101 键</translation>
+    </message>
+    <message>
+        <source>102 Key</source>
+        <translation>102 键</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Display complain</source>
+        <translation>显示释义</translation>
+    </message>
+    <message>
+        <source>Item Count</source>
+        <translation>练习条数</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>60</source>
+        <translation>60</translation>
+    </message>
+    <message>
+        <source>70</source>
+        <translation>70</translation>
+    </message>
+    <message>
+        <source>80</source>
+        <translation>80</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>Keyboard Score Top</source>
+        <translation>键盘练习排行</translation>
+    </message>
+    <message>
+        <source>Word Score Top</source>
+        <translation>单词练习排行</translation>
+    </message>
+    <message>
+        <source>Sentence Score Top</source>
+        <translation>句子练习排行</translation>
+    </message>
+    <message>
+        <source>Score display</source>
+        <translation>成绩排行榜</translation>
+    </message>
+    <message>
+        <source>Report Score</source>
+        <translation>上报成绩</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Released on %1</source>
+        <translation>发布日期：%1</translation>
+    </message>
+    <message>
+        <source>Based on Qt %1</source>
+        <translation>基于 Qt %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Nuvari Soft</source>
+        <translation>版权所有 (C) 2026 Nuvari Soft</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>电子邮件：%1</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>翻译服务</translation>
+    </message>
+    <message>
+        <source>Arabic translation service</source>
+        <translation>阿拉伯语翻译服务</translation>
+    </message>
+    <message>
+        <source>Input Method</source>
+        <translation>输入法</translation>
+    </message>
+    <message>
+        <source>Arabic input method for Windows</source>
+        <translation>Windows 版阿拉伯语输入法</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>问题反馈</translation>
+    </message>
+    <message>
+        <source>Report a problem or make a suggestion</source>
+        <translation>报告问题或提出建议</translation>
+    </message>
+    <message>
+        <source>Typing Tutor</source>
+        <translation>打字软件</translation>
+    </message>
+    <message>
+        <source>News and updates of this program</source>
+        <translation>本软件的新闻与更新</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>词典</translation>
+    </message>
+    <message>
+        <source>Arabic-Chinese-English dictionary</source>
+        <translation>阿汉英词典</translation>
+    </message>
+    <message>
+        <source>Nuvari Web</source>
+        <translation>Nuvari 网站</translation>
+    </message>
+    <message>
+        <source>Visit the Nuvari web site</source>
+        <translation>访问 Nuvari 网站</translation>
+    </message>
+    <message>
+        <source>This program is protected by copyright law. Do not sell or modify it without permission.</source>
+        <translation>本软件受著作权法保护，未经许可不得出售或修改。</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>FREE Software! Powered by Nuvari!</source>
+        <translation>免费软件！Nuvari 倾情奉献！</translation>
+    </message>
+    <message>
+        <source>No words were found. The word file %1 is missing or empty.</source>
+        <translation>没有找到单词：单词文件 %1 不存在或为空。</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 is missing or empty.</source>
+        <translation>没有找到句子：句子文件 %1 不存在或为空。</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Do you want to report the Score?</source>
+        <translation>要记录这次的成绩吗？</translation>
+    </message>
+    <message>
+        <source>Record Score</source>
+        <translation>记录成绩</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message>
+        <source>Nuvari User</source>
+        <translation>Nuvari 用户</translation>
+    </message>
+    <message>
+        <source>There are not any score!
+Can&apos;t report!</source>
+        <translation>还没有任何成绩！
+无法上报！</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
     </message>
 </context>
 </TS>
