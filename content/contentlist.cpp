@@ -1,6 +1,156 @@
 #include "content/contentlist.h"
 
-// Reading and writing land with the content-file work.
-int ContentList::ReadContentFile(const QString&) { return -201; }
-int ContentList::WriteContentFile(const QString&) const { return -201; }
-void ContentList::GetContentItem(int, ContentItem&) const {}
+#include <QDataStream>
+#include <QDebug>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <QtEndian>
+
+// A content file is the data-stream form of the list as Qt 4 wrote it:
+// a big-endian record count, then per record three strings, each a
+// big-endian byte length (0xFFFFFFFF for a null string) and UTF-16BE data.
+
+namespace {
+
+constexpr int FileError = -201;
+constexpr quint32 NullStringLength = 0xFFFFFFFF;
+// Smallest record on disk: three empty strings.
+constexpr qint64 MinRecordBytes = 3 * 4;
+// Long strings are read in steps, so a length that the file does not back
+// never costs more memory than the data that is really there.
+constexpr qint64 ReadStep = 1024 * 1024;
+
+bool ReadLength(QIODevice& in, quint32& value)
+{
+    uchar bytes[4];
+    if (in.read(reinterpret_cast<char*>(bytes), 4) != 4)
+        return false;
+    value = qFromBigEndian<quint32>(bytes);
+    return true;
+}
+
+// Reads one string; false (leaving str alone) when the data ends or the
+// length cannot be a UTF-16 length. Either way nothing after it is trusted.
+bool ReadString(QIODevice& in, QString& str)
+{
+    quint32 length = 0;
+    if (!ReadLength(in, length))
+        return false;
+    if (length == NullStringLength) {
+        str = QString();
+        return true;
+    }
+    if (length & 1)
+        return false;
+    if (!in.isSequential() && length > in.bytesAvailable())
+        return false;
+    QByteArray raw;
+    while (raw.size() < qint64(length)) {
+        const qint64 step = qMin<qint64>(ReadStep, qint64(length) - raw.size());
+        const QByteArray chunk = in.read(step);
+        if (chunk.size() != step)
+            return false;
+        raw += chunk;
+    }
+    QString result(raw.size() / 2, Qt::Uninitialized);
+    qFromBigEndian<char16_t>(raw.constData(), result.size(), result.data());
+    str = result;
+    return true;
+}
+
+void WriteString(QDataStream& out, const QString& str)
+{
+    if (str.isNull()) {
+        out << NullStringLength;
+        return;
+    }
+    out << quint32(str.size() * 2);
+    QByteArray raw(str.size() * 2, Qt::Uninitialized);
+    qToBigEndian<char16_t>(str.constData(), str.size(), raw.data());
+    out.writeRawData(raw.constData(), raw.size());
+}
+
+void DumpList(const QString& path, const QList<ContentItem>& items)
+{
+    // Skip building a line per record when debug output is switched off.
+    if (!QLoggingCategory::defaultCategory()->isDebugEnabled())
+        return;
+    qDebug().noquote().nospace() << QLatin1Char('"') + path + QLatin1String("\" \n ");
+    for (const ContentItem& item : items) {
+        qDebug().noquote().nospace() << QLatin1Char('"') + item.text + QLatin1String("\"  dst: \"")
+                + item.explanation + QLatin1String("\" ");
+    }
+}
+
+} // namespace
+
+int ContentList::ReadContentFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileError;
+
+    // A file shorter than the count holds no records.
+    quint32 count = 0;
+    ReadLength(file, count);
+
+    if (count > MaxPaddedRecords && !file.isSequential()
+        && count > file.bytesAvailable() / MinRecordBytes) {
+        return FileError;
+    }
+
+    QList<ContentItem> read;
+    read.reserve(qMin<qint64>(count, MaxPaddedRecords));
+    for (quint32 i = 0; i < count; ++i) {
+        ContentItem item;
+        const bool whole = ReadString(file, item.text) && ReadString(file, item.explanation)
+            && ReadString(file, item.url);
+        read.append(item);
+        if (!whole)
+            break;
+    }
+    // Records the data ended before stay empty.
+    if (quint32(read.size()) < count) {
+        if (count > MaxPaddedRecords)
+            return FileError;
+        read.resize(count);
+    }
+
+    items = read;
+    DumpList(path, items);
+    return 0;
+}
+
+int ContentList::WriteContentFile(const QString& path) const
+{
+    // Written aside and renamed over the old file on success, so a failed
+    // save keeps the old file whole and no bytes of it stay behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileError;
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_4_7);
+    out << quint32(items.size());
+    for (const ContentItem& item : items) {
+        WriteString(out, item.text);
+        WriteString(out, item.explanation);
+        WriteString(out, item.url);
+    }
+    if (out.status() != QDataStream::Ok)
+        return FileError;  // the unfinished copy is discarded
+    return file.commit() ? 0 : FileError;
+}
+
+void ContentList::GetContentItem(int index, ContentItem& item) const
+{
+    if (items.isEmpty())
+        return;
+    qsizetype i = index < 0 ? 0 : index;
+    if (i >= items.size())
+        i %= items.size();
+    const ContentItem& source = items.at(i);
+    item.text = source.text.trimmed();
+    item.explanation = source.explanation.trimmed();
+    item.url = source.url;
+}

@@ -11,8 +11,13 @@
 class ContentList
 {
 public:
+    // A file whose record count outruns its data gets empty items for the
+    // missing records, but never more records in all than this.
+    static constexpr quint32 MaxPaddedRecords = 1000000;
+
     // Replaces the list with the file's records. 0 after reading, -201 when
-    // the file cannot be opened (the list is then left as it was).
+    // the file cannot be opened or claims more missing records than
+    // MaxPaddedRecords (the list is then left as it was).
     int ReadContentFile(const QString& path);
     // Writes the whole list. 0 after writing, -201 when the file cannot be
     // written (an existing file then stays as it was).
