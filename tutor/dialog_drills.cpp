@@ -32,6 +32,24 @@ QString TranslatedButtonText(const char* text)
     return QCoreApplication::translate("Dialog", text);
 }
 
+// Item characters go into rich text: a key that gives < or & must show as
+// that character, not open a tag.
+QString Escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+void AppendEscaped(QString& out, QChar c)
+{
+    switch (c.unicode()) {
+    case u'<': out += QLatin1String("&lt;"); break;
+    case u'>': out += QLatin1String("&gt;"); break;
+    case u'&': out += QLatin1String("&amp;"); break;
+    case u'"': out += QLatin1String("&quot;"); break;
+    default: out += c;
+    }
+}
+
 bool IsModifierKey(int key)
 {
     switch (key) {
@@ -89,8 +107,8 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
 
         QString display = currentItem.text;
         if (ui->chk_display_complain->isChecked())
-            display += QLatin1String(ExplanationOpen) + currentItem.explanation
-                + QLatin1String(FontClose);
+            display = Escaped(display) + QLatin1String(ExplanationOpen)
+                + currentItem.explanation + QLatin1String(FontClose);
 
         const TextDrillWidgets w = TextDrill(mode);
         w.source->setText(display);
@@ -171,8 +189,9 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
     const QString item = currentItem.text;
     if (keyEvent->key() == Qt::Key_F2) {
         // The key of the item on screen, whatever alphabet is selected now.
-        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + item + QLatin1String(FontClose)
-                                    + QLatin1String(GreenOpen) + QLatin1String(" (") + currentKey
+        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + Escaped(item)
+                                    + QLatin1String(FontClose) + QLatin1String(GreenOpen)
+                                    + QLatin1String(" (") + Escaped(currentKey)
                                     + QLatin1Char(')') + QLatin1String(FontClose));
         ++stats.hintCount;
         return;
@@ -181,14 +200,15 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
         return;
 
     if (MapLetterKey(keyEvent->text().at(0)) != item) {
-        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + item + QLatin1String(FontClose));
+        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + Escaped(item)
+                                    + QLatin1String(FontClose));
         QApplication::beep();
         return;
     }
 
     currentKey = GetTrainChar(true);
     currentItem.text = MapLetterKey(currentKey);
-    ui->lbl_src_letter->setText(QLatin1String(GreenOpen) + currentItem.text
+    ui->lbl_src_letter->setText(QLatin1String(GreenOpen) + Escaped(currentItem.text)
                                 + QLatin1String(FontClose));
     ++stats.doneCount;
     ++stats.correctCount;
@@ -318,11 +338,14 @@ int Dialog::DisplayResult(QString sResult)
     display.reserve(target.size() * 24 + currentItem.explanation.size() + 48);
     int correct = 0;
     for (int i = 0; i < target.size(); ++i) {
-        if (i < sResult.size() && sResult.at(i) == target.at(i)) {
-            display += target.at(i);
+        const QChar c = target.at(i);
+        if (i < sResult.size() && sResult.at(i) == c) {
+            AppendEscaped(display, c);
             ++correct;
         } else {
-            display += QLatin1String(RedOpen) + target.at(i) + QLatin1String(FontClose);
+            display += QLatin1String(RedOpen);
+            AppendEscaped(display, c);
+            display += QLatin1String(FontClose);
         }
     }
     display += QLatin1String(ExplanationOpen) + currentItem.explanation + QLatin1String(FontClose);
