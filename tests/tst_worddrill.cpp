@@ -305,8 +305,16 @@ void TestWordDrill::tabChangeEndsTheDrillAndRecordsItsScore()
     QVERIFY(score.toUInt() > 20);
 
     QString question;
-    TestUtil::ClickInNextBox(QStringLiteral("Record"), &question);
-    QTimer::singleShot(0, [] { TestUtil::AnswerNextInput(QStringLiteral("Ann")); });
+    TestUtil::WhenModal([&question](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        question = box->text();
+        // The name dialog opens once the box is gone.
+        TestUtil::AnswerNextInput(QStringLiteral("Ann"));
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QLatin1String("Record"))
+                b->click();
+    });
     Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);
     QCOMPARE(question, QStringLiteral("Do you want to report the Score?"));
 
