@@ -1,0 +1,113 @@
+#include "keyboardlayout.h"
+
+#include "keyboard/keycharmap.h"
+
+#include <cstring>
+
+namespace {
+// The block is 15 key units wide and 5 rows high.
+constexpr qreal BlockUnits = 15.0;
+constexpr int BlockRows = 5;
+} // namespace
+
+KeyboardLayout::KeyboardLayout(Kind kind, const QRectF& area)
+    : m_kind(kind), m_area(area),
+      m_unit(area.width() / BlockUnits), m_rowHeight(area.height() / BlockRows)
+{
+    const bool iso = kind == Kb102;
+
+    // Number row.
+    qreal x = AddCharKeys(0, 0, "`1234567890-=", "~!@#$%^&*()_+");
+    AddCaptionKey(0, x, BlockUnits - x, QStringLiteral("Backspace"));
+
+    // Top letter row: the 101 board ends it with the backslash key, the 102
+    // board with the upper half of its tall Enter key.
+    AddCaptionKey(1, 0, 1.5, QStringLiteral("Tab"));
+    x = AddCharKeys(1, 1.5, "qwertyuiop[]", "QWERTYUIOP{}");
+    if (!iso)
+        AddCharKey(1, x, BlockUnits - x, QLatin1Char('\\'), QLatin1Char('|'));
+    const qreal isoEnterTop = x;
+
+    // Home row: the 102 board has the backslash key here, beside Enter.
+    AddCaptionKey(2, 0, 1.75, QStringLiteral("Caps Lock"));
+    x = AddCharKeys(2, 1.75, "asdfghjkl;'", "ASDFGHJKL:\"");
+    if (iso) {
+        AddCharKey(2, x, 1.0, QLatin1Char('\\'), QLatin1Char('|'));
+        x += 1.0;
+        // One L-shaped Enter over both rows.
+        const QRectF upper = Cell(1, isoEnterTop, BlockUnits - isoEnterTop);
+        const QRectF lower = Cell(2, x, BlockUnits - x);
+        Key enter;
+        enter.caption = QStringLiteral("Enter");
+        enter.outline << upper.topLeft() << upper.topRight() << lower.bottomRight()
+                      << lower.bottomLeft() << QPointF(lower.left(), upper.bottom())
+                      << upper.bottomLeft();
+        m_keys << enter;
+    } else {
+        AddCaptionKey(2, x, BlockUnits - x, QStringLiteral("Enter"));
+    }
+
+    // Bottom letter row: the 102 board's extra key sits left of Z.
+    x = iso ? 1.25 : 2.25;
+    AddCaptionKey(3, 0, x, QStringLiteral("Shift"));
+    if (iso) {
+        AddCharKey(3, x, 1.0, QLatin1Char('\\'), QLatin1Char('|'));
+        x += 1.0;
+    }
+    x = AddCharKeys(3, x, "zxcvbnm,./", "ZXCVBNM<>?");
+    AddCaptionKey(3, x, BlockUnits - x, QStringLiteral("Shift"));
+
+    // Space row of the classic board, with the gaps beside the Alt keys.
+    AddCaptionKey(4, 0, 1.5, QStringLiteral("Ctrl"));
+    AddCaptionKey(4, 2.5, 1.5, QStringLiteral("Alt"));
+    AddCharKey(4, 4.0, 7.0, QLatin1Char(' '), QChar());
+    AddCaptionKey(4, 11.0, 1.5, QStringLiteral("Alt"));
+    AddCaptionKey(4, 13.5, 1.5, QStringLiteral("Ctrl"));
+}
+
+QString KeyboardLayout::ArabicFor(QChar key) const
+{
+    QString out;
+    if (m_kind == Kb101)
+        KeyCharMap::Instance()->MapKey101(key, out);
+    else
+        KeyCharMap::Instance()->MapKey102(key, out);
+    return out == QString(key) ? QString() : out;
+}
+
+qreal KeyboardLayout::AddCharKeys(int row, qreal x, const char* plain, const char* shifted)
+{
+    const int n = int(std::strlen(plain));
+    Q_ASSERT(n == int(std::strlen(shifted)));
+    for (int i = 0; i < n; ++i, x += 1.0)
+        AddCharKey(row, x, 1.0, QLatin1Char(plain[i]), QLatin1Char(shifted[i]));
+    return x;
+}
+
+void KeyboardLayout::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar shifted)
+{
+    Key key;
+    key.outline = QPolygonF(Cell(row, x, width));
+    key.plain = plain;
+    key.shifted = shifted;
+    key.homeMark = plain == QLatin1Char('f') || plain == QLatin1Char('j');
+    key.arabicPlain = ArabicFor(plain);
+    if (!shifted.isNull())
+        key.arabicShifted = ArabicFor(shifted);
+    m_keys << key;
+}
+
+void KeyboardLayout::AddCaptionKey(int row, qreal x, qreal width, const QString& caption)
+{
+    Key key;
+    key.outline = QPolygonF(Cell(row, x, width));
+    key.caption = caption;
+    m_keys << key;
+}
+
+QRectF KeyboardLayout::Cell(int row, qreal x, qreal width) const
+{
+    const qreal half = KeyGap / 2;
+    return QRectF(m_area.left() + x * m_unit + half, m_area.top() + row * m_rowHeight + half,
+                  width * m_unit - KeyGap, m_rowHeight - KeyGap);
+}
