@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -327,6 +328,42 @@ private slots:
         QCOMPARE(rc, -201);
         QVERIFY(ReadAll(Path("keep.kq")) == before);
         QCOMPARE(QDir(dir.path()).entryList({"keep.kq*"}, QDir::Files), QStringList{"keep.kq"});
+    }
+
+    // The tool that builds the shipped files from their tab-separated sources.
+    void mkcontent()
+    {
+        const QString tool = QStringLiteral(QIRTAS_BINARY_DIR "/qirtas_mkcontent");
+        if (!QFile::exists(tool))
+            QSKIP("qirtas_mkcontent is not built");
+        auto run = [&](const QByteArray& source, QString* error) {
+            WriteRaw(Path("src.tsv"), source);
+            QFile::remove(Path("out.kq"));
+            QProcess p;
+            p.start(tool, {Path("src.tsv"), Path("out.kq")});
+            p.waitForFinished();
+            *error = QString::fromUtf8(p.readAllStandardError());
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QString error;
+        QCOMPARE(run("\xEF\xBB\xBF# comment\tline\n\n"
+                     "\xD9\x83\xD8\xAA\xD8\xA8\tto write\t\r\n"
+                     "  \t \n"
+                     "\xD9\x82\xD9\x84\xD9\x85\tpen\thttp://example.org/q\n"
+                     "b\tno web address",
+                     &error), 0);
+        ContentList list;
+        QCOMPARE(list.ReadContentFile(Path("out.kq")), 0);
+        QCOMPARE(Dump(list), (QStringList{"كتب|to write|", "قلم|pen|http://example.org/q", "b|no web address|"}));
+
+        for (const QByteArray& bad : {QByteArray("a\tb\n\nonly one column\n"),
+                                      QByteArray("a\tb\n\na\tb\tc\td\n"),
+                                      QByteArray("a\tb\n\n\tb\n"),
+                                      QByteArray("a\tb\n\na\t\xFF\n")}) {
+            QCOMPARE(run(bad, &error), 1);
+            QVERIFY2(error.contains(QStringLiteral("src.tsv:3:")), qPrintable(error));
+            QVERIFY(!QFile::exists(Path("out.kq")));
+        }
     }
 };
 

@@ -41,6 +41,8 @@ int main(int argc, char* argv[])
             raw.chop(1);
         if (raw.endsWith('\r'))
             raw.chop(1);
+        if (lineNumber == 1 && raw.startsWith("\xEF\xBB\xBF"))
+            raw.remove(0, 3);  // byte order mark some editors write
         const QString where = QStringLiteral("%1:%2: ").arg(inPath).arg(lineNumber);
         const QString line = QString::fromUtf8(raw);
         if (line.toUtf8() != raw)
