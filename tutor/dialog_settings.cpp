@@ -37,8 +37,8 @@ const char Keyboard101[] = "101";
 const char Keyboard102[] = "102";
 }
 
-const char DefaultLanguage[] = "cn";
-const char DefaultKeyboard[] = "101";
+const char* const DefaultLanguage = Value::Chinese;
+const char* const DefaultKeyboard = Value::Keyboard101;
 const bool DefaultDisplayExplain = true;
 const int DefaultItemCount = 1;  // "50"
 

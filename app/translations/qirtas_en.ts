@@ -8,10 +8,6 @@
         <translation>Symbols and Numbers</translation>
     </message>
     <message>
-        <source>Click Start button to start...</source>
-        <translation>Click the Start button to begin...</translation>
-    </message>
-    <message>
         <source>Press [F2] to prompting</source>
         <translation>Press [F2] for a hint</translation>
     </message>
@@ -32,10 +28,6 @@
         <translation>Show explanations</translation>
     </message>
     <message>
-        <source>Item Count</source>
-        <translation>Items per drill</translation>
-    </message>
-    <message>
         <source>Keyboard Score Top</source>
         <translation>Top Keyboard Scores</translation>
     </message>
@@ -54,10 +46,6 @@
     <message>
         <source>Setting</source>
         <translation>Settings</translation>
-    </message>
-    <message>
-        <source>FREE Software! Powered by Nuvari!</source>
-        <translation>Free software! Powered by Nuvari!</translation>
     </message>
     <message>
         <source>There are not any score!
