@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>101 Key</source>
-        <translation>101 مفتاحًا</translation>
+        <translation>101 مفتاح</translation>
     </message>
     <message>
         <source>102 Key</source>
-        <translation>102 مفتاحًا</translation>
+        <translation>102 مفتاح</translation>
     </message>
     <message>
         <source>Content</source>
