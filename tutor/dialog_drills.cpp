@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 
+#include <limits>
+
 #include "keyboard/keycharmap.h"
 #include "tutor/ui_dialog.h"
 
