@@ -72,8 +72,8 @@ void Substitute(const QString& family, const QStringList& candidates,
 void InstallFontSubstitutions()
 {
     Substitute(QStringLiteral("Arabic Transparent"),
-               {QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Noto Sans Arabic"),
-                QStringLiteral("Noto Naskh Arabic UI"), QStringLiteral("Noto Sans Arabic UI"),
+               {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Arabic UI"),
+                QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Noto Naskh Arabic UI"),
                 QStringLiteral("DejaVu Sans")},
                QFontDatabase::Arabic);
     Substitute(QString::fromUtf8("宋体"),
@@ -94,7 +94,3 @@ void Install(QApplication& app)
 
 } // namespace AppStyle
 
-// Keeps the bundle registration linked into every program that uses the
-// style (the tutor, the editor and the tests).
-extern const int qirtasResourcesRegistered;
-[[maybe_unused]] static const int* const keepBundle = &qirtasResourcesRegistered;

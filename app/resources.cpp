@@ -1,7 +1,6 @@
 // Registers the compiled-in bundle (pictures and catalogues) during static
-// initialisation, so every ":/" path resolves before main runs. This file is
-// always linked because it holds the registration that the style sheet and
-// the windows depend on.
+// initialisation, so every ":/" path resolves before main runs, and
+// unregisters it after main has returned.
 #include <cstdlib>
 
 int qInitResources_qirtas();
@@ -16,7 +15,6 @@ int RegisterBundle()
     return 1;
 }
 
-} // namespace
+[[maybe_unused]] const int bundleRegistered = RegisterBundle();
 
-// Referenced by AppStyle so the linker keeps this object in every program.
-extern const int qirtasResourcesRegistered = RegisterBundle();
+} // namespace
