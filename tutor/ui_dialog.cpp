@@ -173,6 +173,10 @@ void BuildDisplayRow(QWidget* container, QHBoxLayout* layout, const DisplayRow& 
     layout->addWidget(row.score);
     row.progress = Named(new QProgressBar(container), names[8]);
     row.progress->setValue(0);
+    // Qt 6 formats the bar's "%p%" with the widget's locale, which the window
+    // sets to Arabic; the percentage reads in Latin digits like every other
+    // figure of the drill row.
+    row.progress->setLocale(QLocale::c());
     layout->addWidget(row.progress);
 }
 
