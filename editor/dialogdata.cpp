@@ -10,6 +10,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "content/contentlist.h"
 #include "editor/ui_dialogdata.h"
@@ -85,14 +87,21 @@ void DialogData::MergeContentRows(const QList<ContentItem>& items)
         row.url = model->index(r, 2).data().toString();
         rows.append(row);
     }
-    std::stable_sort(rows.begin(), rows.end(), TextLess);
+    // Sorting positions moves far less than sorting the records themselves.
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&rows](int a, int b) { return TextLess(rows.at(a), rows.at(b)); });
 
+    // Cells are filled through setData: setItem on a shown table costs time
+    // in proportion to the row count for every cell.
     model->removeRows(0, oldCount);
     model->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
-        model->setItem(r, 0, new QStandardItem(rows.at(r).text));
-        model->setItem(r, 1, new QStandardItem(rows.at(r).explanation));
-        model->setItem(r, 2, new QStandardItem(rows.at(r).url));
+        const ContentItem& row = rows.at(order[r]);
+        model->setData(model->index(r, 0), row.text, Qt::EditRole);
+        model->setData(model->index(r, 1), row.explanation, Qt::EditRole);
+        model->setData(model->index(r, 2), row.url, Qt::EditRole);
     }
 }
 
