@@ -139,12 +139,6 @@ void ClickCell(DialogData& e, int row, int column = 0)
     QTest::mouseClick(tv->viewport(), Qt::LeftButton, {}, tv->visualRect(index).center());
 }
 
-// Answers the next unsaved-changes question (or any box) with `button`.
-void AnswerBox(const QString& button, QString* seenText = nullptr)
-{
-    TestUtil::ClickInNextBox(button, seenText);
-}
-
 } // namespace
 
 class TestEditor : public QObject
@@ -419,14 +413,14 @@ void TestEditor::failedSaveSaysSo()
     QVERIFY(QDir(dir.filePath(QStringLiteral("gone"))).removeRecursively());
 
     QString said;
-    AnswerBox(QStringLiteral("OK"), &said);
+    TestUtil::ClickInNextBox(QStringLiteral("OK"), &said);
     Press(e, "btn_save");
     QVERIFY2(said.contains(U("无法保存")), qPrintable(said));
     QVERIFY(said.contains(QStringLiteral("data.kq")));
 
     // The changes are still unsaved, so closing asks (and Cancel keeps it).
     Add(e, U("بيت"), U("house"));
-    AnswerBox(U("取消"));
+    TestUtil::ClickInNextBox(U("取消"));
     QVERIFY(!e.close());
     // A Save that fails keeps the window too.
     bool warned = false;
@@ -448,12 +442,21 @@ void TestEditor::unsavedChangesAreSettledOnClose()
     const QString path = dir.filePath(QStringLiteral("words.kq"));
     WriteKq(path, {{U("كلب"), U("dog"), QString()}});
 
-    // Opening into an empty table changes nothing: no question.
+    // Opening into an empty table changes nothing: no question. Opening
+    // into a filled one does: the file does not hold the rows shown.
     {
         Editor e;
         e.openAnswers = QStringList{path};
         Press(e, "btn_open");
         QVERIFY(e.close());
+        Editor merged;
+        merged.openAnswers = QStringList{path, path};
+        Press(merged, "btn_open");
+        Press(merged, "btn_open");
+        QString asked;
+        TestUtil::ClickInNextBox(U("不保存"), &asked);
+        QVERIFY(merged.close());
+        QVERIFY(!asked.isEmpty());
     }
     // Cancel keeps the window; Discard closes it and leaves the file.
     {
@@ -462,14 +465,14 @@ void TestEditor::unsavedChangesAreSettledOnClose()
         Press(e, "btn_open");
         Add(e, U("قط"), U("cat"));
         QString asked;
-        AnswerBox(U("取消"), &asked);
+        TestUtil::ClickInNextBox(U("取消"), &asked);
         QVERIFY(!e.close());
         QVERIFY(e.isVisible());
         QCOMPARE(asked, U("内容已修改，是否保存？"));
-        AnswerBox(U("取消"));
+        TestUtil::ClickInNextBox(U("取消"));
         QTest::keyClick(&e, Qt::Key_Escape);
         QVERIFY(e.isVisible());
-        AnswerBox(U("不保存"));
+        TestUtil::ClickInNextBox(U("不保存"));
         QVERIFY(e.close());
         QCOMPARE(ReadKq(path).size(), 1);
     }
@@ -480,7 +483,7 @@ void TestEditor::unsavedChangesAreSettledOnClose()
         Press(e, "btn_open");
         ClickCell(e, 0);
         Press(e, "btn_del");
-        AnswerBox(U("保存"));
+        TestUtil::ClickInNextBox(U("保存"));
         QVERIFY(e.close());
         QCOMPARE(ReadKq(path), Rows());
     }
@@ -488,10 +491,10 @@ void TestEditor::unsavedChangesAreSettledOnClose()
     {
         Editor e;
         Add(e, U("قط"), U("cat"));
-        AnswerBox(U("保存"));
+        TestUtil::ClickInNextBox(U("保存"));
         QVERIFY(!e.close());
         QCOMPARE(e.saveAsked, 1);
-        AnswerBox(U("不保存"));
+        TestUtil::ClickInNextBox(U("不保存"));
         QVERIFY(e.close());
     }
 }
@@ -507,7 +510,7 @@ void TestEditor::exitEndsLoop()
         QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(7); });
         QTimer::singleShot(0, &e, [&e, &fallback, answer] {
             if (!answer.isEmpty())
-                AnswerBox(answer);
+                TestUtil::ClickInNextBox(answer);
             Press(e, "btn_exit");
             fallback.start(200);
         });
