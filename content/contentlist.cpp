@@ -21,10 +21,33 @@ constexpr qint64 MinRecordBytes = 3 * 4;
 // never costs more memory than the data that is really there.
 constexpr qint64 ReadStep = 1024 * 1024;
 
-bool ReadLength(QIODevice& in, quint32& value)
+// The file being read, with the count of bytes it still holds worked out
+// once: asking the file for it before every string costs a system call.
+struct Source
+{
+    explicit Source(QIODevice& device)
+        : in(device)
+        , left(device.isSequential() ? -1 : device.size() - device.pos())
+    {
+    }
+
+    bool Read(char* data, qint64 size)
+    {
+        if (in.read(data, size) != size)
+            return false;
+        if (left >= 0)
+            left -= size;
+        return true;
+    }
+
+    QIODevice& in;
+    qint64 left;  // -1 when the device cannot tell
+};
+
+bool ReadLength(Source& in, quint32& value)
 {
     uchar bytes[4];
-    if (in.read(reinterpret_cast<char*>(bytes), 4) != 4)
+    if (!in.Read(reinterpret_cast<char*>(bytes), 4))
         return false;
     value = qFromBigEndian<quint32>(bytes);
     return true;
@@ -32,7 +55,7 @@ bool ReadLength(QIODevice& in, quint32& value)
 
 // Reads one string; false (leaving str alone) when the data ends or the
 // length cannot be a UTF-16 length. Either way nothing after it is trusted.
-bool ReadString(QIODevice& in, QString& str)
+bool ReadString(Source& in, QString& str)
 {
     quint32 length = 0;
     if (!ReadLength(in, length))
@@ -43,15 +66,16 @@ bool ReadString(QIODevice& in, QString& str)
     }
     if (length & 1)
         return false;
-    if (!in.isSequential() && length > in.bytesAvailable())
+    if (in.left >= 0 && length > in.left)
         return false;
     QByteArray raw;
+    raw.reserve(qMin<qint64>(length, ReadStep));
     while (raw.size() < qint64(length)) {
         const qint64 step = qMin<qint64>(ReadStep, qint64(length) - raw.size());
-        const QByteArray chunk = in.read(step);
-        if (chunk.size() != step)
+        const qsizetype at = raw.size();
+        raw.resize(at + step);
+        if (!in.Read(raw.data() + at, step))
             return false;
-        raw += chunk;
     }
     QString result(raw.size() / 2, Qt::Uninitialized);
     qFromBigEndian<char16_t>(raw.constData(), result.size(), result.data());
@@ -91,21 +115,20 @@ int ContentList::ReadContentFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return FileError;
 
+    Source in(file);
     // A file shorter than the count holds no records.
     quint32 count = 0;
-    ReadLength(file, count);
+    ReadLength(in, count);
 
-    if (count > MaxPaddedRecords && !file.isSequential()
-        && count > file.bytesAvailable() / MinRecordBytes) {
+    if (count > MaxPaddedRecords && in.left >= 0 && count > in.left / MinRecordBytes)
         return FileError;
-    }
 
     QList<ContentItem> read;
     read.reserve(qMin<qint64>(count, MaxPaddedRecords));
     for (quint32 i = 0; i < count; ++i) {
         ContentItem item;
-        const bool whole = ReadString(file, item.text) && ReadString(file, item.explanation)
-            && ReadString(file, item.url);
+        const bool whole = ReadString(in, item.text) && ReadString(in, item.explanation)
+            && ReadString(in, item.url);
         read.append(item);
         if (!whole)
             break;
