@@ -20,6 +20,8 @@ DrillStats Stats(quint32 target, quint32 done, quint32 correct, quint32 typed, q
 
 } // namespace
 
+Q_DECLARE_METATYPE(DrillStats)
+
 class TestDrillStats : public QObject
 {
     Q_OBJECT
@@ -119,7 +121,6 @@ void TestDrillStats::resetClearsEveryCounter()
              0u);
 }
 
-Q_DECLARE_METATYPE(DrillStats)
 
 QTEST_APPLESS_MAIN(TestDrillStats)
 #include "tst_drillstats.moc"
