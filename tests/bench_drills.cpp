@@ -70,14 +70,7 @@ Dialog* NewTutor()
 {
     auto* d = new Dialog;
     // Figures are taken between ticks; nothing must interrupt them.
-    for (QTimer* t : d->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-        t->stop();
-    Child<QRadioButton>(d, "rad_lang_english")->click();
-    Child<QRadioButton>(d, "rad_kb_101")->click();
-    Child<QComboBox>(d, "cmb_train_num")->setCurrentIndex(5); // "100"
-    Child<QCheckBox>(d, "chk_random_letter")->setChecked(false);
-    Child<QCheckBox>(d, "chk_random_sentence")->setChecked(false);
-    Child<QCheckBox>(d, "chk_display_complain")->setChecked(true);
+    TestUtil::ScriptedTutor(d, 5); // "100"
     d->show();
     if (!QTest::qWaitForWindowExposed(d))
         std::printf("window not exposed; repaint figures are not meaningful\n");

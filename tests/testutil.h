@@ -5,12 +5,15 @@
 // modal boxes, finding widgets by object name.
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +116,22 @@ T* Child(QObject* parent, const char* name)
     if (!child)
         qWarning("no child named %s", name);
     return child;
+}
+
+// Sets a tutor window up for scripted drills: English texts, 101-key
+// keyboard, items in order, explanations shown, drill length entry
+// `itemCountIndex`, and the one-second timer stopped so that the test ticks
+// it itself (UpdateUIInfo).
+inline void ScriptedTutor(QDialog* tutor, int itemCountIndex = 0)
+{
+    for (QTimer* t : tutor->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+        t->stop();
+    Child<QRadioButton>(tutor, "rad_lang_english")->click();
+    Child<QRadioButton>(tutor, "rad_kb_101")->click();
+    Child<QComboBox>(tutor, "cmb_train_num")->setCurrentIndex(itemCountIndex);
+    for (const char* name : {"chk_random_letter", "chk_random_word", "chk_random_sentence"})
+        Child<QCheckBox>(tutor, name)->setChecked(false);
+    Child<QCheckBox>(tutor, "chk_display_complain")->setChecked(true);
 }
 
 } // namespace TestUtil

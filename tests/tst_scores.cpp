@@ -123,13 +123,7 @@ Dialog* TestScores::LetterDrillStarted()
 {
     auto* d = new Dialog;
     dialogs << d;
-    // The tests tick the clock themselves.
-    for (QTimer* t : d->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-        t->stop();
-    Child<QRadioButton>(d, "rad_lang_english")->click();
-    Child<QRadioButton>(d, "rad_kb_101")->click();
-    Child<QComboBox>(d, "cmb_train_num")->setCurrentIndex(0); // "40"
-    Child<QCheckBox>(d, "chk_random_letter")->setChecked(false);
+    TestUtil::ScriptedTutor(d, 0); // "40"
     Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(0);
     Child<QPushButton>(d, "btn_start_letter")->click();
     return d;

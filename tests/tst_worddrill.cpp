@@ -91,15 +91,7 @@ void TestWordDrill::init()
 {
     settings = new TestUtil::TempSettings;
     dialog = new Dialog;
-    // The tests tick the clock themselves.
-    for (QTimer* t : dialog->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-        t->stop();
-    Child<QRadioButton>(dialog, "rad_lang_english")->click();
-    Child<QRadioButton>(dialog, "rad_kb_101")->click();
-    Child<QComboBox>(dialog, "cmb_train_num")->setCurrentIndex(0); // "40"
-    Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(true);
-    Child<QCheckBox>(dialog, "chk_random_word")->setChecked(false);
-    Child<QCheckBox>(dialog, "chk_random_sentence")->setChecked(false);
+    TestUtil::ScriptedTutor(dialog, 0); // "40"
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     answer = Child<QLineEdit>(dialog, "le_dst_word");
