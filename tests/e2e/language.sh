@@ -3,15 +3,8 @@
 # and checks that the choice is in the settings file after the window closes:
 # first English -> Arabic, then, in the mirrored Arabic window, back to English.
 # Runs inside xvfb-run; $1 is the program.
-set -u
-exe="$1"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
-conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
-mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
+source "$(dirname "$0")/common.bash"
 printf '[Normal]\nlang=en\nitemcount=3\n' > "$conf"
-fail() { echo "FAIL: $*"; exit 1; }
 
 # Window-relative click points. The tab bar and the Setting page are laid out
 # by the window tree's fixed geometry; right to left they are mirrored.
@@ -20,34 +13,10 @@ setting_tab_rtl="246 20"
 radio_arabic_ltr="57 119"
 radio_english_rtl="605 144"
 
-# Waits for a visible window found by the xdotool search arguments; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
 click() {
     local id=$1 x=$2 y=$3
     xdotool mousemove --window "$id" "$x" "$y" click 1
     sleep 0.3
-}
-
-# Escape closes the dialog, which ends the program and saves the settings.
-close_and_wait() {
-    local id=$1 pid=$2
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key Escape
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "program did not quit"; }
-    wait "$pid" || fail "program exit code $?"
 }
 
 # Value of a key in the [Normal] group of the settings file.

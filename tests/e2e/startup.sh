@@ -1,63 +1,34 @@
 #!/usr/bin/env bash
-# Starts the real program in an X server (run inside xvfb-run), finds its
-# window, checks title and size, types into it with real key events and
-# quits it; then does the same for the content editor.
-set -u
-exe="$1"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
+# Starts the real program in an X server, finds its window, checks title and
+# size, and quits it with a real Escape key press; then the same for the
+# content editor, started with "data" among other arguments.
+source "$(dirname "$0")/common.bash"
 # English interface, so the window title is the source text.
-mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
-printf '[Normal]\nlang=en\n' > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
-fail() { echo "FAIL: $*"; exit 1; }
+printf '[Normal]\nlang=en\n' > "$conf"
 
-# Waits for a visible window whose title is exactly $1; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-# Presses Escape in the window (a dialog closes on Escape) and waits for the
-# process; prints its exit code.
-close_with_escape() {
-    local id=$1 pid=$2
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-    xdotool key Escape
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "program did not quit"; }
-    wait "$pid"
+geometry_is() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$WIDTH" = "$2" ] && [ "$HEIGHT" = "$3" ] || fail "window is ${WIDTH}x${HEIGHT}, not $2x$3"
 }
 
 # The tutor
 "$exe" >"$tmp/tutor.log" 2>&1 &
 pid=$!
-id=$(wait_window "Nuvari Arabic typing software") || fail "tutor window not found"
-eval "$(xdotool getwindowgeometry --shell "$id")"
-[ "$WIDTH" = 685 ] && [ "$HEIGHT" = 500 ] || fail "tutor window is ${WIDTH}x${HEIGHT}"
-close_with_escape "$id" "$pid"
-rc=$?
-[ "$rc" = 0 ] || fail "tutor exit code $rc"
+id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
+geometry_is "$id" 685 500
+before=$(stat -c %Y "$conf")
+sleep 1.1
+close_and_wait "$id" "$pid"
 grep -q "Qirtas MainDlg" "$tmp/tutor.log" || fail "no start-up line for the tutor"
 # The tutor saves its settings when it closes.
-[ -f "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf" ] || fail "no settings written at exit"
+[ "$(stat -c %Y "$conf")" != "$before" ] || fail "no settings written at exit"
+grep -q '^keyboard=101' "$conf" || fail "settings file lacks the keyboard type"
 
-# The editor, started with "data" among other arguments
+# The editor
 "$exe" extra data more >"$tmp/editor.log" 2>&1 &
 pid=$!
-id=$(wait_window "内容编辑") || fail "editor window not found"
-eval "$(xdotool getwindowgeometry --shell "$id")"
-[ "$WIDTH" = 509 ] && [ "$HEIGHT" = 437 ] || fail "editor window is ${WIDTH}x${HEIGHT}"
-close_with_escape "$id" "$pid"
-rc=$?
-[ "$rc" = 0 ] || fail "editor exit code $rc"
+id=$(wait_window --name "^内容编辑\$") || fail "editor window not found"
+geometry_is "$id" 509 437
+close_and_wait "$id" "$pid"
 grep -q "Qirtas DataeditDlg" "$tmp/editor.log" || fail "no start-up line for the editor"
 echo "PASS"

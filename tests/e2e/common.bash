@@ -1,0 +1,37 @@
+# Shared by the end-to-end scripts (sourced, not a test of its own). They run
+# inside xvfb-run with the program as $1 and a scratch settings folder.
+set -u
+exe="$1"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export XDG_CONFIG_HOME="$tmp/config"
+conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
+mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Waits for a visible window found by the xdotool search arguments; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Presses Escape in the window (a dialog closes on Escape, which ends the
+# program and saves the tutor's settings) and waits for the process; fails
+# unless it ends by itself with exit code 0.
+close_and_wait() {
+    local id=$1 pid=$2
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool key Escape
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "program did not quit"; }
+    wait "$pid" || fail "program exit code $?"
+}
