@@ -36,7 +36,7 @@ const char Keyboard102Sheet[] = "border-image: url(:/pic/kb102) 5;\nborder-width
 
 namespace {
 
-// Installed families that can stand in for a missing one, best first.
+// Installed families that draw `script`, the named candidates first.
 QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSystem script)
 {
     QStringList found;
@@ -49,20 +49,26 @@ QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSys
     }
     // Anything else that draws the script is still better than boxes.
     for (const QString& f : families) {
+        if (found.size() >= 4)
+            break;
         if (!found.contains(f))
             found << f;
-        if (found.size() >= 6)
-            break;
     }
     return found;
 }
 
-void Substitute(const QString& family, const QStringList& candidates,
-                QFontDatabase::WritingSystem script)
+// Maps a missing family onto installed ones: those of its own script first,
+// then the other script the interface shows, since every label may carry
+// Arabic or Chinese text whatever font its style sheet names.
+void Substitute(const QString& family, const QStringList& own, const QStringList& other)
 {
     if (QFontDatabase::hasFamily(family))
         return;
-    const QStringList subs = InstalledOf(candidates, script);
+    QStringList subs = own;
+    for (const QString& f : other) {
+        if (!subs.contains(f))
+            subs << f;
+    }
     if (!subs.isEmpty())
         QFont::insertSubstitutions(family, subs);
 }
@@ -71,19 +77,17 @@ void Substitute(const QString& family, const QStringList& candidates,
 
 void InstallFontSubstitutions()
 {
-    Substitute(QStringLiteral("Arabic Transparent"),
-               {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Arabic UI"),
-                QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Noto Naskh Arabic UI"),
-                QStringLiteral("DejaVu Sans")},
-               QFontDatabase::Arabic);
-    Substitute(QString::fromUtf8("宋体"),
-               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
-                QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")},
-               QFontDatabase::SimplifiedChinese);
-    Substitute(QStringLiteral("Aharoni"),
-               {QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
-                QStringLiteral("DejaVu Sans")},
-               QFontDatabase::SimplifiedChinese);
+    const QStringList arabic = InstalledOf(
+        {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Arabic UI"),
+         QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans")},
+        QFontDatabase::Arabic);
+    const QStringList chinese = InstalledOf(
+        {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+         QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")},
+        QFontDatabase::SimplifiedChinese);
+    Substitute(QStringLiteral("Arabic Transparent"), arabic, chinese);
+    Substitute(QString::fromUtf8("宋体"), chinese, arabic);
+    Substitute(QStringLiteral("Aharoni"), chinese, arabic);
 }
 
 void Install(QApplication& app)
