@@ -78,8 +78,8 @@ void Substitute(const QString& family, const QStringList& own, const QStringList
 void InstallFontSubstitutions()
 {
     const QStringList arabic = InstalledOf(
-        {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Arabic UI"),
-         QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("Noto Sans Arabic"),
+         QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Naskh Arabic")},
         QFontDatabase::Arabic);
     const QStringList chinese = InstalledOf(
         {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
