@@ -33,7 +33,7 @@ class TestLanguage : public QObject
 private slots:
     void initTestCase()
     {
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
+        TestUtil::SilenceUnboundSlots();
     }
     void init() { store.reset(new TestUtil::TempSettings); }
     void cleanup() { store.reset(); }

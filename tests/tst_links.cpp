@@ -28,7 +28,7 @@ class TestLinks : public QObject
 private slots:
     void initTestCase()
     {
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
+        TestUtil::SilenceUnboundSlots();
         for (const char* scheme : {"http", "https"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "Open");
     }

@@ -62,7 +62,7 @@ class TestReport : public QObject
 private slots:
     void initTestCase()
     {
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
+        TestUtil::SilenceUnboundSlots();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }

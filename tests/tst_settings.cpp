@@ -67,8 +67,7 @@ class TestSettings : public QObject
 private slots:
     void initTestCase()
     {
-        // Five slots of the window have no widget by design.
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
+        TestUtil::SilenceUnboundSlots();
     }
     void init() { store.reset(new TestUtil::TempSettings); }
     void cleanup() { store.reset(); }

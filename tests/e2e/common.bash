@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Waits for a visible window found by the xdotool search arguments; prints its id.
 wait_window() {
     local id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -28,7 +28,7 @@ close_and_wait() {
     local id=$1 pid=$2
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
     xdotool key Escape
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done

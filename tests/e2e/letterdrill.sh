@@ -36,7 +36,7 @@ xdotool type --delay 80 "$keys"
 # takes "Record", Return in the name dialog accepts the offered name.
 answer_with_return() {
     local box
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 150); do
         box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -v "^$id\$" | head -n 1)
         [ -n "$box" ] && break
         sleep 0.1

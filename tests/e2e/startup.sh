@@ -16,13 +16,10 @@ geometry_is() {
 pid=$!
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
 geometry_is "$id" 685 500
-before=$(stat -c %Y "$conf")
-sleep 1.1
 close_and_wait "$id" "$pid"
 grep -q "Qirtas MainDlg" "$tmp/tutor.log" || fail "no start-up line for the tutor"
-# The tutor saves its settings when it closes.
-[ "$(stat -c %Y "$conf")" != "$before" ] || fail "no settings written at exit"
-grep -q '^keyboard=101' "$conf" || fail "settings file lacks the keyboard type"
+# The tutor saves its settings when it closes (the file held only the language).
+grep -q '^keyboard=101' "$conf" || fail "no settings written at exit"
 
 # The editor
 "$exe" extra data more >"$tmp/editor.log" 2>&1 &
