@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "app/appinfo.h"
 #include "app/appstyle.h"
 #include "app/startup.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    AppInfo::Apply();
     AppStyle::Install(app);
 
     QDialog* window = Startup::CreateWindow(QCoreApplication::arguments());

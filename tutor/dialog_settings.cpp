@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "app/appinfo.h"
 #include "app/appstyle.h"
 #include "tutor/ui_dialog.h"
 
@@ -14,9 +15,6 @@ namespace {
 
 // Where the store lives and what it holds.
 namespace Key {
-const char Organisation[] = "Nuvari Soft";
-const char Application[] = "Qirtas";
-
 const char NormalGroup[] = "Normal";
 const char Language[] = "lang";
 const char Keyboard[] = "keyboard";
@@ -97,7 +95,7 @@ void ReplaceQtCatalogue(const QString& langCode)
 
 void Dialog::ReadSettings()
 {
-    QSettings settings(QString::fromLatin1(Key::Organisation), QString::fromLatin1(Key::Application));
+    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
 
     settings.beginGroup(QLatin1String(Key::NormalGroup));
 
@@ -157,7 +155,7 @@ void Dialog::ReadSettings()
 
 void Dialog::WriteSettings()
 {
-    QSettings settings(QString::fromLatin1(Key::Organisation), QString::fromLatin1(Key::Application));
+    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
 
     settings.beginGroup(QLatin1String(Key::NormalGroup));
     const char* lang = ui->rad_lang_arabic->isChecked()    ? Value::Arabic
