@@ -148,7 +148,7 @@ class TestEditor : public QObject
 private slots:
     void addKeepsTableSorted();
     void editOpenTwiceSaveReopen();
-    void openTrimsAndSkipsBlankRecords();
+    void openTrimsAndSkipsRecordsWithoutText();
     void openGivesTheOrderOfAddingOneByOne();
     void modifyAndDeleteFollowTheHighlight();
     void modifyAndDeleteNeedAHighlight();
@@ -169,7 +169,9 @@ void TestEditor::addKeepsTableSorted()
     QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("url"));
 
     // Arabic text and explanation are both required; typed text stays.
+    TestUtil::ClickInNextBox(QString());
     Add(e, QString(), U("book"), U("u"));
+    TestUtil::ClickInNextBox(QString());
     Add(e, U("كتاب"), QString(), U("u"));
     QCOMPARE(m->rowCount(), 0);
     QCOMPARE(Inputs(e), (QStringList{U("كتاب"), QString(), U("u")}));
@@ -234,7 +236,7 @@ void TestEditor::editOpenTwiceSaveReopen()
     QCOMPARE(ReadKq(second).size(), 4);
 }
 
-void TestEditor::openTrimsAndSkipsBlankRecords()
+void TestEditor::openTrimsAndSkipsRecordsWithoutText()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("blank.kq"));
@@ -247,7 +249,9 @@ void TestEditor::openTrimsAndSkipsBlankRecords()
     Editor e;
     e.openAnswers = QStringList{path};
     Press(e, "btn_open");
-    const Rows kept{{U("بنت"), U("girl"), QString()}, {U("قلم"), U("pen"), U(" http://p ")}};
+    // Records with text are kept, with or without an explanation.
+    const Rows kept{{U("بنت"), U("girl"), QString()}, {U("قلم"), U("pen"), U(" http://p ")},
+                    {U("ولد"), QString(), U("http://null-explanation")}, {U("ولد"), QString(), QString()}};
     QCOMPARE(Shown(e), kept);
     Press(e, "btn_save");
     QCOMPARE(ReadKq(path), kept);
@@ -289,6 +293,7 @@ void TestEditor::openGivesTheOrderOfAddingOneByOne()
     prepare(untouched);
     const Rows before = Shown(untouched);
     untouched.openAnswers = QStringList{dir.filePath(QStringLiteral("missing.kq"))};
+    TestUtil::ClickInNextBox(QString());
     Press(untouched, "btn_open");
     QCOMPARE(Shown(untouched), before);
 }
@@ -363,6 +368,7 @@ void TestEditor::modifyAndDeleteNeedAHighlight()
     // Modify with an empty field changes nothing and keeps the inputs.
     ClickCell(e, 1);
     Type(e, U("نور"), QString(), U("u"));
+    TestUtil::ClickInNextBox(QString());
     Press(e, "btn_modify");
     QCOMPARE(Shown(e).at(1), (QStringList{U("نار"), U("fire"), QString()}));
     QCOMPARE(Inputs(e), (QStringList{U("نور"), QString(), U("u")}));
