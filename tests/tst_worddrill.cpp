@@ -142,7 +142,7 @@ void TestWordDrill::wordTypedCorrectly()
     QCOMPARE(source->text(), QStringLiteral("سلام") + Grey + QStringLiteral("peace") + Close);
     QCOMPARE(answer->text(), QString());
     QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 1);
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy(), QStringLiteral("100"));
 
     // Without explanations the next word shows alone.
     Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(false);
@@ -192,7 +192,7 @@ void TestWordDrill::backspaceRedrawsTheLabel()
     QCOMPARE(source->text(), QStringLiteral("ك") + Red1(0x062A) + Red1(0x0628) + Grey
                                  + QStringLiteral("wrote") + Close);
     Type("jf");
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy(), QStringLiteral("100"));
 }
 
 // Each edit converts only what it added, wherever it is: a comma or a
@@ -245,7 +245,7 @@ void TestWordDrill::sentenceDrill()
     QCOMPARE(label->text(), QStringLiteral("مع السلامة") + Grey + QStringLiteral("goodbye")
                                 + Close);
     QCOMPARE(Child<QProgressBar>(dialog, "prgros_sentence")->value(), 1);
-    QCOMPARE(Accuracy("le_correct_sentence"), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy("le_correct_sentence"), QStringLiteral("100"));
     QCOMPARE(Child<QLineEdit>(dialog, "le_correct_word")->text(), QString());
 }
 

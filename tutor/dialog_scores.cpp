@@ -47,10 +47,19 @@ void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore
 
 void Dialog::TrainFinished()
 {
+    if (startTime != 0) {
+        // The figures shown at the end are the ones recorded: the clock is
+        // read now, not at the last tick, and a drill in which a key was
+        // typed took at least a second.
+        stats.elapsedSeconds = quint32(drillClock.elapsed() / 1000);
+        if (stats.typedCount > 0)
+            stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+        ShowFigures();
+    }
     if (startTime != 0 && stats.Score() > RecordThreshold) {
         // Stopped before the box opens: the ticks during the box change nothing.
         startTime = 0;
-        QMessageBox box;
+        QMessageBox box(this);
         QPushButton* record = box.addButton(tr("Record"), QMessageBox::ActionRole);
         box.addButton(tr("Quit"), QMessageBox::ActionRole);
         box.setWindowTitle(tr("Nuvari Arabic typing software"));

@@ -273,6 +273,10 @@ Can&apos;t report!</source>
         <translation>还没有任何成绩！
 无法上报！</translation>
     </message>
+    <message>
+        <source>No web browser could be opened. The address is:</source>
+        <translation>无法打开网页浏览器。网址是：</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
