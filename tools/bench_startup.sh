@@ -15,8 +15,9 @@
 # and the program minus the bare dialog. Every run starts from fresh
 # settings (the Chinese interface is the first-start default).
 #
-# Usage: bash tools/bench_startup.sh [ROUNDS]      (ROUNDS defaults to 7)
-#        BUILD_DIR=other-build bash tools/bench_startup.sh
+# Usage: bash tools/bench_startup.sh [ROUNDS [CASE...]]
+#   ROUNDS defaults to 7; CASE is cn, en, ar or editor (all four by default).
+#   BUILD_DIR=other-build bash tools/bench_startup.sh   measures another build.
 # Wall-clock figures follow the machine's load: run it on a quiet machine and
 # compare the cpu columns when it is not.
 set -euo pipefail
@@ -33,6 +34,8 @@ if [ "${1:-}" != "--in-x" ]; then
 fi
 shift
 rounds=${1:-7}
+shift || true
+cases=${*:-cn en ar editor}
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -86,8 +89,13 @@ bench_case() {
 
 echo "medians of $rounds rounds; load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-22s %7s %7s %7s %7s %7s\n' "" "map ms" "cpu ms" "paint" "pcpu" "rss MB"
-bench_case "tutor cn" ""
-bench_case "tutor en" '[Normal]\nlang=en\n'
-bench_case "tutor ar" '[Normal]\nlang=ar\n'
-bench_case "editor" "" data
+for c in $cases; do
+    case $c in
+        cn) bench_case "tutor cn" "" ;;
+        en) bench_case "tutor en" '[Normal]\nlang=en\n' ;;
+        ar) bench_case "tutor ar" '[Normal]\nlang=ar\n' ;;
+        editor) bench_case "editor" "" data ;;
+        *) echo "unknown case: $c" >&2; exit 2 ;;
+    esac
+done
 echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
