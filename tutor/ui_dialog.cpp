@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -142,6 +143,22 @@ QWidget* Page(QTabWidget* tabs, const char* name)
     return Named(new QWidget(stack), name);
 }
 
+// Every image of the icon file, as QIcon::addFile would take them. Named
+// as an icon file, it is read without Qt opening its MIME database (and
+// regular expression engine) just to learn what kind of file it is.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    QImageReader reader(QString::fromLatin1(":/pic/logo_ico"), "ico");
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        icon.addPixmap(QPixmap::fromImage(image), QIcon::Normal, QIcon::Off);
+    } while (reader.jumpToNextImage());
+    return icon;
+}
+
 QCommandLinkButton* LinkButton(QWidget* parent, const char* name)
 {
     QCommandLinkButton* button = Named(new QCommandLinkButton(parent), name);
@@ -213,9 +230,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     Dialog->setFont(font);
     Dialog->setContextMenuPolicy(Qt::DefaultContextMenu);
     Dialog->setAcceptDrops(false);
-    QIcon icon;
-    icon.addFile(QString::fromLatin1(":/pic/logo_ico"), QSize(), QIcon::Normal, QIcon::Off);
-    Dialog->setWindowIcon(icon);
+    Dialog->setWindowIcon(WindowIcon());
     Dialog->setLayoutDirection(Qt::LeftToRight);
     Dialog->setAutoFillBackground(false);
     Dialog->setStyleSheet(QString());
