@@ -95,6 +95,7 @@ private:
         QCheckBox* random;
     };
     TextDrillWidgets TextDrill(DrillMode drill) const;
+    void ReadContent();
     void AdvancePosition(bool bRandom);
     const QList<int>& UsableItems(DrillMode drill);
     void SkipUnusableItem(bool bRandom);
@@ -135,6 +136,7 @@ private:
     // worked out on the first Start.
     QList<int> usableItems[3];
     bool usableKnown[3] = {false, false, false};
+    bool contentRead = false;  // wordList and sentenceList read from their files
 };
 
 #endif // DIALOG_H

@@ -119,6 +119,7 @@ QChar Dialog::GetTrainChar(bool autoInc)
 
 const QList<int>& Dialog::UsableItems(DrillMode drill)
 {
+    ReadContent();
     if (!usableKnown[drill]) {
         const ContentList& list = drill == 1 ? wordList : sentenceList;
         QList<int>& usable = usableItems[drill];
@@ -159,6 +160,7 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
         AdvancePosition(bRandom);
 
     if (mode == 1 || mode == 2) {
+        ReadContent();
         SkipUnusableItem(bRandom);
         const ContentList& list = mode == 1 ? wordList : sentenceList;
         list.GetContentItem(position, currentItem);
