@@ -161,6 +161,11 @@ HistoryStore::Opening HistoryStore::TryOpen()
         return failed();
     if (!q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
         return failed();
+    // Copying the log back into the file waits for the disk; a learner's
+    // run never logs this much, so that happens when the file is closed, not
+    // at the end of a drill.
+    if (!q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=4000")))
+        return failed();
     q.finish();
     // Also proves that the file can be written.
     const QSqlError upgrade = Upgrade(version);
