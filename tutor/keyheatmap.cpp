@@ -61,7 +61,7 @@ void KeyHeatMap::SetKeyboard(KeyGeometry::Kind k)
     if (kind == k)
         return;
     kind = k;
-    geometry.reset();
+    board.reset();
     update();
 }
 
@@ -93,11 +93,11 @@ QRectF KeyHeatMap::BlockArea() const
 const KeyGeometry& KeyHeatMap::Geometry() const
 {
     const QRectF area = BlockArea();
-    if (!geometry || geometry->kind() != kind || geometryArea != area) {
-        geometry.reset(new KeyGeometry(kind, area));
-        geometryArea = area;
+    if (!board || board->kind() != kind || boardArea != area) {
+        board.reset(new KeyGeometry(kind, area));
+        boardArea = area;
     }
-    return *geometry;
+    return *board;
 }
 
 QList<QString> KeyHeatMap::CharactersOf(const KeyGeometry::Key& key) const

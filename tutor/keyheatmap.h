@@ -57,8 +57,8 @@ private:
     KeyGeometry::Kind kind = KeyGeometry::Kb101;
     CharCounts totals;
     // Built when first drawn, again after a resize or a change of keyboard.
-    mutable std::unique_ptr<KeyGeometry> geometry;
-    mutable QRectF geometryArea;
+    mutable std::unique_ptr<KeyGeometry> board;
+    mutable QRectF boardArea;
 };
 
 #endif // KEYHEATMAP_H

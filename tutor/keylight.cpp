@@ -46,16 +46,16 @@ void KeyLight::SetKeyboard(KeyGeometry::Kind k)
     if (kind == k)
         return;
     kind = k;
-    geometry.reset();
+    board.reset();
     Clear();
 }
 
 const KeyGeometry& KeyLight::Geometry()
 {
     // In the picture's own coordinates; painting scales them to the widget.
-    if (!geometry)
-        geometry.reset(new KeyGeometry(kind, KeyGeometry::PictureBlockArea()));
-    return *geometry;
+    if (!board)
+        board.reset(new KeyGeometry(kind, KeyGeometry::PictureBlockArea()));
+    return *board;
 }
 
 QList<int> KeyLight::KeysFor(QChar key, bool withShift)
@@ -98,11 +98,11 @@ void KeyLight::Clear()
 QStringList KeyLight::LitKeys() const
 {
     QStringList lit;
-    if (!geometry)
+    if (!board)
         return lit;
     for (const QList<int>* keys : {&prompt, &wrong}) {
         for (int i : *keys) {
-            const KeyGeometry::Key& k = geometry->keys()[i];
+            const KeyGeometry::Key& k = board->keys()[i];
             lit << (k.IsCharacterKey() ? QString(k.plain) : k.caption);
         }
     }

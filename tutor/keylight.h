@@ -41,7 +41,7 @@ private:
     QList<int> KeysFor(QChar key, bool withShift);
 
     KeyGeometry::Kind kind = KeyGeometry::Kb101;
-    std::unique_ptr<KeyGeometry> geometry;  // made when first needed
+    std::unique_ptr<KeyGeometry> board;  // made when first needed
     QList<int> prompt;
     QList<int> wrong;
     QTimer promptTimer;
