@@ -11,6 +11,8 @@ struct CharCount
 {
     quint32 presses = 0;
     quint32 errors = 0;
+
+    bool operator==(const CharCount& o) const { return presses == o.presses && errors == o.errors; }
 };
 
 // Keyed by the Arabic text of the character: one code unit, or two for the

@@ -56,6 +56,18 @@ struct HistoryStore::Connection
     QSqlQuery addToTotal;
 };
 
+QStringList HistoryStore::SchemaStep(int version)
+{
+    QStringList statements;
+    if (version < 1 || version > SchemaVersion)
+        return statements;
+    for (const char* sql : SchemaSteps[version - 1]) {
+        if (sql)
+            statements << QLatin1String(sql);
+    }
+    return statements;
+}
+
 HistoryStore::HistoryStore(const QString& folder)
     : folder(folder)
     , connectionName(QStringLiteral("qirtas-history-%1").arg(quintptr(this), 0, 16))
@@ -203,12 +215,8 @@ QSqlError HistoryStore::Upgrade(int fromVersion)
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return q.lastError();
     QStringList statements;
-    for (int v = fromVersion; v < SchemaVersion; ++v) {
-        for (const char* sql : SchemaSteps[v]) {
-            if (sql)
-                statements << QLatin1String(sql);
-        }
-    }
+    for (int v = fromVersion + 1; v <= SchemaVersion; ++v)
+        statements << SchemaStep(v);
     if (fromVersion < SchemaVersion) {
         statements << QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)
                    << QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion);

@@ -2,6 +2,7 @@
 #define PROGRESS_HISTORYSTORE_H
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <memory>
 
@@ -31,6 +32,8 @@ public:
     // Marks the file as ours (SQLite's application id): "Qirt".
     static constexpr int ApplicationId = 0x51697274;
     static constexpr int SchemaVersion = 2;
+    // The statements that bring a file from `version` - 1 to `version`.
+    static QStringList SchemaStep(int version);
 
     // `folder` is where the file lives; it is created when first needed.
     explicit HistoryStore(const QString& folder);

@@ -17,7 +17,7 @@ using TestUtil::Child;
 
 namespace {
 
-QString Mapped(QChar key, bool kb102)
+QString Mapped(QChar key, bool kb102 = false)
 {
     QString text;
     if (kb102)
@@ -27,11 +27,11 @@ QString Mapped(QChar key, bool kb102)
     return text;
 }
 
-// The unshifted key character that gives `item` on the 101 board.
+// The unshifted key that gives `item` on the 101 board.
 QChar KeyFor(const QString& item)
 {
     for (char16_t c = 0x21; c <= 0x7E; ++c) {
-        if (!QChar(c).isUpper() && Mapped(QChar(c), false) == item)
+        if (!QChar(c).isUpper() && Mapped(QChar(c)) == item)
             return QChar(c);
     }
     return QChar();
@@ -44,55 +44,50 @@ class TestProgress : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        TestUtil::SilenceUnboundSlots();
+        settings.reset(new TestUtil::TempSettings);
+    }
+    void cleanup() { dialog.reset(), settings.reset(); }
     void heatMapKeysFollowTheKeyMap_data();
     void heatMapKeysFollowTheKeyMap();
-    void finishedDrillShowsOnProgressTabAcrossRuns();
+    void letterDrillLightsKeysAndShowsOnProgressTab();
     void weakKeysDrillFavoursWeakCharacters();
-    void promptAndWrongKeyLightTheirKeys();
 
 private:
-    void NewTutor(int itemCountIndex = 0);
-    QString Item() const;
-    void PressForItemOnScreen();
+    void NewTutor(int itemCountIndex = 0)
+    {
+        dialog.reset(new Dialog);
+        TestUtil::ScriptedTutor(dialog.get(), itemCountIndex);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+    template <class T> T* W(const char* name) const { return Child<T>(dialog.get(), name); }
+    // The item on screen, without its colour or the F2 prompt's key.
+    QString Item() const
+    {
+        const QString html = W<QLabel>("lbl_src_letter")->text();
+        return QTextDocumentFragment::fromHtml(html).toPlainText().section(QLatin1Char(' '), 0, 0);
+    }
+    void Press(QChar key) { QTest::keyClick(W<QWidget>("tabletter"), key.toLatin1()); }
+    void StartLetters() { QTest::mouseClick(W<QPushButton>("btn_start_letter"), Qt::LeftButton); }
+    // Answers the item on screen `count` times, and the question at the end.
+    void PlayItems(int count, const std::function<void(const QString&)>& seen);
 
-    TestUtil::TempSettings* settings = nullptr;
-    Dialog* dialog = nullptr;
+    std::unique_ptr<TestUtil::TempSettings> settings;
+    std::unique_ptr<Dialog> dialog;
 };
 
-void TestProgress::init()
+void TestProgress::PlayItems(int count, const std::function<void(const QString&)>& seen)
 {
-    TestUtil::SilenceUnboundSlots();
-    settings = new TestUtil::TempSettings;
-}
-
-void TestProgress::cleanup()
-{
-    delete dialog;
-    dialog = nullptr;
-    delete settings;
-}
-
-void TestProgress::NewTutor(int itemCountIndex)
-{
-    delete dialog;
-    dialog = new Dialog;
-    TestUtil::ScriptedTutor(dialog, itemCountIndex);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-}
-
-QString TestProgress::Item() const
-{
-    return QTextDocumentFragment::fromHtml(Child<QLabel>(dialog, "lbl_src_letter")->text()).toPlainText();
-}
-
-void TestProgress::PressForItemOnScreen()
-{
-    const QChar key = KeyFor(Item());
-    QVERIFY2(!key.isNull(), qPrintable(Item()));
-    QTest::keyClick(Child<QWidget>(dialog, "tabletter"), key.toLatin1());
+    TestUtil::ClickInNextBox(QStringLiteral("Quit"));
+    for (int i = 0; i < count; ++i) {
+        seen(Item());
+        QVERIFY2(!KeyFor(Item()).isNull(), qPrintable(Item()));
+        Press(KeyFor(Item()));
+    }
+    QTRY_COMPARE(W<QPushButton>("btn_start_letter")->text(), QStringLiteral("Start"));
 }
 
 void TestProgress::heatMapKeysFollowTheKeyMap_data()
@@ -110,8 +105,8 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
     map.SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
     const QList<KeyHeatMap::Key> keys = map.Keys();
 
-    // The keys lie apart, inside the widget, and carry exactly what the
-    // key map gives from the printable keys.
+    // The keys lie apart inside the widget and carry exactly what the key
+    // map gives from the printable keys.
     QSet<QString> given, shown;
     for (char16_t c = 0x20; c <= 0x7E; ++c)
         given << Mapped(QChar(c), kb102);
@@ -119,22 +114,20 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
         QVERIFY(QRectF(map.rect()).contains(keys[i].rect));
         for (int j = i + 1; j < keys.size(); ++j)
             QVERIFY(!keys[i].rect.intersects(keys[j].rect));
-        for (const QString& c : keys[i].characters)
-            shown << c;
+        shown.unite(QSet<QString>(keys[i].characters.begin(), keys[i].characters.end()));
     }
     QCOMPARE(shown, given);
 
-    // Practising one character tints just the keys that give it, and
-    // hovering them tells its figures.
+    // Practising a character tints just the keys that give it; hovering
+    // them tells its figures.
     for (const QString& c : given) {
         map.SetTotals({{c, {4, 1}}});
         int tinted = 0;
         for (const KeyHeatMap::Key& k : map.Keys()) {
             QCOMPARE(k.count.presses != 0, k.characters.contains(c));
-            if (k.count.presses) {
-                ++tinted;
-                QVERIFY(map.ToolTipAt(k.rect.center()).contains(QLatin1String("4 presses, 25% errors")));
-            }
+            tinted += k.count.presses != 0;
+            QCOMPARE(map.ToolTipAt(k.rect.center()).contains(QLatin1String("4 presses, 25% errors")),
+                     k.count.presses != 0);
         }
         QVERIFY(tinted >= 1);
     }
@@ -142,57 +135,52 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
     // Where the layouts differ: U+0630 sits beside the digit one only on
     // the 101 board.
     auto keyOf = [&](const QString& c) {
-        for (const KeyHeatMap::Key& k : keys) {
-            if (k.characters.contains(c))
-                return k.rect;
-        }
-        return QRectF();
+        return std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.characters.contains(c); })->rect;
     };
-    const QRectF thal = keyOf(QStringLiteral("\u0630"));
-    const QRectF one = keyOf(QStringLiteral("\u0661"));
-    QCOMPARE(qAbs(thal.center().y() - one.center().y()) < 1, !kb102);
-    QCOMPARE(thal.right() <= one.left(), !kb102);
+    const QRectF thal = keyOf(QStringLiteral("\u0630")), one = keyOf(QStringLiteral("\u0661"));
+    QCOMPARE(qAbs(thal.center().y() - one.center().y()) < 1 && thal.right() <= one.left(), !kb102);
 }
 
-// A letter drill finished on the Keyboard tab is on the Progress tab at
-// once, and again after a restart; the item missed twice is the hot key.
-void TestProgress::finishedDrillShowsOnProgressTabAcrossRuns()
+// A letter drill on the Keyboard tab: a wrong key lights red for a moment,
+// F2 lights the key of the item. Finished, the drill is on the Progress tab
+// at once and after a restart, with the item missed as the hot key.
+void TestProgress::letterDrillLightsKeysAndShowsOnProgressTab()
 {
     NewTutor(0); // "40"
-    auto* tabs = Child<QTabWidget>(dialog, "tabWidget");
-    QCOMPARE(tabs->count(), 6);
-    QCOMPARE(tabs->widget(5)->objectName(), QStringLiteral("tabProgress"));
+    auto* tabs = W<QTabWidget>("tabWidget");
     tabs->setCurrentIndex(5);
-    QVERIFY(Child<ProgressChart>(dialog, "wg_progress_chart")->Drills().isEmpty());
-
+    QVERIFY(W<ProgressChart>("wg_progress_chart")->Drills().isEmpty());
     tabs->setCurrentIndex(0);
-    QTest::mouseClick(Child<QPushButton>(dialog, "btn_start_letter"), Qt::LeftButton);
+    StartLetters();
+    auto* light = W<KeyLight>("wg_kb_light");
+    QCOMPARE(light->geometry(), W<QWidget>("wg_kb_pic")->rect());
     const QString first = Item();
-    QWidget* page = Child<QWidget>(dialog, "tabletter");
-    QTest::keyClick(page, KeyFor(first) == QLatin1Char('q') ? 'w' : 'q'); // wrong
-    QTest::keyClick(page, Qt::Key_F2);                                     // prompt
-    TestUtil::ClickInNextBox(QStringLiteral("Quit"));
-    for (int i = 0; i < 40; ++i)
-        PressForItemOnScreen();
-    QTRY_COMPARE(Child<QPushButton>(dialog, "btn_start_letter")->text(), QStringLiteral("Start"));
+    const QString key(KeyFor(first));
+    const QString wrong = key == QLatin1String("q") ? QStringLiteral("w") : QStringLiteral("q");
+    Press(wrong.at(0));
+    QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2);
+    QCOMPARE(light->LitKeys(), QStringList({key, wrong}));
+    QTRY_COMPARE(light->LitKeys(), QStringList(key)); // red only for a moment
+    quint32 asked = 0;
+    PlayItems(40, [&](const QString& item) {
+        asked += item == first;
+        QVERIFY(light->LitKeys().isEmpty() || item == first); // the next item is not prompted
+    });
 
     for (int run = 0; run < 2; ++run) {
         if (run == 1)
             NewTutor();
-        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(5);
-        const QList<DrillPoint> drills = Child<ProgressChart>(dialog, "wg_progress_chart")->Drills();
+        W<QTabWidget>("tabWidget")->setCurrentIndex(5);
+        const QList<DrillPoint> drills = W<ProgressChart>("wg_progress_chart")->Drills();
         QCOMPARE(drills.size(), 1);
         QVERIFY(qAbs(drills[0].finished.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         QCOMPARE(drills[0].accuracy, 40 * 100.0 / 42); // 42 keys typed, 40 right
-        auto* heat = Child<KeyHeatMap>(dialog, "wg_heat_map");
-        for (const KeyHeatMap::Key& k : heat->Keys()) {
-            if (k.characters.contains(first)) {
-                QCOMPARE(k.count.presses, 3u); // wrong key, prompt, right key
-                QCOMPARE(k.count.errors, 2u);
-            }
+        for (const KeyHeatMap::Key& k : W<KeyHeatMap>("wg_heat_map")->Keys()) {
+            if (k.characters.contains(first))
+                QCOMPARE(k.count, CharCount({2 + asked, 2})); // wrong key and prompt missed
         }
-        Child<QComboBox>(dialog, "cmb_progress_drill")->setCurrentIndex(1);
-        QVERIFY(Child<ProgressChart>(dialog, "wg_progress_chart")->Drills().isEmpty());
+        W<QComboBox>("cmb_progress_drill")->setCurrentIndex(1);
+        QVERIFY(W<ProgressChart>("wg_progress_chart")->Drills().isEmpty());
     }
 }
 
@@ -202,63 +190,26 @@ void TestProgress::weakKeysDrillFavoursWeakCharacters()
 {
     QStringList letters;
     for (int i = 0; i < KeyCharMap::LetterCount; ++i)
-        letters << Mapped(KeyCharMap::Instance()->LetterKey(i), false);
+        letters << Mapped(KeyCharMap::Instance()->LetterKey(i));
     const QString weak = letters[5];
-    {
-        AppInfo::Apply();
-        HistoryStore store(AppInfo::DataFolder());
-        DrillRecord drill;
-        drill.itemsDone = 40;
-        drill.finished = QDateTime::currentDateTimeUtc();
-        for (const QString& l : letters)
-            drill.chars[l] = {50, l == weak ? 40u : 0u};
-        QVERIFY(store.Record(drill));
-    }
-    NewTutor(5); // "100"
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(5);
-    QTest::mouseClick(Child<QPushButton>(dialog, "btn_weak_keys"), Qt::LeftButton);
-    QCOMPARE(Child<QTabWidget>(dialog, "tabWidget")->currentIndex(), 0);
-    QCOMPARE(Child<QPushButton>(dialog, "btn_start_letter")->text(), QStringLiteral("Stop"));
+    DrillRecord drill;
+    drill.itemsDone = 40;
+    for (const QString& l : letters)
+        drill.chars[l] = {50, l == weak ? 40u : 0u};
+    AppInfo::Apply();
+    QVERIFY(HistoryStore(AppInfo::DataFolder()).Record(drill));
 
+    NewTutor(5); // "100"
+    W<QTabWidget>("tabWidget")->setCurrentIndex(5);
+    QTest::mouseClick(W<QPushButton>("btn_weak_keys"), Qt::LeftButton);
+    QCOMPARE(W<QTabWidget>("tabWidget")->currentIndex(), 0);
     QMap<QString, int> asked;
-    TestUtil::ClickInNextBox(QStringLiteral("Quit"));
-    for (int i = 0; i < 100; ++i) {
-        ++asked[Item()];
-        PressForItemOnScreen();
-    }
-    QTRY_COMPARE(Child<QPushButton>(dialog, "btn_start_letter")->text(), QStringLiteral("Start"));
+    PlayItems(100, [&](const QString& item) { ++asked[item]; });
     QVERIFY2(asked.value(weak) >= 9, qPrintable(QString::number(asked.value(weak)))); // 3 if even
     QVERIFY(asked.size() >= 10);
 
-    QTest::mouseClick(Child<QPushButton>(dialog, "btn_start_letter"), Qt::LeftButton);
+    StartLetters();
     QCOMPARE(Item(), letters[1]);
-}
-
-// F2 lights the key of the item; a wrong key lights red for a moment. The
-// label shows what it always showed.
-void TestProgress::promptAndWrongKeyLightTheirKeys()
-{
-    NewTutor();
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(0);
-    QTest::mouseClick(Child<QPushButton>(dialog, "btn_start_letter"), Qt::LeftButton);
-    auto* light = Child<KeyLight>(dialog, "wg_kb_light");
-    QCOMPARE(light->geometry(), Child<QWidget>(dialog, "wg_kb_pic")->rect());
-    QVERIFY(light->LitKeys().isEmpty());
-    const QChar key = KeyFor(Item());
-    QWidget* page = Child<QWidget>(dialog, "tabletter");
-
-    QTest::keyClick(page, Qt::Key_F2);
-    QCOMPARE(light->LitKeys(), QStringList(QString(key)));
-    QVERIFY(Child<QLabel>(dialog, "lbl_src_letter")->text().contains(QString(key)));
-
-    const char wrong = key == QLatin1Char('q') ? 'w' : 'q';
-    QTest::keyClick(page, wrong);
-    QCOMPARE(light->LitKeys(), QStringList({QString(key), QString(QLatin1Char(wrong))}));
-    QVERIFY(light->WrongShown());
-    QTRY_VERIFY(!light->WrongShown()); // only for a moment
-
-    PressForItemOnScreen();
-    QVERIFY(light->LitKeys().isEmpty()); // the next item is not prompted
 }
 
 QTEST_MAIN(TestProgress)

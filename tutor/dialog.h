@@ -5,9 +5,11 @@
 #include <QElapsedTimer>
 #include <QStandardItemModel>
 #include <QString>
+#include <optional>
 
 #include "content/contentitem.h"
 #include "content/contentlist.h"
+#include "progress/drillrecord.h"
 #include "tutor/drillstats.h"
 
 class QTableView;
@@ -95,6 +97,12 @@ private:
     void StartTextDrill(DrillMode drill);
     void TextEdited(DrillMode drill, const QString& text);
 
+    // --- history and the weak-keys drill ---
+    QChar AlphabetKey(int index) const;
+    int WeakKeyPosition() const;
+    void PractiseWeakKeys(const CharCounts& totals);
+    void RecordDrill();
+
     // --- settings, language and web helpers ---
     QByteArray ScoreReportDocument() const;
     void OpenSitePage(const char* path);
@@ -117,6 +125,8 @@ private:
     QElapsedTimer drillClock;  // elapsed time, immune to clock changes
     QChar currentKey;          // key of the letter item on screen (F2 prompt)
     QString answerShown[3];    // answer line text as last shown, by mode
+    CharCounts charCounts;     // presses and misses per character, for the history
+    std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
 };
 
 #endif // DIALOG_H

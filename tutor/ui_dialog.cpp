@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "tutor/keylight.h"
+#include "tutor/progresspage.h"
 #include "tutor/website.h"
 
 namespace {
@@ -224,6 +226,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
     SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
     wg_kb_pic->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/kb101) 5;\nborder-width:5px;"));
+    wg_kb_light = Named(new KeyLight(wg_kb_pic), "wg_kb_light");
     verticalLayoutWidget_3 = Container(tabletter, "verticalLayoutWidget_3", 10, 10, 581, 101);
     verticalLayout_3 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_3, "verticalLayout_3");
     groupBox_5 = Named(new QGroupBox(verticalLayoutWidget_3), "groupBox_5");
@@ -463,6 +466,15 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     label_10->setWordWrap(true);
     tabWidget->addTab(tabAbout, QString());
 
+    // Page 5, Progress
+    tabProgress = Named(new ProgressPage(), "tabProgress");
+    tabWidget->addTab(tabProgress, QString());
+    // The heat map and the lit keys show the keyboard type chosen.
+    QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, &ProgressPage::SetKeyboard102);
+    QObject::connect(rad_kb_102, &QRadioButton::toggled, wg_kb_light, [light = wg_kb_light](bool kb102) {
+        light->SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    });
+
     vh_main->addWidget(tabWidget);
 
     // Link strip
@@ -553,6 +565,9 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     cmdbtn_nuvariweb->setDescription(Tr("Visit the Nuvari web site"));
     label_10->setText(Tr("This program is protected by copyright law. Do not sell or modify it without permission."));
     tabWidget->setTabText(tabWidget->indexOf(tabAbout), Tr("About"));
+
+    tabProgress->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tabProgress), Tr("Progress"));
 
     lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
                           .arg(QString::fromLatin1(WebSite::Base),
