@@ -137,13 +137,17 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
     for (const Key& key : Keys()) {
         if (!key.rect.contains(pos))
             continue;
+        // The character is Arabic whatever the interface language: marks
+        // around it keep each line in the interface's direction.
+        const QChar mark(layoutDirection() == Qt::RightToLeft ? 0x200F : 0x200E);
         QStringList lines;
         for (const QString& c : key.characters) {
             const CharCount n = totals.value(c);
+            const QString shown = mark + Shown(c) + mark;
             lines << (n.presses == 0
-                          ? Tr("%1: not practised yet").arg(Shown(c))
+                          ? Tr("%1: not practised yet").arg(shown)
                           : Tr("%1: %2 presses, %3% errors")
-                                .arg(Shown(c))
+                                .arg(shown)
                                 .arg(n.presses)
                                 .arg(qRound(KeyStatistics::ErrorRate(n) * 100)));
         }
@@ -196,7 +200,7 @@ void KeyHeatMap::paintEvent(QPaintEvent*)
         if (!k.IsCharacterKey()) {
             p.setFont(small);
             p.setPen(CaptionInk);
-            p.drawText(box, Qt::AlignLeft | Qt::AlignTop, k.caption);
+            p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute, k.caption);
             continue;
         }
         p.setPen(Ink);
@@ -208,7 +212,7 @@ void KeyHeatMap::paintEvent(QPaintEvent*)
         if (!k.arabicShifted.isEmpty() && k.arabicShifted != plain) {
             p.setFont(small);
             p.setPen(CaptionInk);
-            p.drawText(box, Qt::AlignRight | Qt::AlignTop, Shown(k.arabicShifted));
+            p.drawText(box, Qt::AlignRight | Qt::AlignTop | Qt::AlignAbsolute, Shown(k.arabicShifted));
         }
     }
     DrawLegend(p, QRectF(0, height() - LegendHeight, width(), LegendHeight));

@@ -17,21 +17,23 @@ const QColor Grid(0xe2, 0xe8, 0xe7);
 const QColor Ink(0x3a, 0x46, 0x46);
 const QColor SpeedColour(0x1e, 0x6f, 0xc8);
 const QColor AccuracyColour(0x1c, 0x8a, 0x4e);
-constexpr int GridLines = 4;
 // Least room per drawn point before neighbouring drills are averaged.
 constexpr int PixelsPerPoint = 4;
 
-// A round number at or above `value` for the top of the speed axis.
-double NiceCeiling(double value)
+// The speed axis: four or five grid steps of a round size that reach
+// `top`. The accuracy axis shares the grid lines.
+std::pair<double, int> SpeedScale(double top)
 {
-    if (value <= 0)
-        return 1;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(value)));
-    for (double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-        if (step * magnitude >= value)
-            return step * magnitude;
+    if (top <= 0)
+        return {0.25, 4};
+    const double magnitude = std::pow(10.0, std::floor(std::log10(top / 5)));
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0, 20.0, 25.0, 50.0}) {
+        const double step = m * magnitude;
+        const int lines = qMax(4, int(std::ceil(top / step - 1e-9)));
+        if (lines <= 5)
+            return {step, lines};
     }
-    return 10 * magnitude;
+    return {100 * magnitude, 4};
 }
 
 // At most `count` points: runs of neighbouring drills averaged, each
@@ -108,10 +110,11 @@ void ProgressChart::paintEvent(QPaintEvent*)
         return;
 
     const QList<DrillPoint> points = Thinned(drills, int(plot.width()) / PixelsPerPoint);
-    double topSpeed = 0;
+    double fastest = 0;
     for (const DrillPoint& d : points)
-        topSpeed = qMax(topSpeed, d.speed);
-    topSpeed = NiceCeiling(topSpeed);
+        fastest = qMax(fastest, d.speed);
+    const auto [speedStep, gridLines] = SpeedScale(fastest);
+    const double topSpeed = speedStep * gridLines;
 
     // x of point i, newest at the end of the reading direction.
     auto x = [&](int i) {
@@ -121,20 +124,21 @@ void ProgressChart::paintEvent(QPaintEvent*)
     auto y = [&](double value, double top) { return plot.bottom() - value / top * plot.height(); };
     const QRectF startLabels(rtl ? plot.right() + 4 : 0, 0, side - 4, height());
     const QRectF endLabels(rtl ? 0 : plot.right() + 4, 0, side - 4, height());
-    const Qt::Alignment startAlign = (rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-    const Qt::Alignment endAlign = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Alignments here are meant as drawn: the painter must not mirror them.
+    const Qt::Alignment startAlign = (rtl ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter | Qt::AlignAbsolute;
+    const Qt::Alignment endAlign = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute;
 
-    for (int i = 0; i <= GridLines; ++i) {
-        const double yy = plot.bottom() - plot.height() * i / GridLines;
+    for (int i = 0; i <= gridLines; ++i) {
+        const double yy = plot.bottom() - plot.height() * i / gridLines;
         p.setPen(QPen(i == 0 ? Frame : Grid, 1));
         p.drawLine(QPointF(plot.left(), yy), QPointF(plot.right(), yy));
         const qreal top = yy - line / 2.0;
         p.setPen(SpeedColour);
         p.drawText(QRectF(startLabels.left(), top, startLabels.width(), line), startAlign,
-                   QString::number(topSpeed * i / GridLines, 'g', 3));
+                   QString::number(speedStep * i, 'g', 3));
         p.setPen(AccuracyColour);
         p.drawText(QRectF(endLabels.left(), top, endLabels.width(), line), endAlign,
-                   QString::number(100 * i / GridLines));
+                   QString::number(100 * i / gridLines));
     }
 
     // Dates: the first, the last and a few between, where they fit.
@@ -182,7 +186,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(swatch, r.center().y()), QPointF(swatch + 16, r.center().y()));
         p.setPen(Ink);
         p.drawText(rtl ? r.adjusted(0, 0, -22, 0) : r.adjusted(22, 0, 0, 0),
-                   (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
+                   (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute, name);
     };
     legend(speedName, SpeedColour, true);
     legend(accuracyName, AccuracyColour, false);

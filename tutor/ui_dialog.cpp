@@ -568,6 +568,14 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
 
     tabProgress->Retranslate();
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), Tr("Progress"));
+    // The logo sits at the window's top left in either direction: a
+    // right-to-left tab bar starts at the right edge to leave it room.
+    const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;
+    if (tabWidget->property("rightToLeft").toBool() != rightToLeft) {
+        tabWidget->setProperty("rightToLeft", rightToLeft);
+        tabWidget->style()->unpolish(tabWidget);
+        tabWidget->style()->polish(tabWidget);
+    }
 
     lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
                           .arg(QString::fromLatin1(WebSite::Base),

@@ -5,6 +5,7 @@ exe="$1"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export XDG_CONFIG_HOME="$tmp/config"
+export XDG_DATA_HOME="$tmp/data"
 conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 
