@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "content/contentlist.h"
+#include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 
 namespace {
@@ -189,7 +190,8 @@ QString DialogData::ChooseFileToOpen()
 
 QString DialogData::ChooseFileToSave()
 {
-    return QFileDialog::getSaveFileName(this, tr("保存 Qirtas 数据"), QString(), tr(FileFilter));
+    return QFileDialog::getSaveFileName(this, tr("保存 Qirtas 数据"),
+                                        ContentPaths().CreateDataFolder(), tr(FileFilter));
 }
 
 void DialogData::on_btn_open_clicked()
