@@ -13,9 +13,8 @@ dir=${1:-build-deb}
 if [ ! -f "$dir/CMakeCache.txt" ]; then
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     eval "$(dpkg-buildflags --export=sh)"
-    # -fno-ident: no compiler banner left in the stripped program.
-    CXXFLAGS="$CXXFLAGS -fno-ident" \
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQIRTAS_BUILD_TESTS=OFF >/dev/null
+    export CXXFLAGS="$CPPFLAGS $CXXFLAGS"  # CMake does not read CPPFLAGS
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQIRTAS_BUILD_TESTS=OFF >/dev/null
 fi
 cmake --build "$dir" -j"$(nproc)" >/dev/null
 rm -f "$dir"/qirtas_*.deb
