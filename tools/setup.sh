@@ -9,6 +9,7 @@ packages=(
     libgl-dev
     fonts-noto-core fonts-noto-ui-core fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
