@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QInputDialog>
 #include <QLoggingCategory>
 #include <QLineEdit>
@@ -24,22 +23,20 @@
 
 namespace TestUtil {
 
-// Points QSettings (native and ini, user and system scope) and the data
-// folder (XDG_DATA_HOME, where the drill history lives) at a fresh temporary
-// folder for the life of the object.
+// Points QSettings (native and ini, user and system scope) and the learner's
+// data folder (under "data") at a fresh temporary folder for the life of the
+// object.
 class TempSettings
 {
 public:
     TempSettings()
-        : oldDataHome(qgetenv("XDG_DATA_HOME"))
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QLatin1String("/data")));
         for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(f, QSettings::UserScope, dir.path());
             QSettings::setPath(f, QSettings::SystemScope, dir.path() + QLatin1String("/system"));
         }
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QLatin1String("/data")));
     }
-    ~TempSettings() { qputenv("XDG_DATA_HOME", oldDataHome); }
     QString path() const { return dir.path(); }
     // The tutor's store, opened the way the tutor opens it.
     static QSettings* Store()
@@ -48,7 +45,6 @@ public:
     }
 
 private:
-    QByteArray oldDataHome;
     QTemporaryDir dir;
 };
 

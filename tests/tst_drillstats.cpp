@@ -85,7 +85,7 @@ void TestDrillStats::figures_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("accuracy");
-    QTest::newRow("full accuracy") << Stats(40, 10, 10, 10, 75, 0) << "75" << "0.13" << "1e+02";
+    QTest::newRow("full accuracy") << Stats(40, 10, 10, 10, 75, 0) << "75" << "0.13" << "100";
     QTest::newRow("95.2 percent") << Stats(40, 20, 20, 21, 9, 0) << "9" << "2.3" << "95";
     QTest::newRow("idle") << DrillStats() << "0" << "0" << "0";
 }

@@ -148,7 +148,7 @@ class TestEditor : public QObject
 private slots:
     void addKeepsTableSorted();
     void editOpenTwiceSaveReopen();
-    void openTrimsAndSkipsBlankRecords();
+    void openTrimsAndSkipsRecordsWithoutText();
     void openGivesTheOrderOfAddingOneByOne();
     void modifyAndDeleteFollowTheHighlight();
     void modifyAndDeleteNeedAHighlight();
@@ -157,6 +157,15 @@ private slots:
     void failedSaveSaysSo();
     void unsavedChangesAreSettledOnClose();
     void exitEndsLoop();
+    void keyboardHighlightFillsInputs();
+    void reopenAddsNoDuplicatesAndKeepsUnexplained();
+    void unreadableFileIsNeverTheSaveTarget();
+    void fileDialogTitles();
+    void editorSpeaksTheSavedLanguage();
+
+private:
+    // The editor reads the interface language from the settings store.
+    TestUtil::TempSettings settings;
 };
 
 void TestEditor::addKeepsTableSorted()
@@ -169,7 +178,9 @@ void TestEditor::addKeepsTableSorted()
     QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("url"));
 
     // Arabic text and explanation are both required; typed text stays.
+    TestUtil::ClickInNextBox(QString());
     Add(e, QString(), U("book"), U("u"));
+    TestUtil::ClickInNextBox(QString());
     Add(e, U("كتاب"), QString(), U("u"));
     QCOMPARE(m->rowCount(), 0);
     QCOMPARE(Inputs(e), (QStringList{U("كتاب"), QString(), U("u")}));
@@ -234,7 +245,7 @@ void TestEditor::editOpenTwiceSaveReopen()
     QCOMPARE(ReadKq(second).size(), 4);
 }
 
-void TestEditor::openTrimsAndSkipsBlankRecords()
+void TestEditor::openTrimsAndSkipsRecordsWithoutText()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("blank.kq"));
@@ -247,7 +258,9 @@ void TestEditor::openTrimsAndSkipsBlankRecords()
     Editor e;
     e.openAnswers = QStringList{path};
     Press(e, "btn_open");
-    const Rows kept{{U("بنت"), U("girl"), QString()}, {U("قلم"), U("pen"), U(" http://p ")}};
+    // Records with text are kept, with or without an explanation.
+    const Rows kept{{U("بنت"), U("girl"), QString()}, {U("قلم"), U("pen"), U(" http://p ")},
+                    {U("ولد"), QString(), U("http://null-explanation")}, {U("ولد"), QString(), QString()}};
     QCOMPARE(Shown(e), kept);
     Press(e, "btn_save");
     QCOMPARE(ReadKq(path), kept);
@@ -289,6 +302,7 @@ void TestEditor::openGivesTheOrderOfAddingOneByOne()
     prepare(untouched);
     const Rows before = Shown(untouched);
     untouched.openAnswers = QStringList{dir.filePath(QStringLiteral("missing.kq"))};
+    TestUtil::ClickInNextBox(QString());
     Press(untouched, "btn_open");
     QCOMPARE(Shown(untouched), before);
 }
@@ -363,6 +377,7 @@ void TestEditor::modifyAndDeleteNeedAHighlight()
     // Modify with an empty field changes nothing and keeps the inputs.
     ClickCell(e, 1);
     Type(e, U("نور"), QString(), U("u"));
+    TestUtil::ClickInNextBox(QString());
     Press(e, "btn_modify");
     QCOMPARE(Shown(e).at(1), (QStringList{U("نار"), U("fire"), QString()}));
     QCOMPARE(Inputs(e), (QStringList{U("نور"), QString(), U("u")}));
@@ -527,6 +542,108 @@ void TestEditor::exitEndsLoop()
     QVERIFY(!QFile::exists(path));
     QCOMPARE(runExit(changed, U("保存")), 0);
     QCOMPARE(ReadKq(path), (Rows{{U("ورد"), U("rose"), QString()}}));
+}
+
+// Arrow and page keys move the highlight and bring its record into the
+// input lines, so Modify changes the record the learner sees highlighted.
+void TestEditor::keyboardHighlightFillsInputs()
+{
+    Editor e;
+    Add(e, U("أ"), U("a"));
+    Add(e, U("ب"), U("b"), U("http://b"));
+    Add(e, U("ت"), U("t"));
+    ClickCell(e, 0);
+    QTest::keyClick(Table(e), Qt::Key_Down);
+    QCOMPARE(Inputs(e), (QStringList{U("ب"), U("b"), U("http://b")}));
+    QTest::keyClick(Table(e), Qt::Key_PageDown);
+    QCOMPARE(Inputs(e), (QStringList{U("ت"), U("t"), QString()}));
+    Type(e, U("ث"), U("th"));
+    Press(e, "btn_modify");
+    QCOMPARE(Texts(e), (QStringList{U("أ"), U("ب"), U("ث")}));
+}
+
+void TestEditor::reopenAddsNoDuplicatesAndKeepsUnexplained()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("twice.kq"));
+    const Rows records{{U("باب"), QString(), QString()}, {U("قلم"), U("pen"), U("u")}};
+    WriteKq(path, records);
+    Editor e;
+    e.openAnswers = QStringList{path, path};
+    Press(e, "btn_open");
+    Press(e, "btn_open");
+    QCOMPARE(Shown(e), records);
+    Press(e, "btn_save");
+    QCOMPARE(ReadKq(path), records);
+
+    // Add still needs an explanation, and says so.
+    QString said;
+    TestUtil::ClickInNextBox(QString(), &said);
+    Add(e, U("ولد"), QString());
+    QCOMPARE(said, U("请填写解释。"));
+    QCOMPARE(Shown(e), records);
+}
+
+void TestEditor::unreadableFileIsNeverTheSaveTarget()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.kq"));
+    WriteKq(good, {{U("نار"), U("fire"), QString()}});
+    Editor e;
+    e.openAnswers = QStringList{good, dir.filePath(QStringLiteral("gone.kq"))};
+    Press(e, "btn_open");
+    QString said;
+    TestUtil::ClickInNextBox(QString(), &said);
+    Press(e, "btn_open");
+    QVERIFY2(said.contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("gone.kq")))), qPrintable(said));
+    Add(e, U("ماء"), U("water"));
+    Press(e, "btn_save");
+    QCOMPARE(ReadKq(good).size(), 2);
+
+    // A damaged file shows what it holds, but Save asks where to write; a
+    // name typed without a suffix gets ".kq".
+    const QString damaged = dir.filePath(QStringLiteral("damaged.kq"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromHex("00000003" "0000000206280000000000000000"));
+    file.close();
+    Editor d;
+    d.openAnswers = QStringList{damaged};
+    d.saveAnswers = QStringList{dir.filePath(QStringLiteral("rescued"))};
+    TestUtil::ClickInNextBox(QString(), &said);
+    Press(d, "btn_open");
+    QVERIFY(said.contains(QDir::toNativeSeparators(damaged)));
+    QCOMPARE(Texts(d), (QStringList{U("ب")}));
+    Press(d, "btn_save");
+    QCOMPARE(d.saveAsked, 1);
+    QCOMPARE(ReadKq(dir.filePath(QStringLiteral("rescued.kq"))), (Rows{{U("ب"), QString(), QString()}}));
+    QCOMPARE(file.size(), 18);
+}
+
+void TestEditor::fileDialogTitles()
+{
+    DialogData e;
+    QStringList titles;
+    for (const char* button : {"btn_open", "btn_save"}) {
+        TestUtil::WhenModal([&](QWidget* w) {
+            titles << w->windowTitle();
+            w->close();
+        });
+        Press(e, button);
+    }
+    QCOMPARE(titles, (QStringList{U("打开 Qirtas 数据"), U("保存 Qirtas 数据")}));
+}
+
+void TestEditor::editorSpeaksTheSavedLanguage()
+{
+    std::unique_ptr<QSettings>(TestUtil::TempSettings::Store())->setValue(QStringLiteral("Normal/lang"),
+                                                                        QStringLiteral("ar"));
+    DialogData arabic;
+    QCOMPARE(Child<QPushButton>(&arabic, "btn_add")->text(), U("إضافة"));
+    QCOMPARE(arabic.layoutDirection(), Qt::RightToLeft);
+    std::unique_ptr<QSettings>(TestUtil::TempSettings::Store())->remove(QStringLiteral("Normal/lang"));
+    DialogData first;
+    QCOMPARE(Child<QPushButton>(&first, "btn_add")->text(), U("增加"));
 }
 
 QTEST_MAIN(TestEditor)

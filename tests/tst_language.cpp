@@ -40,7 +40,7 @@ private slots:
 
     void switchingMirrorsAndTranslates();
     void eachChangeReplacesTheCatalogue();
-    void languageChangeResetsDrillLength();
+    void languageChangeKeepsDrillLength();
     void uncheckedCallDoesNothing();
     void boxesFollowTheLanguage();
     void keyboardPicture();
@@ -93,16 +93,16 @@ void TestLanguage::eachChangeReplacesTheCatalogue()
     QCOMPARE(QCoreApplication::translate("Dialog", "Start"), QStringLiteral("Start"));
 }
 
-void TestLanguage::languageChangeResetsDrillLength()
+void TestLanguage::languageChangeKeepsDrillLength()
 {
     Dialog d;
     auto* box = Child<QComboBox>(&d, "cmb_train_num");
+    int index = 5;
     for (const char* radio : {"rad_lang_arabic", "rad_lang_english", "rad_lang_chinese", "rad_lang_chinese"}) {
-        box->setCurrentIndex(4);
+        box->setCurrentIndex(--index);
         Child<QRadioButton>(&d, radio)->click();  // the checked one too: it runs again
         QCOMPARE(box->count(), 6);
-        QCOMPARE(box->currentIndex(), 0);
-        QCOMPARE(box->currentText(), QStringLiteral("40"));
+        QCOMPARE(box->currentIndex(), index);
     }
 }
 

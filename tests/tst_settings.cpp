@@ -206,7 +206,7 @@ void TestSettings::scoresRestoreUpToFiveRowsPerTable()
         s->setValue(QStringLiteral("w_score_value_%1").arg(r), QString::number(60 - r));
     }
     // Sentence: a zero and a negative score are refused, the rows after them
-    // still read; equal scores come back in reversed order.
+    // still read; equal scores keep their stored order.
     const char* sentence[][2] = {{"S0", "40"}, {"zero", "0"}, {"minus", "-3"}, {"S3", "40"}, {"عادل", "7"}};
     for (int r = 0; r < 5; ++r) {
         s->setValue(QStringLiteral("s_score_name_%1").arg(r), QString::fromUtf8(sentence[r][0]));
@@ -218,7 +218,7 @@ void TestSettings::scoresRestoreUpToFiveRowsPerTable()
     QCOMPARE(Rows(Table(&d, "tv_letter_score")), QStringList({"L0=100", "L1=99"}));
     QCOMPARE(Rows(Table(&d, "tv_word_score")), QStringList({"W0=60", "W1=59", "W2=58", "W3=57", "W4=56"}));
     QCOMPARE(Rows(Table(&d, "tv_sentence_score")),
-             QStringList({"S3=40", "S0=40", QString::fromUtf8("عادل=7")}));
+             QStringList({"S0=40", "S3=40", QString::fromUtf8("عادل=7")}));
 }
 
 void TestSettings::scoresSaveSixBestAndNothingStale()

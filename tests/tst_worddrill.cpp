@@ -57,8 +57,11 @@ private slots:
     void drillEndsAtItemCount();
     void tabChangeEndsTheDrillAndRecordsItsScore();
     void emptyContentRefusesToStart();
+    void escapeStopsTheDrill();
+    void unusableItemsSkippedAndTextsShownAsText();
 
 private:
+    void Reopen();
     void StartWords();
     void Type(const char* keys, QLineEdit* line = nullptr);
     QString Accuracy(const char* field = "le_correct_word");
@@ -142,7 +145,7 @@ void TestWordDrill::wordTypedCorrectly()
     QCOMPARE(source->text(), QStringLiteral("سلام") + Grey + QStringLiteral("peace") + Close);
     QCOMPARE(answer->text(), QString());
     QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 1);
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy(), QStringLiteral("100"));
 
     // Without explanations the next word shows alone.
     Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(false);
@@ -192,7 +195,7 @@ void TestWordDrill::backspaceRedrawsTheLabel()
     QCOMPARE(source->text(), QStringLiteral("ك") + Red1(0x062A) + Red1(0x0628) + Grey
                                  + QStringLiteral("wrote") + Close);
     Type("jf");
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy(), QStringLiteral("100"));
 }
 
 // Each edit converts only what it added, wherever it is: a comma or a
@@ -245,7 +248,7 @@ void TestWordDrill::sentenceDrill()
     QCOMPARE(label->text(), QStringLiteral("مع السلامة") + Grey + QStringLiteral("goodbye")
                                 + Close);
     QCOMPARE(Child<QProgressBar>(dialog, "prgros_sentence")->value(), 1);
-    QCOMPARE(Accuracy("le_correct_sentence"), QStringLiteral("1e+02"));
+    QCOMPARE(Accuracy("le_correct_sentence"), QStringLiteral("100"));
     QCOMPARE(Child<QLineEdit>(dialog, "le_correct_word")->text(), QString());
 }
 
@@ -347,6 +350,55 @@ void TestWordDrill::emptyContentRefusesToStart()
         QTest::keyClicks(Child<QLineEdit>(dialog, c.line), QStringLiteral(";j"));
         QCOMPARE(Child<QLineEdit>(dialog, c.line)->text(), QString());
     }
+    initTestCase();
+}
+
+// A new tutor, reading the content files as they are now.
+void TestWordDrill::Reopen()
+{
+    delete dialog;
+    dialog = new Dialog;
+    TestUtil::ScriptedTutor(dialog, 0);
+    answer = Child<QLineEdit>(dialog, "le_dst_word");
+    source = Child<QLabel>(dialog, "lbl_src_word");
+    start = Child<QPushButton>(dialog, "btn_start_word");
+}
+
+// Escape in the answer line stops the drill as Stop does; the window stays.
+void TestWordDrill::escapeStopsTheDrill()
+{
+    dialog->show();
+    StartWords();
+    Type(";j");
+    QTest::keyClick(answer, Qt::Key_Escape);
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QVERIFY(dialog->isVisible());
+}
+
+// Blank items and items too long to type are passed over; explanations with
+// markup characters read as typed.
+void TestWordDrill::unusableItemsSkippedAndTextsShownAsText()
+{
+    WriteContent("word.kq", {{QStringLiteral(" \t "), QStringLiteral("blank")},
+                             {QString(1001, QChar(0x0628)), QStringLiteral("too long")},
+                             {QStringLiteral("كتب"), QStringLiteral("<b>wrote</b> & read")}});
+    Reopen();
+    StartWords();
+    const QString shown = QStringLiteral("كتب\n<b>wrote</b> & read");
+    QCOMPARE(QTextDocumentFragment::fromHtml(source->text()).toPlainText(), shown);
+    QTest::keyClick(answer, Qt::Key_Return); // round the list to the same word
+    QCOMPARE(QTextDocumentFragment::fromHtml(source->text()).toPlainText(), shown);
+    Type(";j");
+    QCOMPARE(QTextDocumentFragment::fromHtml(source->text()).toPlainText(), shown);
+
+    WriteContent("word.kq", {{QString(), QStringLiteral("empty")},
+                             {QString(1001, QChar(0x0628)), QStringLiteral("too long")}});
+    Reopen();
+    QString said;
+    TestUtil::ClickInNextBox(QString(), &said);
+    StartWords();
+    QVERIFY(said.startsWith(QStringLiteral("No words were found.")));
+    QCOMPARE(start->text(), QStringLiteral("Start"));
     initTestCase();
 }
 

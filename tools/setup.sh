@@ -10,6 +10,7 @@ packages=(
     libqt6sql6-sqlite  # the drill history's SQLite driver (Qt6Sql itself comes with qt6-base-dev)
     fonts-noto-core fonts-noto-ui-core fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #include "tutor/dialog.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
+#include "content/contentpaths.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
@@ -36,10 +36,10 @@ Dialog::Dialog(QWidget* parent)
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
     timer->start(1000);
 
-    const QString appDir = QCoreApplication::applicationDirPath();
-    wordFilePath = appDir + QLatin1String("/word.kq");
+    const ContentPaths contentPaths;
+    wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
     wordList.ReadContentFile(wordFilePath);
-    sentenceFilePath = appDir + QLatin1String("/Sentence.kq");
+    sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
     sentenceList.ReadContentFile(sentenceFilePath);
 
     ReadSettings();

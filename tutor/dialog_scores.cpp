@@ -49,12 +49,22 @@ void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore
 
 void Dialog::TrainFinished()
 {
+    if (startTime != 0) {
+        // The figures shown at the end are the ones recorded: the clock is
+        // read now, not at the last tick, and a drill in which a key was
+        // typed took at least a second.
+        stats.elapsedSeconds = quint32(drillClock.elapsed() / 1000);
+        if (stats.typedCount > 0)
+            stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+        ShowFigures();
+    }
+    // After the final figures: the history keeps the ones shown.
     RecordDrill();
     weakKeys.reset();
     if (startTime != 0 && stats.Score() > RecordThreshold) {
         // Stopped before the box opens: the ticks during the box change nothing.
         startTime = 0;
-        QMessageBox box;
+        QMessageBox box(this);
         QPushButton* record = box.addButton(tr("Record"), QMessageBox::ActionRole);
         box.addButton(tr("Quit"), QMessageBox::ActionRole);
         box.setWindowTitle(tr("Nuvari Arabic typing software"));
@@ -137,5 +147,4 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
     ui->tabWidget->setCurrentIndex(0); // ends what ran, as any change of tab
     weakKeys = totals;
     on_btn_start_letter_clicked();
-    ui->tabletter->setFocus(Qt::OtherFocusReason);
 }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCommandLinkButton>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/appstyle.h"
 #include "tutor/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/website.h"
@@ -225,7 +227,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     wg_kb_pic = Named(new QWidget(tabletter), "wg_kb_pic");
     wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
     SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
-    wg_kb_pic->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/kb101) 5;\nborder-width:5px;"));
+    wg_kb_pic->setStyleSheet(QString::fromLatin1(AppStyle::Keyboard101Sheet));
     wg_kb_light = Named(new KeyLight(wg_kb_pic), "wg_kb_light");
     verticalLayoutWidget_3 = Container(tabletter, "verticalLayoutWidget_3", 10, 10, 581, 101);
     verticalLayout_3 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_3, "verticalLayout_3");
@@ -436,8 +438,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     verticalLayout_5->addWidget(label_8);
     label_9 = Named(new QLabel(verticalLayoutWidget_2), "label_9");
     verticalLayout_5->addWidget(label_9);
+    // Lined up with the lines above it rather than centred.
     label_14 = Named(new QLabel(verticalLayoutWidget_2), "label_14");
-    label_14->setAlignment(Centre);
     verticalLayout_5->addWidget(label_14);
     line = Named(new QFrame(tabAbout), "line");
     line->setGeometry(QRect(0, 210, 581, 20));
@@ -547,7 +549,9 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabSetting), Tr("Setting"));
 
     label_2->setText(Tr("Nuvari Arabic typing software"));
-    label_7->setText(Tr("Released on %1").arg(QString::fromLatin1(QIRTAS_RELEASE_DATE)));
+    label_7->setText(Tr("Released on %1")
+                         .arg(dateLocale.toString(QDate::fromString(QString::fromLatin1(QIRTAS_RELEASE_DATE), Qt::ISODate),
+                                                  QLocale::LongFormat)));
     label_8->setText(Tr("Based on Qt %1").arg(QString::fromLatin1(qVersion())));
     label_9->setText(Tr("Copyright (C) 2026 Nuvari Soft"));
     label_14->setText(Tr("E-mail: %1").arg(QString::fromLatin1(WebSite::MailAddress)));

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -170,6 +171,9 @@ public:
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;
     QLabel* lbl_mryj;
+
+    // How retranslateUi writes the release date: the interface language's way.
+    QLocale dateLocale = QLocale(QLocale::English, QLocale::UnitedStates);
 
     void setupUi(QDialog* Dialog);
     void retranslateUi(QDialog* Dialog);

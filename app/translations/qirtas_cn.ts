@@ -274,6 +274,10 @@ Can&apos;t report!</source>
 无法上报！</translation>
     </message>
     <message>
+        <source>No web browser could be opened. The address is:</source>
+        <translation>无法打开网页浏览器。网址是：</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>进度</translation>
     </message>

@@ -33,8 +33,8 @@ click "$id" $setting_tab_ltr
 click "$id" $radio_arabic_ltr
 close_and_wait "$id" "$pid"
 [ "$(normal_value lang)" = ar ] || fail "lang is '$(normal_value lang)' after choosing Arabic"
-# A language change puts the drill length back on its first entry.
-[ "$(normal_value itemcount)" = 0 ] || fail "itemcount is '$(normal_value itemcount)'"
+# A language change keeps the drill length.
+[ "$(normal_value itemcount)" = 3 ] || fail "itemcount is '$(normal_value itemcount)'"
 
 # Arabic -> English: the window now opens mirrored, with an Arabic title.
 "$exe" >"$tmp/run2.log" 2>&1 &

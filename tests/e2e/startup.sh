@@ -24,7 +24,8 @@ grep -q '^keyboard=101' "$conf" || fail "no settings written at exit"
 # The editor
 "$exe" extra data more >"$tmp/editor.log" 2>&1 &
 pid=$!
-id=$(wait_window --name "^内容编辑\$") || fail "editor window not found"
+# The editor speaks the language the tutor saved.
+id=$(wait_window --name "^Content Editor\$") || fail "editor window not found"
 geometry_is "$id" 509 437
 close_and_wait "$id" "$pid"
 grep -q "Qirtas DataeditDlg" "$tmp/editor.log" || fail "no start-up line for the editor"
