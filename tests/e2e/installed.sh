@@ -38,6 +38,8 @@ done
 [ "$(label)" != "$before" ] || fail "the word drill did not start"
 # Without words a message box would have opened.
 [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" = 1 ] || fail "a message box opened"
+# The first Escape stops the drill, the second closes the window.
+xdotool key Escape
 close_and_wait "$id" "$pid"
 pid=""
 echo "PASS"
