@@ -26,6 +26,7 @@ trap cleanup EXIT
 
 # Fresh settings in a scratch folder: English interface, 101-key keyboard.
 export XDG_CONFIG_HOME="$tmp/config"
+export XDG_DATA_HOME="$tmp/data"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 printf '[Normal]\nlang=en\nkeyboard=101\n' > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "content/contentpaths.h"
+#include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
@@ -28,6 +29,8 @@ Dialog::Dialog(QWidget* parent)
     startTime = 0;
     mode = 0;
     position = 0;
+
+    connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
