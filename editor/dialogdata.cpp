@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "content/contentlist.h"
+#include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 #include "tutor/language.h"
 
@@ -257,7 +258,7 @@ QString DialogData::ChooseFileToOpen()
 
 QString DialogData::ChooseFileToSave()
 {
-    QFileDialog dialog(this, tr("保存 Qirtas 数据"), QString(), tr(FileFilter));
+    QFileDialog dialog(this, tr("保存 Qirtas 数据"), ContentPaths().CreateDataFolder(), tr(FileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(FileSuffix));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

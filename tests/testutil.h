@@ -23,13 +23,15 @@
 
 namespace TestUtil {
 
-// Points QSettings (native and ini, user and system scope) at a fresh
-// temporary folder for the life of the object.
+// Points QSettings (native and ini, user and system scope) and the learner's
+// data folder (under "data") at a fresh temporary folder for the life of the
+// object.
 class TempSettings
 {
 public:
     TempSettings()
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QLatin1String("/data")));
         for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(f, QSettings::UserScope, dir.path());
             QSettings::setPath(f, QSettings::SystemScope, dir.path() + QLatin1String("/system"));

@@ -240,9 +240,9 @@ void TestWindowTree::tutorTree()
     CheckTree(&dialog, TutorTree);
 
     auto* tabs = TestUtil::Child<QTabWidget>(&dialog, "tabWidget");
-    const char* pages[] = {"tabletter", "tabWord", "tabtSentence", "tabSetting", "tabAbout"};
-    QCOMPARE(tabs->count(), 5);
-    for (int i = 0; i < 5; ++i)
+    const char* pages[] = {"tabletter", "tabWord", "tabtSentence", "tabSetting", "tabAbout", "tabProgress"};
+    QCOMPARE(tabs->count(), 6);
+    for (int i = 0; i < 6; ++i)
         QCOMPARE(tabs->widget(i)->objectName(), QString::fromLatin1(pages[i]));
 
     auto* grid = TestUtil::Child<QGridLayout>(&dialog, "gridLayout");

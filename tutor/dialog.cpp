@@ -1,11 +1,12 @@
 #include "tutor/dialog.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 
 #include <functional>
 
+#include "content/contentpaths.h"
+#include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
@@ -63,13 +64,15 @@ Dialog::Dialog(QWidget* parent)
     mode = 0;
     position = 0;
 
+    connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
+
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
     timer->start(1000);
 
-    const QString appDir = QCoreApplication::applicationDirPath();
-    wordFilePath = appDir + QLatin1String("/word.kq");
-    sentenceFilePath = appDir + QLatin1String("/Sentence.kq");
+    const ContentPaths contentPaths;
+    wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
+    sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
     // The lists are read once the window is on screen, or earlier when a
     // drill asks for them: no learner can start one before that.
     new AfterFirstPaint(this, [this] { ReadContent(); });

@@ -6,9 +6,11 @@
 #include <QList>
 #include <QStandardItemModel>
 #include <QString>
+#include <optional>
 
 #include "content/contentitem.h"
 #include "content/contentlist.h"
+#include "progress/drillrecord.h"
 #include "tutor/drillstats.h"
 
 class QTableView;
@@ -108,6 +110,12 @@ private:
     void TextEdited(DrillMode drill, const QString& text);
     void ShowFigures();
 
+    // --- history and the weak-keys drill ---
+    QChar AlphabetKey(int index) const;
+    int WeakKeyPosition() const;
+    void PractiseWeakKeys(const CharCounts& totals);
+    void RecordDrill();
+
     // --- settings, language and web helpers ---
     void SwitchLanguage(const char* langCode);
     QByteArray ScoreReportDocument() const;
@@ -136,6 +144,8 @@ private:
     // worked out on the first Start.
     QList<int> usableItems[3];
     bool usableKnown[3] = {false, false, false};
+    CharCounts charCounts;     // presses and misses per character, for the history
+    std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
     bool contentRead = false;  // wordList and sentenceList read from their files
 };
 

@@ -16,6 +16,8 @@
 #include <limits>
 
 #include "keyboard/keycharmap.h"
+#include "progress/keystatistics.h"
+#include "tutor/keylight.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
@@ -114,19 +116,38 @@ void Dialog::AdvancePosition(bool bRandom)
 
 QChar Dialog::GetTrainChar(bool autoInc)
 {
-    if (autoInc)
+    if (autoInc && weakKeys)
+        position = WeakKeyPosition();
+    else if (autoInc)
         AdvancePosition(ui->chk_random_letter->isChecked());
+    return AlphabetKey(position);
+}
 
+// The key of the letter drill's alphabet at `index`, for the keyboard type
+// chosen.
+QChar Dialog::AlphabetKey(int index) const
+{
     const KeyCharMap* map = KeyCharMap::Instance();
     const bool kb102 = !ui->rad_kb_101->isChecked();
     if (ui->rad_Letters->isChecked()) {
-        const int index = position % KeyCharMap::LetterCount;
-        const QChar key = map->LetterKey(index < 0 ? 0 : index);
+        const int i = index % KeyCharMap::LetterCount;
+        const QChar key = map->LetterKey(i < 0 ? 0 : i);
         return kb102 && key == GraveAccent ? Backslash : key;
     }
-    const int index = position % KeyCharMap::SymbolCount;
-    const QChar key = map->SymbolKey(index < 0 ? 0 : index);
+    const int i = index % KeyCharMap::SymbolCount;
+    const QChar key = map->SymbolKey(i < 0 ? 0 : i);
     return kb102 && key == Tilde ? VerticalLine : key;
+}
+
+// A position in the alphabet drawn with more weight on the characters the
+// learner misses.
+int Dialog::WeakKeyPosition() const
+{
+    const int count = ui->rad_Letters->isChecked() ? KeyCharMap::LetterCount : KeyCharMap::SymbolCount;
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << MapLetterKey(AlphabetKey(i));
+    return KeyStatistics::PickWeighted(*weakKeys, items, *QRandomGenerator::global());
 }
 
 const QList<int>& Dialog::UsableItems(DrillMode drill)
@@ -209,6 +230,7 @@ void Dialog::StartDrill(QProgressBar* progress)
     progress->setRange(0, int(stats.targetCount));
     progress->setValue(0);
     position = 0;
+    charCounts.clear();
     // startTime marks the drill as running (never 0, even with a clock set
     // to 1970); the elapsed time comes from the monotonic clock.
     startTime = qMax<quint32>(1, quint32(QDateTime::currentSecsSinceEpoch()));
@@ -304,6 +326,8 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
         // The key of the item on screen, whatever alphabet is selected now.
         ShowLetterItem(RedOpen, true);
         ++stats.hintCount;
+        KeyStatistics::CountKey(charCounts, currentItem.text, true);
+        ui->wg_kb_light->ShowPrompt(currentKey);
         return;
     }
     if (keyEvent->text().isEmpty())
@@ -312,8 +336,12 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
     if (MapLetterKey(keyEvent->text().at(0)) != currentItem.text) {
         ShowLetterItem(RedOpen);
         QApplication::beep();
+        KeyStatistics::CountKey(charCounts, currentItem.text, true);
+        ui->wg_kb_light->ShowWrong(keyEvent->text().at(0));
         return;
     }
+    KeyStatistics::CountKey(charCounts, currentItem.text, false);
+    ui->wg_kb_light->Clear();
 
     currentKey = GetTrainChar(true);
     currentItem.text = MapLetterKey(currentKey);
@@ -416,6 +444,7 @@ void Dialog::TextEdited(DrillMode drill, const QString& text)
     if (converted.size() < currentItem.text.size())
         return;
 
+    KeyStatistics::CountItem(charCounts, currentItem.text, converted);
     stats.typedCount += quint32(converted.size());
     stats.correctCount += quint32(correct);
     ++stats.doneCount;

@@ -21,6 +21,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+class KeyLight;
+class ProgressPage;
+
 // Widget tree of the tutor window. The pointers do not own anything: the
 // widgets belong to the window's parent tree.
 class Ui_Dialog
@@ -32,6 +35,7 @@ public:
     // Page 0, Keyboard
     QWidget* tabletter;
     QWidget* wg_kb_pic;
+    KeyLight* wg_kb_light;
     QWidget* verticalLayoutWidget_3;
     QVBoxLayout* verticalLayout_3;
     QGroupBox* groupBox_5;
@@ -161,6 +165,8 @@ public:
     QCommandLinkButton* cmdbtn_dict;
     QCommandLinkButton* cmdbtn_nuvariweb;
     QLabel* label_10;
+    // Page 5, Progress
+    ProgressPage* tabProgress;
     // Link strip
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;

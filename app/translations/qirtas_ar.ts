@@ -277,6 +277,72 @@ Can&apos;t report!</source>
         <source>No web browser could be opened. The address is:</source>
         <translation>تعذّر فتح متصفح الويب. العنوان هو:</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Letter drills</source>
+        <translation>تمارين الحروف</translation>
+    </message>
+    <message>
+        <source>Word drills</source>
+        <translation>تمارين الكلمات</translation>
+    </message>
+    <message>
+        <source>Sentence drills</source>
+        <translation>تمارين الجمل</translation>
+    </message>
+    <message>
+        <source>Practise weak keys</source>
+        <translation>تدرّب على المفاتيح الضعيفة</translation>
+    </message>
+    <message>
+        <source>A letter drill that asks more often for the characters you miss most</source>
+        <translation>تمرين حروف يسألك أكثر عن الحروف التي تخطئ فيها أكثر</translation>
+    </message>
+    <message>
+        <source>Your finished drills will appear here, with their speed and accuracy.</source>
+        <translation>ستظهر هنا تمارينك المنتهية، مع سرعتها ودقتها.</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>السرعة (حرف في الثانية)</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>الدقة (%)</translation>
+    </message>
+    <message>
+        <source>Errors per key:</source>
+        <translation>الأخطاء لكل مفتاح:</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>لم يُتدرَّب عليه</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>%1: not practised yet</source>
+        <translation>%1: لم يُتدرَّب عليه بعد</translation>
+    </message>
+    <message>
+        <source>%1: %2 presses, %3% errors</source>
+        <translation>%1: %2 ضغطة، أخطاء %3%</translation>
+    </message>
+    <message>
+        <source>The history of your drills could not be read, so a new one was started. The old file was kept as:
+%1</source>
+        <translation>تعذّرت قراءة سجل تمارينك، فبُدئ سجل جديد. حُفظ الملف القديم باسم:
+%1</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
+        <translation>لا يمكن حفظ تمارينك في السجل خلال هذا التشغيل (%1). كل ما عدا ذلك يعمل كالمعتاد.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -4,7 +4,9 @@ set -u
 exe="$1"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
+# The X server of xvfb-run, whatever platform the caller's environment names.
+export QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 

@@ -9,7 +9,7 @@ printf '[Normal]\nlang=en\nitemcount=3\n' > "$conf"
 # Window-relative click points. The tab bar and the Setting page are laid out
 # by the window tree's fixed geometry; right to left they are mirrored.
 setting_tab_ltr="455 20"
-setting_tab_rtl="246 20"
+setting_tab_rtl="377 20"
 radio_arabic_ltr="57 119"
 radio_english_rtl="605 144"
 
