@@ -17,7 +17,9 @@
 #
 # Usage: bash tools/bench_startup.sh [ROUNDS [CASE...]]
 #   ROUNDS defaults to 7; CASE is cn, en, ar or editor (all four by default).
-#   BUILD_DIR=other-build bash tools/bench_startup.sh   measures another build.
+#   BUILD_DIR=other-build bash tools/bench_startup.sh   measures another build;
+#   QIRTAS=/path/to/qirtas bash tools/bench_startup.sh   measures that program
+#   as it is (say, another version's build) against the bare dialog built here.
 # Wall-clock figures follow the machine's load: run it on a quiet machine and
 # compare the cpu columns when it is not.
 set -euo pipefail
@@ -26,8 +28,10 @@ build=${BUILD_DIR:-build}
 
 if [ "${1:-}" != "--in-x" ]; then
     bash tools/setup.sh
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j2 --target qirtas
+    if [ -z "${QIRTAS:-}" ]; then
+        cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        cmake --build "$build" -j2 --target qirtas
+    fi
     cmake -S tools/bench -B "$build/bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build/bench" -j2
     exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --in-x "$@"
@@ -43,7 +47,7 @@ export XDG_RUNTIME_DIR="$tmp/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 log="$tmp/log"
 
-exe="$build/qirtas"
+exe=${QIRTAS:-$build/qirtas}
 bare="$build/bench/baredialog"
 wait_map="$build/bench/mapwait"
 
