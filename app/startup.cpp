@@ -22,7 +22,14 @@ QDialog* CreateWindow(const QStringList& arguments)
         qDebug() << "Qirtas MainDlg";
         window = new Dialog;
     }
-    window->setWindowFlags(window->windowFlags() | Qt::WindowMinimizeButtonHint);
+    // Before the native window exists the flags need only be stored: it is
+    // made with them. setWindowFlags would move the window to a new native
+    // window and restyle every widget in it once more.
+    const Qt::WindowFlags flags = window->windowFlags() | Qt::WindowMinimizeButtonHint;
+    if (window->testAttribute(Qt::WA_WState_Created))
+        window->setWindowFlags(flags);
+    else
+        window->overrideWindowFlags(flags);
     return window;
 }
 

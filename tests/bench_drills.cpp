@@ -100,6 +100,7 @@ void LetterDrill()
             prompt.Time([&] { QTest::keyClick(page, Qt::Key_F2); });
             correct.Time([&] { QTest::keyClick(page, key); });
         }
+        TestUtil::ClickInNextBox(QStringLiteral("Quit")); // the score box at Stop
         start->click();
     }
     qInstallMessageHandler(previous);
@@ -133,7 +134,6 @@ void SentenceDrill()
     list.WriteContentFile(path);
 
     Dialog* d = NewTutor();
-    QFile::remove(path);
     Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(2);
     auto* line = Child<QLineEdit>(d, "le_dst_sentence");
     auto* label = Child<QLabel>(d, "lbl_src_sentence");
@@ -154,12 +154,14 @@ void SentenceDrill()
         line->setCursorPosition(200);
         for (int i = 0; i < 99; ++i)
             middle.Time([&] { QTest::keyClick(line, 'j'); });
+        TestUtil::ClickInNextBox(QStringLiteral("Quit")); // the score box at Stop
         start->click();
     }
     right.Print("sentence drill (500 chars), edit typed correctly");
     wrongKeys.Print("sentence drill (500 chars), edit typed wrong");
     middle.Print("sentence drill (500 chars), edit mid-line at 400+");
     delete d;
+    QFile::remove(path);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ packages=(
     fonts-noto-core fonts-noto-ui-core fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
     dpkg-dev file desktop-file-utils appstream lintian
+    libx11-dev libxdamage-dev  # tools/bench_startup.sh's window waiter
 )
 
 missing=()

@@ -1,10 +1,44 @@
 #include "tutor/dialog.h"
 
+#include <QEvent>
 #include <QTimer>
+
+#include <functional>
 
 #include "content/contentpaths.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
+
+namespace {
+
+// Makes a call once, just after the first paint of the widget it watches
+// has reached the screen.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget* watched, std::function<void()> call)
+        : QObject(watched), call(std::move(call))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued: the paint in progress is finished and shown first.
+            QTimer::singleShot(0, watched, call);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> call;
+};
+
+} // namespace
 
 Dialog::Dialog(QWidget* parent)
     : QDialog(parent)
@@ -38,11 +72,21 @@ Dialog::Dialog(QWidget* parent)
 
     const ContentPaths contentPaths;
     wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
-    wordList.ReadContentFile(wordFilePath);
     sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
-    sentenceList.ReadContentFile(sentenceFilePath);
+    // The lists are read once the window is on screen, or earlier when a
+    // drill asks for them: no learner can start one before that.
+    new AfterFirstPaint(this, [this] { ReadContent(); });
 
     ReadSettings();
+}
+
+void Dialog::ReadContent()
+{
+    if (contentRead)
+        return;
+    contentRead = true;
+    wordList.ReadContentFile(wordFilePath);
+    sentenceList.ReadContentFile(sentenceFilePath);
 }
 
 Dialog::~Dialog()

@@ -97,6 +97,7 @@ private:
         QCheckBox* random;
     };
     TextDrillWidgets TextDrill(DrillMode drill) const;
+    void ReadContent();
     void AdvancePosition(bool bRandom);
     const QList<int>& UsableItems(DrillMode drill);
     void SkipUnusableItem(bool bRandom);
@@ -145,6 +146,7 @@ private:
     bool usableKnown[3] = {false, false, false};
     CharCounts charCounts;     // presses and misses per character, for the history
     std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
+    bool contentRead = false;  // wordList and sentenceList read from their files
 };
 
 #endif // DIALOG_H

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpacerItem>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -135,6 +137,30 @@ void ScoreTableSettings(QTableView* tv, int x, int y, int w, int h)
     tv->verticalHeader()->setHighlightSections(false);
 }
 
+// A page made where addTab puts it, in the tab widget's stack: a page moved
+// there once built would have every styled widget in it restyled again.
+QWidget* Page(QTabWidget* tabs, const char* name)
+{
+    auto* stack = tabs->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    return Named(new QWidget(stack), name);
+}
+
+// Every image of the icon file, as QIcon::addFile would take them. Named
+// as an icon file, it is read without Qt opening its MIME database (and
+// regular expression engine) just to learn what kind of file it is.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    QImageReader reader(QString::fromLatin1(":/pic/logo_ico"), "ico");
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        icon.addPixmap(QPixmap::fromImage(image), QIcon::Normal, QIcon::Off);
+    } while (reader.jumpToNextImage());
+    return icon;
+}
+
 QCommandLinkButton* LinkButton(QWidget* parent, const char* name)
 {
     QCommandLinkButton* button = Named(new QCommandLinkButton(parent), name);
@@ -206,9 +232,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     Dialog->setFont(font);
     Dialog->setContextMenuPolicy(Qt::DefaultContextMenu);
     Dialog->setAcceptDrops(false);
-    QIcon icon;
-    icon.addFile(QString::fromLatin1(":/pic/logo_ico"), QSize(), QIcon::Normal, QIcon::Off);
-    Dialog->setWindowIcon(icon);
+    Dialog->setWindowIcon(WindowIcon());
     Dialog->setLayoutDirection(Qt::LeftToRight);
     Dialog->setAutoFillBackground(false);
     Dialog->setStyleSheet(QString());
@@ -223,7 +247,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->setStyleSheet(QString());
 
     // Page 0, Keyboard
-    tabletter = Named(new QWidget(), "tabletter");
+    tabletter = Page(tabWidget, "tabletter");
     wg_kb_pic = Named(new QWidget(tabletter), "wg_kb_pic");
     wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
     SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -266,7 +290,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->addTab(tabletter, QString());
 
     // Page 1, Word
-    tabWord = Named(new QWidget(), "tabWord");
+    tabWord = Page(tabWidget, "tabWord");
     verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
     verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
     lbl_src_word = Named(new QLabel(verticalLayoutWidget_4), "lbl_src_word");
@@ -306,7 +330,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->addTab(tabWord, QString());
 
     // Page 2, Sentence
-    tabtSentence = Named(new QWidget(), "tabtSentence");
+    tabtSentence = Page(tabWidget, "tabtSentence");
     groupBox_11 = Named(new QGroupBox(tabtSentence), "groupBox_11");
     groupBox_11->setGeometry(QRect(10, 10, 581, 99));
     horizontalLayoutWidget_3 = Container(groupBox_11, "horizontalLayoutWidget_3", 10, 16, 541, 31);
@@ -348,7 +372,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->addTab(tabtSentence, QString());
 
     // Page 3, Setting
-    tabSetting = Named(new QWidget(), "tabSetting");
+    tabSetting = Page(tabWidget, "tabSetting");
     horizontalLayoutWidget_6 = Container(tabSetting, "horizontalLayoutWidget_6", 10, 20, 581, 101);
     horizontalLayout_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_6, "horizontalLayout_3");
     groupBox = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox");
@@ -414,7 +438,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->addTab(tabSetting, QString());
 
     // Page 4, About
-    tabAbout = Named(new QWidget(), "tabAbout");
+    tabAbout = Page(tabWidget, "tabAbout");
     tabAbout->setAutoFillBackground(false);
     widget_2 = Named(new QWidget(tabAbout), "widget_2");
     widget_2->setGeometry(QRect(0, 30, 241, 181));
