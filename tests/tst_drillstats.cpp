@@ -1,12 +1,14 @@
-// The drill's measures, its score and the figures the fields show.
+// The drill's measures, its score and the figures its fields show.
+#include <QLoggingCategory>
 #include <QTest>
 
 #include "tutor/drillstats.h"
 
+Q_DECLARE_METATYPE(DrillStats)
+
 namespace {
 
-DrillStats Stats(quint32 target, quint32 done, quint32 correct, quint32 typed, quint32 seconds,
-                 quint32 hints)
+DrillStats Stats(quint32 target, quint32 done, quint32 correct, quint32 typed, quint32 seconds, quint32 hints)
 {
     DrillStats s;
     s.targetCount = target;
@@ -20,107 +22,68 @@ DrillStats Stats(quint32 target, quint32 done, quint32 correct, quint32 typed, q
 
 } // namespace
 
-Q_DECLARE_METATYPE(DrillStats)
-
 class TestDrillStats : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void workedExample();
-    void guards_data();
-    void guards();
-    void figures_data();
-    void figures();
-    void hintsNeverMakeTheScoreNegative();
-    void resetClearsEveryCounter();
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
+
+    void measures_data()
+    {
+        QTest::addColumn<DrillStats>("stats");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<double>("completion");
+        QTest::addColumn<double>("accuracy");
+        QTest::addColumn<ulong>("score");
+        QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
+        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
+        QTest::newRow("worked example") << Stats(40, 20, 20, 25, 45, 2) << 25.0 / 45 << 50.0 << 80.0 << 637ul << "45 0.56 80";
+        QTest::newRow("two digits") << Stats(40, 20, 20, 21, 9, 0) << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul << "9 2.3 95";
+        // Ended before the first tick: no time, so no speed and no score.
+        QTest::newRow("no time") << Stats(40, 3, 3, 3, 0, 0) << 0.0 << 7.5 << 100.0 << 0ul << "";
+        QTest::newRow("nothing done") << Stats(40, 0, 0, 6, 10, 0) << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
+        // Accuracy waits for the first item done even with correct keys counted.
+        QTest::newRow("correct, none done") << Stats(40, 0, 2, 4, 2, 0) << 2.0 << 0.0 << 0.0 << 0ul << "";
+        QTest::newRow("no item count") << Stats(0, 5, 5, 5, 5, 0) << 1.0 << 0.0 << 100.0 << 0ul << "";
+        QTest::newRow("nothing typed") << Stats(40, 1, 0, 0, 5, 0) << 0.0 << 2.5 << 0.0 << 0ul << "";
+        // 50 + 12.5 + 500 - 30 x 20 = -37.5: never below 0, never wrapped round.
+        QTest::newRow("hints outweigh") << Stats(40, 1, 1, 1, 1, 30) << 1.0 << 2.5 << 100.0 << 0ul << "";
+        QTest::newRow("just above zero") << Stats(40, 1, 1, 1, 1, 28) << 1.0 << 2.5 << 100.0 << 2ul << "";
+    }
+
+    void measures()
+    {
+        QFETCH(DrillStats, stats);
+        QFETCH(QString, shown);
+        QFETCH(double, speed);
+        QFETCH(double, completion);
+        QFETCH(double, accuracy);
+        QFETCH(ulong, score);
+        QCOMPARE(stats.Speed(), speed);
+        QCOMPARE(stats.Completion(), completion);
+        QCOMPARE(stats.Accuracy(), accuracy);
+        QCOMPARE(stats.Score(), score);
+        QCOMPARE(stats.ScoreText(), QString::number(score));
+        if (!shown.isEmpty())
+            QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
+    }
+
+    // The score line is the one diagnostic a drill writes.
+    void scoreLineOnDebugOutput()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
+        Stats(40, 20, 20, 25, 45, 2).Score();
+    }
+
+    void resetClearsEveryCounter()
+    {
+        DrillStats s = Stats(1, 2, 3, 4, 5, 6);
+        s.Reset();
+        QCOMPARE(s.targetCount + s.doneCount + s.correctCount + s.typedCount + s.elapsedSeconds + s.hintCount, 0u);
+    }
 };
-
-// 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
-void TestDrillStats::workedExample()
-{
-    const DrillStats s = Stats(40, 20, 20, 25, 45, 2);
-    QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
-    QCOMPARE(s.Score(), 637ul);
-    QCOMPARE(s.TimeText(), QStringLiteral("45"));
-    QCOMPARE(s.SpeedText(), QStringLiteral("0.56"));
-    QCOMPARE(s.AccuracyText(), QStringLiteral("80"));
-    QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
-    QCOMPARE(s.ScoreText(), QStringLiteral("637"));
-}
-
-void TestDrillStats::guards_data()
-{
-    QTest::addColumn<DrillStats>("stats");
-    QTest::addColumn<double>("speed");
-    QTest::addColumn<double>("completion");
-    QTest::addColumn<double>("accuracy");
-    QTest::addColumn<ulong>("score");
-    // Ended before the first tick: no time, so no speed and no score.
-    QTest::newRow("no time") << Stats(40, 3, 3, 3, 0, 0) << 0.0 << 7.5 << 100.0 << 0ul;
-    QTest::newRow("nothing done") << Stats(40, 0, 0, 6, 10, 0) << 0.6 << 0.0 << 0.0 << 0ul;
-    // Accuracy waits for the first item done even with correct keys counted.
-    QTest::newRow("correct but nothing done") << Stats(40, 0, 2, 4, 2, 0) << 2.0 << 0.0 << 0.0
-                                              << 0ul;
-    QTest::newRow("no item count") << Stats(0, 5, 5, 5, 5, 0) << 1.0 << 0.0 << 100.0 << 0ul;
-    QTest::newRow("nothing typed") << Stats(40, 1, 0, 0, 5, 0) << 0.0 << 2.5 << 0.0 << 0ul;
-}
-
-void TestDrillStats::guards()
-{
-    QFETCH(DrillStats, stats);
-    QFETCH(double, speed);
-    QFETCH(double, completion);
-    QFETCH(double, accuracy);
-    QFETCH(ulong, score);
-    QCOMPARE(stats.Speed(), speed);
-    QCOMPARE(stats.Completion(), completion);
-    QCOMPARE(stats.Accuracy(), accuracy);
-    QCOMPARE(stats.Score(), score);
-}
-
-void TestDrillStats::figures_data()
-{
-    QTest::addColumn<DrillStats>("stats");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("accuracy");
-    QTest::newRow("full accuracy") << Stats(40, 10, 10, 10, 75, 0) << "75" << "0.13" << "1e+02";
-    QTest::newRow("95.2 percent") << Stats(40, 20, 20, 21, 9, 0) << "9" << "2.3" << "95";
-    QTest::newRow("idle") << DrillStats() << "0" << "0" << "0";
-}
-
-void TestDrillStats::figures()
-{
-    QFETCH(DrillStats, stats);
-    QFETCH(QString, time);
-    QFETCH(QString, speed);
-    QFETCH(QString, accuracy);
-    QCOMPARE(stats.TimeText(), time);
-    QCOMPARE(stats.SpeedText(), speed);
-    QCOMPARE(stats.AccuracyText(), accuracy);
-}
-
-void TestDrillStats::hintsNeverMakeTheScoreNegative()
-{
-    // 1 s, 1 of 40 done with 1 key: 50 + 12.5 + 500 - 30 x 20 = -37.5.
-    const DrillStats negative = Stats(40, 1, 1, 1, 1, 30);
-    QCOMPARE(negative.Score(), 0ul);
-    QCOMPARE(negative.ScoreText(), QStringLiteral("0"));
-    // Just above zero stays as it is: 562.5 - 28 x 20 = 2.5.
-    QTest::ignoreMessage(QtDebugMsg, "s:1.00 f:2.50 a:100.00 2");
-    QCOMPARE(Stats(40, 1, 1, 1, 1, 28).Score(), 2ul);
-}
-
-void TestDrillStats::resetClearsEveryCounter()
-{
-    DrillStats s = Stats(1, 2, 3, 4, 5, 6);
-    s.Reset();
-    QCOMPARE(s.targetCount + s.doneCount + s.correctCount + s.typedCount + s.elapsedSeconds
-                 + s.hintCount,
-             0u);
-}
-
 
 QTEST_APPLESS_MAIN(TestDrillStats)
 #include "tst_drillstats.moc"

@@ -1,40 +1,22 @@
 // The word and sentence drills, typed into their answer lines with Latin
 // keys as on a US keyboard.
-#include <QtWidgets>
-#include <QTest>
-
 #include "content/contentlist.h"
 #include "testutil.h"
-#include "tutor/dialog.h"
+#include "tutor/drillstats.h"
 
-using TestUtil::Child;
+using namespace TestUtil;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Red = QStringLiteral("<font color=red>");
-const QString Close = QStringLiteral("</font>");
-const QString Grey = QStringLiteral("<br><font color='gray' size='2'>");
+QString ContentPath(const char* name) { return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name); }
 
-QString Red1(char16_t c)
+// The item label as the learner reads it: characters still wrong or missing
+// in brackets, the explanation after a bar.
+QString Seen(QLabel* label)
 {
-    return Red + QChar(c) + Close;
-}
-
-QString ContentPath(const char* name)
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
-}
-
-void WriteContent(const char* name, const QList<QPair<QString, QString>>& records)
-{
-    ContentList list;
-    for (const auto& r : records) {
-        ContentItem item;
-        item.text = r.first;
-        item.explanation = r.second;
-        list.append(item);
-    }
-    QCOMPARE(list.WriteContentFile(ContentPath(name)), 0);
+    static const QRegularExpression red(u"<font color=red>(.)</font>"_s), grey(u"<br><font color='gray' size='2'>(.*)</font>$"_s);
+    return QString(label->text()).replace(red, u"[\\1]"_s).replace(grey, u"|\\1"_s);
 }
 
 } // namespace
@@ -44,311 +26,210 @@ class TestWordDrill : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
-    void wordTypedCorrectly();
-    void wordsTypedWithErrors();
-    void returnSkipsAWord();
-    void backspaceRedrawsTheLabel();
-    void eachEditConvertsOnlyWhatItAdded();
-    void sentenceDrill();
-    void drillEndsAtItemCount();
-    void tabChangeEndsTheDrillAndRecordsItsScore();
-    void emptyContentRefusesToStart();
+    void initTestCase()
+    {
+        QCOMPARE(Records({"باب|door", "كتب|wrote", "سلام|peace", "قلم|pen"}).WriteContentFile(ContentPath("word.kq")), 0);
+        QCOMPARE(Records({"نعم|yes", "صباح الخير|good morning", "مع السلامة|goodbye"}).WriteContentFile(ContentPath("Sentence.kq")), 0);
+    }
+    void cleanupTestCase() { QFile::remove(ContentPath("word.kq")), QFile::remove(ContentPath("Sentence.kq")); }
+    void init() { settings = new TempSettings, dialog = NewTutor(0); } // "40"
+    void cleanup() { delete dialog, delete settings; }
+
+    // كتب typed as ; j f: each key turns Arabic, the label marks what is
+    // still missing, the third key completes the word and the next one
+    // shows. A wrong word completes too; 4 of 7 characters right is 57 %.
+    void wordsTypedRightAndWrong()
+    {
+        StartDrill(1);
+        QCOMPARE(start->text(), u"Stop"_s);
+        QCOMPARE(Seen(source), u"كتب|wrote"_s);
+        QCOMPARE(QApplication::focusWidget(), answer);
+        Type(";");
+        QCOMPARE(answer->text(), u"ك"_s);
+        QCOMPARE(Seen(source), u"ك[ت][ب]|wrote"_s);
+        Type("jf");
+        QCOMPARE(Seen(source), u"سلام|peace"_s);
+        QCOMPARE(answer->text(), QString());
+        QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 1);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct_word").toDouble(), 100.0);
+        Type("sn");
+        QCOMPARE(answer->text(), u"سى"_s);
+        QCOMPARE(Seen(source), u"س[ل][ا][م]|peace"_s);
+        QTest::keyClick(answer, Qt::Key_Backspace);
+        QCOMPARE(Seen(source), u"س[ل][ا][م]|peace"_s);
+        Type("bl"); // the lam-alef key gives two characters at once
+        Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(false);
+        Type("xxx");
+        QCOMPARE(source->text(), u"باب"_s); // without explanations the word shows alone
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct_word"), u"70"_s); // 7 of 10 characters right
+    }
+
+    void scoredDrillEndedByTabChange_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("word") << 1 << "tv_word_score" << "_word";
+        QTest::newRow("sentence") << 2 << "tv_sentence_score" << "_sentence";
+    }
+
+    // One item typed, one skipped with Return (keypad Enter is not Return),
+    // a second gone by: the time shown is whole seconds, the score the
+    // formula's with the skip as a hint. Leaving the tab ends the drill, and
+    // the score, recorded, goes to the drill's own table.
+    void scoredDrillEndedByTabChange()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, table);
+        QFETCH(QString, fields);
+        QElapsedTimer clock;
+        clock.start();
+        StartDrill(tab);
+        const qint64 started = clock.elapsed();
+        const quint32 length = quint32(ItemShown(source).size());
+        QCOMPARE(PlayDrill(dialog, tab, 1), 1);
+        const QString next = source->text();
+        Type("j");
+        QTest::keyClick(answer, Qt::Key_Enter);
+        QCOMPARE(answer->text(), u"ت"_s);
+        QTest::keyClick(answer, Qt::Key_Return);
+        QVERIFY(answer->text().isEmpty() && source->text() != next);
+        QCOMPARE(Child<QProgressBar>(dialog, tab == 1 ? "prgros_word" : "prgros_sentence")->value(), 1);
+
+        QTest::qWait(1100);
+        const qint64 before = clock.elapsed();
+        Tick(dialog);
+        const quint32 seconds = Text(dialog, qPrintable("le_time" + fields)).toUInt();
+        QVERIFY2(seconds >= (before - started) / 1000 && seconds <= clock.elapsed() / 1000, qPrintable(QString::number(seconds)));
+        DrillStats expected;
+        expected.targetCount = 40;
+        expected.doneCount = 1;
+        expected.correctCount = expected.typedCount = length;
+        expected.elapsedSeconds = seconds;
+        expected.hintCount = 1;
+        QCOMPARE(Text(dialog, qPrintable("le_score" + fields)).toULong(), expected.Score());
+
+        ClickInNextBox(u"Record"_s, nullptr, [] { AnswerNextInput(u"Ann"_s); });
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);
+        for (const char* view : {"tv_letter_score", "tv_word_score", "tv_sentence_score"}) {
+            const QAbstractItemModel* m = Child<QTableView>(dialog, view)->model();
+            QCOMPARE(m->index(0, 0).data().toString(), view == table ? u"Ann"_s : QString());
+            QCOMPARE(m->index(0, 1).data().toString(), view == table ? Text(dialog, qPrintable("le_score" + fields)) : QString());
+        }
+        QCOMPARE(start->text(), u"Start"_s);
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
+        Type(";");
+        QCOMPARE(answer->text(), QString());
+    }
+
+    // Each edit converts only what it added, wherever it is: a comma or a
+    // bracket that a key gave stays as it is, and the rest of the line is
+    // kept. The keys are those of the keyboard type chosen.
+    void eachEditConvertsOnlyWhatItAdded()
+    {
+        StartDrill(2);
+        Type("<(;");
+        QCOMPARE(answer->text(), u",)ك"_s);
+        QApplication::clipboard()->setText(u"<(j"_s);
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(answer->text(), u",)ك,)ت"_s);
+        QTest::keyClick(answer, Qt::Key_Home);
+        Type("f");
+        QCOMPARE(answer->text(), u"ب,)ك,)ت"_s);
+        QCOMPARE(answer->cursorPosition(), 1);
+        QApplication::clipboard()->setText(u"h>"_s);
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(answer->text(), u"با.,)ك,)ت"_s);
+        QTest::keyClick(answer, Qt::Key_Delete);
+        QCOMPARE(answer->text(), u"با.)ك,)ت"_s);
+        answer->setSelection(0, 2);
+        Type("p");
+        QCOMPARE(answer->text(), u"ح.)ك,)ت"_s);
+        Child<QRadioButton>(dialog, "rad_kb_102")->click();
+        answer->end(false);
+        Type("\\`");
+        QCOMPARE(answer->text(), u"ح.)ك,)تذ`"_s);
+    }
+
+    // صباح الخير typed key by key, the space included; the word tab is untouched.
+    void sentenceTypedKeyByKey()
+    {
+        StartDrill(2);
+        QCOMPARE(Seen(source), u"صباح الخير|good morning"_s);
+        QCOMPARE(QApplication::focusWidget(), answer);
+        Type("wfhp hgod");
+        QCOMPARE(Seen(source), u"صباح الخي[ر]|good morning"_s);
+        Type("v");
+        QCOMPARE(Seen(source), u"مع السلامة|goodbye"_s);
+        QCOMPARE(Child<QProgressBar>(dialog, "prgros_sentence")->value(), 1);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct_sentence").toDouble(), 100.0);
+        QCOMPARE(Text(dialog, "le_correct_word"), QString());
+    }
+
+    // The drill ends at its item count; in random mode even the first item
+    // is drawn at random.
+    void drillEndsAtItemCountAndDrawsAtRandom()
+    {
+        StartDrill(1);
+        QCOMPARE(PlayDrill(dialog, 1), 40);
+        QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 40);
+        QCOMPARE(start->text(), u"Start"_s);
+        const QString last = answer->text();
+        Type("x");
+        QCOMPARE(answer->text(), last);
+        Child<QCheckBox>(dialog, "chk_random_word")->setChecked(true);
+        QSet<QString> first;
+        for (int i = 0; i < 12; ++i) {
+            StartDrill(1);
+            first.insert(ItemShown(source));
+            start->click();
+        }
+        QVERIFY2(first.size() > 1, qPrintable(first.values().join(u' ')));
+    }
+
+    // Without content the drills do not start and say which file is missing.
+    void emptyContentRefusesToStart()
+    {
+        delete dialog;
+        cleanupTestCase();
+        QCOMPARE(ContentList().WriteContentFile(ContentPath("Sentence.kq")), 0);
+        dialog = NewTutor();
+        for (int tab : {1, 2}) {
+            QString said;
+            ClickInNextBox(QString(), &said);
+            StartDrill(tab);
+            QVERIFY2(said.contains(QDir::toNativeSeparators(ContentPath(tab == 1 ? "word.kq" : "Sentence.kq"))), qPrintable(said));
+            QVERIFY(said.contains(tab == 1 ? "word" : "sentence"));
+            QCOMPARE(start->text(), u"Start"_s);
+            QCOMPARE(source->text(), u"Click Start button to start..."_s);
+            Type(";j");
+            QCOMPARE(answer->text(), QString());
+        }
+        initTestCase();
+    }
 
 private:
-    void StartWords();
-    void Type(const char* keys, QLineEdit* line = nullptr);
-    QString Accuracy(const char* field = "le_correct_word");
+    void StartDrill(int tab)
+    {
+        const char* const names[][3] = {{"le_dst_word", "lbl_src_word", "btn_start_word"},
+                                        {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
+        answer = Child<QLineEdit>(dialog, names[tab - 1][0]);
+        source = Child<QLabel>(dialog, names[tab - 1][1]);
+        start = Child<QPushButton>(dialog, names[tab - 1][2]);
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
+        QTest::mouseClick(start, Qt::LeftButton);
+    }
+    void Type(const char* keys) { QTest::keyClicks(answer, QString::fromLatin1(keys)); }
 
-    TestUtil::TempSettings* settings = nullptr;
+    TempSettings* settings = nullptr;
     Dialog* dialog = nullptr;
     QLineEdit* answer = nullptr;
     QLabel* source = nullptr;
     QPushButton* start = nullptr;
 };
-
-void TestWordDrill::initTestCase()
-{
-    WriteContent("word.kq", {{QStringLiteral("باب"), QStringLiteral("door")},
-                             {QStringLiteral("كتب"), QStringLiteral("wrote")},
-                             {QStringLiteral("سلام"), QStringLiteral("peace")},
-                             {QStringLiteral("قلم"), QStringLiteral("pen")}});
-    WriteContent("Sentence.kq", {{QStringLiteral("نعم"), QStringLiteral("yes")},
-                                 {QStringLiteral("صباح الخير"), QStringLiteral("good morning")},
-                                 {QStringLiteral("مع السلامة"), QStringLiteral("goodbye")}});
-}
-
-void TestWordDrill::cleanupTestCase()
-{
-    QFile::remove(ContentPath("word.kq"));
-    QFile::remove(ContentPath("Sentence.kq"));
-}
-
-void TestWordDrill::init()
-{
-    settings = new TestUtil::TempSettings;
-    dialog = new Dialog;
-    TestUtil::ScriptedTutor(dialog, 0); // "40"
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    answer = Child<QLineEdit>(dialog, "le_dst_word");
-    source = Child<QLabel>(dialog, "lbl_src_word");
-    start = Child<QPushButton>(dialog, "btn_start_word");
-}
-
-void TestWordDrill::cleanup()
-{
-    delete dialog;
-    delete settings;
-}
-
-void TestWordDrill::StartWords()
-{
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
-    QTest::mouseClick(start, Qt::LeftButton);
-}
-
-void TestWordDrill::Type(const char* keys, QLineEdit* line)
-{
-    QTest::keyClicks(line ? line : answer, QString::fromLatin1(keys));
-}
-
-QString TestWordDrill::Accuracy(const char* field)
-{
-    QMetaObject::invokeMethod(dialog, "UpdateUIInfo");
-    return Child<QLineEdit>(dialog, field)->text();
-}
-
-// Target كتب typed as ; j f: each key turns Arabic, the label marks what is
-// still missing in red, the third key completes the word.
-void TestWordDrill::wordTypedCorrectly()
-{
-    StartWords();
-    QCOMPARE(start->text(), QStringLiteral("Stop"));
-    QCOMPARE(source->text(), QStringLiteral("كتب") + Grey + QStringLiteral("wrote") + Close);
-    QCOMPARE(QApplication::focusWidget(), answer);
-
-    Type(";");
-    QCOMPARE(answer->text(), QStringLiteral("ك"));
-    QCOMPARE(source->text(), QStringLiteral("ك") + Red1(0x062A) + Red1(0x0628) + Grey
-                                 + QStringLiteral("wrote") + Close);
-    Type("j");
-    QCOMPARE(source->text(), QStringLiteral("كت") + Red1(0x0628) + Grey + QStringLiteral("wrote")
-                                 + Close);
-    Type("f");
-    QCOMPARE(source->text(), QStringLiteral("سلام") + Grey + QStringLiteral("peace") + Close);
-    QCOMPARE(answer->text(), QString());
-    QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 1);
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
-
-    // Without explanations the next word shows alone.
-    Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(false);
-    Type("sbl"); // the lam-alef key gives two characters at once
-    QCOMPARE(source->text(), QStringLiteral("قلم"));
-}
-
-void TestWordDrill::wordsTypedWithErrors()
-{
-    StartWords();
-    Type("xxx");
-    // A wrong word still completes; nothing of it was correct.
-    QCOMPARE(source->text(), QStringLiteral("سلام") + Grey + QStringLiteral("peace") + Close);
-    QCOMPARE(Accuracy(), QStringLiteral("0"));
-    Type("s");
-    Type("n");
-    QCOMPARE(answer->text(), QStringLiteral("سى"));
-    QCOMPARE(source->text(), QStringLiteral("س") + Red1(0x0644) + Red1(0x0627) + Red1(0x0645)
-                                 + Grey + QStringLiteral("peace") + Close);
-    QTest::keyClick(answer, Qt::Key_Backspace);
-    Type("bl");
-    // 4 of 7 characters correct.
-    QCOMPARE(Accuracy(), QStringLiteral("57"));
-}
-
-void TestWordDrill::returnSkipsAWord()
-{
-    StartWords();
-    Type(";");
-    QTest::keyClick(answer, Qt::Key_Enter); // keypad Enter is not Return
-    QCOMPARE(answer->text(), QStringLiteral("ك"));
-    QTest::keyClick(answer, Qt::Key_Return);
-    QCOMPARE(source->text(), QStringLiteral("سلام") + Grey + QStringLiteral("peace") + Close);
-    QCOMPARE(answer->text(), QString());
-    QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 0);
-    QCOMPARE(Accuracy(), QStringLiteral("0"));
-}
-
-void TestWordDrill::backspaceRedrawsTheLabel()
-{
-    StartWords();
-    Type(";x");
-    QCOMPARE(source->text(), QStringLiteral("ك") + Red1(0x062A) + Red1(0x0628) + Grey
-                                 + QStringLiteral("wrote") + Close);
-    QTest::keyClick(answer, Qt::Key_Backspace);
-    QCOMPARE(answer->text(), QStringLiteral("ك"));
-    QCOMPARE(source->text(), QStringLiteral("ك") + Red1(0x062A) + Red1(0x0628) + Grey
-                                 + QStringLiteral("wrote") + Close);
-    Type("jf");
-    QCOMPARE(Accuracy(), QStringLiteral("1e+02"));
-}
-
-// Each edit converts only what it added, wherever it is: a comma or a
-// bracket that a key gave stays as it is, and the rest of the line is kept.
-void TestWordDrill::eachEditConvertsOnlyWhatItAdded()
-{
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
-    QTest::mouseClick(Child<QPushButton>(dialog, "btn_start_sentence"), Qt::LeftButton);
-    auto* line = Child<QLineEdit>(dialog, "le_dst_sentence");
-    Type("<(;", line);
-    QCOMPARE(line->text(), QStringLiteral(",)ك"));
-
-    // Pasted text is converted once as well.
-    QApplication::clipboard()->setText(QStringLiteral("<(j"));
-    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(line->text(), QStringLiteral(",)ك,)ت"));
-
-    // Cursor moved back: the key goes where the cursor is.
-    QTest::keyClick(line, Qt::Key_Home);
-    Type("f", line);
-    QCOMPARE(line->text(), QStringLiteral("ب,)ك,)ت"));
-    QCOMPARE(line->cursorPosition(), 1);
-
-    // Pasted in the middle, deleted in the middle, a selection typed over.
-    QApplication::clipboard()->setText(QStringLiteral("h>"));
-    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(line->text(), QStringLiteral("با.,)ك,)ت"));
-    QTest::keyClick(line, Qt::Key_Delete);
-    QCOMPARE(line->text(), QStringLiteral("با.)ك,)ت"));
-    line->setSelection(0, 2);
-    Type("p", line);
-    QCOMPARE(line->text(), QStringLiteral("ح.)ك,)ت"));
-}
-
-// صباح الخير typed key by key, the space included.
-void TestWordDrill::sentenceDrill()
-{
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
-    auto* startSentence = Child<QPushButton>(dialog, "btn_start_sentence");
-    auto* line = Child<QLineEdit>(dialog, "le_dst_sentence");
-    auto* label = Child<QLabel>(dialog, "lbl_src_sentence");
-    QTest::mouseClick(startSentence, Qt::LeftButton);
-    QCOMPARE(label->text(), QStringLiteral("صباح الخير") + Grey + QStringLiteral("good morning")
-                                + Close);
-    QCOMPARE(QApplication::focusWidget(), line);
-    Type("wfhp hgod", line);
-    QCOMPARE(label->text(), QStringLiteral("صباح الخي") + Red1(0x0631) + Grey
-                                + QStringLiteral("good morning") + Close);
-    Type("v", line);
-    QCOMPARE(label->text(), QStringLiteral("مع السلامة") + Grey + QStringLiteral("goodbye")
-                                + Close);
-    QCOMPARE(Child<QProgressBar>(dialog, "prgros_sentence")->value(), 1);
-    QCOMPARE(Accuracy("le_correct_sentence"), QStringLiteral("1e+02"));
-    QCOMPARE(Child<QLineEdit>(dialog, "le_correct_word")->text(), QString());
-}
-
-void TestWordDrill::drillEndsAtItemCount()
-{
-    StartWords();
-    int words = 0;
-    while (start->text() == QLatin1String("Stop") && words < 100) {
-        Type("xxxx");
-        ++words;
-    }
-    QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 40);
-    QCOMPARE(start->text(), QStringLiteral("Start"));
-    // Ended: keys no longer reach the line.
-    const QString last = answer->text();
-    Type("x");
-    QCOMPARE(answer->text(), last);
-}
-
-// Leaving the Word tab with a drill running ends it; its score, recorded,
-// goes to the word table and nowhere else.
-void TestWordDrill::tabChangeEndsTheDrillAndRecordsItsScore()
-{
-    StartWords();
-    Type(";jf");
-    QTest::qWait(1100);
-    QMetaObject::invokeMethod(dialog, "UpdateUIInfo");
-    const QString score = Child<QLineEdit>(dialog, "le_score_word")->text();
-    QVERIFY(score.toUInt() > 20);
-
-    QString question;
-    TestUtil::WhenModal([&question](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        QVERIFY(box);
-        question = box->text();
-        // The name dialog opens once the box is gone.
-        TestUtil::AnswerNextInput(QStringLiteral("Ann"));
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QLatin1String("Record"))
-                b->click();
-    });
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);
-    QCOMPARE(question, QStringLiteral("Do you want to report the Score?"));
-
-    auto* words = Child<QTableView>(dialog, "tv_word_score")->model();
-    QCOMPARE(words->rowCount(), 7);
-    QCOMPARE(words->index(0, 0).data().toString(), QStringLiteral("Ann"));
-    QCOMPARE(words->index(0, 1).data().toString(), score);
-    for (const char* other : {"tv_letter_score", "tv_sentence_score"}) {
-        auto* table = Child<QTableView>(dialog, other)->model();
-        QCOMPARE(table->rowCount(), 6);
-    }
-    QCOMPARE(start->text(), QStringLiteral("Start"));
-    // Back on the Word tab nothing runs: keys are swallowed.
-    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
-    Type(";");
-    QCOMPARE(answer->text(), QString());
-}
-
-// Without content the drills do not start and say which file is missing.
-void TestWordDrill::emptyContentRefusesToStart()
-{
-    delete dialog;
-    dialog = nullptr;
-    cleanupTestCase();
-    WriteContent("Sentence.kq", {});
-    dialog = new Dialog;
-    Child<QRadioButton>(dialog, "rad_lang_english")->click();
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-
-    struct Case
-    {
-        int tab;
-        const char* button;
-        const char* line;
-        const char* label;
-        QString said;
-    };
-    const Case cases[] = {
-        {1, "btn_start_word", "le_dst_word", "lbl_src_word",
-         QStringLiteral("No words were found. The word file %1 is missing or empty.")
-             .arg(QDir::toNativeSeparators(ContentPath("word.kq")))},
-        {2, "btn_start_sentence", "le_dst_sentence", "lbl_src_sentence",
-         QStringLiteral("No sentences were found. The sentence file %1 is missing or empty.")
-             .arg(QDir::toNativeSeparators(ContentPath("Sentence.kq")))},
-    };
-    for (const Case& c : cases) {
-        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(c.tab);
-        auto* label = Child<QLabel>(dialog, c.label);
-        const QString before = label->text();
-        QString text, title;
-        TestUtil::ClickInNextBox(QStringLiteral("OK"), &text, &title);
-        QTest::mouseClick(Child<QPushButton>(dialog, c.button), Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Nuvari Arabic typing software"));
-        QCOMPARE(text, c.said);
-        QCOMPARE(Child<QPushButton>(dialog, c.button)->text(), QStringLiteral("Start"));
-        QCOMPARE(label->text(), before);
-        QTest::keyClicks(Child<QLineEdit>(dialog, c.line), QStringLiteral(";j"));
-        QCOMPARE(Child<QLineEdit>(dialog, c.line)->text(), QString());
-    }
-    initTestCase();
-}
 
 QTEST_MAIN(TestWordDrill)
 #include "tst_worddrill.moc"
