@@ -16,8 +16,8 @@
 
 namespace TestUtil {
 
-// Points QSettings (native and ini, user and system scope) and the learner's
-// data folder (XDG_DATA_HOME) at a fresh temporary folder for its life.
+// Points the settings store (every format and scope) and the learner's data
+// folder (XDG_DATA_HOME) at a fresh temporary folder for its life.
 class TempSettings
 {
 public:
@@ -50,11 +50,6 @@ inline void Dismiss(QWidget* w)
     dialog ? dialog->done(QDialog::Rejected) : void(w->close());
 }
 
-inline QString TestName()
-{
-    return QLatin1String(QTest::currentTestFunction()) + u'/' + QLatin1String(QTest::currentDataTag());
-}
-
 // Runs `answer` on the next modal widget that shows up within `timeoutMs`
 // (call it before what opens the box). A box the answer left open (a failed
 // check inside it) is dismissed; an answerer left over from an earlier test
@@ -64,9 +59,10 @@ inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000
     auto* timer = new QTimer(qApp);
     auto waited = std::make_shared<QElapsedTimer>();
     waited->start();
-    QObject::connect(timer, &QTimer::timeout, [=, test = TestName()] {
+    auto testName = [] { return QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag(); };
+    QObject::connect(timer, &QTimer::timeout, [=, test = testName()] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (TestName() != test || waited->elapsed() > timeoutMs) {
+        if (testName() != test || waited->elapsed() > timeoutMs) {
             timer->deleteLater();
         } else if (modal) {
             timer->stop();
@@ -100,20 +96,9 @@ inline void ClickInNextBox(const QString& text, QString* seenText = nullptr, std
     });
 }
 
-// Types `name` into the next input dialog and accepts it (or cancels).
-inline void AnswerNextInput(const QString& name, bool accept = true)
-{
-    WhenModal([=](QWidget* w) {
-        auto* dlg = qobject_cast<QInputDialog*>(w);
-        QVERIFY(dlg);
-        dlg->setTextValue(name);
-        accept ? dlg->accept() : dlg->reject();
-    });
-}
-
-// A modal box that nobody answers within seconds fails the test running and
-// is dismissed, so a test never waits for the CTest time limit. (Also keeps
-// the binder's warnings about the tutor's widgetless slots out of the output.)
+// A modal box nobody answers within seconds fails the test running and is
+// dismissed: no test waits for the time limit. (Also silences the binder's
+// warnings about the tutor's widgetless slots.)
 inline void WatchModalBoxes()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
@@ -159,6 +144,18 @@ inline QStringList Records(const ContentList& list)
     return out;
 }
 
+// Stands in for the browser: the addresses the program asked it to open.
+class Browser : public QObject
+{
+    Q_OBJECT
+public:
+    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
 template <class T>
 T* Child(QObject* parent, const char* name)
 {
@@ -170,9 +167,9 @@ T* Child(QObject* parent, const char* name)
 
 inline QString Text(QObject* parent, const char* lineEdit) { return Child<QLineEdit>(parent, lineEdit)->text(); }
 
-// A shown tutor for scripted drills: English texts, 101-key keyboard, items
-// in order, explanations shown, drill length entry `itemCountIndex` (0 is
-// "40"), and its one-second timer stopped: the test ticks it (Tick).
+// A shown tutor for scripted drills: English, 101-key keyboard, items in
+// order, explanations shown, drill length entry `itemCountIndex` (0: "40"),
+// its one-second timer stopped (the test ticks it: Tick).
 inline Dialog* NewTutor(int itemCountIndex = 0)
 {
     auto* tutor = new Dialog;
@@ -192,8 +189,27 @@ inline Dialog* NewTutor(int itemCountIndex = 0)
 
 inline void Tick(Dialog* tutor) { QMetaObject::invokeMethod(tutor, "UpdateUIInfo"); }
 
-// The item a label shows, without markup, the explanation below it or the
-// dotted circle that carries a lone mark.
+// A score table by its view, its filled rows ("name=score", best first), and
+// a score recorded as the end of a drill records it.
+inline QStandardItemModel* TableOf(Dialog* tutor, const char* view)
+{
+    return qobject_cast<QStandardItemModel*>(Child<QTableView>(tutor, view)->model());
+}
+
+inline QStringList Rows(Dialog* tutor, const char* view)
+{
+    QStringList rows;
+    for (int r = 0; TableOf(tutor, view)->item(r, 1); ++r)
+        rows << TableOf(tutor, view)->item(r, 0)->text() + u'=' + TableOf(tutor, view)->item(r, 1)->text();
+    return rows;
+}
+
+inline void AddScore(Dialog* tutor, QStandardItemModel* table, const QString& name, ulong score)
+{
+    QMetaObject::invokeMethod(tutor, "AddACTableItem", Q_ARG(QStandardItemModel*, table), Q_ARG(QString, name), Q_ARG(ulong, score));
+}
+
+// The item a label shows, without markup, explanation or a lone mark's circle.
 inline QString ItemShown(QLabel* label)
 {
     const QString html = label->text().section(QLatin1String("<br>"), 0, 0);

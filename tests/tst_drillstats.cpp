@@ -6,22 +6,6 @@
 
 Q_DECLARE_METATYPE(DrillStats)
 
-namespace {
-
-DrillStats Stats(quint32 target, quint32 done, quint32 correct, quint32 typed, quint32 seconds, quint32 hints)
-{
-    DrillStats s;
-    s.targetCount = target;
-    s.doneCount = done;
-    s.correctCount = correct;
-    s.typedCount = typed;
-    s.elapsedSeconds = seconds;
-    s.hintCount = hints;
-    return s;
-}
-
-} // namespace
-
 class TestDrillStats : public QObject
 {
     Q_OBJECT
@@ -38,18 +22,18 @@ private slots:
         QTest::addColumn<ulong>("score");
         QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
         // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
-        QTest::newRow("worked example") << Stats(40, 20, 20, 25, 45, 2) << 25.0 / 45 << 50.0 << 80.0 << 637ul << "45 0.56 80";
-        QTest::newRow("two digits") << Stats(40, 20, 20, 21, 9, 0) << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul << "9 2.3 95";
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 637ul << "45 0.56 80";
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul << "9 2.3 95";
         // Ended before the first tick: no time, so no speed and no score.
-        QTest::newRow("no time") << Stats(40, 3, 3, 3, 0, 0) << 0.0 << 7.5 << 100.0 << 0ul << "";
-        QTest::newRow("nothing done") << Stats(40, 0, 0, 6, 10, 0) << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
+        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "";
+        QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
         // Accuracy waits for the first item done even with correct keys counted.
-        QTest::newRow("correct, none done") << Stats(40, 0, 2, 4, 2, 0) << 2.0 << 0.0 << 0.0 << 0ul << "";
-        QTest::newRow("no item count") << Stats(0, 5, 5, 5, 5, 0) << 1.0 << 0.0 << 100.0 << 0ul << "";
-        QTest::newRow("nothing typed") << Stats(40, 1, 0, 0, 5, 0) << 0.0 << 2.5 << 0.0 << 0ul << "";
+        QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0ul << "";
+        QTest::newRow("no item count") << DrillStats{0, 5, 5, 5, 5, 0} << 1.0 << 0.0 << 100.0 << 0ul << "";
+        QTest::newRow("nothing typed") << DrillStats{40, 1, 0, 0, 5, 0} << 0.0 << 2.5 << 0.0 << 0ul << "";
         // 50 + 12.5 + 500 - 30 x 20 = -37.5: never below 0, never wrapped round.
-        QTest::newRow("hints outweigh") << Stats(40, 1, 1, 1, 1, 30) << 1.0 << 2.5 << 100.0 << 0ul << "";
-        QTest::newRow("just above zero") << Stats(40, 1, 1, 1, 1, 28) << 1.0 << 2.5 << 100.0 << 2ul << "";
+        QTest::newRow("hints outweigh") << DrillStats{40, 1, 1, 1, 1, 30} << 1.0 << 2.5 << 100.0 << 0ul << "";
+        QTest::newRow("just above zero") << DrillStats{40, 1, 1, 1, 1, 28} << 1.0 << 2.5 << 100.0 << 2ul << "";
     }
 
     void measures()
@@ -74,14 +58,7 @@ private slots:
     {
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
         QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
-        Stats(40, 20, 20, 25, 45, 2).Score();
-    }
-
-    void resetClearsEveryCounter()
-    {
-        DrillStats s = Stats(1, 2, 3, 4, 5, 6);
-        s.Reset();
-        QCOMPARE(s.targetCount + s.doneCount + s.correctCount + s.typedCount + s.elapsedSeconds + s.hintCount, 0u);
+        DrillStats{40, 20, 20, 25, 45, 2}.Score();
     }
 };
 

@@ -76,10 +76,8 @@ private slots:
 
     void keysOutsideTheTablePass()
     {
-        for (char16_t code : {0x0000, 0x0009, 0x001F, 0x007F, 0x00A0, 0x0634, 0xFEFB, 0xD83D}) {
-            QCOMPARE(Map(QChar(code), true), QString(QChar(code)));
-            QCOMPARE(Map(QChar(code), false), QString(QChar(code)));
-        }
+        for (char16_t code : {0x0000, 0x0009, 0x001F, 0x007F, 0x00A0, 0x0634, 0xFEFB, 0xD83D})
+            QVERIFY(Map(QChar(code), true) == QChar(code) && Map(QChar(code), false) == QChar(code));
     }
 
     // The letters in drill order give the Arabic alphabet (lam-alef for b).
@@ -94,10 +92,6 @@ private slots:
         for (int i = 0; i < KeyCharMap::SymbolCount; ++i)
             symbols += map->SymbolKey(i);
         QCOMPARE(symbols, QStringLiteral("~1234567890QWERTYUIOP{}ASDFGHJKL:\"ZXCVBNM<>?"));
-        for (int bad : {34, -1, INT_MIN})
-            QCOMPARE(map->LetterKey(bad), map->LetterKey(0));
-        for (int bad : {44, -5, INT_MAX})
-            QCOMPARE(map->SymbolKey(bad), map->SymbolKey(0));
     }
 };
 

@@ -1,5 +1,5 @@
-// The interface language and keyboard type chosen on the Setting tab, the
-// catalogues behind the languages, and the pictures and fonts the window needs.
+// The interface language chosen on the Setting tab, the catalogues behind
+// the languages, and the pictures and fonts the window needs.
 #include <QLibraryInfo>
 #include <memory>
 
@@ -116,18 +116,6 @@ private slots:
         QVERIFY2((ok == "OK") == (qtCatalogue == "en"), qPrintable(ok));
     }
 
-    void keyboardPicture()
-    {
-        Dialog d;
-        for (const char* kind : {"102", "101"}) {
-            Choose(&d, qPrintable(u"rad_kb_"_s + QLatin1String(kind)));
-            const QString sheet = Child<QWidget>(&d, "wg_kb_pic")->styleSheet();
-            QVERIFY2(sheet.contains(u"url(:/pic/kb"_s + QLatin1String(kind) + u')'), qPrintable(sheet));
-            QVERIFY(!QImage(u":/pic/kb"_s + QLatin1String(kind)).isNull());
-        }
-        QVERIFY(!Child<QRadioButton>(&d, "rad_kb_102")->isChecked());
-    }
-
     void everyTextTranslated_data()
     {
         QTest::addColumn<QString>("code");
@@ -160,11 +148,12 @@ private slots:
             QCOMPARE(catalogue.translate("Dialog", count), QLatin1String(count));
     }
 
-    // Every picture a style sheet names is in the bundle, the icon offers
-    // five sizes, and the fonts the style sheets name draw Arabic and Chinese.
+    // Every picture a style sheet names (both keyboards' too) is in the
+    // bundle, the icon offers five sizes, and the fonts the style sheets name
+    // draw Arabic and Chinese.
     void picturesIconAndFonts()
     {
-        QStringList sheets{QLatin1String(AppStyle::StyleSheet)};
+        QStringList sheets{QLatin1String(AppStyle::StyleSheet), QLatin1String(AppStyle::Keyboard102Sheet)};
         Dialog dialog;
         for (QWidget* w : dialog.findChildren<QWidget*>())
             sheets << w->styleSheet();

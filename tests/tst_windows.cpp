@@ -1,11 +1,13 @@
 // Which window the program opens, and what the two windows offer before
 // anything is done: the widgets the program and its tests find by name,
-// their first state, the tab order and the size limits.
+// their first state, the tab order, the size limits and the maker's pages.
 #include "app/startup.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
+#include "tutor/website.h"
 
 using namespace TestUtil;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,15 +39,13 @@ void CheckNamed(QWidget* window, const char* widgets)
 }
 
 // The named widgets come in this order when Tab moves through the window.
-void CheckTabOrder(QWidget* window, const QStringList& names)
+void CheckTabOrder(QWidget* window, const char* order)
 {
+    const QStringList names = QString::fromLatin1(order).split(u' ');
     QWidget* w = window->findChild<QWidget*>(names.first());
-    QVERIFY2(w, qPrintable(names.first()));
     int next = 1;
-    for (int steps = 0; steps < 500 && next < names.size(); ++steps) {
-        w = w->nextInFocusChain();
-        next += w->objectName() == names[next];
-    }
+    for (int steps = 0; w && steps < 500 && next < names.size(); ++steps)
+        w = w->nextInFocusChain(), next += w->objectName() == names[next];
     QVERIFY2(next == names.size(), qPrintable("tab order stops before " + names.value(next)));
 }
 
@@ -86,6 +86,9 @@ private slots:
         QCOMPARE(made->windowFlags(), plain->windowFlags() | Qt::WindowMinimizeButtonHint);
     }
 
+    // Its size limits, its pages in drill order (the About page first),
+    // the first state of what the learner sets, the figures the drill writes
+    // read-only, and the tab order; the About page speaks of this program.
     void tutorWindow()
     {
         Dialog d;
@@ -93,25 +96,22 @@ private slots:
         QCOMPARE(d.minimumSize(), QSize(630, 500));
         QCOMPARE(d.maximumSize(), QSize(685, 500));
         auto* tabs = Child<QTabWidget>(&d, "tabWidget");
-        const char* const pages[] = {"tabletter", "tabWord", "tabtSentence", "tabSetting", "tabAbout"};
-        QCOMPARE(tabs->count(), 5);
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(tabs->widget(i)->objectName(), QLatin1String(pages[i]));
-        QCOMPARE(tabs->currentIndex(), 4);
+        QStringList pages;
+        for (int i = 0; i < tabs->count(); ++i)
+            pages << tabs->widget(i)->objectName();
+        QCOMPARE(pages.join(u' ') + u' ' + QString::number(tabs->currentIndex()), "tabletter tabWord tabtSentence tabSetting tabAbout 4");
         for (const char* name : {"rad_Letters", "chk_random_letter", "chk_random_word", "chk_random_sentence"})
             QVERIFY2(Child<QAbstractButton>(&d, name)->isChecked(), name);
-        for (QLineEdit* edit : d.findChildren<QLineEdit*>())
-            QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
-        // The figures are the drill's to write; the answer lines are the learner's.
-        for (const char* name : {"le_time", "le_speed", "le_correct", "le_time_word", "le_correct_sentence"})
-            QVERIFY2(Child<QLineEdit>(&d, name)->isReadOnly(), name);
-        QVERIFY(!Child<QLineEdit>(&d, "le_dst_word")->isReadOnly() && !Child<QLineEdit>(&d, "le_dst_sentence")->isReadOnly());
+        for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
+            const QString name = edit->objectName();
+            const bool figure = name.contains(QRegularExpression(u"^le_(time|speed|correct)"_s));
+            QVERIFY2(edit->text().isEmpty() && (!figure || edit->isReadOnly()) && !(name.contains("_dst_") && edit->isReadOnly()), qPrintable(name));
+        }
         QVERIFY(!Child<QTableView>(&d, "tv_letter_score")->isEnabled());
-        CheckTabOrder(&d, {"rad_Letters", "rad_Symbol", "chk_random_letter", "btn_start_letter"});
-        CheckTabOrder(&d, {"chk_random_sentence", "btn_start_sentence", "le_dst_sentence"});
-        CheckTabOrder(&d, {"rad_lang_chinese", "rad_lang_arabic", "rad_lang_english", "rad_kb_101", "rad_kb_102",
-                           "chk_display_complain", "cmb_train_num", "btn_report"});
-        // The About page speaks of this program, not of another build.
+        CheckTabOrder(&d, "rad_Letters rad_Symbol chk_random_letter btn_start_letter");
+        CheckTabOrder(&d, "chk_random_sentence btn_start_sentence le_dst_sentence");
+        CheckTabOrder(&d, "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
+                          "cmb_train_num btn_report");
         QVERIFY(!Child<QLabel>(&d, "label_7")->text().contains("2012"));
         QVERIFY(Child<QLabel>(&d, "label_8")->text().contains(qVersion()));
     }
@@ -125,8 +125,50 @@ private slots:
         QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-        CheckTabOrder(&e, {"tv_contents", "le_arabic", "le_exmpain", "le_url", "btn_add", "btn_modify", "btn_del",
-                           "btn_open", "btn_save", "btn_exit"});
+        CheckTabOrder(&e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_exit");
+    }
+
+    void buttonsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("dictionary") << "cmdbtn_dict" << "/dict";
+        QTest::newRow("translation") << "cmdbtn_translation" << "/fanyi";
+        QTest::newRow("web site, no trailing slash") << "cmdbtn_nuvariweb" << "";
+        QTest::newRow("feedback") << "cmdbtn_question" << "/bbs";
+        QTest::newRow("input method") << "cmdbtn_ime" << "/ime";
+        QTest::newRow("typing tutor") << "cmdbtn_typing" << "/qirtas";
+    }
+
+    // Each click opens the page again.
+    void buttonsOpenTheirPages()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        Browser browser;
+        Dialog d;
+        for (int i = 0; i < 2; ++i)
+            Child<QCommandLinkButton>(&d, qPrintable(button))->click();
+        QCOMPARE(browser.opened.size(), 2);
+        QCOMPARE(browser.opened.last(), browser.opened.first());
+        QCOMPARE(browser.opened.last().toEncoded(), QByteArray(WebSite::Base) + path.toLatin1());
+        QVERIFY(!browser.opened.last().path().startsWith(u"//"_s));
+    }
+
+    // The strip's anchor, activated, opens the feedback page; whatever target
+    // the label carries is what opens.
+    void stripOpensWhatItLinks()
+    {
+        Browser browser;
+        Dialog d;
+        auto* strip = Child<QLabel>(&d, "lbl_mryj");
+        const QRegularExpressionMatch href = QRegularExpression(u"href=\"([^\"]+)\""_s).match(strip->text());
+        QVERIFY(href.hasMatch() && !strip->openExternalLinks());
+        for (const QString& link : {href.captured(1), u"http://example.org/a b"_s})
+            QVERIFY(QMetaObject::invokeMethod(strip, "linkActivated", Q_ARG(QString, link)));
+        QCOMPARE(browser.opened.size(), 2);
+        QCOMPARE(browser.opened[0].toEncoded(), QByteArray(WebSite::Base) + "/bbs");
+        QCOMPARE(browser.opened[1].toEncoded(), QByteArray("http://example.org/a%20b"));
     }
 
 private:

@@ -13,11 +13,8 @@ mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Starts the program with the arguments given, its output in $tmp/run.log; sets pid.
-start() {
-    "$exe" "$@" >>"$tmp/run.log" 2>&1 &
-    pid=$!
-}
+# Starts the program with the arguments given; sets pid.
+start() { "$exe" "$@" >>"$tmp/run.log" 2>&1 & pid=$!; }
 
 # Waits for a visible window found by the xdotool search arguments; prints its id.
 wait_window() {
@@ -30,10 +27,7 @@ wait_window() {
     return 1
 }
 
-click() {
-    xdotool mousemove --window "$1" $2 click 1
-    sleep 0.3
-}
+click() { xdotool mousemove --window "$1" $2 click 1; sleep 0.3; }
 
 # Presses Escape in the window (a dialog closes on Escape, which ends the
 # program and saves the tutor's settings) and waits for the process; fails

@@ -7,10 +7,7 @@ printf '[Normal]\nlang=en\nkeyboard=101\nitemcount=0\n' > "$conf"
 
 # Window-relative click points of the Keyboard tab, its "Random Mode" box,
 # its Start button and the About tab.
-keyboard_tab="185 20"
-random_box="327 88"
-start_button="555 85"
-about_tab="545 20"
+keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="545 20"
 
 start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
@@ -31,14 +28,11 @@ answer_with_return() {
     local box
     for _ in $(seq 1 150); do
         box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -v "^$id\$" | head -n 1)
-        [ -n "$box" ] && break
-        sleep 0.1
+        [ -n "$box" ] && break || sleep 0.1
     done
     [ -n "$box" ] || fail "no window '$1'"
     xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-    sleep 0.3
-    xdotool key Return
-    sleep 0.5
+    sleep 0.3; xdotool key Return; sleep 0.5
 }
 answer_with_return "Nuvari Arabic typing software"
 answer_with_return "Record Score"
