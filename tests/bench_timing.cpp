@@ -62,6 +62,7 @@ void LetterDrill()
             prompt.Time([&] { QTest::keyClick(page, Qt::Key_F2); });
             correct.Time([&] { QTest::keyClick(page, key); });
         }
+        QuitIfAsked();
         start->click();
     }
     correct.Print("letter drill, correct key (next item in green)");
@@ -97,6 +98,7 @@ void SentenceDrill()
         line->setCursorPosition(200);
         for (int i = 0; i < 99; ++i) // inserted in the middle of a long line
             middle.Time([&] { QTest::keyClick(line, 'j'); });
+        QuitIfAsked();
         start->click();
     }
     right.Print("sentence drill (500 chars), edit typed correctly");

@@ -96,6 +96,16 @@ inline void ClickInNextBox(const QString& text, QString* seenText = nullptr, std
     });
 }
 
+// A drill ended with keys typed may be offered for recording even inside its
+// first second: the question, if it comes, is answered with Quit.
+inline void QuitIfAsked()
+{
+    WhenModal([](QWidget* w) {
+        for (QAbstractButton* b : qobject_cast<QMessageBox*>(w)->buttons())
+            b->text() == QCoreApplication::translate("Dialog", "Quit") ? b->click() : void();
+    }, 10000);
+}
+
 // A modal box nobody answers within seconds fails the test running and is
 // dismissed: no test waits for the time limit. (Also silences the binder's
 // warnings about the tutor's widgetless slots.)

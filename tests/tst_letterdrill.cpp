@@ -37,6 +37,7 @@ private slots:
         PlayDrill(dialog, 0, 1);
         QCOMPARE(Shown(), u"green ا"_s);
         QCOMPARE(progress->value(), 34);
+        QuitIfAsked();
         QCOMPARE(PlayDrill(dialog, 0), 6);
         QCOMPARE(progress->value(), 40);
         QCOMPARE(start->text(), u"Start"_s);
@@ -78,6 +79,7 @@ private slots:
         QCOMPARE(Shown(), u"red ذ"_s);
         Press(page, u'\\');
         QVERIFY(Shown().startsWith(u"green"_s));
+        QuitIfAsked();
         start->click(); // stop
         Child<QRadioButton>(dialog, "rad_Symbol")->click();
         start->click();
@@ -119,6 +121,7 @@ private slots:
         QCOMPARE(label->text(), before);
         start->click();
         PlayDrill(dialog, 0, 1);
+        QuitIfAsked();
         start->click();
         QCOMPARE(start->text(), u"Start"_s);
         const QString shown = label->text();

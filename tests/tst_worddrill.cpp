@@ -148,6 +148,7 @@ private slots:
     void drillEndsAtItemCountAndDrawsAtRandom()
     {
         StartDrill(1);
+        QuitIfAsked();
         QCOMPARE(PlayDrill(dialog, 1), 40);
         QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 40);
         QCOMPARE(start->text(), u"Start"_s);
