@@ -20,8 +20,12 @@ namespace TestUtil {
 // folder (XDG_DATA_HOME) at a fresh temporary folder for its life.
 class TempSettings
 {
+    QTemporaryDir dir;
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+
 public:
-    TempSettings() : oldData(qgetenv("XDG_DATA_HOME")), hadData(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+    TempSettings()
     {
         for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(f, QSettings::UserScope, dir.path());
@@ -36,19 +40,10 @@ public:
     {
         return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     }
-
-private:
-    QTemporaryDir dir;
-    QByteArray oldData;
-    bool hadData;
 };
 
 // Ends a modal widget as Escape would, also a box without an Escape button.
-inline void Dismiss(QWidget* w)
-{
-    auto* dialog = qobject_cast<QDialog*>(w);
-    dialog ? dialog->done(QDialog::Rejected) : void(w->close());
-}
+inline void Dismiss(QWidget* w) { qobject_cast<QDialog*>(w) ? qobject_cast<QDialog*>(w)->done(QDialog::Rejected) : void(w->close()); }
 
 // Runs `answer` on the next modal widget that shows up within `timeoutMs`
 // (call it before what opens the box). A box the answer left open (a failed
@@ -170,9 +165,7 @@ template <class T>
 T* Child(QObject* parent, const char* name)
 {
     T* child = parent->findChild<T*>(QLatin1String(name));
-    if (!child)
-        qWarning("no child named %s", name);
-    return child;
+    return child ? child : (qWarning("no child named %s", name), nullptr);
 }
 
 inline QString Text(QObject* parent, const char* lineEdit) { return Child<QLineEdit>(parent, lineEdit)->text(); }

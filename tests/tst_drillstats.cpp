@@ -52,14 +52,6 @@ private slots:
         if (!shown.isEmpty())
             QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
     }
-
-    // The score line is the one diagnostic a drill writes.
-    void scoreLineOnDebugOutput()
-    {
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
-        QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
-        DrillStats{40, 20, 20, 25, 45, 2}.Score();
-    }
 };
 
 QTEST_APPLESS_MAIN(TestDrillStats)

@@ -35,12 +35,7 @@ QString Expected(char key, bool kb101)
     return text;
 }
 
-QString Map(QChar key, bool kb101)
-{
-    QString out = QStringLiteral("stale");
-    kb101 ? KeyCharMap::Instance()->MapKey101(key, out) : KeyCharMap::Instance()->MapKey102(key, out);
-    return out;
-}
+QString Map(QChar key, bool kb101) { return KeyCharMap::Instance()->MapString(QString(key), kb101); }
 
 } // namespace
 
@@ -70,7 +65,6 @@ private slots:
         // The whole row at once: the lam-alef keys add a code unit each, and
         // Arabic already typed passes as it is.
         QCOMPARE(KeyCharMap::Instance()->MapString(all + QStringLiteral("كتب"), kb101), expected + QStringLiteral("كتب"));
-        QCOMPARE(expected.size(), 95 + 4);
         QVERIFY(KeyCharMap::Instance()->MapString(QString(), kb101).isEmpty());
     }
 

@@ -102,17 +102,8 @@ private slots:
         QCOMPARE(Text(dialog, "le_correct").toDouble(), 100.0);
     }
 
-    void randomOrderDrawsDifferentItems()
-    {
-        Child<QCheckBox>(dialog, "chk_random_letter")->setChecked(true);
-        start->click();
-        QSet<QString> seen;
-        for (int i = 0; i < 12; ++i)
-            seen.insert(ItemShown(label)), PlayDrill(dialog, 0, 1);
-        QVERIFY2(seen.size() > 3, "the same few letters over and over");
-    }
-
     // Keys count only between Start and Stop; a new Start begins at alef.
+    // Random order draws different letters.
     void keysCountOnlyWhileADrillRuns()
     {
         const QString before = label->text();
@@ -132,6 +123,11 @@ private slots:
         QCOMPARE(label->text(), u"ا"_s);
         Tick(dialog);
         QCOMPARE(Text(dialog, "le_correct"), u"0"_s);
+        Child<QCheckBox>(dialog, "chk_random_letter")->setChecked(true); // from now on in random order
+        QSet<QString> seen;
+        for (int i = 0; i < 12; ++i)
+            seen.insert(ItemShown(label)), PlayDrill(dialog, 0, 1);
+        QVERIFY2(seen.size() > 3, "the same few letters over and over");
     }
 
 private:
