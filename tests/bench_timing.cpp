@@ -19,8 +19,7 @@ struct Measured
 {
     QList<qint64> handled, painted;
 
-    template <class Step>
-    void Time(Step step)
+    template <class Step> void Time(Step step)
     {
         QCoreApplication::processEvents(); // from an empty queue, as the event loop would
         QElapsedTimer t;
@@ -38,9 +37,9 @@ struct Measured
             std::sort(n.begin(), n.end());
             const auto us = [](qint64 v) { return double(v) / 1000.0; };
             std::printf("%-52s%-11s n=%5lld  mean %8.1f us  median %8.1f us  p99 %8.1f us  max %8.1f us\n", what,
-                        i ? ", +repaint" : ", handled", static_cast<long long>(n.size()),
-                        us(std::accumulate(n.begin(), n.end(), qint64(0)) / n.size()), us(n.at(n.size() / 2)),
-                        us(n.at(n.size() * 99 / 100)), us(n.last()));
+                i ? ", +repaint" : ", handled", static_cast<long long>(n.size()),
+                us(std::accumulate(n.begin(), n.end(), qint64(0)) / n.size()), us(n.at(n.size() / 2)),
+                us(n.at(n.size() * 99 / 100)), us(n.last()));
         }
     }
 };
@@ -51,7 +50,8 @@ void LetterDrill()
     Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(0);
     auto* page = Child<QWidget>(d, "tabletter");
     auto* start = Child<QPushButton>(d, "btn_start_letter");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}); // the key's debug line costs, unprinted
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) {}); // the key's debug line costs, unprinted
     Measured correct, wrong, prompt;
     for (int round = 0; round < 20; ++round) {
         start->click();
@@ -80,7 +80,8 @@ void SentenceDrill()
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Sentence.kq");
     if (QFile::exists(path))
         return (void)std::printf("%s exists; not overwriting it\n", qPrintable(path));
-    const QString sentence = KeyCharMap::Instance()->MapString(keys, true) + QStringLiteral("|good morning, many times");
+    const QString sentence
+        = KeyCharMap::Instance()->MapString(keys, true) + QStringLiteral("|good morning, many times");
     Records({sentence, sentence}).WriteContentFile(path);
     Dialog* d = NewTutor(5);
     QFile::remove(path);
@@ -116,20 +117,12 @@ protected:
     QString ChooseFileToOpen() override { return openPath; }
 };
 
-template <class Step>
-double Ms(Step step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 int Editor(const QStringList& args)
 {
     int count = 100000;
     for (const QString& arg : args)
-        arg == "--quiet" ? QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false) : void(count = qMax(1, arg.toInt()));
+        arg == "--quiet" ? QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false)
+                         : void(count = qMax(1, arg.toInt()));
     // Many records share a text, as in real word lists with homographs, so
     // the order of equal texts matters.
     ContentList big;
@@ -138,7 +131,8 @@ int Editor(const QStringList& args)
         QString text;
         for (unsigned k = 0, n = unsigned(i) * 2654435761u % 40000u; k < 4; ++k, n /= unsigned(letters.size()))
             text += letters.at(int(n % unsigned(letters.size())));
-        big.append(ContentItem{text, QStringLiteral("meaning %1").arg(i), QStringLiteral("http://example.org/%1").arg(i)});
+        big.append(
+            ContentItem{text, QStringLiteral("meaning %1").arg(i), QStringLiteral("http://example.org/%1").arg(i)});
     }
     QTemporaryDir dir;
     TimedEditor editor;
@@ -149,7 +143,15 @@ int Editor(const QStringList& args)
     if (!QTest::qWaitForWindowExposed(&editor))
         return 1;
     const QAbstractItemModel* rows = Child<QTableView>(&editor, "tv_contents")->model();
-    auto click = [&](const char* name) { return Ms([&] { QTest::mouseClick(Child<QPushButton>(&editor, name), Qt::LeftButton); }); };
+    auto Ms = [](auto step) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+    auto click = [&](const char* name) {
+        return Ms([&] { QTest::mouseClick(Child<QPushButton>(&editor, name), Qt::LeftButton); });
+    };
     ContentList list;
     const double read = Ms([&] { list.ReadContentFile(editor.openPath); });
     std::printf("read file of %d records alone: %.1f ms\n", list.size(), read);
@@ -171,7 +173,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TempSettings settings;
     std::printf("Qt %s, platform %s, %d cores\n", qVersion(), qPrintable(QGuiApplication::platformName()),
-                QThread::idealThreadCount());
+        QThread::idealThreadCount());
     if (app.arguments().value(1) == QLatin1String("editor"))
         return Editor(app.arguments().mid(2));
     LetterDrill();

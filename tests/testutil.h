@@ -43,7 +43,10 @@ public:
 };
 
 // Ends a modal widget as Escape would, also a box without an Escape button.
-inline void Dismiss(QWidget* w) { qobject_cast<QDialog*>(w) ? qobject_cast<QDialog*>(w)->done(QDialog::Rejected) : void(w->close()); }
+inline void Dismiss(QWidget* w)
+{
+    qobject_cast<QDialog*>(w) ? qobject_cast<QDialog*>(w)->done(QDialog::Rejected) : void(w->close());
+}
 
 // Runs `answer` on the next modal widget that shows up within `timeoutMs`
 // (call it before what opens the box). A box the answer left open (a failed
@@ -95,10 +98,12 @@ inline void ClickInNextBox(const QString& text, QString* seenText = nullptr, std
 // first second: the question, if it comes, is answered with Quit.
 inline void QuitIfAsked()
 {
-    WhenModal([](QWidget* w) {
-        for (QAbstractButton* b : qobject_cast<QMessageBox*>(w)->buttons())
-            b->text() == QCoreApplication::translate("Dialog", "Quit") ? b->click() : void();
-    }, 10000);
+    WhenModal(
+        [](QWidget* w) {
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(w)->buttons())
+                b->text() == QCoreApplication::translate("Dialog", "Quit") ? b->click() : void();
+        },
+        10000);
 }
 
 // A modal box nobody answers within seconds fails the test running and is
@@ -117,8 +122,9 @@ inline void WatchModalBoxes()
             since->start();
         } else if (modal && since->elapsed() > 3000) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            QTest::qFail(qPrintable(QLatin1String("modal box left open: ") + (box ? box->text() : modal->windowTitle())),
-                         __FILE__, __LINE__);
+            QTest::qFail(
+                qPrintable(QLatin1String("modal box left open: ") + (box ? box->text() : modal->windowTitle())),
+                __FILE__, __LINE__);
             Dismiss(modal);
         }
     });
@@ -131,7 +137,8 @@ inline ContentList Records(const QStringList& records)
 {
     ContentList list;
     for (const QString& r : records) {
-        auto field = [&r](int i) { return r.section(u'|', i, i).isNull() ? QStringLiteral("") : r.section(u'|', i, i); };
+        auto field
+            = [&r](int i) { return r.section(u'|', i, i).isNull() ? QStringLiteral("") : r.section(u'|', i, i); };
         list.append(ContentItem{field(0), field(1), field(2) == "<null>" ? QString() : field(2)});
     }
     return list;
@@ -161,8 +168,7 @@ public slots:
     void Open(const QUrl& url) { opened << url; }
 };
 
-template <class T>
-T* Child(QObject* parent, const char* name)
+template <class T> T* Child(QObject* parent, const char* name)
 {
     T* child = parent->findChild<T*>(QLatin1String(name));
     return child ? child : (qWarning("no child named %s", name), nullptr);
@@ -209,7 +215,8 @@ inline QStringList Rows(Dialog* tutor, const char* view)
 
 inline void AddScore(Dialog* tutor, QStandardItemModel* table, const QString& name, ulong score)
 {
-    QMetaObject::invokeMethod(tutor, "AddACTableItem", Q_ARG(QStandardItemModel*, table), Q_ARG(QString, name), Q_ARG(ulong, score));
+    QMetaObject::invokeMethod(
+        tutor, "AddACTableItem", Q_ARG(QStandardItemModel*, table), Q_ARG(QString, name), Q_ARG(ulong, score));
 }
 
 // The item a label shows, without markup, explanation or a lone mark's circle.
@@ -249,9 +256,9 @@ inline void Press(QWidget* w, QChar key)
 // correctly, or all up to its end for -1. Returns the items played.
 inline int PlayDrill(Dialog* tutor, int drill, int items = -1)
 {
-    const char* const names[][3] = {{"tabletter", "lbl_src_letter", "btn_start_letter"},
-                                    {"le_dst_word", "lbl_src_word", "btn_start_word"},
-                                    {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
+    const char* const names[][3]
+        = {{"tabletter", "lbl_src_letter", "btn_start_letter"}, {"le_dst_word", "lbl_src_word", "btn_start_word"},
+            {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
     const bool kb101 = Child<QRadioButton>(tutor, "rad_kb_101")->isChecked();
     const QString stop = QCoreApplication::translate("Dialog", "Stop");
     int played = 0;

@@ -45,12 +45,11 @@ private slots:
     void sameBytesAsQt()
     {
         QCOMPARE(Records({"a||<null>"}).WriteContentFile(Path("one.kq")), 0);
-        QCOMPARE(ReadAll(Path("one.kq")), QByteArray::fromHex("00000001" "000000020061" "00000000" "ffffffff"));
-        const QList<QStringList> records = {{u"كتاب"_s, u"book"_s, u"http://example.org/k?a=1"_s},
-                                            {QString(), ""_L1, QString()},
-                                            {u"  مرحبا "_s, u" hello\t"_s, u" u "_s},
-                                            {QString::fromUcs4(U"\U0001F600x"), u"surrogates"_s, ""_L1},
-                                            {QString(600000, QChar(0x0628)), u"long"_s, QString()}};
+        QCOMPARE(ReadAll(Path("one.kq")), QByteArray::fromHex("00000001 000000020061 00000000 ffffffff"));
+        const QList<QStringList> records
+            = {{u"كتاب"_s, u"book"_s, u"http://example.org/k?a=1"_s}, {QString(), ""_L1, QString()},
+                {u"  مرحبا "_s, u" hello\t"_s, u" u "_s}, {QString::fromUcs4(U"\U0001F600x"), u"surrogates"_s, ""_L1},
+                {QString(600000, QChar(0x0628)), u"long"_s, QString()}};
         QByteArray qtBytes;
         QDataStream out(&qtBytes, QIODevice::WriteOnly);
         out << quint32(records.size());
@@ -59,8 +58,9 @@ private slots:
         WriteRaw(Path("qt.kq"), qtBytes);
         ContentList list = Records({"x|y|z"});
         QCOMPARE(list.ReadContentFile(Path("qt.kq")), 0);
-        QCOMPARE(Records(list), QStringList({u"كتاب|book|http://example.org/k?a=1"_s, u"||<null>"_s, u"مرحبا|hello| u "_s,
-                                             QString::fromUcs4(U"\U0001F600x|surrogates|"), QString(600000, QChar(0x0628)) + u"|long|<null>"_s}));
+        QCOMPARE(Records(list),
+            QStringList({u"كتاب|book|http://example.org/k?a=1"_s, u"||<null>"_s, u"مرحبا|hello| u "_s,
+                QString::fromUcs4(U"\U0001F600x|surrogates|"), QString(600000, QChar(0x0628)) + u"|long|<null>"_s}));
         QCOMPARE(list.WriteContentFile(Path("ours.kq")), 0);
         QVERIFY(ReadAll(Path("ours.kq")) == qtBytes);
     }
@@ -69,19 +69,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("read");
-        const QByteArray three = QByteArray::fromHex("00000003" "000000020061" "000000020062" "ffffffff" "000000020063"
-                                                     "000000040064" "0065" "00000000" "000000020066" "000000020067" "000000020068");
-        const QByteArray first = QByteArray::fromHex("00000003" "000000020061" "000000020062" "00000000");
+        const QByteArray three
+            = QByteArray::fromHex("00000003 000000020061 000000020062 ffffffff 000000020063 "
+                                  "000000040064 0065 00000000 000000020066 000000020067 000000020068");
+        const QByteArray first = QByteArray::fromHex("00000003 000000020061 000000020062 00000000");
         const QStringList firstAndEmpty{"a|b|", "||", "||"};
         // Records the data ends before are empty; a string cut short is dropped.
         QTest::newRow("cut inside a string") << three.left(32) << QStringList{"a|b|<null>", "c||", "||"};
-        QTest::newRow("bytes after the last record") << three + QByteArray::fromHex("0000000200")
-                                                     << QStringList{"a|b|<null>", "c|de|", "f|g|h"};
+        QTest::newRow("bytes after the last record")
+            << three + QByteArray::fromHex("0000000200") << QStringList{"a|b|<null>", "c|de|", "f|g|h"};
         // A length the data cannot back, or one that cannot be UTF-16: nothing
         // after it is trusted.
         for (const char* length : {"fffffffe", "80000000", "00000100"})
-            QTest::newRow(length) << first + QByteArray::fromHex(length) + QByteArray::fromHex("00630064") << firstAndEmpty;
-        QTest::newRow("odd length") << first + QByteArray::fromHex("00000003" "006300") + first << firstAndEmpty;
+            QTest::newRow(length) << first + QByteArray::fromHex(length) + QByteArray::fromHex("00630064")
+                                  << firstAndEmpty;
+        QTest::newRow("odd length") << first + QByteArray::fromHex("00000003 006300") + first << firstAndEmpty;
     }
 
     void damagedFiles()
@@ -110,7 +112,8 @@ private slots:
         for (const QString& name : files) {
             ContentList list = Records({"x|y|z"});
             const int rc = list.ReadContentFile(corpus.filePath(name));
-            QVERIFY2((rc == 0 || (rc == -201 && Records(list) == QStringList{"x|y|z"})) && list.size() <= 1000000, qPrintable(name));
+            QVERIFY2((rc == 0 || (rc == -201 && Records(list) == QStringList{"x|y|z"})) && list.size() <= 1000000,
+                qPrintable(name));
             const QString got = QString::number(rc) + u' ' + (rc == 0 ? QString::number(list.size()) : u"-"_s);
             QVERIFY2(!want.contains(name) || want[name] == got, qPrintable(name + u": "_s + got));
         }
@@ -122,7 +125,8 @@ private slots:
         ContentList().GetContentItem(0, item);
         QCOMPARE(item.text + item.explanation + item.url, u"keepkeepkeep"_s);
         const ContentList list = Records({"t0|e", "t1|e", "t2|e"});
-        for (const auto& c : QList<QPair<int, int>>{{0, 0}, {3, 0}, {4, 1}, {8, 2}, {-5, 0}, {INT_MAX, INT_MAX % 3}, {INT_MIN, 0}}) {
+        for (const auto& c :
+            QList<QPair<int, int>>{{0, 0}, {3, 0}, {4, 1}, {8, 2}, {-5, 0}, {INT_MAX, INT_MAX % 3}, {INT_MIN, 0}}) {
             list.GetContentItem(c.first, item);
             QCOMPARE(item.text, u"t%1"_s.arg(c.second));
         }
@@ -174,11 +178,14 @@ private slots:
         };
         QString error;
         QCOMPARE(run("\xEF\xBB\xBF# comment\tline\n\n\xD9\x83\xD8\xAA\xD8\xA8\tto write\t\r\n  \t \n"
-                     "\xD9\x82\xD9\x84\xD9\x85\tpen\thttp://example.org/q\nb\tno web address", &error), 0);
+                     "\xD9\x82\xD9\x84\xD9\x85\tpen\thttp://example.org/q\nb\tno web address",
+                     &error),
+            0);
         ContentList list;
         QCOMPARE(list.ReadContentFile(Path("out.kq")), 0);
         QCOMPARE(Records(list), QStringList({"كتب|to write|", "قلم|pen|http://example.org/q", "b|no web address|"}));
-        for (const char* bad : {"a\tb\n\nonly one column\n", "a\tb\n\na\tb\tc\td\n", "a\tb\n\n\tb\n", "a\tb\n\na\t\xFF\n"}) {
+        for (const char* bad :
+            {"a\tb\n\nonly one column\n", "a\tb\n\na\tb\tc\td\n", "a\tb\n\n\tb\n", "a\tb\n\na\t\xFF\n"}) {
             QCOMPARE(run(bad, &error), 1);
             QVERIFY2(error.contains(u"src.tsv:3:"_s) && !QFile::exists(Path("out.kq")), qPrintable(error));
         }
@@ -212,7 +219,8 @@ private slots:
             const QString where = name + u" record %1: \"%2\""_s.arg(i).arg(r.text);
             QVERIFY2(!r.text.isEmpty() && !r.explanation.isEmpty() && !seen.contains(r.text), qPrintable(where));
             QVERIFY2(r.text == r.text.trimmed() && r.explanation == r.explanation.trimmed(), qPrintable(where));
-            QVERIFY2(!TestUtil::KeysFor(r.text, true).isEmpty() && !TestUtil::KeysFor(r.text, false).isEmpty(), qPrintable(where));
+            QVERIFY2(!TestUtil::KeysFor(r.text, true).isEmpty() && !TestUtil::KeysFor(r.text, false).isEmpty(),
+                qPrintable(where));
             seen.insert(r.text);
         }
         QVERIFY(in.status() == QDataStream::Ok && in.atEnd());

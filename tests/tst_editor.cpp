@@ -33,7 +33,11 @@ public:
     void Type(const QString& record)
     {
         for (int i = 0; i < 3; ++i)
-            Child<QLineEdit>(this, i == 0 ? "le_arabic" : i == 1 ? "le_exmpain" : "le_url")->setText(record.section(u'|', i, i));
+            Child<QLineEdit>(this,
+                i == 0       ? "le_arabic"
+                    : i == 1 ? "le_exmpain"
+                             : "le_url")
+                ->setText(record.section(u'|', i, i));
     }
     void Add(const QString& record) { Type(record), Press("btn_add"); }
     void Modify(const QString& record) { Type(record), Press("btn_modify"); }
@@ -59,7 +63,10 @@ public:
 
 protected:
     QString ChooseFileToOpen() override { return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst(); }
-    QString ChooseFileToSave() override { return ++saveAsked, saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst(); }
+    QString ChooseFileToSave() override
+    {
+        return ++saveAsked, saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
 };
 
 } // namespace
@@ -190,7 +197,8 @@ private slots:
         QString said;
         ClickInNextBox(QString(), &said);
         failing.Press("btn_save");
-        QVERIFY2(said.contains(QStringLiteral("无法保存")) && said.contains(QLatin1String("data.kq")), qPrintable(said));
+        QVERIFY2(
+            said.contains(QStringLiteral("无法保存")) && said.contains(QLatin1String("data.kq")), qPrintable(said));
         failing.Add("بيت|house");
         said.clear();
         ClickInNextBox(QStringLiteral("保存"), nullptr, [&said] { ClickInNextBox(QString(), &said); });

@@ -25,7 +25,8 @@ void Choose(Dialog* d, const char* radio) { Child<QRadioButton>(d, radio)->click
 QStringList TutorTexts()
 {
     const QString literals = u"((?:\"(?:[^\"\\\\]|\\\\.)*\"\\s*)+)"_s;
-    const QRegularExpression call(u"\\b(QObject::tr|tr|Tr|TranslatedButtonText|translate\\(\\s*\"(\\w+)\"\\s*,)\\(?\\s*"_s + literals);
+    const QRegularExpression call(
+        u"\\b(QObject::tr|tr|Tr|TranslatedButtonText|translate\\(\\s*\"(\\w+)\"\\s*,)\\(?\\s*"_s + literals);
     const QRegularExpression piece(u"\"((?:[^\"\\\\]|\\\\.)*)\""_s);
     QStringList texts;
     const QDir dir(QStringLiteral(QIRTAS_SOURCE_DIR "/tutor"));
@@ -34,7 +35,9 @@ QStringList TutorTexts()
         file.open(QIODevice::ReadOnly);
         for (auto it = call.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
-            QString text = m.captured(1) == "QObject::tr" ? u"QObject|"_s : m.captured(2).isEmpty() ? u"Dialog|"_s : m.captured(2) + u'|';
+            QString text = m.captured(1) == "QObject::tr" ? u"QObject|"_s
+                : m.captured(2).isEmpty()                 ? u"Dialog|"_s
+                                                          : m.captured(2) + u'|';
             for (auto p = piece.globalMatch(m.captured(3)); p.hasNext();)
                 text += p.next().captured(1).replace("\\n"_L1, "\n"_L1).replace("\\\""_L1, "\""_L1);
             texts << text;
@@ -72,7 +75,7 @@ private slots:
         QCOMPARE(d.layoutDirection(), Qt::LeftToRight);
         QCOMPARE(Texts(&d), u"Nuvari Arabic typing software|Start|Language"_s);
         QCOMPARE(QCoreApplication::translate("Dialog", "Record Score") + QCoreApplication::translate("QObject", "User"),
-                 u"Record ScoreUser"_s);
+            u"Record ScoreUser"_s);
         Choose(&d, "rad_lang_arabic");
         Choose(&d, "rad_lang_chinese");
         QCOMPARE(d.layoutDirection(), Qt::LeftToRight);
@@ -138,7 +141,8 @@ private slots:
         QStringList missing;
         for (const QString& t : texts) {
             const QString source = t.section(u'|', 1);
-            const QString translated = catalogue.translate(qPrintable(t.section(u'|', 0, 0)), source.toUtf8().constData());
+            const QString translated
+                = catalogue.translate(qPrintable(t.section(u'|', 0, 0)), source.toUtf8().constData());
             if (translated.isEmpty() || translated.count(arg) != source.count(arg))
                 missing << t;
         }
@@ -165,7 +169,8 @@ private slots:
         QVERIFY(pictures > 10);
         QCOMPARE(dialog.windowIcon().availableSizes().size(), 5);
         AppStyle::InstallFontSubstitutions();
-        const QString arabic = QFontInfo(QFont(u"Arabic Transparent"_s)).family(), song = QFontInfo(QFont(u"宋体"_s)).family();
+        const QString arabic = QFontInfo(QFont(u"Arabic Transparent"_s)).family(),
+                      song = QFontInfo(QFont(u"宋体"_s)).family();
         QVERIFY2(QFontDatabase::families(QFontDatabase::Arabic).contains(arabic), qPrintable(arabic));
         QVERIFY2(QFontDatabase::families(QFontDatabase::SimplifiedChinese).contains(song), qPrintable(song));
     }

@@ -18,9 +18,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Saving syncs to disk; a memory-backed folder keeps the runs fast.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/fuzz_contentlist-XXXXXX")
-                                                                        : QDir::tempPath() + QStringLiteral("/fuzz_contentlist-XXXXXX"));
-    static const QString path = dir.filePath(QStringLiteral("input.kq")), copy = dir.filePath(QStringLiteral("copy.kq"));
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+            ? QStringLiteral("/dev/shm/fuzz_contentlist-XXXXXX")
+            : QDir::tempPath() + QStringLiteral("/fuzz_contentlist-XXXXXX"));
+    static const QString path = dir.filePath(QStringLiteral("input.kq")),
+                         copy = dir.filePath(QStringLiteral("copy.kq"));
     static const bool ready = [] {
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); // the per-record dump would dominate
