@@ -12,23 +12,22 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Named widgets and their classes, as the slots and the tests use them.
-const char TutorWidgets[]
-    = "tabWidget:QTabWidget tabletter:QWidget wg_kb_pic:QWidget rad_Letters:QRadioButton rad_Symbol:QRadioButton "
-      "chk_random_letter:QCheckBox btn_start_letter:QPushButton le_time:QLineEdit le_speed:QLineEdit "
-      "le_correct:QLineEdit "
-      "le_Achievement:QLineEdit prgros_type:QProgressBar lbl_src_letter:QLabel lbl_src_word:QLabel "
-      "le_dst_word:QLineEdit "
-      "chk_random_word:QCheckBox btn_start_word:QPushButton le_time_word:QLineEdit le_speed_word:QLineEdit "
-      "le_correct_word:QLineEdit le_score_word:QLineEdit prgros_word:QProgressBar chk_random_sentence:QCheckBox "
-      "btn_start_sentence:QPushButton le_time_sentence:QLineEdit le_speed_sentence:QLineEdit "
-      "le_correct_sentence:QLineEdit "
-      "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel le_dst_sentence:QLineEdit "
-      "groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton rad_lang_english:QRadioButton "
-      "rad_kb_101:QRadioButton rad_kb_102:QRadioButton chk_display_complain:QCheckBox cmb_train_num:QComboBox "
-      "tv_letter_score:QTableView tv_word_score:QTableView tv_sentence_score:QTableView btn_report:QPushButton "
-      "label_7:QLabel label_8:QLabel cmdbtn_translation:QCommandLinkButton cmdbtn_ime:QCommandLinkButton "
-      "cmdbtn_question:QCommandLinkButton cmdbtn_typing:QCommandLinkButton cmdbtn_dict:QCommandLinkButton "
-      "cmdbtn_nuvariweb:QCommandLinkButton lbl_mryj:QLabel";
+const char TutorWidgets[] =
+    "tabWidget:QTabWidget tabletter:QWidget wg_kb_pic:QWidget rad_Letters:QRadioButton rad_Symbol:QRadioButton "
+    "chk_random_letter:QCheckBox btn_start_letter:QPushButton le_time:QLineEdit le_speed:QLineEdit "
+    "le_correct:QLineEdit le_Achievement:QLineEdit prgros_type:QProgressBar lbl_src_letter:QLabel "
+    "lbl_src_word:QLabel le_dst_word:QLineEdit chk_random_word:QCheckBox btn_start_word:QPushButton "
+    "le_time_word:QLineEdit le_speed_word:QLineEdit le_correct_word:QLineEdit le_score_word:QLineEdit "
+    "prgros_word:QProgressBar chk_random_sentence:QCheckBox btn_start_sentence:QPushButton "
+    "le_time_sentence:QLineEdit le_speed_sentence:QLineEdit le_correct_sentence:QLineEdit "
+    "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel "
+    "le_dst_sentence:QLineEdit groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton "
+    "rad_lang_english:QRadioButton rad_kb_101:QRadioButton rad_kb_102:QRadioButton "
+    "chk_display_complain:QCheckBox cmb_train_num:QComboBox tv_letter_score:QTableView "
+    "tv_word_score:QTableView tv_sentence_score:QTableView btn_report:QPushButton label_7:QLabel "
+    "label_8:QLabel cmdbtn_translation:QCommandLinkButton cmdbtn_ime:QCommandLinkButton "
+    "cmdbtn_question:QCommandLinkButton cmdbtn_typing:QCommandLinkButton cmdbtn_dict:QCommandLinkButton "
+    "cmdbtn_nuvariweb:QCommandLinkButton lbl_mryj:QLabel";
 const char EditorWidgets[] = "tv_contents:QTableView le_arabic:QLineEdit le_exmpain:QLineEdit le_url:QLineEdit "
                              "btn_add:QPushButton btn_modify:QPushButton btn_del:QPushButton btn_open:QPushButton "
                              "btn_save:QPushButton btn_exit:QPushButton";
