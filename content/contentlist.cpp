@@ -109,7 +109,7 @@ void DumpList(const QString& path, const QList<ContentItem>& items)
 
 } // namespace
 
-int ContentList::ReadContentFile(const QString& path)
+int ContentList::ReadContentFile(const QString& path, bool* complete)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -118,28 +118,29 @@ int ContentList::ReadContentFile(const QString& path)
     Source in(file);
     // A file shorter than the count holds no records.
     quint32 count = 0;
-    ReadLength(in, count);
+    const bool counted = ReadLength(in, count);
 
-    if (count > MaxPaddedRecords && in.left >= 0 && count > in.left / MinRecordBytes)
-        return FileError;
-
+    // Memory follows the data, not the count: a few bytes may claim
+    // billions of records.
     QList<ContentItem> read;
-    read.reserve(qMin<qint64>(count, MaxPaddedRecords));
-    for (quint32 i = 0; i < count; ++i) {
+    if (in.left >= 0)
+        read.reserve(qMin<qint64>(count, in.left / MinRecordBytes));
+    bool whole = true;
+    for (quint32 i = 0; i < count && whole; ++i) {
         ContentItem item;
-        const bool whole = ReadString(in, item.text) && ReadString(in, item.explanation)
+        whole = ReadString(in, item.text) && ReadString(in, item.explanation)
             && ReadString(in, item.url);
-        read.append(item);
-        if (!whole)
-            break;
+        // A record cut short keeps what was read of it, if anything.
+        if (whole || !item.text.isEmpty() || !item.explanation.isEmpty() || !item.url.isEmpty())
+            read.append(item);
     }
-    // Records the data ended before stay empty.
-    if (quint32(read.size()) < count) {
-        if (count > MaxPaddedRecords)
-            return FileError;
+    // Records the data ended before stay empty, unless so many are missing
+    // that the count itself must be wrong.
+    if (quint32(read.size()) < count && count - quint32(read.size()) <= MaxPaddedRecords)
         read.resize(count);
-    }
 
+    if (complete)
+        *complete = (counted && whole) || file.size() == 0;
     items = read;
     DumpList(path, items);
     return 0;

@@ -12,13 +12,15 @@ class ContentList
 {
 public:
     // A file whose record count outruns its data gets empty items for the
-    // missing records, but never more records in all than this.
-    static constexpr quint32 MaxPaddedRecords = 1000000;
+    // missing records while no more than this many are missing; beyond that
+    // the count is not believed and the list holds the records the file has.
+    static constexpr quint32 MaxPaddedRecords = 1024;
 
     // Replaces the list with the file's records. 0 after reading, -201 when
-    // the file cannot be opened or claims more missing records than
-    // MaxPaddedRecords (the list is then left as it was).
-    int ReadContentFile(const QString& path);
+    // the file cannot be opened (the list is then left as it was). When
+    // `complete` is given it tells whether the file held every record it
+    // announced, whole.
+    int ReadContentFile(const QString& path, bool* complete = nullptr);
     // Writes the whole list. 0 after writing, -201 when the file cannot be
     // written (an existing file then stays as it was).
     int WriteContentFile(const QString& path) const;

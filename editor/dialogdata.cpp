@@ -4,9 +4,11 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
@@ -14,11 +16,31 @@
 #include <vector>
 
 #include "content/contentlist.h"
+#include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
+#include "tutor/language.h"
 
 namespace {
 
-const char FileFilter[] = QT_TRANSLATE_NOOP("DialogData", "Qirtas Files (*.kq)");
+const char FileFilter[] = QT_TRANSLATE_NOOP("DialogData", "Qirtas 文件 (*.kq)");
+const char FileSuffix[] = "kq";
+
+// Rows and records are the same when all three fields are.
+QString RecordKey(const QString& text, const QString& explanation, const QString& url)
+{
+    return text + QChar(0) + explanation + QChar(0) + url;
+}
+
+// Sets a flag for the life of the object.
+class Raised
+{
+public:
+    explicit Raised(bool& flag) : f(flag) { f = true; }
+    ~Raised() { f = false; }
+
+private:
+    bool& f;
+};
 
 // Records are ordered by their text, compared by UTF-16 code units, as the
 // table's own sort compares them.
@@ -35,9 +57,23 @@ DialogData::DialogData(QWidget* parent)
     , model(nullptr)
     , currentRow(-1)
 {
+    // The editor speaks the language the learner chose in the tutor.
+    const QString lang = Language::Saved();
+    Language::Install(lang);
+    setLayoutDirection(Language::Direction(lang));
+
     ui->setupUi(this);
     model = InitContentView();
     currentRow = -1;
+
+    // Moving the highlight with the keyboard brings the record into the
+    // input lines, as a click does, so Modify never writes one record's
+    // text over another.
+    connect(ui->tv_contents->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!fillingTable && current.isValid())
+                    ShowRecord(current.row());
+            });
 }
 
 DialogData::~DialogData()
@@ -60,6 +96,7 @@ void DialogData::AddContentRow(QStandardItemModel* im, const ContentItem* item)
 {
     if (!im || !item)
         return;
+    const Raised filling(fillingTable);
     im->insertRows(0, 1);
     im->setData(im->index(0, 0), item->text, Qt::EditRole);
     im->setData(im->index(0, 1), item->explanation, Qt::EditRole);
@@ -73,20 +110,29 @@ void DialogData::AddContentRow(QStandardItemModel* im, const ContentItem* item)
 // otherwise take hours to open.
 void DialogData::MergeContentRows(const QList<ContentItem>& items)
 {
-    if (items.isEmpty())
-        return;
     const int oldCount = model->rowCount();
-    QList<ContentItem> rows;
-    rows.reserve(items.size() + oldCount);
-    for (auto it = items.crbegin(); it != items.crend(); ++it)
-        rows.append(*it);
+    QList<ContentItem> shown;
+    QSet<QString> shownKeys;
+    shown.reserve(oldCount);
     for (int r = 0; r < oldCount; ++r) {
         ContentItem row;
         row.text = model->index(r, 0).data().toString();
         row.explanation = model->index(r, 1).data().toString();
         row.url = model->index(r, 2).data().toString();
-        rows.append(row);
+        shownKeys.insert(RecordKey(row.text, row.explanation, row.url));
+        shown.append(row);
     }
+    // A record already in the table is not added again: opening a file
+    // twice must not double it.
+    QList<ContentItem> rows;
+    rows.reserve(items.size() + oldCount);
+    for (auto it = items.crbegin(); it != items.crend(); ++it) {
+        if (!shownKeys.contains(RecordKey(it->text, it->explanation, it->url)))
+            rows.append(*it);
+    }
+    if (rows.isEmpty())
+        return;
+    rows.append(shown);
     // Sorting positions moves far less than sorting the records themselves.
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
@@ -95,6 +141,7 @@ void DialogData::MergeContentRows(const QList<ContentItem>& items)
 
     // Cells are filled through setData: setItem on a shown table costs time
     // in proportion to the row count for every cell.
+    const Raised filling(fillingTable);
     model->removeRows(0, oldCount);
     model->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
@@ -125,15 +172,26 @@ int DialogData::HighlightedRow() const
 
 void DialogData::ClearHighlight()
 {
+    const Raised filling(fillingTable);
     if (QItemSelectionModel* selection = ui->tv_contents->selectionModel())
         selection->clear();
     currentRow = -1;
 }
 
+// A record needs its Arabic text and its explanation; says which is missing.
+bool DialogData::InputsComplete(const ContentItem& item)
+{
+    if (!item.text.isEmpty() && !item.explanation.isEmpty())
+        return true;
+    QMessageBox::information(this, windowTitle(),
+                             item.text.isEmpty() ? tr("请填写阿语内容。") : tr("请填写解释。"));
+    return false;
+}
+
 void DialogData::on_btn_add_clicked()
 {
     const ContentItem item = ItemFromInputs();
-    if (item.text.isEmpty() || item.explanation.isEmpty())
+    if (!InputsComplete(item))
         return;
     AddContentRow(model, &item);
     modified = true;
@@ -145,12 +203,20 @@ void DialogData::on_btn_add_clicked()
 void DialogData::on_tv_contents_clicked(const QModelIndex& index)
 {
     currentRow = index.row();
-    const QStandardItem* arabic = model->item(currentRow, 0);
-    const QStandardItem* explain = model->item(currentRow, 1);
-    const QStandardItem* url = model->item(currentRow, 2);
-    if (!arabic || !explain)
+    if (!model->item(currentRow, 0) || !model->item(currentRow, 1))
         return;
     qDebug().noquote() << QLatin1Char('"') + model->data(index).toString() + QLatin1Char('"');
+    ShowRecord(currentRow);
+}
+
+// Puts the record of `row` into the three input lines.
+void DialogData::ShowRecord(int row)
+{
+    const QStandardItem* arabic = model->item(row, 0);
+    const QStandardItem* explain = model->item(row, 1);
+    const QStandardItem* url = model->item(row, 2);
+    if (!arabic || !explain)
+        return;
     ui->le_arabic->setText(arabic->text());
     ui->le_exmpain->setText(explain->text());
     if (url)
@@ -163,7 +229,7 @@ void DialogData::on_btn_modify_clicked()
     if (currentRow < 0 || currentRow >= model->rowCount())
         return;
     const ContentItem item = ItemFromInputs();
-    if (item.text.isEmpty() || item.explanation.isEmpty())
+    if (!InputsComplete(item))
         return;
     model->setData(model->index(currentRow, 0), item.text, Qt::EditRole);
     model->setData(model->index(currentRow, 1), item.explanation, Qt::EditRole);
@@ -176,7 +242,10 @@ void DialogData::on_btn_del_clicked()
     currentRow = HighlightedRow();
     if (currentRow < 0 || currentRow >= model->rowCount())
         return;
-    model->removeRows(currentRow, 1);
+    {
+        const Raised filling(fillingTable);
+        model->removeRows(currentRow, 1);
+    }
     modified = true;
     // Nothing stays highlighted, so a second Delete removes nothing.
     ClearHighlight();
@@ -184,35 +253,58 @@ void DialogData::on_btn_del_clicked()
 
 QString DialogData::ChooseFileToOpen()
 {
-    return QFileDialog::getOpenFileName(this, tr("Open Qirtas Data"), QString(), tr(FileFilter));
+    return QFileDialog::getOpenFileName(this, tr("打开 Qirtas 数据"), QString(), tr(FileFilter));
 }
 
 QString DialogData::ChooseFileToSave()
 {
-    return QFileDialog::getSaveFileName(this, tr("保存 Qirtas 数据"), QString(), tr(FileFilter));
+    QFileDialog dialog(this, tr("保存 Qirtas 数据"), ContentPaths().CreateDataFolder(), tr(FileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(FileSuffix));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 void DialogData::on_btn_open_clicked()
 {
     const QString path = ChooseFileToOpen();
-    if (!path.isEmpty()) {
-        ContentList list;
-        list.ReadContentFile(path);
-        QList<ContentItem> items;
-        items.reserve(list.size());
-        for (int i = 0; i < list.size(); ++i) {
-            ContentItem item;
-            list.GetContentItem(i, item);
-            if (!item.text.isEmpty() && !item.explanation.isEmpty())
-                items.append(item);
-        }
-        // Rows shown before are not in the newly opened file.
-        if (model->rowCount() > 0)
-            modified = true;
-        MergeContentRows(items);
-        fileName = path;
-    }
+    if (!path.isEmpty())
+        OpenFile(path);
     ClearHighlight();
+}
+
+void DialogData::OpenFile(const QString& path)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    ContentList list;
+    bool complete = false;
+    if (list.ReadContentFile(path, &complete) != 0) {
+        // Nothing was read, so the file must not become the one Save writes.
+        QMessageBox::warning(this, windowTitle(), tr("无法打开文件：\n%1").arg(shownPath));
+        return;
+    }
+    // Every record the tutor would drill is kept, with or without its
+    // explanation.
+    QList<ContentItem> items;
+    items.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i) {
+        ContentItem item;
+        list.GetContentItem(i, item);
+        if (!item.text.isEmpty())
+            items.append(item);
+    }
+    // Rows shown before are not in the newly opened file.
+    if (model->rowCount() > 0)
+        modified = true;
+    MergeContentRows(items);
+    if (complete) {
+        fileName = path;
+        return;
+    }
+    // What could be read is shown, but saving it over the damaged file
+    // would lose the rest: Save asks where to write instead.
+    modified = model->rowCount() > 0;
+    QMessageBox::warning(this, windowTitle(),
+                         tr("文件不完整，只能读出部分记录：\n%1\n保存时请另选文件。").arg(shownPath));
 }
 
 void DialogData::on_btn_save_clicked()
@@ -228,6 +320,9 @@ bool DialogData::SaveContents()
         path = ChooseFileToSave();
         if (path.isEmpty())
             return false;
+        // A name typed without a suffix would be hidden by the file filter.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QLatin1Char('.') + QLatin1String(FileSuffix);
     }
 
     ContentList list;
@@ -242,7 +337,7 @@ bool DialogData::SaveContents()
         item.explanation = explain->text();
         if (url)
             item.url = url->text();
-        if (!item.text.isEmpty() && !item.explanation.isEmpty())
+        if (!item.text.isEmpty())
             list.append(item);
     }
 

@@ -44,7 +44,10 @@ private:
     QStandardItemModel* InitContentView();
     void AddContentRow(QStandardItemModel* im, const ContentItem* item);
     void MergeContentRows(const QList<ContentItem>& items);
+    void OpenFile(const QString& path);
+    void ShowRecord(int row);
     ContentItem ItemFromInputs() const;
+    bool InputsComplete(const ContentItem& item);
     int HighlightedRow() const;
     void ClearHighlight();
     bool SaveContents();
@@ -58,6 +61,9 @@ private:
     int currentRow;
     // The table differs from what was last opened or saved.
     bool modified = false;
+    // The program itself is changing the table: the highlight moves, but
+    // the input lines must keep what the user typed.
+    bool fillingTable = false;
 };
 
 #endif // DIALOGDATA_H

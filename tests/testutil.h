@@ -27,6 +27,7 @@ class TempSettings
 public:
     TempSettings()
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QLatin1String("/data")));
         for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(f, QSettings::UserScope, dir.path());
             QSettings::setPath(f, QSettings::SystemScope, dir.path() + QLatin1String("/system"));
@@ -91,6 +92,17 @@ inline void ClickInNextBox(const QString& text, QString* seenText = nullptr, std
                 return b->click();
         }
         QFAIL(qPrintable(QStringLiteral("no button ") + text));
+    });
+}
+
+// Types `name` into the next input dialog and accepts it.
+inline void AnswerNextInput(const QString& name)
+{
+    WhenModal([=](QWidget* w) {
+        auto* dlg = qobject_cast<QInputDialog*>(w);
+        QVERIFY(dlg);
+        dlg->setTextValue(name);
+        dlg->accept();
     });
 }
 
@@ -176,12 +188,11 @@ template <class T> T* Child(QObject* parent, const char* name)
 
 inline QString Text(QObject* parent, const char* lineEdit) { return Child<QLineEdit>(parent, lineEdit)->text(); }
 
-// A shown tutor for scripted drills: English, 101-key keyboard, items in
+// Sets a tutor up for scripted drills: English, 101-key keyboard, items in
 // order, explanations shown, drill length entry `itemCountIndex` (0: "40"),
 // its one-second timer stopped (the test ticks it: Tick).
-inline Dialog* NewTutor(int itemCountIndex = 0)
+inline void ScriptedTutor(QDialog* tutor, int itemCountIndex = 0)
 {
-    auto* tutor = new Dialog;
     for (QTimer* t : tutor->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
         t->stop();
     Child<QRadioButton>(tutor, "rad_lang_english")->click();
@@ -190,6 +201,13 @@ inline Dialog* NewTutor(int itemCountIndex = 0)
     for (const char* name : {"chk_random_letter", "chk_random_word", "chk_random_sentence"})
         Child<QCheckBox>(tutor, name)->setChecked(false);
     Child<QCheckBox>(tutor, "chk_display_complain")->setChecked(true);
+}
+
+// Such a tutor, shown.
+inline Dialog* NewTutor(int itemCountIndex = 0)
+{
+    auto* tutor = new Dialog;
+    ScriptedTutor(tutor, itemCountIndex);
     tutor->show();
     if (!QTest::qWaitForWindowExposed(tutor))
         qWarning("tutor window not exposed");

@@ -96,6 +96,20 @@ private slots:
         QCOMPARE(Records(list), read);
     }
 
+    // A few records missing are padded with empty ones; more missing, and
+    // the count is not believed: the list holds the records the file has.
+    void countsBeyondTheFile()
+    {
+        for (const char* count : {"00000401", "00000402", "000f4241", "ffffffff"}) {
+            WriteRaw(Path("count.kq"), QByteArray::fromHex(count) + QByteArray::fromHex("000000020061 00000000 00000000"));
+            ContentList list = Records({"x|y|z"});
+            QCOMPARE(list.ReadContentFile(Path("count.kq")), 0);
+            const QStringList read = Records(list);
+            QCOMPARE(read.size(), count == "00000401"_L1 ? 1025 : 1);
+            QCOMPARE(read.first() + read.last(), read.size() > 1 ? u"a||||"_s : u"a||a||"_s);
+        }
+    }
+
     // Damaged files of every kind, many found by the fuzzer: none crashes or
     // grows without bound, a refused file (or a missing one) leaves the list
     // alone, and each file listed gives its recorded result.

@@ -54,7 +54,7 @@ private slots:
         QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul
                                     << "9 2.3 95";
         // Ended before the first tick: no time, so no speed and no score.
-        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "";
+        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
         QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
         // Accuracy waits for the first item done even with correct keys counted.
         QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0ul << "";
@@ -217,6 +217,9 @@ private slots:
         QCOMPARE(Shown(), u" / باب"_s); // without explanations the word shows alone
         Tick(dialog);
         QCOMPARE(Text(dialog, "le_correct_word"), u"70"_s);
+        QuitIfAsked();
+        QTest::keyClick(answer, Qt::Key_Escape); // stops the drill as Stop does; the window stays
+        QVERIFY(start->text() == u"Start"_s && dialog->isVisible());
     }
 
     void scoredDrillEndedByTabChange_data()
@@ -265,11 +268,7 @@ private slots:
         expected.hintCount = 1;
         QCOMPARE(Text(dialog, qPrintable("le_score" + fields)).toULong(), expected.Score());
 
-        ClickInNextBox(u"Record"_s, nullptr, [] {
-            WhenModal([](QWidget* name) {
-                qobject_cast<QInputDialog*>(name)->setTextValue(u"Ann"_s), qobject_cast<QDialog*>(name)->accept();
-            });
-        });
+        ClickInNextBox(u"Record"_s, nullptr, [] { AnswerNextInput(u"Ann"_s); });
         Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);
         for (const char* view : {"tv_letter_score", "tv_word_score", "tv_sentence_score"}) {
             const QAbstractItemModel* m = Child<QTableView>(dialog, view)->model();
@@ -332,6 +331,29 @@ private slots:
             start->click();
         }
         QVERIFY2(first.size() > 1, qPrintable(first.values().join(u' ')));
+    }
+
+    // Blank items and items too long to type are passed over; explanations
+    // with markup characters read as typed; with no usable item left the
+    // drill does not start.
+    void unusableItemsPassedOver()
+    {
+        const QString tooLong = QString(1001, QChar(0x0628)) + u"|too long"_s;
+        QCOMPARE(Records({" \t |blank", tooLong, "كتب|<b>wrote</b> & read"}).WriteContentFile(ContentPath("word.kq")), 0);
+        delete dialog;
+        dialog = NewTutor();
+        StartDrill(1);
+        QCOMPARE(QTextDocumentFragment::fromHtml(source->text()).toPlainText(), u"كتب\n<b>wrote</b> & read"_s);
+        QTest::keyClick(answer, Qt::Key_Return); // round the list to the same word
+        QCOMPARE(ItemShown(source), u"كتب"_s);
+        QCOMPARE(Records({"|empty", tooLong}).WriteContentFile(ContentPath("word.kq")), 0);
+        delete dialog;
+        dialog = NewTutor();
+        QString said;
+        ClickInNextBox(QString(), &said);
+        StartDrill(1);
+        QVERIFY(said.startsWith(u"No words were found."_s) && start->text() == u"Start"_s);
+        initTestCase();
     }
 
     // Without content the drills do not start and say which file is missing.

@@ -88,33 +88,39 @@ private slots:
         for (const char* r : {"قلم|pen", "باب|door|http://x/1", " باب|door, spaced", "باب|second door"})
             e.Add(r);
         QCOMPARE(e.Inputs(), QStringLiteral("||"));
+        QString said; // an explanation is needed, and asked for
+        ClickInNextBox(QString(), &said);
+        e.Add("كتاب|");
+        QCOMPARE(said, QStringLiteral("请填写解释。"));
         QCOMPARE(e.Shown(), QStringList({" باب|door, spaced|", "باب|second door|", "باب|door|http://x/1", "قلم|pen|"}));
         e.Type("||typed");
         e.Click(2, 1);
         QCOMPARE(e.Inputs(), QStringLiteral("باب|door|http://x/1"));
     }
 
-    // Two files opened are merged, texts and explanations trimmed, records
-    // without text left out; Save writes every row, in the order shown (a
-    // modified row keeps its place), to the file opened last.
+    // Files opened are merged, texts and explanations trimmed, records without
+    // text left out, without explanation kept, records already shown not
+    // added twice; Save writes every row, in the order shown (a modified row
+    // keeps its place), to the file opened last.
     void editOpenTwiceSave()
     {
-        WriteKq(Path("first.kq"), {"ماء|water| http://w ", "  بيت |\thouse \n", "   |blank text", "|empty text"});
+        WriteKq(Path("first.kq"), {"ماء|water| http://w ", "  بيت |\thouse \n", "   |blank text", "|empty text", "ولد|"});
         WriteKq(Path("second.kq"), {"شمس|sun", "أب|father|http://f"});
         Editor e;
         e.Open(Path("first.kq"));
         e.Open(Path("second.kq"));
-        QCOMPARE(e.Shown(), QStringList({"أب|father|http://f", "بيت|house|", "شمس|sun|", "ماء|water| http://w "}));
+        e.Open(Path("first.kq"));
+        QCOMPARE(e.Shown(), QStringList({"أب|father|http://f", "بيت|house|", "شمس|sun|", "ماء|water| http://w ", "ولد||"}));
         e.Add("قمر|moon|http://m");
         e.Click(1); // بيت
         e.Modify("يد|hand|http://h");
         e.Click(0); // أب
         e.Press("btn_del");
-        const QStringList expected{"يد|hand|http://h", "شمس|sun|", "قمر|moon|http://m", "ماء|water| http://w "};
+        const QStringList expected{"يد|hand|http://h", "شمس|sun|", "قمر|moon|http://m", "ماء|water| http://w ", "ولد||"};
         QCOMPARE(e.Shown(), expected);
         e.Press("btn_save");
-        QCOMPARE(ReadKq(Path("second.kq")), expected);
-        QCOMPARE(ReadKq(Path("first.kq")).size(), 4);
+        QCOMPARE(ReadKq(Path("first.kq")), expected);
+        QCOMPARE(ReadKq(Path("second.kq")).size(), 2);
         QCOMPARE(e.saveAsked, 0);
     }
 
@@ -153,9 +159,11 @@ private slots:
         QCOMPARE(e.Shown(1), QStringList({"ب", "د", "ز"}));
         e.Click(0);
         QTest::keyClick(e.Table(), Qt::Key_Down);
+        QCOMPARE(e.Inputs(), QStringLiteral("د|dal|")); // the inputs follow the highlight
         e.Modify("ث|tha");
         QCOMPARE(e.Shown().at(1), QStringLiteral("ث|tha|"));
-        QTest::keyClick(e.Table(), Qt::Key_Down);
+        QTest::keyClick(e.Table(), Qt::Key_PageDown);
+        QCOMPARE(e.Inputs(), QStringLiteral("ز|zay|"));
         e.Press("btn_del");
         QCOMPARE(e.Shown(1), QStringList({"ب", "ث"}));
         e.Click(0);
@@ -205,6 +213,55 @@ private slots:
         QVERIFY(!failing.close());
         QVERIFY(said.contains(QStringLiteral("无法保存")));
         QVERIFY(failing.isVisible());
+    }
+
+    // A file that cannot be read, or only in part, is never the Save target:
+    // Open says so; Save then writes where it wrote before, or asks, adding
+    // ".kq" to a name typed without it.
+    void unreadableFileIsNeverTheSaveTarget()
+    {
+        WriteKq(Path("good.kq"), {"نار|fire"});
+        Editor e;
+        e.Open(Path("good.kq"));
+        QString said;
+        ClickInNextBox(QString(), &said);
+        e.Open(Path("gone.kq"));
+        QVERIFY2(said.contains(QDir::toNativeSeparators(Path("gone.kq"))), qPrintable(said));
+        e.Add("ماء|water");
+        e.Press("btn_save");
+        QCOMPARE(ReadKq(Path("good.kq")).size(), 2);
+        QFile damaged(Path("damaged.kq")); // three records claimed, one there
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray::fromHex("00000003 0000000206280000000000000000")));
+        damaged.close();
+        Editor d;
+        d.saveAnswers << Path("rescued");
+        ClickInNextBox(QString(), &said);
+        d.Open(Path("damaged.kq"));
+        QVERIFY(said.contains(QDir::toNativeSeparators(Path("damaged.kq"))));
+        d.Press("btn_save");
+        QCOMPARE(d.saveAsked, 1);
+        QCOMPARE(ReadKq(Path("rescued.kq")), QStringList{"ب||"});
+        QCOMPARE(damaged.size(), 18);
+    }
+
+    // The file choosers' titles; the editor speaks the language the tutor
+    // saved, Chinese on a first run.
+    void titlesAndLanguage()
+    {
+        QStringList titles;
+        {
+            DialogData e; // with its own file choosers
+            for (const char* button : {"btn_open", "btn_save"}) {
+                WhenModal([&titles](QWidget* w) { titles << w->windowTitle(); });
+                QTest::mouseClick(Child<QPushButton>(&e, button), Qt::LeftButton);
+            }
+            QCOMPARE(Child<QPushButton>(&e, "btn_add")->text(), QStringLiteral("增加"));
+        }
+        QCOMPARE(titles, QStringList({"打开 Qirtas 数据", "保存 Qirtas 数据"}));
+        std::unique_ptr<QSettings>(TempSettings::Store())->setValue(QStringLiteral("Normal/lang"), QStringLiteral("ar"));
+        DialogData arabic;
+        QCOMPARE(Child<QPushButton>(&arabic, "btn_add")->text(), QStringLiteral("إضافة"));
+        QCOMPARE(arabic.layoutDirection(), Qt::RightToLeft);
     }
 
     void unsavedChangesAreSettledOnClose_data()

@@ -57,7 +57,8 @@ private slots:
     void init() { store.reset(new TempSettings); }
     void cleanup() { store.reset(); }
 
-    // Each language shows its texts and direction, also back and forth; a
+    // Each language shows its texts and direction, also back and forth, and
+    // keeps the drill length; a
     // catalogue left installed would still answer for texts the next one
     // does not translate (the English one translates few), and one that
     // cannot be loaded leaves the source texts.
@@ -65,6 +66,7 @@ private slots:
     {
         Dialog d;
         QCOMPARE(Texts(&d), u"Nuvari 阿拉伯语打字软件|开始|界面语言"_s);
+        Child<QComboBox>(&d, "cmb_train_num")->setCurrentIndex(3);
         Choose(&d, "rad_lang_arabic");
         QCOMPARE(d.layoutDirection(), Qt::RightToLeft);
         QVERIFY(Texts(&d).endsWith(u"|ابدأ|اللغة"_s));
@@ -74,6 +76,7 @@ private slots:
         }
         QCOMPARE(d.layoutDirection(), Qt::LeftToRight);
         QCOMPARE(Texts(&d), u"Nuvari Arabic typing software|Start|Language"_s);
+        QCOMPARE(Child<QComboBox>(&d, "cmb_train_num")->currentText(), u"70"_s); // the drill length stays
         QCOMPARE(QCoreApplication::translate("Dialog", "Record Score") + QCoreApplication::translate("QObject", "User"),
             u"Record ScoreUser"_s);
         Choose(&d, "rad_lang_arabic");

@@ -1,8 +1,9 @@
 #include "tutor/dialog.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
+#include "content/contentpaths.h"
+#include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
@@ -29,14 +30,16 @@ Dialog::Dialog(QWidget* parent)
     mode = 0;
     position = 0;
 
+    connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
+
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
     timer->start(1000);
 
-    const QString appDir = QCoreApplication::applicationDirPath();
-    wordFilePath = appDir + QLatin1String("/word.kq");
+    const ContentPaths contentPaths;
+    wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
     wordList.ReadContentFile(wordFilePath);
-    sentenceFilePath = appDir + QLatin1String("/Sentence.kq");
+    sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
     sentenceList.ReadContentFile(sentenceFilePath);
 
     ReadSettings();

@@ -3,11 +3,14 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QList>
 #include <QStandardItemModel>
 #include <QString>
+#include <optional>
 
 #include "content/contentitem.h"
 #include "content/contentlist.h"
+#include "progress/drillrecord.h"
 #include "tutor/drillstats.h"
 
 class QTableView;
@@ -17,6 +20,7 @@ class QProgressBar;
 class QCheckBox;
 class QPushButton;
 class QKeyEvent;
+class QUrl;
 class Ui_Dialog;
 
 // 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
@@ -35,6 +39,11 @@ class Dialog : public QDialog
 public:
     explicit Dialog(QWidget* parent = nullptr);
     ~Dialog() override;
+
+protected:
+    // Escape that reaches the window while a drill runs stops the drill
+    // instead of closing the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void on_btn_report_clicked();
@@ -89,14 +98,27 @@ private:
     };
     TextDrillWidgets TextDrill(DrillMode drill) const;
     void AdvancePosition(bool bRandom);
+    const QList<int>& UsableItems(DrillMode drill);
+    void SkipUnusableItem(bool bRandom);
     QString MapLetterKey(QChar key) const;
+    void ShowLetterItem(const char* colour, bool withKey = false);
     void LetterKeyPressed(QKeyEvent* keyEvent);
     void StartDrill(QProgressBar* progress);
     void StartTextDrill(DrillMode drill);
+    void StopRunningDrill();
     void TextEdited(DrillMode drill, const QString& text);
+    void ShowFigures();
+
+    // --- history and the weak-keys drill ---
+    QChar AlphabetKey(int index) const;
+    int WeakKeyPosition() const;
+    void PractiseWeakKeys(const CharCounts& totals);
+    void RecordDrill();
 
     // --- settings, language and web helpers ---
+    void SwitchLanguage(const char* langCode);
     QByteArray ScoreReportDocument() const;
+    void OpenAddress(const QUrl& address);
     void OpenSitePage(const char* path);
 
     Ui_Dialog* ui;
@@ -117,6 +139,12 @@ private:
     QElapsedTimer drillClock;  // elapsed time, immune to clock changes
     QChar currentKey;          // key of the letter item on screen (F2 prompt)
     QString answerShown[3];    // answer line text as last shown, by mode
+    // Positions of the word (1) and sentence (2) items a drill can use,
+    // worked out on the first Start.
+    QList<int> usableItems[3];
+    bool usableKnown[3] = {false, false, false};
+    CharCounts charCounts;     // presses and misses per character, for the history
+    std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
 };
 
 #endif // DIALOG_H

@@ -9,10 +9,14 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <limits>
 
 #include "keyboard/keycharmap.h"
+#include "progress/keystatistics.h"
+#include "tutor/keylight.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
@@ -29,6 +33,14 @@ const QChar Backslash(0x005C);
 const QChar Tilde(0x007E);
 const QChar VerticalLine(0x007C);
 
+// A combining mark shown alone sits on a dotted circle, as on the keyboard
+// picture; without a base it would be hard to see at all.
+const QChar DottedCircle(0x25CC);
+
+// Items longer than this cannot be typed in one line, and laying them out
+// would stall the window.
+constexpr int MaxItemLength = 1000;
+
 QString TranslatedButtonText(const char* text)
 {
     return QCoreApplication::translate("Dialog", text);
@@ -39,6 +51,15 @@ QString TranslatedButtonText(const char* text)
 QString Escaped(const QString& text)
 {
     return text.toHtmlEscaped();
+}
+
+// Text for a label that shows it alone: as it is, unless the label would
+// take it for markup.
+QString AsLabelText(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QLatin1String("<span>") + Escaped(text) + QLatin1String("</span>");
 }
 
 void AppendEscaped(QString& out, QChar c)
@@ -83,19 +104,74 @@ void Dialog::AdvancePosition(bool bRandom)
 
 QChar Dialog::GetTrainChar(bool autoInc)
 {
-    if (autoInc)
+    if (autoInc && weakKeys)
+        position = WeakKeyPosition();
+    else if (autoInc)
         AdvancePosition(ui->chk_random_letter->isChecked());
+    return AlphabetKey(position);
+}
 
+// The key of the letter drill's alphabet at `index`, for the keyboard type
+// chosen.
+QChar Dialog::AlphabetKey(int index) const
+{
     const KeyCharMap* map = KeyCharMap::Instance();
     const bool kb102 = !ui->rad_kb_101->isChecked();
     if (ui->rad_Letters->isChecked()) {
-        const int index = position % KeyCharMap::LetterCount;
-        const QChar key = map->LetterKey(index < 0 ? 0 : index);
+        const int i = index % KeyCharMap::LetterCount;
+        const QChar key = map->LetterKey(i < 0 ? 0 : i);
         return kb102 && key == GraveAccent ? Backslash : key;
     }
-    const int index = position % KeyCharMap::SymbolCount;
-    const QChar key = map->SymbolKey(index < 0 ? 0 : index);
+    const int i = index % KeyCharMap::SymbolCount;
+    const QChar key = map->SymbolKey(i < 0 ? 0 : i);
     return kb102 && key == Tilde ? VerticalLine : key;
+}
+
+// A position in the alphabet drawn with more weight on the characters the
+// learner misses.
+int Dialog::WeakKeyPosition() const
+{
+    const int count = ui->rad_Letters->isChecked() ? KeyCharMap::LetterCount : KeyCharMap::SymbolCount;
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << MapLetterKey(AlphabetKey(i));
+    return KeyStatistics::PickWeighted(*weakKeys, items, *QRandomGenerator::global());
+}
+
+const QList<int>& Dialog::UsableItems(DrillMode drill)
+{
+    if (!usableKnown[drill]) {
+        const ContentList& list = drill == 1 ? wordList : sentenceList;
+        QList<int>& usable = usableItems[drill];
+        usable.clear();
+        for (int i = 0; i < list.size(); ++i) {
+            ContentItem item;
+            list.GetContentItem(i, item);
+            if (!item.text.isEmpty() && item.text.size() <= MaxItemLength)
+                usable.append(i);
+        }
+        usableKnown[drill] = true;
+    }
+    return usableItems[drill];
+}
+
+// Moves `position` on from an item the drill cannot use (blank, or too long
+// to type) to one it can; the order of usable items is unchanged.
+void Dialog::SkipUnusableItem(bool bRandom)
+{
+    const int size = (mode == 1 ? wordList : sentenceList).size();
+    const QList<int>& usable = UsableItems(mode);
+    if (usable.isEmpty() || usable.size() == size)
+        return;
+    const int index = position < 0 ? 0 : position % size;
+    if (std::binary_search(usable.cbegin(), usable.cend(), index))
+        return;
+    if (bRandom) {
+        position = usable.at(QRandomGenerator::global()->bounded(int(usable.size())));
+        return;
+    }
+    const auto next = std::lower_bound(usable.cbegin(), usable.cend(), index);
+    position = next == usable.cend() ? usable.first() : *next;
 }
 
 QString Dialog::GetTrainString(bool bRandom, bool autoInc)
@@ -104,13 +180,14 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
         AdvancePosition(bRandom);
 
     if (mode == 1 || mode == 2) {
+        SkipUnusableItem(bRandom);
         const ContentList& list = mode == 1 ? wordList : sentenceList;
         list.GetContentItem(position, currentItem);
 
-        QString display = currentItem.text;
+        QString display = AsLabelText(currentItem.text);
         if (ui->chk_display_complain->isChecked())
-            display = Escaped(display) + QLatin1String(ExplanationOpen)
-                + currentItem.explanation + QLatin1String(FontClose);
+            display = Escaped(currentItem.text) + QLatin1String(ExplanationOpen)
+                + Escaped(currentItem.explanation) + QLatin1String(FontClose);
 
         const TextDrillWidgets w = TextDrill(mode);
         w.source->setText(display);
@@ -139,10 +216,26 @@ void Dialog::StartDrill(QProgressBar* progress)
     progress->setRange(0, int(stats.targetCount));
     progress->setValue(0);
     position = 0;
+    charCounts.clear();
     // startTime marks the drill as running (never 0, even with a clock set
     // to 1970); the elapsed time comes from the monotonic clock.
     startTime = qMax<quint32>(1, quint32(QDateTime::currentSecsSinceEpoch()));
     drillClock.start();
+}
+
+// Shows the letter item on screen, in `colour` (plain when null), with the
+// key that gives it after an F2.
+void Dialog::ShowLetterItem(const char* colour, bool withKey)
+{
+    QString item = currentItem.text;
+    if (item.size() == 1 && item.at(0).isMark())
+        item.prepend(DottedCircle);
+    QString text = colour ? QLatin1String(colour) + Escaped(item) + QLatin1String(FontClose)
+                          : AsLabelText(item);
+    if (withKey)
+        text += QLatin1String(GreenOpen) + QLatin1String(" (") + Escaped(currentKey)
+            + QLatin1Char(')') + QLatin1String(FontClose);
+    ui->lbl_src_letter->setText(text);
 }
 
 void Dialog::on_btn_start_letter_clicked()
@@ -156,19 +249,37 @@ void Dialog::on_btn_start_letter_clicked()
     StartDrill(ui->prgros_type);
     currentKey = GetTrainChar(true);
     currentItem.text = MapLetterKey(currentKey);
-    ui->lbl_src_letter->setText(currentItem.text);
+    ShowLetterItem(nullptr);
+    // Keys go to the drill, not to the Stop button that has the focus.
+    ui->tabletter->setFocus(Qt::OtherFocusReason);
     ui->btn_start_letter->setText(TranslatedButtonText("Stop"));
+}
+
+void Dialog::StopRunningDrill()
+{
+    const TextDrillWidgets w = TextDrill(mode);
+    QPushButton* start = mode == 0 ? ui->btn_start_letter : w.start;
+    start->setText(TranslatedButtonText("Start"));
+    TrainFinished();
 }
 
 bool Dialog::eventFilter(QObject* obj, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(obj, event);
-    // Nothing reaches the watched widgets while no drill runs.
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    // Escape stops a running drill the way Stop does; with no drill it goes
+    // on to the window, which closes.
+    if (keyEvent->key() == Qt::Key_Escape) {
+        if (startTime == 0)
+            return QDialog::eventFilter(obj, event);
+        StopRunningDrill();
+        return true;
+    }
+    // Nothing else reaches the watched widgets while no drill runs.
     if (startTime == 0)
         return true;
 
-    auto* keyEvent = static_cast<QKeyEvent*>(event);
     if (mode == 1 || mode == 2) {
         if (keyEvent->key() != Qt::Key_Return)
             return QDialog::eventFilter(obj, event);
@@ -180,6 +291,15 @@ bool Dialog::eventFilter(QObject* obj, QEvent* event)
     return true;
 }
 
+void Dialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && startTime != 0 && mode >= 0 && mode <= 2) {
+        StopRunningDrill();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
 {
     qDebug("Ate key press %x", unsigned(keyEvent->key()));
@@ -188,30 +308,30 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
         return;
     ++stats.typedCount;
 
-    const QString item = currentItem.text;
     if (keyEvent->key() == Qt::Key_F2) {
         // The key of the item on screen, whatever alphabet is selected now.
-        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + Escaped(item)
-                                    + QLatin1String(FontClose) + QLatin1String(GreenOpen)
-                                    + QLatin1String(" (") + Escaped(currentKey)
-                                    + QLatin1Char(')') + QLatin1String(FontClose));
+        ShowLetterItem(RedOpen, true);
         ++stats.hintCount;
+        KeyStatistics::CountKey(charCounts, currentItem.text, true);
+        ui->wg_kb_light->ShowPrompt(currentKey);
         return;
     }
     if (keyEvent->text().isEmpty())
         return;
 
-    if (MapLetterKey(keyEvent->text().at(0)) != item) {
-        ui->lbl_src_letter->setText(QLatin1String(RedOpen) + Escaped(item)
-                                    + QLatin1String(FontClose));
+    if (MapLetterKey(keyEvent->text().at(0)) != currentItem.text) {
+        ShowLetterItem(RedOpen);
         QApplication::beep();
+        KeyStatistics::CountKey(charCounts, currentItem.text, true);
+        ui->wg_kb_light->ShowWrong(keyEvent->text().at(0));
         return;
     }
+    KeyStatistics::CountKey(charCounts, currentItem.text, false);
+    ui->wg_kb_light->Clear();
 
     currentKey = GetTrainChar(true);
     currentItem.text = MapLetterKey(currentKey);
-    ui->lbl_src_letter->setText(QLatin1String(GreenOpen) + Escaped(currentItem.text)
-                                + QLatin1String(FontClose));
+    ShowLetterItem(GreenOpen);
     ++stats.doneCount;
     ++stats.correctCount;
     ui->prgros_type->setValue(int(stats.doneCount));
@@ -242,8 +362,7 @@ void Dialog::StartTextDrill(DrillMode drill)
         return;
     }
 
-    const ContentList& list = drill == 1 ? wordList : sentenceList;
-    if (list.size() == 0) {
+    if (UsableItems(drill).isEmpty()) {
         // Without content there is nothing to type; say which file to fix.
         const QString file = QDir::toNativeSeparators(drill == 1 ? wordFilePath
                                                                  : sentenceFilePath);
@@ -311,6 +430,7 @@ void Dialog::TextEdited(DrillMode drill, const QString& text)
     if (converted.size() < currentItem.text.size())
         return;
 
+    KeyStatistics::CountItem(charCounts, currentItem.text, converted);
     stats.typedCount += quint32(converted.size());
     stats.correctCount += quint32(correct);
     ++stats.doneCount;
@@ -350,7 +470,8 @@ int Dialog::DisplayResult(QString sResult)
             display += QLatin1String(FontClose);
         }
     }
-    display += QLatin1String(ExplanationOpen) + currentItem.explanation + QLatin1String(FontClose);
+    display += QLatin1String(ExplanationOpen) + Escaped(currentItem.explanation)
+        + QLatin1String(FontClose);
     (mode == 1 ? ui->lbl_src_word : ui->lbl_src_sentence)->setText(display);
     return correct;
 }
@@ -362,16 +483,20 @@ void Dialog::UpdateUIInfo()
     if (startTime == 0)
         return;
     stats.elapsedSeconds = quint32(drillClock.elapsed() / 1000);
+    ShowFigures();
+}
 
-    // Time, speed, accuracy and score fields of each drill's tab.
+// Time, speed, accuracy and score of the running drill in its tab's fields.
+void Dialog::ShowFigures()
+{
+    if (mode < 0 || mode > 2)
+        return;
     QLineEdit* const fields[3][4] = {
         {ui->le_time, ui->le_speed, ui->le_correct, ui->le_Achievement},
         {ui->le_time_word, ui->le_speed_word, ui->le_correct_word, ui->le_score_word},
         {ui->le_time_sentence, ui->le_speed_sentence, ui->le_correct_sentence,
          ui->le_score_sentence},
     };
-    if (mode < 0 || mode > 2)
-        return;
     fields[mode][0]->setText(stats.TimeText());
     fields[mode][1]->setText(stats.SpeedText());
     fields[mode][2]->setText(stats.AccuracyText());

@@ -3,11 +3,13 @@
 #include "tutor/dialog.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 
+#include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
@@ -47,10 +49,22 @@ void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore
 
 void Dialog::TrainFinished()
 {
+    if (startTime != 0) {
+        // The figures shown at the end are the ones recorded: the clock is
+        // read now, not at the last tick, and a drill in which a key was
+        // typed took at least a second.
+        stats.elapsedSeconds = quint32(drillClock.elapsed() / 1000);
+        if (stats.typedCount > 0)
+            stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+        ShowFigures();
+    }
+    // After the final figures: the history keeps the ones shown.
+    RecordDrill();
+    weakKeys.reset();
     if (startTime != 0 && stats.Score() > RecordThreshold) {
         // Stopped before the box opens: the ticks during the box change nothing.
         startTime = 0;
-        QMessageBox box;
+        QMessageBox box(this);
         QPushButton* record = box.addButton(tr("Record"), QMessageBox::ActionRole);
         box.addButton(tr("Quit"), QMessageBox::ActionRole);
         box.setWindowTitle(tr("Nuvari Arabic typing software"));
@@ -102,3 +116,35 @@ void Dialog::on_tabWidget_currentChanged(int index)
 void Dialog::on_btn_report_letter_clicked() { TrainFinished(); }
 void Dialog::on_btn_report_word_clicked() { TrainFinished(); }
 void Dialog::on_btn_report_sentence_clicked() { TrainFinished(); }
+
+// The drill that ends goes into the history, once it has an item done.
+void Dialog::RecordDrill()
+{
+    if (startTime == 0 || stats.doneCount == 0 || mode < 0 || mode > 2)
+        return;
+    DrillRecord drill;
+    drill.finished = QDateTime::currentDateTimeUtc();
+    drill.type = mode;
+    drill.keyboard = ui->rad_kb_101->isChecked() ? 101 : 102;
+    drill.symbols = mode == 0 && !ui->rad_Letters->isChecked();
+    drill.itemsAsked = stats.targetCount;
+    drill.itemsDone = stats.doneCount;
+    drill.keysTyped = stats.typedCount;
+    drill.correct = stats.correctCount;
+    drill.hints = stats.hintCount;
+    drill.elapsedSeconds = stats.elapsedSeconds;
+    drill.speed = stats.Speed();
+    drill.accuracy = stats.Accuracy();
+    drill.score = quint32(stats.Score());
+    drill.chars = charCounts;
+    ui->tabProgress->Record(drill);
+}
+
+// "Practise weak keys" on the Progress tab: a letter drill on the Keyboard
+// tab whose items favour the characters missed most.
+void Dialog::PractiseWeakKeys(const CharCounts& totals)
+{
+    ui->tabWidget->setCurrentIndex(0); // ends what ran, as any change of tab
+    weakKeys = totals;
+    on_btn_start_letter_clicked();
+}

@@ -2,41 +2,20 @@
 // the keyboard type.
 #include "tutor/dialog.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QSettings>
-#include <QTranslator>
 
 #include "app/appinfo.h"
 #include "app/appstyle.h"
+#include "tutor/language.h"
+#include "tutor/settingskeys.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
 
-// Where the store lives and what it holds.
-namespace Key {
-const char NormalGroup[] = "Normal";
-const char Language[] = "lang";
-const char Keyboard[] = "keyboard";
-const char DisplayExplain[] = "displayexplain";
-const char ItemCount[] = "itemcount";
+namespace Key = SettingsKey;
 
-const char ScoreGroup[] = "Score";
-// Row keys are the table's prefix, the stem and the row: "l_score_name_0".
-const char ScoreName[] = "_score_name_";
-const char ScoreValue[] = "_score_value_";
-}
-
-namespace Value {
-const char Chinese[] = "cn";
-const char Arabic[] = "ar";
-const char English[] = "en";
-const char Keyboard101[] = "101";
-const char Keyboard102[] = "102";
-}
-
-const char* const DefaultLanguage = Value::Chinese;
-const char* const DefaultKeyboard = Value::Keyboard101;
+const char* const DefaultLanguage = Language::Chinese;
+const char* const DefaultKeyboard = Key::Keyboard101;
 const bool DefaultDisplayExplain = true;
 const int DefaultItemCount = 1;  // "50"
 
@@ -51,11 +30,6 @@ struct ScoreTableKeys
 const int RowsRead = 5;
 const int RowsWritten = 6;
 
-// The interface catalogue in use and Qt's own one for the same language
-// (buttons of the standard dialogs). Replaced, never stacked, on every change.
-QTranslator* translator = nullptr;
-QTranslator* qtTranslator = nullptr;
-
 QString ScoreKeyStem(char table, const char* stem)
 {
     return QLatin1Char(table) + QLatin1String(stem);
@@ -64,31 +38,6 @@ QString ScoreKeyStem(char table, const char* stem)
 QString ScoreKey(char table, const char* stem, int row)
 {
     return ScoreKeyStem(table, stem) + QString::number(row);
-}
-
-// Name of Qt's catalogue for one of the tutor's language codes.
-QString QtLocaleName(const QString& langCode)
-{
-    if (langCode == QLatin1String(Value::Chinese))
-        return QStringLiteral("zh_CN");
-    return langCode;
-}
-
-void ReplaceQtCatalogue(const QString& langCode)
-{
-    if (qtTranslator) {
-        QCoreApplication::removeTranslator(qtTranslator);
-        delete qtTranslator;
-        qtTranslator = nullptr;
-    }
-    auto* loaded = new QTranslator;
-    if (loaded->load(QLatin1String("qtbase_") + QtLocaleName(langCode),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(loaded);
-        qtTranslator = loaded;
-    } else {
-        delete loaded;  // not installed on this system: Qt's English texts stay
-    }
 }
 
 } // namespace
@@ -102,10 +51,10 @@ void Dialog::ReadSettings()
     // The language first: re-applying the texts refills the item-count box.
     const QString lang =
         settings.value(QLatin1String(Key::Language), QString::fromLatin1(DefaultLanguage)).toString();
-    if (lang == QLatin1String(Value::Chinese)) {
+    if (lang == QLatin1String(Language::Chinese)) {
         ui->rad_lang_chinese->setChecked(true);
         on_rad_lang_chinese_clicked(true);
-    } else if (lang == QLatin1String(Value::Arabic)) {
+    } else if (lang == QLatin1String(Language::Arabic)) {
         ui->rad_lang_arabic->setChecked(true);
         on_rad_lang_arabic_clicked(true);
     } else {
@@ -115,7 +64,7 @@ void Dialog::ReadSettings()
 
     const QString keyboard =
         settings.value(QLatin1String(Key::Keyboard), QString::fromLatin1(DefaultKeyboard)).toString();
-    if (keyboard == QLatin1String(Value::Keyboard101)) {
+    if (keyboard == QLatin1String(Key::Keyboard101)) {
         ui->rad_kb_101->setChecked(true);
         on_rad_kb_101_clicked(true);
     } else {
@@ -140,15 +89,19 @@ void Dialog::ReadSettings()
     const ScoreTableKeys tables[] = {
         {TablePrefix[0], letterScoreTable}, {TablePrefix[1], wordScoreTable}, {TablePrefix[2], sentenceScoreTable}};
     for (const auto& t : tables) {
+        QList<QPair<QString, uint>> rows;
         for (int row = 0; row < RowsRead; ++row) {
             const QString name = settings.value(ScoreKey(t.prefix, Key::ScoreName, row), QString()).toString();
             if (name.isEmpty())
                 break;
             // Scores are unsigned; anything else is not a score and is
             // refused below like a zero.
-            const uint score = settings.value(ScoreKey(t.prefix, Key::ScoreValue, row), 0).toUInt();
-            AddACTableItem(t.table, name, score);
+            rows.append({name, settings.value(ScoreKey(t.prefix, Key::ScoreValue, row), 0).toUInt()});
         }
+        // Each row goes in above its equals, so the last stored goes in
+        // first: equal scores keep their stored order.
+        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+            AddACTableItem(t.table, row->first, row->second);
     }
     settings.endGroup();
 }
@@ -158,12 +111,12 @@ void Dialog::WriteSettings()
     QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
 
     settings.beginGroup(QLatin1String(Key::NormalGroup));
-    const char* lang = ui->rad_lang_arabic->isChecked()    ? Value::Arabic
-                       : ui->rad_lang_english->isChecked() ? Value::English
-                                                           : Value::Chinese;
+    const char* lang = ui->rad_lang_arabic->isChecked()    ? Language::Arabic
+                       : ui->rad_lang_english->isChecked() ? Language::English
+                                                           : Language::Chinese;
     settings.setValue(QLatin1String(Key::Language), QString::fromLatin1(lang));
     settings.setValue(QLatin1String(Key::Keyboard),
-                      QString::fromLatin1(ui->rad_kb_102->isChecked() ? Value::Keyboard102 : Value::Keyboard101));
+                      QString::fromLatin1(ui->rad_kb_102->isChecked() ? Key::Keyboard102 : Key::Keyboard101));
     settings.setValue(QLatin1String(Key::DisplayExplain), ui->chk_display_complain->isChecked());
     settings.setValue(QLatin1String(Key::ItemCount), ui->cmb_train_num->currentIndex());
     settings.endGroup();
@@ -195,46 +148,43 @@ void Dialog::WriteSettings()
 
 void Dialog::ChangeTr(QString langCode)
 {
-    if (translator) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-        translator = nullptr;
-    }
-    // Qt's catalogue goes in first so the tutor's own texts take precedence.
-    ReplaceQtCatalogue(langCode);
+    Language::Install(langCode);
+}
 
-    translator = new QTranslator;
-    if (translator->load(QString::fromLatin1(AppStyle::TranslationPrefix) + langCode))
-        QCoreApplication::installTranslator(translator);
+void Dialog::SwitchLanguage(const char* langCode)
+{
+    const QString code = QString::fromLatin1(langCode);
+    // Arabic turns the window first, so the texts are laid out right to
+    // left as they arrive.
+    if (Language::Direction(code) == Qt::RightToLeft)
+        setLayoutDirection(Qt::RightToLeft);
+    ChangeTr(code);
+    setLayoutDirection(Language::Direction(code));
+    // Re-applying the texts refills the item-count box; the learner's drill
+    // length stays.
+    const int itemCount = ui->cmb_train_num->currentIndex();
+    ui->dateLocale = Language::Locale(code);
+    ui->retranslateUi(this);
+    if (itemCount >= 0)
+        ui->cmb_train_num->setCurrentIndex(itemCount);
 }
 
 void Dialog::on_rad_lang_chinese_clicked(bool checked)
 {
-    if (!checked)
-        return;
-    ChangeTr(QString::fromLatin1(Value::Chinese));
-    setLayoutDirection(Qt::LeftToRight);
-    ui->retranslateUi(this);
+    if (checked)
+        SwitchLanguage(Language::Chinese);
 }
 
 void Dialog::on_rad_lang_arabic_clicked(bool checked)
 {
-    if (!checked)
-        return;
-    // The direction goes first so the texts are laid out right to left as
-    // they arrive.
-    setLayoutDirection(Qt::RightToLeft);
-    ChangeTr(QString::fromLatin1(Value::Arabic));
-    ui->retranslateUi(this);
+    if (checked)
+        SwitchLanguage(Language::Arabic);
 }
 
 void Dialog::on_rad_lang_english_clicked(bool checked)
 {
-    if (!checked)
-        return;
-    ChangeTr(QString::fromLatin1(Value::English));
-    setLayoutDirection(Qt::LeftToRight);
-    ui->retranslateUi(this);
+    if (checked)
+        SwitchLanguage(Language::English);
 }
 
 void Dialog::on_rad_kb_101_clicked(bool checked)

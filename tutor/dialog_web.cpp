@@ -67,17 +67,32 @@ void Dialog::on_btn_report_clicked()
     // twice: "+" as %252B, "/" as %252F, "=" as %253D.
     const QByteArray data = QUrl::toPercentEncoding(QUrl::toPercentEncoding(QString::fromLatin1(document.toBase64())));
     const QByteArray address = QByteArray(WebSite::Base) + ReportPath + data;
-    QDesktopServices::openUrl(QUrl::fromEncoded(address, QUrl::StrictMode));
+    OpenAddress(QUrl::fromEncoded(address, QUrl::StrictMode));
+}
+
+// Hands the address to the desktop's browser; where there is none, the
+// learner gets the address to copy.
+void Dialog::OpenAddress(const QUrl& address)
+{
+    if (QDesktopServices::openUrl(address))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Nuvari Arabic typing software"),
+                    tr("No web browser could be opened. The address is:") + QLatin1Char('\n')
+                        + address.toString(QUrl::FullyEncoded),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 void Dialog::OpenSitePage(const char* path)
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String(WebSite::Base) + QLatin1String(path), QUrl::TolerantMode));
+    OpenAddress(QUrl(QLatin1String(WebSite::Base) + QLatin1String(path), QUrl::TolerantMode));
 }
 
 void Dialog::on_lbl_mryj_linkActivated(QString link)
 {
-    QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
+    OpenAddress(QUrl(link, QUrl::TolerantMode));
 }
 
 void Dialog::on_cmdbtn_typing_clicked() { OpenSitePage(TypingPath); }

@@ -61,14 +61,28 @@ QString DrillStats::TimeText() const
     return QStringLiteral("%1").arg(qulonglong(elapsedSeconds));
 }
 
+namespace {
+
+// Two significant digits (95.2 reads 95), but never in exponent form: a
+// perfect accuracy reads 100.
+QString TwoDigits(double value)
+{
+    const QString text = QStringLiteral("%1").arg(value, 0, 'g', 2);
+    if (!text.contains(QLatin1Char('e')))
+        return text;
+    return QStringLiteral("%1").arg(value, 0, 'f', 0);
+}
+
+} // namespace
+
 QString DrillStats::SpeedText() const
 {
-    return QStringLiteral("%1").arg(Speed(), 0, 'g', 2);
+    return TwoDigits(Speed());
 }
 
 QString DrillStats::AccuracyText() const
 {
-    return QStringLiteral("%1").arg(Accuracy(), 0, 'g', 2);
+    return TwoDigits(Accuracy());
 }
 
 QString DrillStats::ScoreText() const

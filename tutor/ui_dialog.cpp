@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCommandLinkButton>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -22,6 +23,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/appstyle.h"
+#include "tutor/keylight.h"
+#include "tutor/progresspage.h"
 #include "tutor/website.h"
 
 namespace {
@@ -223,7 +227,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     wg_kb_pic = Named(new QWidget(tabletter), "wg_kb_pic");
     wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
     SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
-    wg_kb_pic->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/kb101) 5;\nborder-width:5px;"));
+    wg_kb_pic->setStyleSheet(QString::fromLatin1(AppStyle::Keyboard101Sheet));
+    wg_kb_light = Named(new KeyLight(wg_kb_pic), "wg_kb_light");
     verticalLayoutWidget_3 = Container(tabletter, "verticalLayoutWidget_3", 10, 10, 581, 101);
     verticalLayout_3 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_3, "verticalLayout_3");
     groupBox_5 = Named(new QGroupBox(verticalLayoutWidget_3), "groupBox_5");
@@ -433,8 +438,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     verticalLayout_5->addWidget(label_8);
     label_9 = Named(new QLabel(verticalLayoutWidget_2), "label_9");
     verticalLayout_5->addWidget(label_9);
+    // Lined up with the lines above it rather than centred.
     label_14 = Named(new QLabel(verticalLayoutWidget_2), "label_14");
-    label_14->setAlignment(Centre);
     verticalLayout_5->addWidget(label_14);
     line = Named(new QFrame(tabAbout), "line");
     line->setGeometry(QRect(0, 210, 581, 20));
@@ -462,6 +467,15 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     label_10->setTextFormat(Qt::AutoText);
     label_10->setWordWrap(true);
     tabWidget->addTab(tabAbout, QString());
+
+    // Page 5, Progress
+    tabProgress = Named(new ProgressPage(), "tabProgress");
+    tabWidget->addTab(tabProgress, QString());
+    // The heat map and the lit keys show the keyboard type chosen.
+    QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, &ProgressPage::SetKeyboard102);
+    QObject::connect(rad_kb_102, &QRadioButton::toggled, wg_kb_light, [light = wg_kb_light](bool kb102) {
+        light->SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    });
 
     vh_main->addWidget(tabWidget);
 
@@ -535,7 +549,9 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabSetting), Tr("Setting"));
 
     label_2->setText(Tr("Nuvari Arabic typing software"));
-    label_7->setText(Tr("Released on %1").arg(QString::fromLatin1(QIRTAS_RELEASE_DATE)));
+    label_7->setText(Tr("Released on %1")
+                         .arg(dateLocale.toString(QDate::fromString(QString::fromLatin1(QIRTAS_RELEASE_DATE), Qt::ISODate),
+                                                  QLocale::LongFormat)));
     label_8->setText(Tr("Based on Qt %1").arg(QString::fromLatin1(qVersion())));
     label_9->setText(Tr("Copyright (C) 2026 Nuvari Soft"));
     label_14->setText(Tr("E-mail: %1").arg(QString::fromLatin1(WebSite::MailAddress)));
@@ -553,6 +569,17 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     cmdbtn_nuvariweb->setDescription(Tr("Visit the Nuvari web site"));
     label_10->setText(Tr("This program is protected by copyright law. Do not sell or modify it without permission."));
     tabWidget->setTabText(tabWidget->indexOf(tabAbout), Tr("About"));
+
+    tabProgress->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tabProgress), Tr("Progress"));
+    // The logo sits at the window's top left in either direction: a
+    // right-to-left tab bar starts at the right edge to leave it room.
+    const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;
+    if (tabWidget->property("rightToLeft").toBool() != rightToLeft) {
+        tabWidget->setProperty("rightToLeft", rightToLeft);
+        tabWidget->style()->unpolish(tabWidget);
+        tabWidget->style()->polish(tabWidget);
+    }
 
     lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
                           .arg(QString::fromLatin1(WebSite::Base),

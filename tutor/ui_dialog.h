@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidget>
+
+class KeyLight;
+class ProgressPage;
 
 // Widget tree of the tutor window. The pointers do not own anything: the
 // widgets belong to the window's parent tree.
@@ -31,6 +35,7 @@ public:
     // Page 0, Keyboard
     QWidget* tabletter;
     QWidget* wg_kb_pic;
+    KeyLight* wg_kb_light;
     QWidget* verticalLayoutWidget_3;
     QVBoxLayout* verticalLayout_3;
     QGroupBox* groupBox_5;
@@ -160,10 +165,15 @@ public:
     QCommandLinkButton* cmdbtn_dict;
     QCommandLinkButton* cmdbtn_nuvariweb;
     QLabel* label_10;
+    // Page 5, Progress
+    ProgressPage* tabProgress;
     // Link strip
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;
     QLabel* lbl_mryj;
+
+    // How retranslateUi writes the release date: the interface language's way.
+    QLocale dateLocale = QLocale(QLocale::English, QLocale::UnitedStates);
 
     void setupUi(QDialog* Dialog);
     void retranslateUi(QDialog* Dialog);

@@ -273,6 +273,76 @@ Can&apos;t report!</source>
         <translation>لا توجد أي نتائج بعد!
 لا يمكن إرسالها!</translation>
     </message>
+    <message>
+        <source>No web browser could be opened. The address is:</source>
+        <translation>تعذّر فتح متصفح الويب. العنوان هو:</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Letter drills</source>
+        <translation>تمارين الحروف</translation>
+    </message>
+    <message>
+        <source>Word drills</source>
+        <translation>تمارين الكلمات</translation>
+    </message>
+    <message>
+        <source>Sentence drills</source>
+        <translation>تمارين الجمل</translation>
+    </message>
+    <message>
+        <source>Practise weak keys</source>
+        <translation>تدرّب على المفاتيح الضعيفة</translation>
+    </message>
+    <message>
+        <source>A letter drill that asks more often for the characters you miss most</source>
+        <translation>تمرين حروف يسألك أكثر عن الحروف التي تخطئ فيها أكثر</translation>
+    </message>
+    <message>
+        <source>Your finished drills will appear here, with their speed and accuracy.</source>
+        <translation>ستظهر هنا تمارينك المنتهية، مع سرعتها ودقتها.</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>السرعة (حرف في الثانية)</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>الدقة (%)</translation>
+    </message>
+    <message>
+        <source>Errors per key:</source>
+        <translation>الأخطاء لكل مفتاح:</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>لم يُتدرَّب عليه</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>%1: not practised yet</source>
+        <translation>%1: لم يُتدرَّب عليه بعد</translation>
+    </message>
+    <message>
+        <source>%1: %2 presses, %3% errors</source>
+        <translation>%1: %2 ضغطة، أخطاء %3%</translation>
+    </message>
+    <message>
+        <source>The history of your drills could not be read, so a new one was started. The old file was kept as:
+%1</source>
+        <translation>تعذّرت قراءة سجل تمارينك، فبُدئ سجل جديد. حُفظ الملف القديم باسم:
+%1</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
+        <translation>لا يمكن حفظ تمارينك في السجل خلال هذا التشغيل (%1). كل ما عدا ذلك يعمل كالمعتاد.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -283,6 +353,117 @@ Can&apos;t report!</source>
     <message>
         <source>Score</source>
         <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>explain</source>
+        <translation>الشرح</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>الرابط</translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>内容编辑</source>
+        <translation>محرر المحتوى</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>阿语</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>解释</source>
+        <translation>الشرح</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>الرابط</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>打开 Qirtas 数据</source>
+        <translation>فتح بيانات قرطاس</translation>
+    </message>
+    <message>
+        <source>保存 Qirtas 数据</source>
+        <translation>حفظ بيانات قرطاس</translation>
+    </message>
+    <message>
+        <source>Qirtas 文件 (*.kq)</source>
+        <translation>ملفات قرطاس (*.kq)</translation>
+    </message>
+    <message>
+        <source>无法打开文件：
+%1</source>
+        <translation>تعذّر فتح الملف:
+%1</translation>
+    </message>
+    <message>
+        <source>文件不完整，只能读出部分记录：
+%1
+保存时请另选文件。</source>
+        <translation>الملف غير مكتمل، ولم يُقرأ منه إلا بعض السجلات:
+%1
+عند الحفظ اختر ملفًا آخر.</translation>
+    </message>
+    <message>
+        <source>请填写阿语内容。</source>
+        <translation>يرجى إدخال النص العربي.</translation>
+    </message>
+    <message>
+        <source>请填写解释。</source>
+        <translation>يرجى إدخال الشرح.</translation>
+    </message>
+    <message>
+        <source>无法保存文件：
+%1</source>
+        <translation>تعذّر حفظ الملف:
+%1</translation>
+    </message>
+    <message>
+        <source>内容已修改，是否保存？</source>
+        <translation>تغيّر المحتوى. هل تريد حفظه؟</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>لا تحفظ</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 </TS>

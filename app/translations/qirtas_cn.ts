@@ -273,6 +273,76 @@ Can&apos;t report!</source>
         <translation>还没有任何成绩！
 无法上报！</translation>
     </message>
+    <message>
+        <source>No web browser could be opened. The address is:</source>
+        <translation>无法打开网页浏览器。网址是：</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Letter drills</source>
+        <translation>字母练习</translation>
+    </message>
+    <message>
+        <source>Word drills</source>
+        <translation>单词练习</translation>
+    </message>
+    <message>
+        <source>Sentence drills</source>
+        <translation>句子练习</translation>
+    </message>
+    <message>
+        <source>Practise weak keys</source>
+        <translation>练习薄弱按键</translation>
+    </message>
+    <message>
+        <source>A letter drill that asks more often for the characters you miss most</source>
+        <translation>更常出现你最常打错的字符的字母练习</translation>
+    </message>
+    <message>
+        <source>Your finished drills will appear here, with their speed and accuracy.</source>
+        <translation>完成的练习会显示在这里，并附有速度和准确率。</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>速度（每秒字符数）</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>准确率（%）</translation>
+    </message>
+    <message>
+        <source>Errors per key:</source>
+        <translation>每个按键的错误率：</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>未练习</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>%1: not practised yet</source>
+        <translation>%1：尚未练习</translation>
+    </message>
+    <message>
+        <source>%1: %2 presses, %3% errors</source>
+        <translation>%1：按 %2 次，错误率 %3%</translation>
+    </message>
+    <message>
+        <source>The history of your drills could not be read, so a new one was started. The old file was kept as:
+%1</source>
+        <translation>无法读取练习记录，已开始新的记录。旧文件已保存为：
+%1</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
+        <translation>本次运行无法保存练习记录（%1）。其他功能照常使用。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -54,4 +54,118 @@ Can&apos;t report!</source>
 Nothing to report.</translation>
     </message>
 </context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>内容编辑</source>
+        <translation>Content Editor</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>阿语</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>解释</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>打开 Qirtas 数据</source>
+        <translation>Open Qirtas Data</translation>
+    </message>
+    <message>
+        <source>保存 Qirtas 数据</source>
+        <translation>Save Qirtas Data</translation>
+    </message>
+    <message>
+        <source>Qirtas 文件 (*.kq)</source>
+        <translation>Qirtas Files (*.kq)</translation>
+    </message>
+    <message>
+        <source>无法打开文件：
+%1</source>
+        <translation>Cannot open the file:
+%1</translation>
+    </message>
+    <message>
+        <source>文件不完整，只能读出部分记录：
+%1
+保存时请另选文件。</source>
+        <translation>The file is incomplete; only some of its records could be read:
+%1
+When you save, choose another file.</translation>
+    </message>
+    <message>
+        <source>请填写阿语内容。</source>
+        <translation>Please enter the Arabic text.</translation>
+    </message>
+    <message>
+        <source>请填写解释。</source>
+        <translation>Please enter the explanation.</translation>
+    </message>
+    <message>
+        <source>无法保存文件：
+%1</source>
+        <translation>Cannot save the file:
+%1</translation>
+    </message>
+    <message>
+        <source>内容已修改，是否保存？</source>
+        <translation>The content has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>explain</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>URL</translation>
+    </message>
+</context>
 </TS>

@@ -18,7 +18,7 @@ close_and_wait "$id" "$pid"
 grep -q '^keyboard=101' "$conf" || fail "no settings written at exit"
 
 start extra data more
-id=$(wait_window --name "^内容编辑\$") || fail "editor window not found"
+id=$(wait_window --name "^Content Editor\$") || fail "editor window not found" # in the language the tutor saved
 geometry_is "$id" 509 437
 close_and_wait "$id" "$pid"
 echo "PASS"

@@ -26,6 +26,14 @@ const int FormatCount = int(sizeof(Formats) / sizeof(Formats[0]));
 const int IconSizes[] = {64, 48, 32, 24, 16};
 const int IconSizeCount = int(sizeof(IconSizes) / sizeof(IconSizes[0]));
 
+const int ThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+const int ThemeIconSizeCount = int(sizeof(ThemeIconSizes) / sizeof(ThemeIconSizes[0]));
+
+QString ThemeIconFile(int size)
+{
+    return QStringLiteral("qirtas-%1.png").arg(size);
+}
+
 namespace {
 const QChar Qaf(0x0642);
 
@@ -312,6 +320,18 @@ QList<Picture> DrawAll()
     icon.bytes = LogoIcon();
     all << icon;
     return all;
+}
+
+QList<Picture> DrawThemeIcons()
+{
+    QList<Picture> icons;
+    for (int i = 0; i < ThemeIconSizeCount; ++i) {
+        Picture pic;
+        pic.file = ThemeIconFile(ThemeIconSizes[i]);
+        pic.image = Logo(ThemeIconSizes[i]);
+        icons << pic;
+    }
+    return icons;
 }
 
 } // namespace Artwork

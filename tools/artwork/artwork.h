@@ -35,6 +35,12 @@ extern const int FormatCount;
 extern const int IconSizes[];
 extern const int IconSizeCount;
 
+// Sizes of the program's icon in the desktop's icon theme (hicolor),
+// smallest first, and the file each is stored in.
+extern const int ThemeIconSizes[];
+extern const int ThemeIconSizeCount;
+QString ThemeIconFile(int size);
+
 // The tab bar of the tutor window ends this far below the window's top; the
 // dialog background's header band ends there too.
 constexpr int TabBarBottom = 43;
@@ -60,6 +66,10 @@ void DrawMark(QPainter& p, const QRectF& target);
 
 // All files of app/pic, the keyboard drawings included.
 QList<Picture> DrawAll();
+
+// The icon theme's pictures of the program: the mark of logo.ico at every
+// size of ThemeIconSizes.
+QList<Picture> DrawThemeIcons();
 
 } // namespace Artwork
 

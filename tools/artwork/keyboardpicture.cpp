@@ -161,8 +161,7 @@ void DrawLabels(QPainter& p, const KeyboardLayout::Key& key)
 
 QRectF BlockArea()
 {
-    // Whole pixels per key unit (38) and per row (36) keep the edges crisp.
-    return QRectF(Border, Border + 1, Size.width() - 2 * Border, 180);
+    return KeyboardLayout::PictureBlockArea();
 }
 
 QImage Draw(KeyboardLayout::Kind kind)

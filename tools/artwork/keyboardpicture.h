@@ -12,8 +12,8 @@ namespace KeyboardPicture {
 
 // Exactly the size of the widget that shows it; it is nine-sliced with a
 // 5 px border there, so nothing but the board's edge lives in that border.
-constexpr QSize Size(580, 192);
-constexpr int Border = 5;
+constexpr QSize Size = KeyboardLayout::PictureSize;
+constexpr int Border = KeyboardLayout::PictureBorder;
 
 // Where the key block sits inside the picture.
 QRectF BlockArea();

@@ -1,5 +1,6 @@
-// Draws every picture of the tutor into a directory (normally app/pic), or
-// with --check, tells whether the pictures there are what it draws today.
+// Draws every picture of the tutor into a directory (normally app/pic) and
+// the icon theme's pictures into another (app/icons), or with --check, tells
+// whether the pictures there are what it draws today.
 #include "artwork.h"
 #include "paint.h"
 
@@ -32,6 +33,11 @@ bool HasPromisedFormat(const Artwork::Picture& pic)
         const Artwork::Format& f = Artwork::Formats[i];
         if (pic.file == QString::fromLatin1(f.name) + QStringLiteral(".png"))
             return pic.image.size() == QSize(f.width, f.height) && pic.alpha == f.alpha;
+    }
+    for (int i = 0; i < Artwork::ThemeIconSizeCount; ++i) {
+        const int side = Artwork::ThemeIconSizes[i];
+        if (pic.file == Artwork::ThemeIconFile(side))
+            return pic.image.size() == QSize(side, side) && pic.alpha;
     }
     return !pic.bytes.isEmpty();
 }
@@ -72,8 +78,8 @@ int main(int argc, char* argv[])
 
     QStringList args = app.arguments().mid(1);
     const bool check = args.removeAll(QStringLiteral("--check")) > 0;
-    if (args.size() != 1) {
-        err() << "usage: qirtas_artwork [--check] <picture directory>\n";
+    if (args.size() != 2) {
+        err() << "usage: qirtas_artwork [--check] <picture directory> <icon directory>\n";
         return 2;
     }
     const QString missing = Paint::MissingFonts();
@@ -81,21 +87,29 @@ int main(int argc, char* argv[])
         err() << "missing fonts (install fonts-noto-core): " << missing << "\n";
         return 2;
     }
-    QDir dir(args.first());
-    if (!dir.exists()) {
-        err() << "no such directory: " << dir.path() << "\n";
-        return 2;
+    const QDir picDir(args.at(0));
+    const QDir iconDir(args.at(1));
+    for (const QDir& dir : {picDir, iconDir}) {
+        if (!dir.exists()) {
+            err() << "no such directory: " << dir.path() << "\n";
+            return 2;
+        }
     }
 
     int failures = 0;
-    for (const Artwork::Picture& pic : Artwork::DrawAll()) {
-        if (!HasPromisedFormat(pic)) {
-            err() << pic.file << ": drawn at the wrong size or colour type\n";
-            ++failures;
-        } else if (check ? !Matches(dir, pic) : !Write(dir, pic)) {
-            err() << pic.file << (check ? ": differs from what is drawn now\n"
-                                        : ": cannot be written\n");
-            ++failures;
+    const QList<QPair<QDir, QList<Artwork::Picture>>> targets = {
+        {picDir, Artwork::DrawAll()}, {iconDir, Artwork::DrawThemeIcons()}};
+    for (const auto& target : targets) {
+        const QDir& dir = target.first;
+        for (const Artwork::Picture& pic : target.second) {
+            if (!HasPromisedFormat(pic)) {
+                err() << pic.file << ": drawn at the wrong size or colour type\n";
+                ++failures;
+            } else if (check ? !Matches(dir, pic) : !Write(dir, pic)) {
+                err() << dir.filePath(pic.file) << (check ? ": differs from what is drawn now\n"
+                                                          : ": cannot be written\n");
+                ++failures;
+            }
         }
     }
     return failures == 0 ? 0 : 1;

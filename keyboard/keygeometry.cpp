@@ -1,4 +1,4 @@
-#include "keyboardlayout.h"
+#include "keyboard/keygeometry.h"
 
 #include "keyboard/keycharmap.h"
 
@@ -8,9 +8,10 @@ namespace {
 // The block is 15 key units wide and 5 rows high.
 constexpr qreal BlockUnits = 15.0;
 constexpr int BlockRows = 5;
+const QLatin1String ShiftCaption("Shift");
 } // namespace
 
-KeyboardLayout::KeyboardLayout(Kind kind, const QRectF& area)
+KeyGeometry::KeyGeometry(Kind kind, const QRectF& area)
     : m_kind(kind), m_area(area),
       m_unit(area.width() / BlockUnits), m_rowHeight(area.height() / BlockRows)
 {
@@ -49,13 +50,13 @@ KeyboardLayout::KeyboardLayout(Kind kind, const QRectF& area)
 
     // Bottom letter row: the 102 board's extra key sits left of Z.
     x = iso ? 1.25 : 2.25;
-    AddCaptionKey(3, 0, x, QStringLiteral("Shift"));
+    AddCaptionKey(3, 0, x, ShiftCaption);
     if (iso) {
         AddCharKey(3, x, 1.0, QLatin1Char('\\'), QLatin1Char('|'));
         x += 1.0;
     }
     x = AddCharKeys(3, x, "zxcvbnm,./", "ZXCVBNM<>?");
-    AddCaptionKey(3, x, BlockUnits - x, QStringLiteral("Shift"));
+    AddCaptionKey(3, x, BlockUnits - x, ShiftCaption);
 
     // Space row of the classic board, with the gaps beside the Alt keys.
     AddCaptionKey(4, 0, 1.5, QStringLiteral("Ctrl"));
@@ -65,17 +66,51 @@ KeyboardLayout::KeyboardLayout(Kind kind, const QRectF& area)
     AddCaptionKey(4, 13.5, 1.5, QStringLiteral("Ctrl"));
 }
 
-QString KeyboardLayout::ArabicFor(QChar key) const
+QRectF KeyGeometry::PictureBlockArea()
+{
+    // Whole pixels per key unit (38) and per row (36) keep the edges crisp.
+    return QRectF(PictureBorder, PictureBorder + 1, PictureSize.width() - 2 * PictureBorder, 180);
+}
+
+QString KeyGeometry::Gives(QChar key) const
 {
     QString out;
     if (m_kind == Kb101)
         KeyCharMap::Instance()->MapKey101(key, out);
     else
         KeyCharMap::Instance()->MapKey102(key, out);
+    return out;
+}
+
+QString KeyGeometry::ArabicFor(QChar key) const
+{
+    const QString out = Gives(key);
     return out == QString(key) ? QString() : out;
 }
 
-qreal KeyboardLayout::AddCharKeys(int row, qreal x, const char* plain, const char* shifted)
+QList<int> KeyGeometry::KeysTyping(QChar key) const
+{
+    QList<int> found;
+    if (key.isNull())
+        return found;
+    for (int i = 0; i < m_keys.size(); ++i) {
+        if (m_keys[i].plain == key || m_keys[i].shifted == key)
+            found << i;
+    }
+    return found;
+}
+
+QList<int> KeyGeometry::ShiftKeys() const
+{
+    QList<int> found;
+    for (int i = 0; i < m_keys.size(); ++i) {
+        if (m_keys[i].caption == ShiftCaption)
+            found << i;
+    }
+    return found;
+}
+
+qreal KeyGeometry::AddCharKeys(int row, qreal x, const char* plain, const char* shifted)
 {
     const int n = int(std::strlen(plain));
     Q_ASSERT(n == int(std::strlen(shifted)));
@@ -84,7 +119,7 @@ qreal KeyboardLayout::AddCharKeys(int row, qreal x, const char* plain, const cha
     return x;
 }
 
-void KeyboardLayout::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar shifted)
+void KeyGeometry::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar shifted)
 {
     Key key;
     key.outline = QPolygonF(Cell(row, x, width));
@@ -97,7 +132,7 @@ void KeyboardLayout::AddCharKey(int row, qreal x, qreal width, QChar plain, QCha
     m_keys << key;
 }
 
-void KeyboardLayout::AddCaptionKey(int row, qreal x, qreal width, const QString& caption)
+void KeyGeometry::AddCaptionKey(int row, qreal x, qreal width, const QString& caption)
 {
     Key key;
     key.outline = QPolygonF(Cell(row, x, width));
@@ -105,7 +140,7 @@ void KeyboardLayout::AddCaptionKey(int row, qreal x, qreal width, const QString&
     m_keys << key;
 }
 
-QRectF KeyboardLayout::Cell(int row, qreal x, qreal width) const
+QRectF KeyGeometry::Cell(int row, qreal x, qreal width) const
 {
     const qreal half = KeyGap / 2;
     return QRectF(m_area.left() + x * m_unit + half, m_area.top() + row * m_rowHeight + half,

@@ -1,0 +1,64 @@
+#include "progress/keystatistics.h"
+
+#include <QRandomGenerator>
+
+namespace KeyStatistics {
+
+namespace {
+// A character starts as if missed once in four presses.
+constexpr double PriorErrors = 1.0;
+constexpr double PriorPresses = 4.0;
+// The least weight: a well-known character still comes up now and then.
+constexpr double WeightFloor = 0.05;
+} // namespace
+
+void CountKey(CharCounts& counts, const QString& item, bool missed)
+{
+    if (item.isEmpty())
+        return;
+    CharCount& c = counts[item];
+    ++c.presses;
+    if (missed)
+        ++c.errors;
+}
+
+void CountItem(CharCounts& counts, const QString& target, const QString& typed)
+{
+    for (int i = 0; i < target.size(); ++i) {
+        CharCount& c = counts[QString(target.at(i))];
+        ++c.presses;
+        if (i >= typed.size() || typed.at(i) != target.at(i))
+            ++c.errors;
+    }
+}
+
+double ErrorRate(const CharCount& count)
+{
+    return count.presses == 0 ? 0.0 : double(count.errors) / double(count.presses);
+}
+
+double DrawWeight(const CharCount& count)
+{
+    return WeightFloor + (count.errors + PriorErrors) / (count.presses + PriorPresses);
+}
+
+int PickWeighted(const CharCounts& totals, const QStringList& items, QRandomGenerator& random)
+{
+    if (items.isEmpty())
+        return 0;
+    QList<double> cumulative;
+    cumulative.reserve(items.size());
+    double sum = 0;
+    for (const QString& item : items) {
+        sum += DrawWeight(totals.value(item));
+        cumulative << sum;
+    }
+    const double at = random.generateDouble() * sum;
+    for (int i = 0; i < cumulative.size(); ++i) {
+        if (at < cumulative[i])
+            return i;
+    }
+    return items.size() - 1;
+}
+
+} // namespace KeyStatistics

@@ -1,0 +1,40 @@
+#ifndef PROGRESS_KEYSTATISTICS_H
+#define PROGRESS_KEYSTATISTICS_H
+
+#include <QList>
+#include <QStringList>
+
+#include "progress/drillrecord.h"
+
+class QRandomGenerator;
+
+// Per-character counts of the drills, error rates, and the draw of the
+// weak-keys drill.
+namespace KeyStatistics {
+
+// Letter drill: one judged key press for the item on screen, `missed` when
+// it was the wrong key. The F2 prompt counts as a missed press too: the
+// learner did not know the key.
+void CountKey(CharCounts& counts, const QString& item, bool missed);
+
+// Word and sentence drills: a completed item. Every character of `target`
+// counts one press, and an error when `typed` has another character (or
+// none) at its place.
+void CountItem(CharCounts& counts, const QString& target, const QString& typed);
+
+// Errors per press; 0 for a character never practised.
+double ErrorRate(const CharCount& count);
+
+// Weight of a character in the weak-keys draw. The error rate is smoothed
+// towards one in four, so that a character seen a few times is not judged
+// on them alone and one never seen is offered often; a floor keeps every
+// character's chance above zero however well it is known.
+double DrawWeight(const CharCount& count);
+
+// An index into `items` drawn with chances in proportion to the weights of
+// the items' characters in `totals`.
+int PickWeighted(const CharCounts& totals, const QStringList& items, QRandomGenerator& random);
+
+} // namespace KeyStatistics
+
+#endif // PROGRESS_KEYSTATISTICS_H

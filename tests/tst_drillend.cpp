@@ -1,0 +1,182 @@
+// How a drill ends and what the learner sees around it: the figures at the
+// end, Escape, where the keys go, the boxes, and the About page.
+#include <QtWidgets>
+#include <QTest>
+
+#include "keyboard/keycharmap.h"
+#include "testutil.h"
+#include "tutor/dialog.h"
+
+using TestUtil::Child;
+
+class TestDrillEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void figuresShownAreFiguresRecorded();
+    void escapeStopsADrillThenClosesTheWindow();
+    void bareMarkSitsOnADottedCircle();
+    void boxesOpenOverTheWindow();
+    void missingBrowserShowsTheAddress();
+    void aboutPageInTheInterfaceLanguage_data();
+    void aboutPageInTheInterfaceLanguage();
+
+private:
+    void StartLetters();
+    void PressLetters(int count);
+    QString Field(const char* name) { return Child<QLineEdit>(dialog, name)->text(); }
+
+    TestUtil::TempSettings* settings = nullptr;
+    Dialog* dialog = nullptr;
+    QPushButton* start = nullptr;
+    int pressed = 0;
+};
+
+void TestDrillEnd::init()
+{
+    settings = new TestUtil::TempSettings;
+    dialog = new Dialog;
+    TestUtil::ScriptedTutor(dialog, 0); // "40"
+    dialog->move(200, 150);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    start = Child<QPushButton>(dialog, "btn_start_letter");
+    pressed = 0;
+}
+
+void TestDrillEnd::cleanup()
+{
+    delete dialog;
+    delete settings;
+}
+
+void TestDrillEnd::StartLetters()
+{
+    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(0);
+    QTest::mouseClick(start, Qt::LeftButton);
+}
+
+// The letter items come in order from index 1, each answered correctly.
+void TestDrillEnd::PressLetters(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const QChar key = KeyCharMap::Instance()->LetterKey(++pressed % KeyCharMap::LetterCount);
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+}
+
+// A drill finished inside its first second took a second, and the score the
+// fields show is the score that goes into the table.
+void TestDrillEnd::figuresShownAreFiguresRecorded()
+{
+    StartLetters();
+    // Keys go to the drill: Space does not press the Stop button.
+    QCOMPARE(QApplication::focusWidget(), Child<QWidget>(dialog, "tabletter"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(start->text(), QStringLiteral("Stop"));
+
+    PressLetters(39);
+    TestUtil::ClickInNextBox(QStringLiteral("Record"));
+    TestUtil::AnswerNextInput(QStringLiteral("Huda"));
+    PressLetters(1);
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QVERIFY(Field("le_time").toInt() >= 1);
+    QCOMPARE(Field("le_correct"), QStringLiteral("98")); // 40 of 41 keys: Space was one
+    const QAbstractItemModel* table = Child<QTableView>(dialog, "tv_letter_score")->model();
+    QCOMPARE(table->index(0, 0).data().toString(), QStringLiteral("Huda"));
+    QCOMPARE(table->index(0, 1).data().toString(), Field("le_Achievement"));
+    QVERIFY(Field("le_Achievement").toInt() > 20);
+}
+
+// Escape stops a running drill as Stop does, without counting as a key;
+// with no drill running it closes the window.
+void TestDrillEnd::escapeStopsADrillThenClosesTheWindow()
+{
+    StartLetters();
+    PressLetters(5);
+    QString asked;
+    TestUtil::ClickInNextBox(QStringLiteral("Quit"), &asked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(asked, QStringLiteral("Do you want to report the Score?"));
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QCOMPARE(Field("le_correct"), QStringLiteral("100"));
+    QVERIFY(dialog->isVisible());
+
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestDrillEnd::bareMarkSitsOnADottedCircle()
+{
+    Child<QRadioButton>(dialog, "rad_Symbol")->click();
+    StartLetters();
+    // The digits 1 to 9 and 0, then Shift+Q: fatha.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1234567890"));
+    const QString label = Child<QLabel>(dialog, "lbl_src_letter")->text();
+    QVERIFY2(label.contains(QStringLiteral("\u25CC\u064E")), qPrintable(label));
+    QTest::keyClick(QApplication::focusWidget(), 'Q', Qt::ShiftModifier);
+    QVERIFY(!Child<QLabel>(dialog, "lbl_src_letter")->text().contains(QStringLiteral("<font color=red>")));
+}
+
+void TestDrillEnd::boxesOpenOverTheWindow()
+{
+    const QPoint centre = dialog->frameGeometry().center();
+    QPoint questionAt, nameAt;
+    TestUtil::WhenModal([&](QWidget* box) {
+        questionAt = box->frameGeometry().center();
+        TestUtil::WhenModal([&](QWidget* name) {
+            nameAt = name->frameGeometry().center();
+            name->close();
+        });
+        for (QAbstractButton* b : static_cast<QMessageBox*>(box)->buttons())
+            if (b->text() == QLatin1String("Record"))
+                b->click();
+    });
+    StartLetters();
+    PressLetters(40);
+    QVERIFY((questionAt - centre).manhattanLength() < 40);
+    QVERIFY((nameAt - centre).manhattanLength() < 40);
+}
+
+void TestDrillEnd::missingBrowserShowsTheAddress()
+{
+    // No browser here: every way out of the window says where it leads.
+    QString said;
+    Qt::TextInteractionFlags flags;
+    TestUtil::WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        said = box->text();
+        flags = box->textInteractionFlags();
+        box->close();
+    });
+    Child<QCommandLinkButton>(dialog, "cmdbtn_dict")->click();
+    QVERIFY2(said.endsWith(QStringLiteral("\nhttp://www.nuvari.example/dict")), qPrintable(said));
+    QVERIFY(flags & Qt::TextSelectableByMouse);
+}
+
+void TestDrillEnd::aboutPageInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("date");
+    QTest::newRow("English") << "rad_lang_english" << "December 6, 2026";
+    QTest::newRow("Chinese") << "rad_lang_chinese" << QStringLiteral("2026年12月6日");
+    QTest::newRow("Arabic") << "rad_lang_arabic" << QStringLiteral("ديسمبر");
+}
+
+void TestDrillEnd::aboutPageInTheInterfaceLanguage()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, date);
+    Child<QRadioButton>(dialog, qPrintable(radio))->click();
+    const QString released = Child<QLabel>(dialog, "label_7")->text();
+    QVERIFY2(released.contains(date), qPrintable(released));
+    // The e-mail line lines up with the lines above it.
+    QCOMPARE(Child<QLabel>(dialog, "label_14")->alignment(), Child<QLabel>(dialog, "label_9")->alignment());
+}
+
+QTEST_MAIN(TestDrillEnd)
+#include "tst_drillend.moc"

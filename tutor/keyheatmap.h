@@ -1,0 +1,64 @@
+#ifndef KEYHEATMAP_H
+#define KEYHEATMAP_H
+
+#include <QList>
+#include <QRectF>
+#include <QWidget>
+#include <memory>
+
+#include "keyboard/keygeometry.h"
+#include "progress/drillrecord.h"
+
+// The keyboard of the chosen type with each key tinted by the learner's
+// error rate on the characters it gives, plain and with Shift. A key never
+// practised keeps its plain face; hovering a key names its characters with
+// their presses and error rates. Drawn from the same key geometry and key
+// map as the keyboard pictures. The keyboard itself is never mirrored: it
+// is the one on the desk, whatever the interface language.
+class KeyHeatMap : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // One key as drawn: where, what it gives, and the counts of that.
+    struct Key
+    {
+        QRectF rect;
+        QStringList characters;   // what the key gives, plain then shifted
+        CharCount count;          // summed over those characters
+    };
+
+    explicit KeyHeatMap(QWidget* parent = nullptr);
+    ~KeyHeatMap() override;
+
+    void SetKeyboard(KeyGeometry::Kind kind);
+    KeyGeometry::Kind Keyboard() const { return kind; }
+    void SetTotals(const CharCounts& totals);
+    // The character keys as they are drawn now, in widget coordinates.
+    QList<Key> Keys() const;
+    // What hovering at `pos` shows; empty off the character keys.
+    QString ToolTipAt(const QPointF& pos) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // The key block's area: the widget less the legend, at the pictures'
+    // proportions.
+    QRectF BlockArea() const;
+    const KeyGeometry& Geometry() const;
+    QList<QString> CharactersOf(const KeyGeometry::Key& key) const;
+    void DrawLegend(QPainter& p, const QRectF& area) const;
+
+    KeyGeometry::Kind kind = KeyGeometry::Kb101;
+    CharCounts totals;
+    // Built when first drawn, again after a resize or a change of keyboard.
+    mutable std::unique_ptr<KeyGeometry> board;
+    mutable QRectF boardArea;
+};
+
+#endif // KEYHEATMAP_H

@@ -1,0 +1,86 @@
+#include "tutor/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+#include "app/appinfo.h"
+#include "app/appstyle.h"
+#include "tutor/settingskeys.h"
+
+namespace {
+
+// Replaced, never stacked, on every change.
+QTranslator* translator = nullptr;
+QTranslator* qtTranslator = nullptr;
+
+void Remove(QTranslator*& t)
+{
+    if (!t)
+        return;
+    QCoreApplication::removeTranslator(t);
+    delete t;
+    t = nullptr;
+}
+
+// Name of Qt's catalogue for one of the program's language codes.
+QString QtLocaleName(const QString& langCode)
+{
+    if (langCode == QLatin1String(Language::Chinese))
+        return QStringLiteral("zh_CN");
+    return langCode;
+}
+
+} // namespace
+
+namespace Language {
+
+void Install(const QString& langCode)
+{
+    Remove(translator);
+    Remove(qtTranslator);
+
+    // Qt's catalogue goes in first so the program's own texts take precedence.
+    auto* qt = new QTranslator;
+    if (qt->load(QLatin1String("qtbase_") + QtLocaleName(langCode),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+        qtTranslator = qt;
+    } else {
+        delete qt;  // not installed on this system: Qt's English texts stay
+    }
+
+    translator = new QTranslator;
+    if (translator->load(QString::fromLatin1(AppStyle::TranslationPrefix) + langCode))
+        QCoreApplication::installTranslator(translator);
+}
+
+QString Saved()
+{
+    QSettings settings(QString::fromLatin1(AppInfo::Organisation),
+                       QString::fromLatin1(AppInfo::Application));
+    settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
+    const QString lang = settings.value(QLatin1String(SettingsKey::Language),
+                                        QString::fromLatin1(Chinese)).toString();
+    // The tutor reads any other value as English.
+    if (lang == QLatin1String(Chinese) || lang == QLatin1String(Arabic))
+        return lang;
+    return QString::fromLatin1(English);
+}
+
+Qt::LayoutDirection Direction(const QString& langCode)
+{
+    return langCode == QLatin1String(Arabic) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+QLocale Locale(const QString& langCode)
+{
+    if (langCode == QLatin1String(Chinese))
+        return QLocale(QLocale::Chinese, QLocale::China);
+    if (langCode == QLatin1String(Arabic))
+        return QLocale(QLocale::Arabic, QLocale::SaudiArabia);
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+} // namespace Language

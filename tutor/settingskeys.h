@@ -1,0 +1,23 @@
+#ifndef SETTINGSKEYS_H
+#define SETTINGSKEYS_H
+
+// Groups, keys and values of the settings store ("Nuvari Soft", "Qirtas").
+namespace SettingsKey {
+
+inline constexpr char NormalGroup[] = "Normal";
+inline constexpr char Language[] = "lang";
+inline constexpr char Keyboard[] = "keyboard";
+inline constexpr char DisplayExplain[] = "displayexplain";
+inline constexpr char ItemCount[] = "itemcount";
+
+inline constexpr char ScoreGroup[] = "Score";
+// Row keys are the table's prefix, the stem and the row: "l_score_name_0".
+inline constexpr char ScoreName[] = "_score_name_";
+inline constexpr char ScoreValue[] = "_score_value_";
+
+inline constexpr char Keyboard101[] = "101";
+inline constexpr char Keyboard102[] = "102";
+
+} // namespace SettingsKey
+
+#endif // SETTINGSKEYS_H
