@@ -1,33 +1,29 @@
 #ifndef TESTUTIL_H
 #define TESTUTIL_H
 
-// Helpers shared by the widget tests: a private settings store, answering
-// modal boxes, finding widgets by object name.
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QDir>
-#include <QInputDialog>
-#include <QLoggingCategory>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QTemporaryDir>
+// Shared by the tests: a private settings store and data folder, answering
+// modal boxes (and never hanging on one), content records, the tutor set up
+// for scripted drills, and a learner who plays a drill.
+#include <QtWidgets>
 #include <QTest>
-#include <QTimer>
+#include <QTextDocumentFragment>
 #include <functional>
+
+#include "app/appinfo.h"
+#include "content/contentlist.h"
+#include "keyboard/keycharmap.h"
+#include "tutor/dialog.h"
 
 namespace TestUtil {
 
-// Points QSettings (native and ini, user and system scope) and the learner's
-// data folder (under "data") at a fresh temporary folder for the life of the
-// object.
+// Points the settings store (every format and scope) and the learner's data
+// folder (XDG_DATA_HOME) at a fresh temporary folder for its life.
 class TempSettings
 {
+    QTemporaryDir dir;
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+
 public:
     TempSettings()
     {
@@ -36,102 +32,165 @@ public:
             QSettings::setPath(f, QSettings::UserScope, dir.path());
             QSettings::setPath(f, QSettings::SystemScope, dir.path() + QLatin1String("/system"));
         }
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     }
+    ~TempSettings() { hadData ? void(qputenv("XDG_DATA_HOME", oldData)) : void(qunsetenv("XDG_DATA_HOME")); }
     QString path() const { return dir.path(); }
     // The tutor's store, opened the way the tutor opens it.
     static QSettings* Store()
     {
-        return new QSettings(QStringLiteral("Nuvari Soft"), QStringLiteral("Qirtas"));
+        return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     }
-
-private:
-    QTemporaryDir dir;
 };
 
-// Runs `answer` on the next modal widget that shows up (polling every 20 ms,
-// for at most `timeoutMs`). Use before the call that opens the box.
-inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 5000)
+// Ends a modal widget as Escape would, also a box without an Escape button.
+inline void Dismiss(QWidget* w)
 {
-    auto* timer = new QTimer;
-    auto waited = std::make_shared<int>(0);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer, waited, timeoutMs] {
-        *waited += 20;
+    qobject_cast<QDialog*>(w) ? qobject_cast<QDialog*>(w)->done(QDialog::Rejected) : void(w->close());
+}
+
+// Runs `answer` on the next modal widget that shows up within `timeoutMs`
+// (call it before what opens the box). A box the answer left open (a failed
+// check inside it) is dismissed; an answerer left over from an earlier test
+// function gives up instead of answering this one's boxes.
+inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000)
+{
+    auto* timer = new QTimer(qApp);
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    auto testName = [] { return QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag(); };
+    QObject::connect(timer, &QTimer::timeout, [=, test = testName()] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
+        if (testName() != test || waited->elapsed() > timeoutMs) {
+            timer->deleteLater();
+        } else if (modal) {
             timer->stop();
             timer->deleteLater();
             answer(modal);
-        } else if (*waited > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
+            if (QApplication::activeModalWidget() == modal && modal->isVisible())
+                Dismiss(modal);
         }
     });
-    timer->start();
+    timer->start(20);
 }
 
-// Clicks the button with `text` in the next message box.
-inline void ClickInNextBox(const QString& text, QString* seenText = nullptr,
-                           QString* seenTitle = nullptr)
+// Clicks the button with `text` in the next message box (no text: dismisses
+// it) and keeps what it said. `then` runs first, to answer what the click opens.
+inline void ClickInNextBox(const QString& text, QString* seenText = nullptr, std::function<void()> then = {})
 {
     WhenModal([=](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) {
-            w->close();
-            return;
-        }
+        QVERIFY(box);
         if (seenText)
             *seenText = box->text();
-        if (seenTitle)
-            *seenTitle = box->windowTitle();
+        if (then)
+            then();
+        if (text.isEmpty())
+            return Dismiss(box);
         for (QAbstractButton* b : box->buttons()) {
-            if (b->text() == text) {
-                b->click();
-                return;
-            }
+            if (b->text().remove(u'&') == text)
+                return b->click();
         }
-        box->close();
+        QFAIL(qPrintable(QStringLiteral("no button ") + text));
     });
 }
 
-// Types `name` into the next input dialog and accepts it (or rejects it
-// when `accept` is false).
-inline void AnswerNextInput(const QString& name, bool accept = true)
+// Types `name` into the next input dialog and accepts it.
+inline void AnswerNextInput(const QString& name)
 {
     WhenModal([=](QWidget* w) {
         auto* dlg = qobject_cast<QInputDialog*>(w);
-        if (!dlg) {
-            w->close();
-            return;
-        }
+        QVERIFY(dlg);
         dlg->setTextValue(name);
-        if (accept)
-            dlg->accept();
-        else
-            dlg->reject();
+        dlg->accept();
     });
 }
 
-template <class T>
-T* Child(QObject* parent, const char* name)
+// A drill ended with keys typed may be offered for recording even inside its
+// first second: the question, if it comes, is answered with Quit.
+inline void QuitIfAsked()
 {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child named %s", name);
-    return child;
+    WhenModal(
+        [](QWidget* w) {
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(w)->buttons())
+                b->text() == QCoreApplication::translate("Dialog", "Quit") ? b->click() : void();
+        },
+        10000);
 }
 
-// Five slots of the tutor have no widget by design; keeps the binder's
-// warnings about them out of the test output.
-inline void SilenceUnboundSlots()
+// A modal box nobody answers within seconds fails the test running and is
+// dismissed: no test waits for the time limit. (Also silences the binder's
+// warnings about the tutor's widgetless slots.)
+inline void WatchModalBoxes()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
+    auto* watch = new QTimer(qApp);
+    auto since = std::make_shared<QElapsedTimer>();
+    auto seen = std::make_shared<QPointer<QWidget>>();
+    QObject::connect(watch, &QTimer::timeout, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != *seen) {
+            *seen = modal;
+            since->start();
+        } else if (modal && since->elapsed() > 3000) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QTest::qFail(
+                qPrintable(QLatin1String("modal box left open: ") + (box ? box->text() : modal->windowTitle())),
+                __FILE__, __LINE__);
+            Dismiss(modal);
+        }
+    });
+    watch->start(100);
+}
+Q_COREAPP_STARTUP_FUNCTION(WatchModalBoxes)
+
+// Content records written as "text|explanation|url"; "<null>" is a null url.
+inline ContentList Records(const QStringList& records)
+{
+    ContentList list;
+    for (const QString& r : records) {
+        auto field
+            = [&r](int i) { return r.section(u'|', i, i).isNull() ? QStringLiteral("") : r.section(u'|', i, i); };
+        list.append(ContentItem{field(0), field(1), field(2) == "<null>" ? QString() : field(2)});
+    }
+    return list;
 }
 
-// Sets a tutor window up for scripted drills: English texts, 101-key
-// keyboard, items in order, explanations shown, drill length entry
-// `itemCountIndex`, and the one-second timer stopped so that the test ticks
-// it itself (UpdateUIInfo).
+// The items of a list as GetContentItem gives them, in the same form.
+inline QStringList Records(const ContentList& list)
+{
+    QStringList out;
+    for (int i = 0; i < list.size(); ++i) {
+        ContentItem item{QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
+        list.GetContentItem(i, item);
+        out << item.text + u'|' + item.explanation + u'|' + (item.url.isNull() ? QStringLiteral("<null>") : item.url);
+    }
+    return out;
+}
+
+// Stands in for the browser: the addresses the program asked it to open.
+class Browser : public QObject
+{
+    Q_OBJECT
+public:
+    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+template <class T> T* Child(QObject* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    return child ? child : (qWarning("no child named %s", name), nullptr);
+}
+
+inline QString Text(QObject* parent, const char* lineEdit) { return Child<QLineEdit>(parent, lineEdit)->text(); }
+
+// Sets a tutor up for scripted drills: English, 101-key keyboard, items in
+// order, explanations shown, drill length entry `itemCountIndex` (0: "40"),
+// its one-second timer stopped (the test ticks it: Tick).
 inline void ScriptedTutor(QDialog* tutor, int itemCountIndex = 0)
 {
     for (QTimer* t : tutor->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
@@ -142,6 +201,94 @@ inline void ScriptedTutor(QDialog* tutor, int itemCountIndex = 0)
     for (const char* name : {"chk_random_letter", "chk_random_word", "chk_random_sentence"})
         Child<QCheckBox>(tutor, name)->setChecked(false);
     Child<QCheckBox>(tutor, "chk_display_complain")->setChecked(true);
+}
+
+// Such a tutor, shown.
+inline Dialog* NewTutor(int itemCountIndex = 0)
+{
+    auto* tutor = new Dialog;
+    ScriptedTutor(tutor, itemCountIndex);
+    tutor->show();
+    if (!QTest::qWaitForWindowExposed(tutor))
+        qWarning("tutor window not exposed");
+    return tutor;
+}
+
+inline void Tick(Dialog* tutor) { QMetaObject::invokeMethod(tutor, "UpdateUIInfo"); }
+
+// A score table by its view, its filled rows ("name=score", best first), and
+// a score recorded as the end of a drill records it.
+inline QStandardItemModel* TableOf(Dialog* tutor, const char* view)
+{
+    return qobject_cast<QStandardItemModel*>(Child<QTableView>(tutor, view)->model());
+}
+
+inline QStringList Rows(Dialog* tutor, const char* view)
+{
+    QStringList rows;
+    for (int r = 0; TableOf(tutor, view)->item(r, 1); ++r)
+        rows << TableOf(tutor, view)->item(r, 0)->text() + u'=' + TableOf(tutor, view)->item(r, 1)->text();
+    return rows;
+}
+
+inline void AddScore(Dialog* tutor, QStandardItemModel* table, const QString& name, ulong score)
+{
+    QMetaObject::invokeMethod(
+        tutor, "AddACTableItem", Q_ARG(QStandardItemModel*, table), Q_ARG(QString, name), Q_ARG(ulong, score));
+}
+
+// The item a label shows, without markup, explanation or a lone mark's circle.
+inline QString ItemShown(QLabel* label)
+{
+    const QString html = label->text().section(QLatin1String("<br>"), 0, 0);
+    return QTextDocumentFragment::fromHtml(html).toPlainText().remove(QChar(0x25CC));
+}
+
+// Latin keys that give `arabic` on the chosen layout, two-unit results
+// (lam-alef) first; empty when some character has no key.
+inline QString KeysFor(const QString& arabic, bool kb101)
+{
+    QString keys;
+    for (int i = 0, used = 1; i < arabic.size() && used; i += used) {
+        used = 0;
+        for (int len = 2; len >= 1 && !used; --len) {
+            for (char16_t c = 0x20; c <= 0x7E && !used; ++c) {
+                if (KeyCharMap::Instance()->MapString(QString(QChar(c)), kb101) == arabic.mid(i, len))
+                    keys += QChar(c), used = len;
+            }
+        }
+        if (!used)
+            return QString();
+    }
+    return keys;
+}
+
+// Presses one Latin key as a learner would, with Shift where the key needs it.
+inline void Press(QWidget* w, QChar key)
+{
+    const bool shift = key.isUpper() || QStringLiteral("~!@#$%^&*()_+{}|:\"<>?").contains(key);
+    QTest::keyClick(w, key.toLatin1(), shift ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+// Plays `items` items of the running drill (0 letter, 1 word, 2 sentence)
+// correctly, or all up to its end for -1. Returns the items played.
+inline int PlayDrill(Dialog* tutor, int drill, int items = -1)
+{
+    const char* const names[][3]
+        = {{"tabletter", "lbl_src_letter", "btn_start_letter"}, {"le_dst_word", "lbl_src_word", "btn_start_word"},
+            {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
+    const bool kb101 = Child<QRadioButton>(tutor, "rad_kb_101")->isChecked();
+    const QString stop = QCoreApplication::translate("Dialog", "Stop");
+    int played = 0;
+    while (played != items && played < 1000 && Child<QPushButton>(tutor, names[drill][2])->text() == stop) {
+        const QString keys = KeysFor(ItemShown(Child<QLabel>(tutor, names[drill][1])), kb101);
+        for (QChar k : keys)
+            Press(Child<QWidget>(tutor, names[drill][0]), k);
+        if (keys.isEmpty())
+            break;
+        ++played;
+    }
+    return played;
 }
 
 } // namespace TestUtil

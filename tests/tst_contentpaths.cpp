@@ -36,7 +36,6 @@ class TestContentPaths : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestUtil::SilenceUnboundSlots(); }
     void cleanupTestCase() { PutWordFile(QCoreApplication::applicationDirPath(), QString()); }
     void wordFileUsed_data();
     void wordFileUsed();

@@ -46,7 +46,6 @@ class TestProgress : public QObject
 private slots:
     void init()
     {
-        TestUtil::SilenceUnboundSlots();
         settings.reset(new TestUtil::TempSettings);
     }
     void cleanup() { dialog.reset(), settings.reset(); }

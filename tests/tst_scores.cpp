@@ -1,86 +1,75 @@
-// The top-score tables and the recording of a drill's score when it ends.
-#include <QtWidgets>
-#include <QTest>
+// Preferences and top scores: recorded at the end of a drill, kept in the
+// settings store between runs, and reported to the maker's site, the best
+// of each drill as an encoded XML document in the address opened.
+#include <memory>
 
-#include "keyboard/keycharmap.h"
 #include "testutil.h"
-#include "tutor/dialog.h"
 #include "tutor/drillstats.h"
+#include "tutor/website.h"
 
-using TestUtil::Child;
+using namespace TestUtil;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// What the end of a drill asked, and how it was answered.
-struct Answer
+void Store(const QVariantMap& values)
 {
-    bool asked = false;
-    QString title;
-    QString text;
-    QStringList buttons;
-    bool iconless = false;
-    QString nameTitle;
-    QString nameLabel;
-    QString nameOffered;
-};
+    std::unique_ptr<QSettings> s(TempSettings::Store());
+    for (auto it = values.begin(); it != values.end(); ++it)
+        s->setValue(it.key(), it.value());
+}
+
+// The preferences as the window shows them, and as the store holds them.
+QString Shown(Dialog* d)
+{
+    QString shown;
+    for (const char* lang : {"chinese", "arabic", "english"})
+        shown += Child<QRadioButton>(d, qPrintable(u"rad_lang_"_s + QLatin1String(lang)))->isChecked() ? lang : "";
+    return shown + (d->layoutDirection() == Qt::RightToLeft ? " rtl " : " ltr ")
+        + Child<QWidget>(d, "wg_kb_pic")->styleSheet().section(u')', 0, 0).section(u'/', -1) + u' '
+        + Child<QComboBox>(d, "cmb_train_num")->currentText()
+        + (Child<QCheckBox>(d, "chk_display_complain")->isChecked() ? " explained" : "");
+}
+
+QString Stored()
+{
+    std::unique_ptr<QSettings> s(TempSettings::Store());
+    QStringList values;
+    for (const char* key : {"lang", "keyboard", "itemcount", "displayexplain"})
+        values << s->value(u"Normal/"_s + QLatin1String(key)).toString();
+    return values.join(u' ');
+}
 
 // Answers the end-of-drill question with `button`; on "Record" the name
-// dialog then gets `name` (accepted, unless `accept` is false; a null name
-// keeps what the dialog offers).
-void AnswerQuestion(Answer* seen, const QString& button, const QString& name = QString(),
-                    bool accept = true, int timeoutMs = 5000)
+// dialog gets `name` (a null name keeps the one offered), accepted or not.
+// `seen` gets the question (title, text, icon, buttons) and the name dialog
+// (title, label, name offered).
+void AnswerQuestion(
+    QString* seen, const QString& button, const QString& name = QString(), bool accept = true, int timeoutMs = 2000)
 {
-    TestUtil::WhenModal(
+    WhenModal(
         [=](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box) {
-                w->close();
-                return;
-            }
-            seen->asked = true;
-            seen->title = box->windowTitle();
-            seen->text = box->text();
-            seen->iconless = box->icon() == QMessageBox::NoIcon;
+            QVERIFY(box);
+            *seen = box->windowTitle() + u'|' + box->text() + (box->icon() == QMessageBox::NoIcon ? "|" : "|icon");
             for (QAbstractButton* b : box->buttons())
-                seen->buttons << b->text();
-            if (button == QLatin1String("Record")) {
-                TestUtil::WhenModal([=](QWidget* w2) {
+                *seen += u'|' + b->text();
+            WhenModal(
+                [=](QWidget* w2) {
                     auto* dlg = qobject_cast<QInputDialog*>(w2);
-                    if (!dlg) {
-                        w2->close();
-                        return;
-                    }
-                    seen->nameTitle = dlg->windowTitle();
-                    seen->nameLabel = dlg->labelText();
-                    seen->nameOffered = dlg->textValue();
+                    QVERIFY(dlg);
+                    *seen += u'/' + dlg->windowTitle() + u'|' + dlg->labelText() + u'|' + dlg->textValue();
                     if (!name.isNull())
                         dlg->setTextValue(name);
                     accept ? dlg->accept() : dlg->reject();
-                });
-            }
+                },
+                button == "Record" ? 2000 : 0);
             for (QAbstractButton* b : box->buttons()) {
-                if (b->text() == button) {
-                    b->click();
-                    return;
-                }
+                if (b->text() == button)
+                    return b->click();
             }
-            box->close();
         },
         timeoutMs);
-}
-
-QStandardItemModel* Table(Dialog* d, const char* view)
-{
-    return qobject_cast<QStandardItemModel*>(Child<QTableView>(d, view)->model());
-}
-
-// Number of rows with a recorded score.
-int Recorded(QStandardItemModel* m)
-{
-    int n = 0;
-    for (int r = 0; r < m->rowCount(); ++r)
-        n += m->item(r, 1) != nullptr;
-    return n;
 }
 
 } // namespace
@@ -90,230 +79,256 @@ class TestScores : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void freshTablesHoldOnlyPlaceholders();
-    void scoresStayBestFirstNewestAmongEquals();
-    void answersToTheEndOfADrill();
-    void onlyScoresAbove20AreOffered();
+    void init() { store.reset(new TempSettings); }
+    void cleanup() { qDeleteAll(dialogs), dialogs.clear(), store.reset(); }
+
+    void preferencesRestoredAndSaved_data()
+    {
+        QTest::addColumn<QString>("stored"); // key=value ...
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("written");
+        // Any keyboard value but "101" means the 102-key keyboard; an item
+        // count the box does not have means the default, so a drill always
+        // has a length.
+        QTest::newRow("nothing") << "" << "chinese ltr kb101 50 explained" << "cn 101 1 true";
+        QTest::newRow("all") << "lang=ar keyboard=102 displayexplain=false itemcount=4" << "arabic rtl kb102 80"
+                             << "ar 102 4 false";
+        QTest::newRow("first") << "lang=cn keyboard=x itemcount=0" << "chinese ltr kb102 40 explained"
+                               << "cn 102 0 true";
+        QTest::newRow("last") << "lang=en itemcount=5" << "english ltr kb101 100 explained" << "en 101 5 true";
+        QTest::newRow("past the end") << "lang=AR itemcount=6" << "english ltr kb101 50 explained" << "en 101 1 true";
+        QTest::newRow("negative") << "lang=fr itemcount=-1" << "english ltr kb101 50 explained" << "en 101 1 true";
+        QTest::newRow("not a number") << "itemcount=many" << "chinese ltr kb101 50 explained" << "cn 101 1 true";
+    }
+
+    // What the store holds shows as it was left and is written back so.
+    void preferencesRestoredAndSaved()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, written);
+        QVariantMap normal;
+        for (const QString& pair : stored.split(u' ', Qt::SkipEmptyParts))
+            normal[u"Normal/"_s + pair.section(u'=', 0, 0)] = pair.section(u'=', 1);
+        Store(normal);
+        delete new Dialog; // reads the store, writes it back
+        Dialog d;
+        QCOMPARE(Shown(&d), shown);
+        QCOMPARE(Stored(), written);
+        for (const char* view : {"tv_letter_score", "tv_word_score", "tv_sentence_score"})
+            QVERIFY(Rows(&d, view).isEmpty());
+    }
+
+    // What the learner chooses is there at the next start.
+    void choicesKeptForTheNextRun()
+    {
+        {
+            Dialog d;
+            for (const char* name : {"rad_lang_arabic", "rad_kb_102", "chk_display_complain"})
+                Child<QAbstractButton>(&d, name)->click();
+            Child<QComboBox>(&d, "cmb_train_num")->setCurrentIndex(5);
+        }
+        QCOMPARE(Stored(), u"ar 102 5 false"_s);
+        Dialog again;
+        QCOMPARE(Shown(&again), u"arabic rtl kb102 100"_s);
+    }
+
+    // Up to five rows a table are read, up to the first without a name; a
+    // zero or negative score is refused, the rows after it still read, equal
+    // scores in the order stored. The
+    // six best rows of each table are saved, and rows of an earlier, longer
+    // table do not come back.
+    void scoresKeptBetweenRuns()
+    {
+        const QStringList stored{"l0 L0 100", "l1 L1 99", "l2", "l3 L3 97", "l7 ghost 999", "s0 S0 40", "s1 zero 0",
+            "s2 minus -3", "s3 S3 40", "s4 عادل 7", "w0 W0 60", "w1 W1 59", "w2 W2 58", "w3 W3 57", "w4 W4 56",
+            "w5 W5 55"};
+        QVariantMap rows;
+        for (const QString& r : stored) {
+            rows[u"Score/%1_score_name_%2"_s.arg(r[0]).arg(r[1])] = r.section(u' ', 1, 1);
+            rows[u"Score/%1_score_value_%2"_s.arg(r[0]).arg(r[1])] = r.section(u' ', 2, 2);
+        }
+        Store(rows);
+        {
+            Dialog d;
+            QCOMPARE(Rows(&d, "tv_letter_score"), QStringList({"L0=100", "L1=99"}));
+            QCOMPARE(Rows(&d, "tv_word_score"), QStringList({"W0=60", "W1=59", "W2=58", "W3=57", "W4=56"}));
+            QCOMPARE(Rows(&d, "tv_sentence_score"), QStringList({"S0=40", "S3=40", "عادل=7"}));
+            for (ulong score : {30, 80, 10, 70, 20, 60})
+                AddScore(&d, TableOf(&d, "tv_letter_score"), u"u%1"_s.arg(score), score);
+        }
+        std::unique_ptr<QSettings> s(TempSettings::Store());
+        s->beginGroup(u"Score"_s);
+        QStringList keys = s->childKeys(), expected;
+        for (const char* table : {"l6", "w5", "s3"}) {
+            for (int r = 0; r < table[1] - '0'; ++r)
+                expected << u"%1_score_name_%2"_s.arg(table[0]).arg(r) << u"%1_score_value_%2"_s.arg(table[0]).arg(r);
+        }
+        keys.sort(), expected.sort();
+        QCOMPARE(keys, expected);
+        QCOMPARE(s->value(u"l_score_name_0"_s).toString() + s->value(u"l_score_value_5"_s).toString(), u"L030"_s);
+        Dialog again;
+        QCOMPARE(Rows(&again, "tv_letter_score"), QStringList({"L0=100", "L1=99", "u80=80", "u70=70", "u60=60"}));
+    }
+
+    // Best first by number, the newest first among equals, the six empty
+    // rows of a fresh table below them; no name, no score or no table: not
+    // recorded.
+    void tablesKeepTheBestFirst()
+    {
+        auto* d = new Dialog;
+        dialogs << d;
+        QStandardItemModel* m = TableOf(d, "tv_word_score");
+        QCOMPARE(m->rowCount() * 10 + m->columnCount(), 62);
+        QVERIFY(Rows(d, "tv_word_score").isEmpty() && !m->item(0, 0));
+        const QList<QPair<QString, ulong>> added = {{"a", 30}, {"b", 50}, {"c", 40}, {"d", 50}, {"e", 300}, {" ", 40},
+            {"f", 4000000000ul}, {"", 100}, {"zero", 0}};
+        for (const auto& a : added)
+            AddScore(d, m, a.first, a.second);
+        AddScore(d, nullptr, u"x"_s, 1);
+        QCOMPARE(
+            Rows(d, "tv_word_score"), QStringList({"f=4000000000", "e=300", "d=50", "b=50", " =40", "c=40", "a=30"}));
+        QCOMPARE(m->item(0, 1)->data(Qt::EditRole).metaType().id(), int(QMetaType::UInt));
+        QCOMPARE(m->rowCount(), 13);
+        QVERIFY(Rows(d, "tv_letter_score").isEmpty());
+    }
+
+    // Two drills stopped with scores of exactly 20 and 21: only the second is
+    // offered. Then each way out of the question and the name dialog, on
+    // drills that score well above 20: stopped all the same, recorded only
+    // under a name given.
+    void endOfADrill()
+    {
+        Dialog* quit = LetterDrillStarted();
+        Dialog* cancel = LetterDrillStarted();
+        Dialog* offered = LetterDrillStarted();
+        Dialog* twenty = LetterDrillStarted();
+        Dialog* twentyOne = LetterDrillStarted();
+        QTest::qWait(3100); // below 3 s even one key scores well above 21
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false); // the score line
+        for (Dialog* d : {twenty, twentyOne}) {
+            const ulong wanted = d == twenty ? 20 : 21;
+            Tick(d);
+            DrillStats s;
+            s.targetCount = 40;
+            s.elapsedSeconds = Text(d, "le_time").toUInt();
+            QVERIFY(s.elapsedSeconds >= 3);
+            int keys[3] = {}; // correct, wrong, prompts that give the wanted score after this many seconds
+            for (int correct = 1; correct < 40 && !keys[0]; ++correct)
+                for (int wrong = 0; wrong < 100 && !keys[0]; ++wrong)
+                    for (int prompts = 0; prompts < 80 && !keys[0]; ++prompts) {
+                        s.doneCount = s.correctCount = quint32(correct);
+                        s.typedCount = quint32(correct + wrong + prompts);
+                        s.hintCount = quint32(prompts);
+                        if (s.Score() == wanted)
+                            keys[0] = correct, keys[1] = wrong, keys[2] = prompts;
+                    }
+            QVERIFY2(keys[0], qPrintable(QString::number(s.elapsedSeconds)));
+            Keys(d, keys[0], keys[1], keys[2]);
+            QString seen;
+            AnswerQuestion(&seen, u"Record"_s, u"Bea"_s, true, 300);
+            Stop(d);
+            QTest::qWait(400); // an answerer not needed gives up
+            QCOMPARE(seen.isEmpty(), d == twenty);
+            QCOMPARE(Rows(d, "tv_letter_score"), d == twentyOne ? QStringList{"Bea=21"} : QStringList());
+        }
+        for (Dialog* d : {quit, cancel, offered})
+            Tick(d), Keys(d, 3, 1, 0);
+        QString seen;
+        AnswerQuestion(&seen, u"Quit"_s);
+        Stop(quit);
+        QCOMPARE(seen, u"Nuvari Arabic typing software|Do you want to report the Score?||Record|Quit"_s);
+        QVERIFY(Rows(quit, "tv_letter_score").isEmpty());
+        QCOMPARE(Child<QPushButton>(quit, "btn_start_letter")->text(), u"Start"_s);
+        AnswerQuestion(&seen, u"Record"_s, u"Someone"_s, false);
+        Stop(cancel);
+        QVERIFY2(seen.endsWith(u"/Record Score|User Name:|Nuvari User"_s), qPrintable(seen));
+        QVERIFY(Rows(cancel, "tv_letter_score").isEmpty());
+        const uint before = Text(offered, "le_Achievement").toUInt();
+        AnswerQuestion(&seen, u"Record"_s);
+        Stop(offered);
+        const QStringList rows = Rows(offered, "tv_letter_score");
+        QVERIFY(rows.size() == 1 && rows[0].startsWith(u"Nuvari User="_s));
+        QVERIFY(rows[0].section(u'=', 1).toUInt() > before); // three more correct keys since the tick
+        QVERIFY(Rows(offered, "tv_word_score").isEmpty());
+    }
+
+    void noScoreSaysSoAndOpensNothing()
+    {
+        Browser browser;
+        Dialog d;
+        QString said;
+        ClickInNextBox(QString(), &said);
+        Child<QPushButton>(&d, "btn_report")->click();
+        QCOMPARE(said, QCoreApplication::translate("Dialog", "There are not any score!\nCan't report!"));
+        QVERIFY(browser.opened.isEmpty());
+    }
+
+    void reportCarriesTheBestRows_data()
+    {
+        QTest::addColumn<QStringList>("scores"); // "table name score", table 0 letter .. 2 sentence
+        QTest::addColumn<QByteArray>("document");
+        // Its Base64 text holds "+", "/" and "=", the characters encoded twice.
+        QTest::newRow("word drill only")
+            << QStringList{"1 Who? 21"} << QByteArray("<root><item type='2' score='21'><![CDATA[Who?]]></item></root>");
+        // Only the top row goes; among equal best scores the latest recorded.
+        QTest::newRow("three tables")
+            << QStringList{"0 a 40", "0 b 90", "0 c 60", "1 first 75", "1 second 75", "2 Nuvari User 1234567"}
+            << QByteArray("<root><item type='1' score='90'><![CDATA[b]]></item><item type='2' score='75'>"
+                          "<![CDATA[second]]></item><item type='3' score='1234567'><![CDATA[Nuvari User]]>"
+                          "</item></root>");
+        QTest::newRow("Arabic name in UTF-8")
+            << QStringList{"2 عادل 48"} << QByteArray("<root><item type='3' score='48'><![CDATA[عادل]]></item></root>");
+        // A name that would close the character data early cannot add items
+        // of its own: it is split across two sections.
+        QTest::newRow("name with ]]>") << QStringList{"0 x]]><item type='3'>y 25"}
+            << QByteArray("<root><item type='1' score='25'><![CDATA[x]]]]><![CDATA[><item type='3'>y]]>"
+                          "</item></root>");
+    }
+
+    // The site decodes the query once and must still find "+", "/" and "="
+    // percent-encoded in the Base64 text. Reporting again sends the same.
+    void reportCarriesTheBestRows()
+    {
+        QFETCH(QStringList, scores);
+        QFETCH(QByteArray, document);
+        Browser browser;
+        Dialog d;
+        const char* const views[] = {"tv_letter_score", "tv_word_score", "tv_sentence_score"};
+        for (const QString& s : scores)
+            AddScore(&d, TableOf(&d, views[s.left(1).toInt()]), s.section(u' ', 1, -2), s.section(u' ', -1).toULong());
+        for (int i = 0; i < 2; ++i)
+            Child<QPushButton>(&d, "btn_report")->click();
+        QCOMPARE(browser.opened.size(), 2);
+        QCOMPARE(browser.opened.last(), browser.opened.first());
+        QByteArray data = document.toBase64();
+        data.replace('+', "%252B").replace('/', "%252F").replace('=', "%253D");
+        const QByteArray address = browser.opened.last().toEncoded();
+        QCOMPARE(address, QByteArray(WebSite::Base) + "/qirtas/report_score.php?op=report_score&data=" + data);
+        if (QByteArray(QTest::currentDataTag()) == "word drill only")
+            QVERIFY(address.contains("%252B") && address.contains("%252F") && address.contains("%253D"));
+    }
 
 private:
-    Dialog* LetterDrillStarted();
-    quint32 Elapsed(Dialog* d);
-    void Press(Dialog* d, int correct, int wrong, int prompts);
-    void Add(Dialog* d, QStandardItemModel* m, const QString& name, ulong score);
-
-    TestUtil::TempSettings* settings = nullptr;
+    Dialog* LetterDrillStarted()
+    {
+        dialogs << NewTutor(0); // "40"
+        Child<QTabWidget>(dialogs.last(), "tabWidget")->setCurrentIndex(0);
+        Child<QPushButton>(dialogs.last(), "btn_start_letter")->click();
+        return dialogs.last();
+    }
+    void Stop(Dialog* d) { QTest::mouseClick(Child<QPushButton>(d, "btn_start_letter"), Qt::LeftButton); }
+    // Correct keys for the next items of the drill, then wrong keys and prompts.
+    void Keys(Dialog* d, int correct, int wrong, int prompts)
+    {
+        PlayDrill(d, 0, correct);
+        for (int i = 0; i < wrong + prompts; ++i)
+            i < wrong ? QTest::keyClick(Child<QWidget>(d, "tabletter"), '1')
+                      : QTest::keyClick(Child<QWidget>(d, "tabletter"), Qt::Key_F2);
+    }
+    std::unique_ptr<TempSettings> store;
     QList<Dialog*> dialogs;
 };
-
-void TestScores::init()
-{
-    settings = new TestUtil::TempSettings;
-}
-
-void TestScores::cleanup()
-{
-    qDeleteAll(dialogs);
-    dialogs.clear();
-    delete settings;
-}
-
-Dialog* TestScores::LetterDrillStarted()
-{
-    auto* d = new Dialog;
-    dialogs << d;
-    TestUtil::ScriptedTutor(d, 0); // "40"
-    Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(0);
-    Child<QPushButton>(d, "btn_start_letter")->click();
-    return d;
-}
-
-quint32 TestScores::Elapsed(Dialog* d)
-{
-    QMetaObject::invokeMethod(d, "UpdateUIInfo");
-    return Child<QLineEdit>(d, "le_time")->text().toUInt();
-}
-
-// Correct keys for the first items of the sequential drill, then wrong keys
-// and F2 prompts.
-void TestScores::Press(Dialog* d, int correct, int wrong, int prompts)
-{
-    auto* page = Child<QWidget>(d, "tabletter");
-    for (int i = 1; i <= correct; ++i)
-        QTest::keyClick(page, KeyCharMap::Instance()->LetterKey(i).toLatin1());
-    for (int i = 0; i < wrong; ++i)
-        QTest::keyClick(page, '1');
-    for (int i = 0; i < prompts; ++i)
-        QTest::keyClick(page, Qt::Key_F2);
-}
-
-void TestScores::Add(Dialog* d, QStandardItemModel* m, const QString& name, ulong score)
-{
-    QVERIFY(QMetaObject::invokeMethod(d, "AddACTableItem", Q_ARG(QStandardItemModel*, m),
-                                      Q_ARG(QString, name), Q_ARG(ulong, score)));
-}
-
-void TestScores::freshTablesHoldOnlyPlaceholders()
-{
-    auto* d = new Dialog;
-    dialogs << d;
-    for (const char* view : {"tv_letter_score", "tv_word_score", "tv_sentence_score"}) {
-        QStandardItemModel* m = Table(d, view);
-        QVERIFY(m);
-        QCOMPARE(m->rowCount(), 6);
-        QCOMPARE(m->columnCount(), 2);
-        QCOMPARE(Recorded(m), 0);
-        QVERIFY(!m->item(0, 0));
-        QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("User"));
-        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Score"));
-    }
-    QVERIFY(Table(d, "tv_letter_score") != Table(d, "tv_word_score"));
-}
-
-void TestScores::scoresStayBestFirstNewestAmongEquals()
-{
-    auto* d = new Dialog;
-    dialogs << d;
-    QStandardItemModel* m = Table(d, "tv_word_score");
-    Add(d, m, QStringLiteral("a"), 30);
-    QCOMPARE(m->rowCount(), 7);
-    QCOMPARE(m->item(0, 0)->text(), QStringLiteral("a"));
-    Add(d, m, QStringLiteral("b"), 50);
-    Add(d, m, QStringLiteral("c"), 40);
-    Add(d, m, QStringLiteral("d"), 50);
-    Add(d, m, QStringLiteral("e"), 300);   // numeric order, not text order
-    Add(d, m, QStringLiteral(" "), 40);    // a name of spaces is a name
-    Add(d, m, QStringLiteral("f"), 4000000000ul);
-
-    const QStringList names{"f", "e", "d", "b", " ", "c", "a"};
-    const QList<uint> scores{4000000000u, 300, 50, 50, 40, 40, 30};
-    QCOMPARE(m->rowCount(), 13);
-    for (int r = 0; r < names.size(); ++r) {
-        QCOMPARE(m->item(r, 0)->text(), names.at(r));
-        QCOMPARE(m->item(r, 1)->data(Qt::EditRole).metaType().id(), int(QMetaType::UInt));
-        QCOMPARE(m->item(r, 1)->data(Qt::EditRole).toUInt(), scores.at(r));
-    }
-    for (int r = names.size(); r < m->rowCount(); ++r)
-        QVERIFY(!m->item(r, 0) && !m->item(r, 1));
-    QCOMPARE(Recorded(Table(d, "tv_letter_score")), 0);
-
-    // Not a pair to record: no name, a zero score, no table.
-    Add(d, m, QString(), 100);
-    Add(d, m, QStringLiteral("zero"), 0);
-    Add(d, nullptr, QStringLiteral("nobody"), 100);
-    QCOMPARE(m->rowCount(), 13);
-}
-
-// Each way out of the question and the name dialog, on drills that score
-// well above 20.
-void TestScores::answersToTheEndOfADrill()
-{
-    Dialog* quit = LetterDrillStarted();
-    Dialog* cancel = LetterDrillStarted();
-    Dialog* empty = LetterDrillStarted();
-    Dialog* offered = LetterDrillStarted();
-    QTest::qWait(1100);
-
-    auto stop = [](Dialog* d) {
-        QTest::mouseClick(Child<QPushButton>(d, "btn_start_letter"), Qt::LeftButton);
-    };
-    for (Dialog* d : {quit, cancel, empty, offered}) {
-        QVERIFY(Elapsed(d) >= 1);
-        Press(d, 3, 1, 0);
-    }
-
-    Answer a;
-    AnswerQuestion(&a, QStringLiteral("Quit"));
-    stop(quit);
-    QVERIFY(a.asked);
-    QCOMPARE(a.title, QStringLiteral("Nuvari Arabic typing software"));
-    QCOMPARE(a.text, QStringLiteral("Do you want to report the Score?"));
-    QCOMPARE(a.buttons, QStringList({"Record", "Quit"}));
-    QVERIFY(a.iconless);
-    QCOMPARE(Recorded(Table(quit, "tv_letter_score")), 0);
-    QCOMPARE(Child<QPushButton>(quit, "btn_start_letter")->text(), QStringLiteral("Start"));
-
-    Answer b;
-    AnswerQuestion(&b, QStringLiteral("Record"), QStringLiteral("Someone"), false);
-    stop(cancel);
-    QCOMPARE(b.nameTitle, QStringLiteral("Record Score"));
-    QCOMPARE(b.nameLabel, QStringLiteral("User Name:"));
-    QCOMPARE(b.nameOffered, QStringLiteral("Nuvari User"));
-    QCOMPARE(Recorded(Table(cancel, "tv_letter_score")), 0);
-
-    Answer c;
-    AnswerQuestion(&c, QStringLiteral("Record"), QStringLiteral(""));
-    stop(empty);
-    QVERIFY(c.nameOffered.size());
-    QCOMPARE(Recorded(Table(empty, "tv_letter_score")), 0);
-    // Stopped all the same: the next key is not judged.
-    const QString shown = Child<QLabel>(empty, "lbl_src_letter")->text();
-    QTest::keyClick(Child<QWidget>(empty, "tabletter"), '1');
-    QCOMPARE(Child<QLabel>(empty, "lbl_src_letter")->text(), shown);
-
-    const QString score = Child<QLineEdit>(offered, "le_Achievement")->text();
-    Answer e;
-    AnswerQuestion(&e, QStringLiteral("Record"));
-    stop(offered);
-    QStandardItemModel* m = Table(offered, "tv_letter_score");
-    QCOMPARE(Recorded(m), 1);
-    QCOMPARE(m->rowCount(), 7);
-    QCOMPARE(m->item(0, 0)->text(), QStringLiteral("Nuvari User"));
-    // Three more keys since the tick, all correct: the score is higher than
-    // the one shown then.
-    QVERIFY(m->item(0, 1)->data(Qt::EditRole).toUInt() > score.toUInt());
-    QCOMPARE(Recorded(Table(offered, "tv_word_score")), 0);
-}
-
-// Two drills stopped with scores of exactly 20 and 21.
-void TestScores::onlyScoresAbove20AreOffered()
-{
-    Dialog* twenty = LetterDrillStarted();
-    Dialog* twentyOne = LetterDrillStarted();
-    // Below 3 s even a single key scores well above 21.
-    QTest::qWait(3100);
-
-    QHash<Dialog*, ulong> wanted{{twenty, 20}, {twentyOne, 21}};
-    for (Dialog* d : {twenty, twentyOne}) {
-        const quint32 seconds = Elapsed(d);
-        QVERIFY(seconds >= 3);
-
-        // Find keys that give the wanted score after this many seconds.
-        DrillStats s;
-        s.targetCount = 40;
-        s.elapsedSeconds = seconds;
-        int found[3] = {-1, -1, -1};
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString&) {});
-        for (int correct = 1; correct < 40 && found[0] < 0; ++correct)
-            for (int wrong = 0; wrong < 100 && found[0] < 0; ++wrong)
-                for (int prompts = 0; prompts < 80 && found[0] < 0; ++prompts) {
-                    s.doneCount = s.correctCount = quint32(correct);
-                    s.typedCount = quint32(correct + wrong + prompts);
-                    s.hintCount = quint32(prompts);
-                    if (s.Score() == wanted.value(d)) {
-                        found[0] = correct;
-                        found[1] = wrong;
-                        found[2] = prompts;
-                    }
-                }
-        qInstallMessageHandler(previous);
-        QVERIFY2(found[0] > 0, qPrintable(QStringLiteral("%1 s").arg(seconds)));
-        Press(d, found[0], found[1], found[2]);
-
-        Answer a;
-        AnswerQuestion(&a, QStringLiteral("Record"), QStringLiteral("Bea"), true, 300);
-        QTest::mouseClick(Child<QPushButton>(d, "btn_start_letter"), Qt::LeftButton);
-        QTest::qWait(400); // let an unused answerer give up
-        QCOMPARE(a.asked, d == twentyOne);
-        QStandardItemModel* m = Table(d, "tv_letter_score");
-        QCOMPARE(Recorded(m), d == twentyOne ? 1 : 0);
-        if (d == twentyOne)
-            QCOMPARE(m->item(0, 1)->data(Qt::EditRole).toUInt(), 21u);
-        QCOMPARE(Child<QPushButton>(d, "btn_start_letter")->text(), QStringLiteral("Start"));
-    }
-}
 
 QTEST_MAIN(TestScores)
 #include "tst_scores.moc"

@@ -1,16 +1,20 @@
 # Shared by the end-to-end scripts (sourced, not a test of its own). They run
-# inside xvfb-run with the program as $1 and a scratch settings folder.
+# inside xvfb-run with the program as $1, on the X platform whatever the
+# caller's environment says, with scratch settings and data folders. Every
+# program a script starts is ended when the script ends, however it ends.
 set -u
 exe="$1"
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
-# The X server of xvfb-run, whatever platform the caller's environment names.
+trap 'kill -KILL $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
 export QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Starts the program with the arguments given; sets pid.
+start() { "$exe" "$@" >>"$tmp/run.log" 2>&1 & pid=$!; }
 
 # Waits for a visible window found by the xdotool search arguments; prints its id.
 wait_window() {
@@ -23,6 +27,8 @@ wait_window() {
     return 1
 }
 
+click() { xdotool mousemove --window "$1" $2 click 1; sleep 0.3; }
+
 # Presses Escape in the window (a dialog closes on Escape, which ends the
 # program and saves the tutor's settings) and waits for the process; fails
 # unless it ends by itself with exit code 0.
@@ -34,6 +40,6 @@ close_and_wait() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "program did not quit"; }
+    kill -0 "$pid" 2>/dev/null && fail "program did not quit"
     wait "$pid" || fail "program exit code $?"
 }

@@ -5,8 +5,6 @@
 # title is translated) and its word file (a word drill starts).
 source "$(dirname "$0")/common.bash"
 root="$tmp/root"
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
 
 DESTDIR="$root" cmake --install "$(dirname "$exe")" --prefix /usr >"$tmp/install.log" \
     || fail "install failed: $(cat "$tmp/install.log")"
@@ -26,11 +24,10 @@ grep -qF '/usr/lib/qirtas/word.kq"' "$tmp/tutor.log" || fail "installed word fil
 word_tab="275 20"
 start_button="556 84"
 label() { import -window "$id" -crop 560x100+50+183 +repage png:- 2>/dev/null | md5sum; }
-click() { xdotool mousemove --window "$id" $1 $2 click 1; sleep 0.5; }
 
-click $word_tab
+click "$id" "$word_tab"
 before=$(label)
-click $start_button
+click "$id" "$start_button"
 for _ in $(seq 1 50); do
     [ "$(label)" != "$before" ] && break
     sleep 0.1
@@ -41,5 +38,4 @@ done
 # The first Escape stops the drill, the second closes the window.
 xdotool key Escape
 close_and_wait "$id" "$pid"
-pid=""
 echo "PASS"

@@ -5,27 +5,17 @@
 source "$(dirname "$0")/common.bash"
 printf '[Normal]\nlang=en\nkeyboard=101\nitemcount=0\n' > "$conf"
 
-# Window-relative click points of the Keyboard tab, its "Random Mode" box and
-# its Start button (fixed geometry of the window tree).
-keyboard_tab="185 20"
-random_box="327 88"
-start_button="555 85"
-about_tab="545 20"
+# Window-relative click points of the Keyboard tab, its "Random Mode" box,
+# its Start button and the About tab.
+keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="545 20"
 
-click() {
-    xdotool mousemove --window "$1" $2 click 1
-    sleep 0.3
-}
-
-"$exe" >"$tmp/drill.log" 2>&1 &
-pid=$!
+start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
 sleep 0.5
 click "$id" "$keyboard_tab"
 click "$id" "$random_box"
 click "$id" "$start_button"
 sleep 0.5
-
 # Items 1..33 of the letter alphabet, then item 0, then items 1..6: forty
 # keys on the US keyboard that give the letters shown.
 keys='hfje[po]`v.sawq'"'"'/uytr;glk,ibdnxcz'"m"'hfje[p'
@@ -38,20 +28,15 @@ answer_with_return() {
     local box
     for _ in $(seq 1 150); do
         box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -v "^$id\$" | head -n 1)
-        [ -n "$box" ] && break
-        sleep 0.1
+        [ -n "$box" ] && break || sleep 0.1
     done
     [ -n "$box" ] || fail "no window '$1'"
     xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-    sleep 0.3
-    xdotool key Return
-    sleep 0.5
+    sleep 0.3; xdotool key Return; sleep 0.5
 }
 answer_with_return "Nuvari Arabic typing software"
 answer_with_return "Record Score"
-# The Keyboard page swallows keys while no drill runs, Escape included: leave
-# it before closing the window with Escape.
-click "$id" "$about_tab"
+click "$id" "$about_tab" # closed from a tab where no drill takes the Escape key
 close_and_wait "$id" "$pid"
 
 grep -q '^l_score_name_0=Nuvari User$' "$conf" || { cat "$conf"; fail "no recorded name"; }

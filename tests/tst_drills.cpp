@@ -1,0 +1,419 @@
+// The three drills, driven as a learner drives them: the letter drill on the
+// Keyboard page, the word and sentence drills typed into their answer lines,
+// all with Latin keys as on a US keyboard; and the measures of a drill.
+#include "content/contentlist.h"
+#include "testutil.h"
+#include "tutor/drillstats.h"
+
+Q_DECLARE_METATYPE(DrillStats)
+
+using namespace TestUtil;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString ContentPath(const char* name) { return QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name); }
+
+} // namespace
+
+class TestDrills : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QStringList words{"باب|door", "كتب|wrote", "سلام|peace", "قلم|pen"};
+        const QStringList sentences{"نعم|yes", "صباح الخير|good morning", "مع السلامة|goodbye"};
+        QVERIFY(Records(words).WriteContentFile(ContentPath("word.kq")) == 0
+                && Records(sentences).WriteContentFile(ContentPath("Sentence.kq")) == 0);
+    }
+    void cleanupTestCase() { QFile::remove(ContentPath("word.kq")), QFile::remove(ContentPath("Sentence.kq")); }
+    void init()
+    {
+        settings = new TempSettings;
+        dialog = NewTutor(0); // "40"
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(0);
+        page = Child<QWidget>(dialog, "tabletter");
+        source = Child<QLabel>(dialog, "lbl_src_letter");
+        start = Child<QPushButton>(dialog, "btn_start_letter");
+    }
+    void cleanup() { delete dialog, delete settings; }
+
+    void measures_data()
+    {
+        QTest::addColumn<DrillStats>("stats");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<double>("completion");
+        QTest::addColumn<double>("accuracy");
+        QTest::addColumn<ulong>("score");
+        QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
+        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 637ul
+                                        << "45 0.56 80";
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul
+                                    << "9 2.3 95";
+        // Ended before the first tick: no time, so no speed and no score.
+        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
+        QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
+        // Accuracy waits for the first item done even with correct keys counted.
+        QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0ul << "";
+        QTest::newRow("no item count") << DrillStats{0, 5, 5, 5, 5, 0} << 1.0 << 0.0 << 100.0 << 0ul << "";
+        QTest::newRow("nothing typed") << DrillStats{40, 1, 0, 0, 5, 0} << 0.0 << 2.5 << 0.0 << 0ul << "";
+        // 50 + 12.5 + 500 - 30 x 20 = -37.5: never below 0, never wrapped round.
+        QTest::newRow("hints outweigh") << DrillStats{40, 1, 1, 1, 1, 30} << 1.0 << 2.5 << 100.0 << 0ul << "";
+        QTest::newRow("just above zero") << DrillStats{40, 1, 1, 1, 1, 28} << 1.0 << 2.5 << 100.0 << 2ul << "";
+    }
+
+    void measures()
+    {
+        QFETCH(DrillStats, stats);
+        QFETCH(QString, shown);
+        QFETCH(double, speed);
+        QFETCH(double, completion);
+        QFETCH(double, accuracy);
+        QFETCH(ulong, score);
+        QCOMPARE(stats.Speed(), speed);
+        QCOMPARE(stats.Completion(), completion);
+        QCOMPARE(stats.Accuracy(), accuracy);
+        QCOMPARE(stats.Score(), score);
+        QCOMPARE(stats.ScoreText(), QString::number(score));
+        if (!shown.isEmpty())
+            QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
+    }
+
+    // Items in alphabet order from alef (key h), each correct key shows the
+    // next one in green; through the alphabet and round again; at the item
+    // count the drill ends and further keys change nothing.
+    void drillRunsToItsItemCount()
+    {
+        auto* progress = Child<QProgressBar>(dialog, "prgros_type");
+        start->click();
+        QCOMPARE(source->text(), u"ا"_s);
+        QCOMPARE(start->text(), u"Stop"_s);
+        QCOMPARE(progress->maximum(), 40);
+        Press(page, u'h');
+        QCOMPARE(Letter(), u"green ب"_s);
+        QCOMPARE(PlayDrill(dialog, 0, 32), 32);
+        QCOMPARE(Letter(), u"green ة"_s); // the first letter, after the last
+        PlayDrill(dialog, 0, 1);
+        QCOMPARE(Letter(), u"green ا"_s);
+        QCOMPARE(progress->value(), 34);
+        QuitIfAsked();
+        QCOMPARE(PlayDrill(dialog, 0), 6);
+        QCOMPARE(progress->value(), 40);
+        QCOMPARE(start->text(), u"Start"_s);
+        const QString shown = source->text();
+        Press(page, u'f');
+        QCOMPARE(source->text(), shown);
+    }
+
+    // A wrong key shows the item in red; F2 adds the key that gives it, also
+    // after a switch to symbols; the next item then comes from the symbols.
+    // Four presses with one correct: accuracy 25, no time yet, no score.
+    void wrongKeysAndPrompts()
+    {
+        start->click();
+        Press(page, u'1');
+        QCOMPARE(Letter(), u"red ا"_s);
+        Press(page, u'f');
+        QCOMPARE(Letter(), u"red ا"_s);
+        Child<QRadioButton>(dialog, "rad_Symbol")->click();
+        QTest::keyClick(page, Qt::Key_F2);
+        QCOMPARE(Letter(), u"red ا (h)"_s);
+        Press(page, u'h');
+        QCOMPARE(Letter(), u"green ٢"_s);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct") + Text(dialog, "le_time") + Text(dialog, "le_Achievement"), u"2500"_s);
+    }
+
+    // The 102-key keyboard has thal on \ and shadda on |, where the 101-key
+    // one has them on ` and ~: the drill asks for, and takes, those keys.
+    void keyboard102AsksForItsOwnKeys()
+    {
+        Child<QRadioButton>(dialog, "rad_kb_102")->click();
+        Child<QComboBox>(dialog, "cmb_train_num")->setCurrentIndex(1); // "50"
+        start->click();
+        PlayDrill(dialog, 0, 8);
+        QTest::keyClick(page, Qt::Key_F2);
+        QCOMPARE(Letter(), u"red ذ (\\)"_s);
+        Press(page, u'`');
+        QCOMPARE(Letter(), u"red ذ"_s);
+        Press(page, u'\\');
+        QVERIFY(Letter().startsWith(u"green"_s));
+        QuitIfAsked();
+        start->click(); // stop
+        Child<QRadioButton>(dialog, "rad_Symbol")->click();
+        start->click();
+        QCOMPARE(PlayDrill(dialog, 0, 43), 43);
+        QTest::keyClick(page, Qt::Key_F2);
+        QCOMPARE(Letter(), u"red \u0651 (|)"_s);
+        Press(page, u'|');
+        QVERIFY(Letter().startsWith(u"green"_s));
+    }
+
+    // Shift held for a symbol is part of that key press, not a press of its
+    // own, and neither is a modifier on its own.
+    void shiftedSymbolsCountOneKeyEach()
+    {
+        Child<QRadioButton>(dialog, "rad_Symbol")->click();
+        start->click();
+        QCOMPARE(PlayDrill(dialog, 0, 30), 30); // the shifted rows, < and > included
+        QTest::keyClick(page, Qt::Key_Control);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct").toDouble(), 100.0);
+    }
+
+    // Keys count only between Start and Stop; a new Start begins at alef.
+    // Random order draws different letters.
+    void keysCountOnlyWhileADrillRuns()
+    {
+        const QString before = source->text();
+        Press(page, u'h');
+        QTest::keyClick(page, Qt::Key_F2);
+        QCOMPARE(source->text(), before);
+        start->click();
+        PlayDrill(dialog, 0, 1);
+        QuitIfAsked();
+        start->click();
+        QCOMPARE(start->text(), u"Start"_s);
+        const QString shown = source->text();
+        Press(page, KeysFor(ItemShown(source), true).at(0));
+        Press(page, u'1');
+        QCOMPARE(source->text(), shown);
+        start->click();
+        QCOMPARE(source->text(), u"ا"_s);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct"), u"0"_s);
+        Child<QCheckBox>(dialog, "chk_random_letter")->setChecked(true); // from now on in random order
+        QSet<QString> seen;
+        for (int i = 0; i < 12; ++i)
+            seen.insert(ItemShown(source)), PlayDrill(dialog, 0, 1);
+        QVERIFY2(seen.size() > 3, "the same few letters over and over");
+    }
+
+    // كتب typed as ; j f: each key turns Arabic, the label marks what is
+    // still missing, the third key completes the word and the next one
+    // shows. A wrong word completes too: 7 of 10 characters right is 70 %.
+    void wordsTypedRightAndWrong()
+    {
+        StartDrill(1);
+        QCOMPARE(start->text() + u' ' + Shown(), u"Stop  / كتب|wrote"_s);
+        QCOMPARE(QApplication::focusWidget(), answer);
+        Type(";");
+        QCOMPARE(Shown(), u"ك / ك[ت][ب]|wrote"_s);
+        Type("jf");
+        QCOMPARE(Shown(), u" / سلام|peace"_s);
+        QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 1);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct_word").toDouble(), 100.0);
+        Type("sn");
+        QCOMPARE(Shown(), u"سى / س[ل][ا][م]|peace"_s);
+        QTest::keyClick(answer, Qt::Key_Backspace);
+        QCOMPARE(Shown(), u"س / س[ل][ا][م]|peace"_s);
+        Type("bl"); // the lam-alef key gives two characters at once
+        Child<QCheckBox>(dialog, "chk_display_complain")->setChecked(false);
+        Type("xxx");
+        QCOMPARE(Shown(), u" / باب"_s); // without explanations the word shows alone
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct_word"), u"70"_s);
+        QuitIfAsked();
+        QTest::keyClick(answer, Qt::Key_Escape); // stops the drill as Stop does; the window stays
+        QVERIFY(start->text() == u"Start"_s && dialog->isVisible());
+    }
+
+    void scoredDrillEndedByTabChange_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("word") << 1 << "tv_word_score" << "_word";
+        QTest::newRow("sentence") << 2 << "tv_sentence_score" << "_sentence";
+    }
+
+    // One item typed, one skipped with Return (keypad Enter is not Return),
+    // a second gone by: the time shown is whole seconds, the score the
+    // formula's with the skip as a hint. Leaving the tab ends the drill, and
+    // the score, recorded, goes to the drill's own table.
+    void scoredDrillEndedByTabChange()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, table);
+        QFETCH(QString, fields);
+        QElapsedTimer clock;
+        clock.start();
+        StartDrill(tab);
+        const qint64 started = clock.elapsed();
+        const quint32 length = quint32(ItemShown(source).size());
+        QCOMPARE(PlayDrill(dialog, tab, 1), 1);
+        const QString next = source->text();
+        Type("j");
+        QTest::keyClick(answer, Qt::Key_Enter);
+        QCOMPARE(answer->text(), u"ت"_s);
+        QTest::keyClick(answer, Qt::Key_Return);
+        QVERIFY(answer->text().isEmpty() && source->text() != next);
+        QCOMPARE(Child<QProgressBar>(dialog, tab == 1 ? "prgros_word" : "prgros_sentence")->value(), 1);
+
+        QTest::qWait(1100);
+        const qint64 before = clock.elapsed();
+        Tick(dialog);
+        const quint32 seconds = Text(dialog, qPrintable("le_time" + fields)).toUInt();
+        QVERIFY2(seconds >= (before - started) / 1000 && seconds <= clock.elapsed() / 1000,
+            qPrintable(QString::number(seconds)));
+        DrillStats expected;
+        expected.targetCount = 40;
+        expected.doneCount = 1;
+        expected.correctCount = expected.typedCount = length;
+        expected.elapsedSeconds = seconds;
+        expected.hintCount = 1;
+        QCOMPARE(Text(dialog, qPrintable("le_score" + fields)).toULong(), expected.Score());
+
+        ClickInNextBox(u"Record"_s, nullptr, [] { AnswerNextInput(u"Ann"_s); });
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);
+        for (const char* view : {"tv_letter_score", "tv_word_score", "tv_sentence_score"}) {
+            const QAbstractItemModel* m = Child<QTableView>(dialog, view)->model();
+            QCOMPARE(m->index(0, 0).data().toString(), view == table ? u"Ann"_s : QString());
+            QCOMPARE(m->index(0, 1).data().toString(),
+                view == table ? Text(dialog, qPrintable("le_score" + fields)) : QString());
+        }
+        QCOMPARE(start->text(), u"Start"_s);
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
+        Type(";");
+        QCOMPARE(answer->text(), QString());
+    }
+
+    // Each edit converts only what it added, wherever it is: a comma or a
+    // bracket that a key gave stays as it is, and the rest of the line is
+    // kept. The keys are those of the keyboard type chosen.
+    void eachEditConvertsOnlyWhatItAdded()
+    {
+        StartDrill(2);
+        Type("<(;");
+        QCOMPARE(answer->text(), u",)ك"_s);
+        QApplication::clipboard()->setText(u"<(j"_s);
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(answer->text(), u",)ك,)ت"_s);
+        QTest::keyClick(answer, Qt::Key_Home);
+        Type("f");
+        QCOMPARE(answer->text(), u"ب,)ك,)ت"_s);
+        QCOMPARE(answer->cursorPosition(), 1);
+        QApplication::clipboard()->setText(u"h>"_s);
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(answer->text(), u"با.,)ك,)ت"_s);
+        QTest::keyClick(answer, Qt::Key_Delete);
+        QCOMPARE(answer->text(), u"با.)ك,)ت"_s);
+        answer->setSelection(0, 2);
+        Type("p");
+        QCOMPARE(answer->text(), u"ح.)ك,)ت"_s);
+        Child<QRadioButton>(dialog, "rad_kb_102")->click();
+        answer->end(false);
+        Type("\\`");
+        QCOMPARE(answer->text(), u"ح.)ك,)تذ`"_s);
+    }
+
+    // The drill ends at its item count; in random mode even the first item
+    // is drawn at random.
+    void drillEndsAtItemCountAndDrawsAtRandom()
+    {
+        StartDrill(1);
+        QuitIfAsked();
+        QCOMPARE(PlayDrill(dialog, 1), 40);
+        QCOMPARE(Child<QProgressBar>(dialog, "prgros_word")->value(), 40);
+        QCOMPARE(start->text(), u"Start"_s);
+        const QString last = answer->text();
+        Type("x");
+        QCOMPARE(answer->text(), last);
+        Child<QCheckBox>(dialog, "chk_random_word")->setChecked(true);
+        QSet<QString> first;
+        for (int i = 0; i < 12; ++i) {
+            StartDrill(1);
+            first.insert(ItemShown(source));
+            start->click();
+        }
+        QVERIFY2(first.size() > 1, qPrintable(first.values().join(u' ')));
+    }
+
+    // Blank items and items too long to type are passed over; explanations
+    // with markup characters read as typed; with no usable item left the
+    // drill does not start.
+    void unusableItemsPassedOver()
+    {
+        const QString tooLong = QString(1001, QChar(0x0628)) + u"|too long"_s;
+        QCOMPARE(Records({" \t |blank", tooLong, "كتب|<b>wrote</b> & read"}).WriteContentFile(ContentPath("word.kq")), 0);
+        delete dialog;
+        dialog = NewTutor();
+        StartDrill(1);
+        QCOMPARE(QTextDocumentFragment::fromHtml(source->text()).toPlainText(), u"كتب\n<b>wrote</b> & read"_s);
+        QTest::keyClick(answer, Qt::Key_Return); // round the list to the same word
+        QCOMPARE(ItemShown(source), u"كتب"_s);
+        QCOMPARE(Records({"|empty", tooLong}).WriteContentFile(ContentPath("word.kq")), 0);
+        delete dialog;
+        dialog = NewTutor();
+        QString said;
+        ClickInNextBox(QString(), &said);
+        StartDrill(1);
+        QVERIFY(said.startsWith(u"No words were found."_s) && start->text() == u"Start"_s);
+        initTestCase();
+    }
+
+    // Without content the drills do not start and say which file is missing.
+    void emptyContentRefusesToStart()
+    {
+        delete dialog;
+        cleanupTestCase();
+        QCOMPARE(ContentList().WriteContentFile(ContentPath("Sentence.kq")), 0);
+        dialog = NewTutor();
+        for (int tab : {1, 2}) {
+            QString said;
+            ClickInNextBox(QString(), &said);
+            StartDrill(tab);
+            QVERIFY2(said.contains(QDir::toNativeSeparators(ContentPath(tab == 1 ? "word.kq" : "Sentence.kq"))),
+                qPrintable(said));
+            QVERIFY(said.contains(tab == 1 ? "word" : "sentence"));
+            QCOMPARE(start->text(), u"Start"_s);
+            QCOMPARE(source->text(), u"Click Start button to start..."_s);
+            Type(";j");
+            QCOMPARE(answer->text(), QString());
+        }
+        initTestCase();
+    }
+
+private:
+    void StartDrill(int tab)
+    {
+        const char* const names[][3] = {{"le_dst_word", "lbl_src_word", "btn_start_word"},
+            {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
+        answer = Child<QLineEdit>(dialog, names[tab - 1][0]);
+        source = Child<QLabel>(dialog, names[tab - 1][1]);
+        start = Child<QPushButton>(dialog, names[tab - 1][2]);
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
+        QTest::mouseClick(start, Qt::LeftButton);
+    }
+    void Type(const char* keys) { QTest::keyClicks(answer, QString::fromLatin1(keys)); }
+    // The answer line, and the item as the learner reads it: characters still
+    // wrong or missing in brackets, the explanation after a bar.
+    QString Shown() const
+    {
+        static const QRegularExpression red(u"<font color=red>(.)</font>"_s),
+            grey(u"<br><font color='gray' size='2'>(.*)</font>$"_s);
+        return answer->text() + u" / "_s + QString(source->text()).replace(red, u"[\\1]"_s).replace(grey, u"|\\1"_s);
+    }
+
+    // The item's colour and text, and the key a prompt named.
+    QString Letter() const
+    {
+        static const QRegularExpression colour(u"^<font color=(\\w+)>"_s);
+        return colour.match(source->text()).captured(1) + u' '
+            + QTextDocumentFragment::fromHtml(source->text()).toPlainText().remove(QChar(0x25CC));
+    }
+
+    TempSettings* settings = nullptr;
+    Dialog* dialog = nullptr;
+    QWidget* page = nullptr;
+    QLineEdit* answer = nullptr;
+    QLabel* source = nullptr;
+    QPushButton* start = nullptr;
+};
+
+QTEST_MAIN(TestDrills)
+#include "tst_drills.moc"

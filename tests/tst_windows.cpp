@@ -1,0 +1,173 @@
+// Which window the program opens, and what the two windows offer before
+// anything is done: the widgets the program and its tests find by name,
+// their first state, the tab order, the size limits and the maker's pages.
+#include "app/startup.h"
+#include "editor/dialogdata.h"
+#include "testutil.h"
+#include "tutor/website.h"
+
+using namespace TestUtil;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Named widgets and their classes, as the slots and the tests use them.
+const char TutorWidgets[] =
+    "tabWidget:QTabWidget tabletter:QWidget wg_kb_pic:QWidget rad_Letters:QRadioButton rad_Symbol:QRadioButton "
+    "chk_random_letter:QCheckBox btn_start_letter:QPushButton le_time:QLineEdit le_speed:QLineEdit "
+    "le_correct:QLineEdit le_Achievement:QLineEdit prgros_type:QProgressBar lbl_src_letter:QLabel "
+    "lbl_src_word:QLabel le_dst_word:QLineEdit chk_random_word:QCheckBox btn_start_word:QPushButton "
+    "le_time_word:QLineEdit le_speed_word:QLineEdit le_correct_word:QLineEdit le_score_word:QLineEdit "
+    "prgros_word:QProgressBar chk_random_sentence:QCheckBox btn_start_sentence:QPushButton "
+    "le_time_sentence:QLineEdit le_speed_sentence:QLineEdit le_correct_sentence:QLineEdit "
+    "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel "
+    "le_dst_sentence:QLineEdit groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton "
+    "rad_lang_english:QRadioButton rad_kb_101:QRadioButton rad_kb_102:QRadioButton "
+    "chk_display_complain:QCheckBox cmb_train_num:QComboBox tv_letter_score:QTableView "
+    "tv_word_score:QTableView tv_sentence_score:QTableView btn_report:QPushButton label_7:QLabel "
+    "label_8:QLabel cmdbtn_translation:QCommandLinkButton cmdbtn_ime:QCommandLinkButton "
+    "cmdbtn_question:QCommandLinkButton cmdbtn_typing:QCommandLinkButton cmdbtn_dict:QCommandLinkButton "
+    "cmdbtn_nuvariweb:QCommandLinkButton lbl_mryj:QLabel";
+const char EditorWidgets[] = "tv_contents:QTableView le_arabic:QLineEdit le_exmpain:QLineEdit le_url:QLineEdit "
+                             "btn_add:QPushButton btn_modify:QPushButton btn_del:QPushButton btn_open:QPushButton "
+                             "btn_save:QPushButton btn_exit:QPushButton";
+
+void CheckNamed(QWidget* window, const char* widgets)
+{
+    for (const QString& w : QString::fromLatin1(widgets).split(u' ')) {
+        QWidget* found = window->findChild<QWidget*>(w.section(u':', 0, 0));
+        QVERIFY2(found && found->metaObject()->className() == w.section(u':', 1), qPrintable(w));
+    }
+}
+
+// The named widgets come in this order when Tab moves through the window.
+void CheckTabOrder(QWidget* window, const char* order)
+{
+    const QStringList names = QString::fromLatin1(order).split(u' ');
+    QWidget* w = window->findChild<QWidget*>(names.first());
+    int next = 1;
+    for (int steps = 0; w && steps < 500 && next < names.size(); ++steps)
+        w = w->nextInFocusChain(), next += w->objectName() == names[next];
+    QVERIFY2(next == names.size(), qPrintable("tab order stops before " + names.value(next)));
+}
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { settings.reset(new TempSettings); }
+    void cleanup() { settings.reset(); }
+
+    void windowOfArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("no argument") << QStringList{"qirtas"} << "Dialog";
+        QTest::newRow("data alone") << QStringList{"qirtas", "data"} << "DialogData";
+        QTest::newRow("data among others") << QStringList{"qirtas", "x", "data", "y"} << "DialogData";
+        QTest::newRow("program path named data") << QStringList{"data"} << "DialogData";
+        for (const char* other : {"Data", "DATA", "-data", "--data", "datas", "database"})
+            QTest::newRow(other) << QStringList{"qirtas", other} << "Dialog";
+    }
+
+    // The chosen window gets a minimize button on top of every flag it had.
+    void windowOfArguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, window);
+        QCOMPARE(Startup::WantsEditor(args), window == "DialogData");
+        std::unique_ptr<QDialog> made(Startup::CreateWindow(args));
+        QCOMPARE(QString::fromLatin1(made->metaObject()->className()), window);
+        std::unique_ptr<QDialog> plain(window == "Dialog" ? static_cast<QDialog*>(new Dialog) : new DialogData);
+        QCOMPARE(made->windowFlags(), plain->windowFlags() | Qt::WindowMinimizeButtonHint);
+    }
+
+    // Its size limits, its pages in drill order (the About page first),
+    // the first state of what the learner sets, the figures the drill writes
+    // read-only, and the tab order; the About page speaks of this program.
+    void tutorWindow()
+    {
+        Dialog d;
+        CheckNamed(&d, TutorWidgets);
+        QCOMPARE(d.minimumSize(), QSize(630, 500));
+        QCOMPARE(d.maximumSize(), QSize(685, 500));
+        auto* tabs = Child<QTabWidget>(&d, "tabWidget");
+        QStringList pages;
+        for (int i = 0; i < tabs->count(); ++i)
+            pages << tabs->widget(i)->objectName();
+        QCOMPARE(pages.join(u' ') + u' ' + QString::number(tabs->currentIndex()),
+            "tabletter tabWord tabtSentence tabSetting tabAbout tabProgress 4");
+        for (const char* name : {"rad_Letters", "chk_random_letter", "chk_random_word", "chk_random_sentence"})
+            QVERIFY2(Child<QAbstractButton>(&d, name)->isChecked(), name);
+        for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
+            const QString name = edit->objectName();
+            const bool figure = name.contains(QRegularExpression(u"^le_(time|speed|correct)"_s));
+            QVERIFY2(edit->text().isEmpty() && (!figure || edit->isReadOnly())
+                    && !(name.contains("_dst_") && edit->isReadOnly()),
+                qPrintable(name));
+        }
+        QVERIFY(!Child<QTableView>(&d, "tv_letter_score")->isEnabled());
+        CheckTabOrder(&d, "rad_Letters rad_Symbol chk_random_letter btn_start_letter");
+        CheckTabOrder(&d, "chk_random_sentence btn_start_sentence le_dst_sentence");
+        CheckTabOrder(&d,
+            "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
+            "cmb_train_num btn_report");
+        QVERIFY(!Child<QLabel>(&d, "label_7")->text().contains("2012"));
+        QVERIFY(Child<QLabel>(&d, "label_8")->text().contains(qVersion()));
+    }
+
+    void editorWindow()
+    {
+        DialogData e;
+        CheckNamed(&e, EditorWidgets);
+        QCOMPARE(e.maximumSize(), QSize(510, 440));
+        auto* table = Child<QTableView>(&e, "tv_contents");
+        QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        CheckTabOrder(
+            &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_exit");
+    }
+
+    void buttonsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("dictionary") << "cmdbtn_dict" << "/dict";
+        QTest::newRow("translation") << "cmdbtn_translation" << "/fanyi";
+        QTest::newRow("web site, no trailing slash") << "cmdbtn_nuvariweb" << "";
+        QTest::newRow("feedback") << "cmdbtn_question" << "/bbs";
+        QTest::newRow("input method") << "cmdbtn_ime" << "/ime";
+        QTest::newRow("typing tutor") << "cmdbtn_typing" << "/qirtas";
+        QTest::newRow("link strip") << "lbl_mryj" << "/bbs";
+    }
+
+    // Each click opens the page again; the link strip's anchor, activated,
+    // opens what it links to.
+    void buttonsOpenTheirPages()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        Browser browser;
+        Dialog d;
+        auto* strip = Child<QLabel>(&d, "lbl_mryj");
+        const QString href = QRegularExpression(u"href=\"([^\"]+)\""_s).match(strip->text()).captured(1);
+        for (int i = 0; i < 2; ++i) {
+            button == "lbl_mryj" ? void(QMetaObject::invokeMethod(strip, "linkActivated", Q_ARG(QString, href)))
+                                 : Child<QCommandLinkButton>(&d, qPrintable(button))->click();
+        }
+        QCOMPARE(browser.opened.size(), 2);
+        QCOMPARE(browser.opened.last(), browser.opened.first());
+        QCOMPARE(browser.opened.last().toEncoded(), QByteArray(WebSite::Base) + path.toLatin1());
+        QVERIFY(!browser.opened.last().path().startsWith(u"//"_s) && !strip->openExternalLinks());
+    }
+
+private:
+    std::unique_ptr<TempSettings> settings;
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
