@@ -83,8 +83,7 @@ void SentenceDrill()
     const QString sentence
         = KeyCharMap::Instance()->MapString(keys, true) + QStringLiteral("|good morning, many times");
     Records({sentence, sentence}).WriteContentFile(path);
-    Dialog* d = NewTutor(5);
-    QFile::remove(path);
+    Dialog* d = NewTutor(5); // reads the sentence file after its first paint: kept until done
     Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(2);
     auto* line = Child<QLineEdit>(d, "le_dst_sentence");
     auto* start = Child<QPushButton>(d, "btn_start_sentence");
@@ -106,6 +105,7 @@ void SentenceDrill()
     wrong.Print("sentence drill (500 chars), edit typed wrong");
     middle.Print("sentence drill (500 chars), edit mid-line at 400+");
     delete d;
+    QFile::remove(path);
 }
 
 class TimedEditor : public DialogData
