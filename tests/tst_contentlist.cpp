@@ -39,6 +39,19 @@ class TestContentList : public QObject
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(u"default.debug=false"_s); }
 
+    // The reader's debug lines, checked once: the file, then each record.
+    void debugLines()
+    {
+        QCOMPARE(Records({u"كتب|to write|"_s, u"| x |"_s}).WriteContentFile(Path("dump.kq")), 0);
+        QLoggingCategory::setFilterRules(u"default.debug=true"_s);
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(u'"' + Path("dump.kq") + u"\" \n "_s));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(u"\"كتب\"  dst: \"to write\" "_s));
+        QTest::ignoreMessage(QtDebugMsg, "\"\"  dst: \" x \" ");
+        ContentList list;
+        QCOMPARE(list.ReadContentFile(Path("dump.kq")), 0);
+        QLoggingCategory::setFilterRules(u"default.debug=false"_s);
+    }
+
     // Files written by Qt's data stream read back identically, and ours are
     // byte for byte what Qt writes: null and empty strings, surrogates, and
     // a text of over a megabyte. Items come trimmed, web addresses as stored.

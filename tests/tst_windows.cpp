@@ -79,6 +79,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, window);
         QCOMPARE(Startup::WantsEditor(args), window == "DialogData");
+        QTest::ignoreMessage(QtDebugMsg, window == "Dialog" ? "Qirtas MainDlg" : "Qirtas DataeditDlg");
         std::unique_ptr<QDialog> made(Startup::CreateWindow(args));
         QCOMPARE(QString::fromLatin1(made->metaObject()->className()), window);
         std::unique_ptr<QDialog> plain(window == "Dialog" ? static_cast<QDialog*>(new Dialog) : new DialogData);
