@@ -178,6 +178,11 @@ HistoryStore::Opening HistoryStore::TryOpen()
     // at the end of a drill.
     if (!q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=4000")))
         return failed();
+    // What the reads that follow will see: later commits by other tutors
+    // change it (see Revision).
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next())
+        return failed();
+    othersSeen = q.value(0).toLongLong();
     q.finish();
     // Also proves that the file can be written.
     const QSqlError upgrade = Upgrade(version);
@@ -265,6 +270,7 @@ void HistoryStore::Close()
     db->db.close();
     db.reset();
     QSqlDatabase::removeDatabase(connectionName);
+    othersSeen = -1;
 }
 
 void HistoryStore::Failed(const QString& detail, bool damaged)
@@ -325,6 +331,21 @@ bool HistoryStore::Record(const DrillRecord& drill)
     db->db.rollback();
     Failed(error.text(), IsDamage(error));
     return false;
+}
+
+int HistoryStore::Revision()
+{
+    if (state == State::Ready) {
+        // Unchanged by this connection's own commits; those count above.
+        QSqlQuery q(db->db);
+        if (q.exec(QStringLiteral("PRAGMA data_version")) && q.next()) {
+            const qint64 others = q.value(0).toLongLong();
+            if (others != othersSeen)
+                ++revision;
+            othersSeen = others;
+        }
+    }
+    return revision;
 }
 
 QList<DrillPoint> HistoryStore::Drills(int type)

@@ -49,9 +49,10 @@ public:
     // Presses and errors per character over all drills.
     CharCounts CharTotals();
 
-    // Counts the drills recorded through this object, so that a reader
-    // knows when to read again.
-    int Revision() const { return revision; }
+    // Changes whenever drills were recorded, through this object or by
+    // another tutor on the same file, so that a reader knows when to read
+    // again.
+    int Revision();
     bool IsOff() const { return state == State::Off; }
     QString FilePath() const;
 
@@ -83,6 +84,8 @@ private:
     QString problemDetail;
     QString movedAsidePath;
     int revision = 0;
+    // SQLite's count of commits by other connections, as last seen.
+    qint64 othersSeen = -1;
 };
 
 #endif // PROGRESS_HISTORYSTORE_H

@@ -80,8 +80,11 @@ void TestHistory::roundTripAcrossRunsAndTutors()
         QCOMPARE(store.Revision(), 3);
     }
     HistoryStore store(folder);
+    QVERIFY(store.Drills(DrillRecord::Sentences).isEmpty());
+    const int seen = store.Revision();
     HistoryStore otherTutor(folder);
     QVERIFY(otherTutor.Record(Drill(DrillRecord::Sentences, 4000, 3, {{Beh, {1, 1}}})));
+    QVERIFY(store.Revision() != seen); // a drill of another tutor running at the same time
 
     const QList<DrillPoint> letters = store.Drills(DrillRecord::Letters);
     QCOMPARE(letters.size(), 2);

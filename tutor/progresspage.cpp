@@ -101,12 +101,15 @@ void ProgressPage::Refresh()
 {
     HistoryStore& store = History();
     const int type = cmb_progress_drill->currentIndex();
-    if (store.Revision() != shownRevision || type != shownType) {
-        if (store.Revision() != shownRevision)
+    // Taken before reading, so a drill another tutor records meanwhile is
+    // read next time.
+    const int revision = store.Revision();
+    if (revision != shownRevision || type != shownType) {
+        if (revision != shownRevision)
             totals = store.CharTotals();
         wg_progress_chart->SetDrills(store.Drills(type));
         wg_heat_map->SetTotals(totals);
-        shownRevision = store.Revision();
+        shownRevision = revision;
         shownType = type;
     }
 }
