@@ -34,7 +34,7 @@ if [ "${1:-}" != "--in-x" ]; then
     fi
     cmake -S tools/bench -B "$build/bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build/bench" -j2
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --in-x "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --in-x "$@"
 fi
 shift
 rounds=${1:-7}

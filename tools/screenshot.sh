@@ -20,7 +20,7 @@ if [ "${2:-}" != "--in-x" ]; then
     bash tools/setup.sh
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build -j"$(nproc)" --target qirtas
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$shot" --in-x
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$shot" --in-x
 fi
 
 # From here on we run inside the X server.

@@ -11,7 +11,11 @@ export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    [ -s "$tmp/run.log" ] && { echo "-- the program's last output:"; tail -n 15 "$tmp/run.log"; }
+    exit 1
+}
 
 # Starts the program with the arguments given; sets pid.
 start() { "$exe" "$@" >>"$tmp/run.log" 2>&1 & pid=$!; }
