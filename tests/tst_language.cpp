@@ -26,7 +26,7 @@ QStringList TutorTexts()
 {
     const QString literals = u"((?:\"(?:[^\"\\\\]|\\\\.)*\"\\s*)+)"_s;
     const QRegularExpression call(
-        u"\\b(QObject::tr|tr|Tr|TranslatedButtonText|translate\\(\\s*\"(\\w+)\"\\s*,)\\(?\\s*"_s + literals);
+        u"\\b(QObject::tr|tr|DialogText|TranslatedButtonText|translate\\(\\s*\"(\\w+)\"\\s*,)\\(?\\s*"_s + literals);
     const QRegularExpression piece(u"\"((?:[^\"\\\\]|\\\\.)*)\""_s);
     QStringList texts;
     const QDir dir(QStringLiteral(QIRTAS_SOURCE_DIR "/tutor"));

@@ -7,13 +7,9 @@
 #include <QToolTip>
 
 #include "progress/keystatistics.h"
+#include "tutor/dialogtext.h"
 
 namespace {
-
-QString Tr(const char* source)
-{
-    return QCoreApplication::translate("Dialog", source);
-}
 
 const QColor KeyEdge(0x84, 0x97, 0x95);
 const QColor PlainFace(0xfb, 0xfc, 0xfc);
@@ -38,7 +34,7 @@ QColor HeatColour(double rate)
 QString Shown(const QString& text)
 {
     if (text == QLatin1String(" "))
-        return Tr("Space");
+        return DialogText("Space");
     for (QChar c : text) {
         if (c.category() != QChar::Mark_NonSpacing)
             return text;
@@ -145,8 +141,8 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
             const CharCount n = totals.value(c);
             const QString shown = mark + Shown(c) + mark;
             lines << (n.presses == 0
-                          ? Tr("%1: not practised yet").arg(shown)
-                          : Tr("%1: %2 presses, %3% errors")
+                          ? DialogText("%1: not practised yet").arg(shown)
+                          : DialogText("%1: %2 presses, %3% errors")
                                 .arg(shown)
                                 .arg(n.presses)
                                 .arg(qRound(KeyStatistics::ErrorRate(n) * 100)));
@@ -240,7 +236,7 @@ void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
         p.drawText(place(fm.horizontalAdvance(s) + 1), Qt::AlignCenter, s);
     };
 
-    text(Tr("Errors per key:"));
+    text(DialogText("Errors per key:"));
     text(QStringLiteral("0%"));
     const QRectF bar = place(90).adjusted(0, 4, 0, -4);
     QLinearGradient g(rtl ? bar.topRight() : bar.topLeft(), rtl ? bar.topLeft() : bar.topRight());
@@ -254,5 +250,5 @@ void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
     p.setPen(QPen(KeyEdge, 1));
     p.setBrush(PlainFace);
     p.drawRect(place(18).adjusted(0, 3, 0, -3));
-    text(Tr("not practised"));
+    text(DialogText("not practised"));
 }

@@ -5,12 +5,9 @@
 #include <QPainterPath>
 #include <cmath>
 
-namespace {
+#include "tutor/dialogtext.h"
 
-QString Tr(const char* source)
-{
-    return QCoreApplication::translate("Dialog", source);
-}
+namespace {
 
 const QColor Frame(0xb8, 0xc4, 0xc2);
 const QColor Grid(0xe2, 0xe8, 0xe7);
@@ -96,14 +93,14 @@ void ProgressChart::paintEvent(QPaintEvent*)
     if (drills.isEmpty()) {
         p.setPen(Ink);
         p.drawText(rect().adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
-                   Tr("Your finished drills will appear here, with their speed and accuracy."));
+                   DialogText("Your finished drills will appear here, with their speed and accuracy."));
         return;
     }
 
     // Legend on top, axis labels at both sides, dates below.
     const int line = fm.height();
-    const QString speedName = Tr("Speed (characters per second)");
-    const QString accuracyName = Tr("Accuracy (%)");
+    const QString speedName = DialogText("Speed (characters per second)");
+    const QString accuracyName = DialogText("Accuracy (%)");
     const int side = fm.horizontalAdvance(QStringLiteral("100.0")) + 8;
     const QRectF plot(side, line + 8, width() - 2 * side, height() - 2 * line - 14);
     if (plot.width() < 20 || plot.height() < 20)

@@ -11,17 +11,9 @@
 
 #include "app/appinfo.h"
 #include "progress/historystore.h"
+#include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/progresschart.h"
-
-namespace {
-
-QString Tr(const char* source)
-{
-    return QCoreApplication::translate("Dialog", source);
-}
-
-} // namespace
 
 ProgressPage::ProgressPage(QWidget* parent)
     : QWidget(parent)
@@ -63,10 +55,11 @@ void ProgressPage::Retranslate()
     const int type = cmb_progress_drill->currentIndex();
     const QSignalBlocker quiet(cmb_progress_drill);
     cmb_progress_drill->clear();
-    cmb_progress_drill->addItems({Tr("Letter drills"), Tr("Word drills"), Tr("Sentence drills")});
+    cmb_progress_drill->addItems(
+        {DialogText("Letter drills"), DialogText("Word drills"), DialogText("Sentence drills")});
     cmb_progress_drill->setCurrentIndex(qMax(0, type));
-    btn_weak_keys->setText(Tr("Practise weak keys"));
-    btn_weak_keys->setToolTip(Tr("A letter drill that asks more often for the characters you miss most"));
+    btn_weak_keys->setText(DialogText("Practise weak keys"));
+    btn_weak_keys->setToolTip(DialogText("A letter drill that asks more often for the characters you miss most"));
     // The chart and the heat map fetch their texts as they paint.
     update();
 }
@@ -119,12 +112,12 @@ void ProgressPage::TellProblem()
     const HistoryStore::Problem problem = History().TakeProblem();
     if (problem == HistoryStore::Problem::None)
         return;
-    QMessageBox box(QMessageBox::Warning, Tr("Nuvari Arabic typing software"),
+    QMessageBox box(QMessageBox::Warning, DialogText("Nuvari Arabic typing software"),
                     problem == HistoryStore::Problem::StartedAfresh
-                        ? Tr("The history of your drills could not be read, so a new one was "
+                        ? DialogText("The history of your drills could not be read, so a new one was "
                              "started. The old file was kept as:\n%1")
                               .arg(QDir::toNativeSeparators(history->MovedAsidePath()))
-                        : Tr("Your drills cannot be kept in a history during this run (%1). "
+                        : DialogText("Your drills cannot be kept in a history during this run (%1). "
                              "Everything else works as usual.")
                               .arg(history->ProblemDetail()),
                     QMessageBox::Ok, window());

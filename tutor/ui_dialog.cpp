@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include "app/appstyle.h"
+#include "tutor/dialogtext.h"
 #include "tutor/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/website.h"
@@ -42,11 +43,6 @@ const char HintStyle[] = "font: 75 10pt \"Arabic Transparent\";\ncolor:rgb(255, 
 const char TableTitleStyle[] = "color:green;\n\n";
 
 const Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
-
-QString Tr(const char* source)
-{
-    return QCoreApplication::translate("Dialog", source, nullptr);
-}
 
 template <class W>
 W* Named(W* widget, const char* name)
@@ -212,10 +208,10 @@ void BuildDisplayRow(QWidget* container, QHBoxLayout* layout, const DisplayRow& 
 
 void TranslateDisplayRow(QLabel* time, QLabel* speed, QLabel* correct, QLabel* score)
 {
-    time->setText(Tr("Time"));
-    speed->setText(Tr("Speed"));
-    correct->setText(Tr("Accuracy"));
-    score->setText(Tr("Score"));
+    time->setText(DialogText("Time"));
+    speed->setText(DialogText("Speed"));
+    correct->setText(DialogText("Accuracy"));
+    score->setText(DialogText("Score"));
 }
 
 } // namespace
@@ -521,81 +517,82 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
 
 void Ui_Dialog::retranslateUi(QDialog* Dialog)
 {
-    Dialog->setWindowTitle(Tr("Nuvari Arabic typing software"));
+    Dialog->setWindowTitle(DialogText("Nuvari Arabic typing software"));
     Dialog->setToolTip(QString());
-    Dialog->setStatusTip(Tr("ttt"));
+    Dialog->setStatusTip(DialogText("ttt"));
     Dialog->setWhatsThis(QString());
 
-    groupBox_5->setTitle(Tr("Keyboard"));
-    rad_Letters->setText(Tr("Only Letters"));
-    rad_Symbol->setText(Tr("Symbol and Number"));
-    chk_random_letter->setText(Tr("Random Mode"));
-    btn_start_letter->setText(Tr("Start"));
+    groupBox_5->setTitle(DialogText("Keyboard"));
+    rad_Letters->setText(DialogText("Only Letters"));
+    rad_Symbol->setText(DialogText("Symbol and Number"));
+    chk_random_letter->setText(DialogText("Random Mode"));
+    btn_start_letter->setText(DialogText("Start"));
     TranslateDisplayRow(lbl_time, lbl_speed, lbl_correct, label);
-    lbl_src_letter->setText(Tr("Click Start button to start..."));
-    label_11->setText(Tr("Press [F2] to prompting"));
-    tabWidget->setTabText(tabWidget->indexOf(tabletter), Tr("Keyboard"));
+    lbl_src_letter->setText(DialogText("Click Start button to start..."));
+    label_11->setText(DialogText("Press [F2] to prompting"));
+    tabWidget->setTabText(tabWidget->indexOf(tabletter), DialogText("Keyboard"));
 
-    lbl_src_word->setText(Tr("Click Start button to start..."));
-    label_12->setText(Tr("Press [Enter] go to next content !"));
-    groupBox_10->setTitle(Tr("Word"));
-    chk_random_word->setText(Tr("Random Mode"));
-    btn_start_word->setText(Tr("Start"));
+    lbl_src_word->setText(DialogText("Click Start button to start..."));
+    label_12->setText(DialogText("Press [Enter] go to next content !"));
+    groupBox_10->setTitle(DialogText("Word"));
+    chk_random_word->setText(DialogText("Random Mode"));
+    btn_start_word->setText(DialogText("Start"));
     TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5);
-    tabWidget->setTabText(tabWidget->indexOf(tabWord), Tr("Word"));
+    tabWidget->setTabText(tabWidget->indexOf(tabWord), DialogText("Word"));
 
-    groupBox_11->setTitle(Tr("Sentence"));
-    chk_random_sentence->setText(Tr("Random Mode"));
-    btn_start_sentence->setText(Tr("Start"));
+    groupBox_11->setTitle(DialogText("Sentence"));
+    chk_random_sentence->setText(DialogText("Random Mode"));
+    btn_start_sentence->setText(DialogText("Start"));
     TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6);
-    lbl_src_sentence->setText(Tr("Click Start button to start..."));
-    label_13->setText(Tr("Press [Enter] go to next content !"));
-    tabWidget->setTabText(tabWidget->indexOf(tabtSentence), Tr("Sentence"));
+    lbl_src_sentence->setText(DialogText("Click Start button to start..."));
+    label_13->setText(DialogText("Press [Enter] go to next content !"));
+    tabWidget->setTabText(tabWidget->indexOf(tabtSentence), DialogText("Sentence"));
 
-    groupBox->setTitle(Tr("Language"));
-    rad_lang_chinese->setText(Tr("Chinese"));
-    rad_lang_arabic->setText(Tr("Arabic"));
-    rad_lang_english->setText(Tr("English"));
-    groupBox_3->setTitle(Tr("Keyboard Type"));
-    rad_kb_101->setText(Tr("101 Key"));
-    rad_kb_102->setText(Tr("102 Key"));
-    groupBox_2->setTitle(Tr("Content"));
-    chk_display_complain->setText(Tr("Display complain"));
-    label_3->setText(Tr("Item Count"));
+    groupBox->setTitle(DialogText("Language"));
+    rad_lang_chinese->setText(DialogText("Chinese"));
+    rad_lang_arabic->setText(DialogText("Arabic"));
+    rad_lang_english->setText(DialogText("English"));
+    groupBox_3->setTitle(DialogText("Keyboard Type"));
+    rad_kb_101->setText(DialogText("101 Key"));
+    rad_kb_102->setText(DialogText("102 Key"));
+    groupBox_2->setTitle(DialogText("Content"));
+    chk_display_complain->setText(DialogText("Display complain"));
+    label_3->setText(DialogText("Item Count"));
     cmb_train_num->clear();
     cmb_train_num->insertItems(0, QStringList()
-        << Tr("40") << Tr("50") << Tr("60") << Tr("70") << Tr("80") << Tr("100"));
-    groupBox_8->setTitle(Tr("Keyboard Score Top"));
-    groupBox_4->setTitle(Tr("Word Score Top"));
-    groupBox_9->setTitle(Tr("Sentence Score Top"));
-    label_4->setText(Tr("Score display"));
-    btn_report->setText(Tr("Report Score"));
-    tabWidget->setTabText(tabWidget->indexOf(tabSetting), Tr("Setting"));
+        << DialogText("40") << DialogText("50") << DialogText("60") << DialogText("70") << DialogText("80")
+        << DialogText("100"));
+    groupBox_8->setTitle(DialogText("Keyboard Score Top"));
+    groupBox_4->setTitle(DialogText("Word Score Top"));
+    groupBox_9->setTitle(DialogText("Sentence Score Top"));
+    label_4->setText(DialogText("Score display"));
+    btn_report->setText(DialogText("Report Score"));
+    tabWidget->setTabText(tabWidget->indexOf(tabSetting), DialogText("Setting"));
 
-    label_2->setText(Tr("Nuvari Arabic typing software"));
-    label_7->setText(Tr("Released on %1")
-                         .arg(dateLocale.toString(QDate::fromString(QString::fromLatin1(QIRTAS_RELEASE_DATE), Qt::ISODate),
-                                                  QLocale::LongFormat)));
-    label_8->setText(Tr("Based on Qt %1").arg(QString::fromLatin1(qVersion())));
-    label_9->setText(Tr("Copyright (C) 2026 Nuvari Soft"));
-    label_14->setText(Tr("E-mail: %1").arg(QString::fromLatin1(WebSite::MailAddress)));
-    cmdbtn_translation->setText(Tr("Translation"));
-    cmdbtn_translation->setDescription(Tr("Arabic translation service"));
-    cmdbtn_ime->setText(Tr("Input Method"));
-    cmdbtn_ime->setDescription(Tr("Arabic input method for Windows"));
-    cmdbtn_question->setText(Tr("Feedback"));
-    cmdbtn_question->setDescription(Tr("Report a problem or make a suggestion"));
-    cmdbtn_typing->setText(Tr("Typing Tutor"));
-    cmdbtn_typing->setDescription(Tr("News and updates of this program"));
-    cmdbtn_dict->setText(Tr("Dictionary"));
-    cmdbtn_dict->setDescription(Tr("Arabic-Chinese-English dictionary"));
-    cmdbtn_nuvariweb->setText(Tr("Nuvari Web"));
-    cmdbtn_nuvariweb->setDescription(Tr("Visit the Nuvari web site"));
-    label_10->setText(Tr("This program is protected by copyright law. Do not sell or modify it without permission."));
-    tabWidget->setTabText(tabWidget->indexOf(tabAbout), Tr("About"));
+    label_2->setText(DialogText("Nuvari Arabic typing software"));
+    const QDate released = QDate::fromString(QString::fromLatin1(QIRTAS_RELEASE_DATE), Qt::ISODate);
+    label_7->setText(DialogText("Released on %1").arg(dateLocale.toString(released, QLocale::LongFormat)));
+    label_8->setText(DialogText("Based on Qt %1").arg(QString::fromLatin1(qVersion())));
+    label_9->setText(DialogText("Copyright (C) 2026 Nuvari Soft"));
+    label_14->setText(DialogText("E-mail: %1").arg(QString::fromLatin1(WebSite::MailAddress)));
+    cmdbtn_translation->setText(DialogText("Translation"));
+    cmdbtn_translation->setDescription(DialogText("Arabic translation service"));
+    cmdbtn_ime->setText(DialogText("Input Method"));
+    cmdbtn_ime->setDescription(DialogText("Arabic input method for Windows"));
+    cmdbtn_question->setText(DialogText("Feedback"));
+    cmdbtn_question->setDescription(DialogText("Report a problem or make a suggestion"));
+    cmdbtn_typing->setText(DialogText("Typing Tutor"));
+    cmdbtn_typing->setDescription(DialogText("News and updates of this program"));
+    cmdbtn_dict->setText(DialogText("Dictionary"));
+    cmdbtn_dict->setDescription(DialogText("Arabic-Chinese-English dictionary"));
+    cmdbtn_nuvariweb->setText(DialogText("Nuvari Web"));
+    cmdbtn_nuvariweb->setDescription(DialogText("Visit the Nuvari web site"));
+    label_10->setText(
+        DialogText("This program is protected by copyright law. Do not sell or modify it without permission."));
+    tabWidget->setTabText(tabWidget->indexOf(tabAbout), DialogText("About"));
 
     tabProgress->Retranslate();
-    tabWidget->setTabText(tabWidget->indexOf(tabProgress), Tr("Progress"));
+    tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText("Progress"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.
     const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;
@@ -607,5 +604,5 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
 
     lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
                           .arg(QString::fromLatin1(WebSite::Base),
-                               Tr("FREE Software! Powered by Nuvari!")));
+                               DialogText("FREE Software! Powered by Nuvari!")));
 }
