@@ -193,3 +193,14 @@ QChar KeyCharMap::SymbolKey(int index) const
 {
     return (index >= 0 && index < SymbolCount) ? symbolKeys[index] : symbolKeys[0];
 }
+
+QString KeyCharMap::Visible(const QString& text)
+{
+    if (text.isEmpty())
+        return text;
+    for (QChar c : text) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            return text;
+    }
+    return QChar(0x25CC) + text;
+}

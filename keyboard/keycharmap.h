@@ -18,6 +18,10 @@ public:
     QChar LetterKey(int index) const;
     QChar SymbolKey(int index) const;
 
+    // `text` as it can be seen on its own: a text of combining marks alone
+    // (a haraka, the shadda) sits on a dotted circle, as on printed keyboards.
+    static QString Visible(const QString& text);
+
     static constexpr int LetterCount = 34;
     static constexpr int SymbolCount = 44;
 

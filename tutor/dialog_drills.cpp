@@ -36,7 +36,6 @@ const QChar VerticalLine(0x007C);
 
 // A combining mark shown alone sits on a dotted circle, as on the keyboard
 // picture; without a base it would be hard to see at all.
-const QChar DottedCircle(0x25CC);
 
 // Items longer than this cannot be typed in one line, and laying them out
 // would stall the window.
@@ -241,9 +240,7 @@ void Dialog::StartDrill(QProgressBar* progress)
 // key that gives it after an F2.
 void Dialog::ShowLetterItem(const char* colour, bool withKey)
 {
-    QString item = currentItem.text;
-    if (item.size() == 1 && item.at(0).isMark())
-        item.prepend(DottedCircle);
+    const QString item = KeyCharMap::Visible(currentItem.text);
     QString text = colour ? QLatin1String(colour) + Escaped(item) + QLatin1String(FontClose)
                           : AsLabelText(item);
     if (withKey)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
 #include "tutor/dialogtext.h"
 
@@ -16,7 +17,6 @@ const QColor PlainFace(0xfb, 0xfc, 0xfc);
 const QColor CaptionFace(0xe3, 0xe8, 0xe6);
 const QColor Ink(0x2a, 0x35, 0x35);
 const QColor CaptionInk(0x6c, 0x7b, 0x7b);
-const QChar DottedCircle(0x25CC);
 // Error rates from this one up share the reddest tint.
 constexpr double TopRate = 0.5;
 constexpr int LegendHeight = 18;
@@ -35,11 +35,7 @@ QString Shown(const QString& text)
 {
     if (text == QLatin1String(" "))
         return DialogText("Space");
-    for (QChar c : text) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            return text;
-    }
-    return DottedCircle + text;
+    return KeyCharMap::Visible(text);
 }
 
 } // namespace
