@@ -19,27 +19,6 @@ const char* const DefaultKeyboard = Key::Keyboard101;
 const bool DefaultDisplayExplain = true;
 const int DefaultItemCount = 1;  // "50"
 
-// Key prefix of the letter, word and sentence tables.
-const char TablePrefix[] = {'l', 'w', 's'};
-struct ScoreTableKeys
-{
-    char prefix;
-    ScoreTable* table;
-};
-
-const int RowsRead = 5;
-const int RowsWritten = 6;
-
-QString ScoreKeyStem(char table, const char* stem)
-{
-    return QLatin1Char(table) + QLatin1String(stem);
-}
-
-QString ScoreKey(char table, const char* stem, int row)
-{
-    return ScoreKeyStem(table, stem) + QString::number(row);
-}
-
 } // namespace
 
 void Dialog::ReadSettings()
@@ -85,25 +64,7 @@ void Dialog::ReadSettings()
 
     settings.endGroup();
 
-    settings.beginGroup(QLatin1String(Key::ScoreGroup));
-    const ScoreTableKeys tables[] = {
-        {TablePrefix[0], letterScoreTable}, {TablePrefix[1], wordScoreTable}, {TablePrefix[2], sentenceScoreTable}};
-    for (const auto& t : tables) {
-        QList<QPair<QString, uint>> rows;
-        for (int row = 0; row < RowsRead; ++row) {
-            const QString name = settings.value(ScoreKey(t.prefix, Key::ScoreName, row), QString()).toString();
-            if (name.isEmpty())
-                break;
-            // Scores are unsigned; anything else is not a score and is
-            // refused below like a zero.
-            rows.append({name, settings.value(ScoreKey(t.prefix, Key::ScoreValue, row), 0).toUInt()});
-        }
-        // Each row goes in above its equals, so the last stored goes in
-        // first: equal scores keep their stored order.
-        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
-            AddACTableItem(t.table, row->first, row->second);
-    }
-    settings.endGroup();
+    scores.Read(settings);
 }
 
 void Dialog::WriteSettings()
@@ -121,29 +82,7 @@ void Dialog::WriteSettings()
     settings.setValue(QLatin1String(Key::ItemCount), ui->cmb_train_num->currentIndex());
     settings.endGroup();
 
-    settings.beginGroup(QLatin1String(Key::ScoreGroup));
-    const ScoreTableKeys tables[] = {
-        {TablePrefix[0], letterScoreTable}, {TablePrefix[1], wordScoreTable}, {TablePrefix[2], sentenceScoreTable}};
-    const QStringList storedKeys = settings.childKeys();
-    for (const auto& t : tables) {
-        // Rows of an earlier, longer table must not come back as scores.
-        for (const QString& key : storedKeys) {
-            if (key.startsWith(ScoreKeyStem(t.prefix, Key::ScoreName))
-                || key.startsWith(ScoreKeyStem(t.prefix, Key::ScoreValue)))
-                settings.remove(key);
-        }
-
-        const int rows = t.table ? t.table->rowCount() : 0;
-        for (int row = 0; row < rows && row < RowsWritten; ++row) {
-            const QStandardItem* name = t.table->item(row, 0);
-            const QStandardItem* score = t.table->item(row, 1);
-            if (!name || !score)
-                break;
-            settings.setValue(ScoreKey(t.prefix, Key::ScoreName, row), name->data(Qt::DisplayRole).toString());
-            settings.setValue(ScoreKey(t.prefix, Key::ScoreValue, row), score->data(Qt::DisplayRole).toString());
-        }
-    }
-    settings.endGroup();
+    scores.Save(settings);
 }
 
 void Dialog::ChangeTr(QString langCode)
@@ -165,6 +104,7 @@ void Dialog::SwitchLanguage(const char* langCode)
     const int itemCount = ui->cmb_train_num->currentIndex();
     ui->dateLocale = Language::Locale(code);
     ui->retranslateUi(this);
+    scores.Retranslate();
     if (itemCount >= 0)
         ui->cmb_train_num->setCurrentIndex(itemCount);
 }

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "tutor/addressbox.h"
 #include "tutor/ui_dialog.h"
 #include "tutor/website.h"
 
@@ -35,11 +36,10 @@ QString CharacterData(QString text)
 // just "<root></root>" when no table has a score.
 QByteArray Dialog::ScoreReportDocument() const
 {
-    const ScoreTable* tables[] = {letterScoreTable, wordScoreTable, sentenceScoreTable};
     QByteArray document("<root>");
-    for (int i = 0; i < 3; ++i) {
-        const QStandardItem* name = tables[i] ? tables[i]->item(0, 0) : nullptr;
-        const QStandardItem* score = tables[i] ? tables[i]->item(0, 1) : nullptr;
+    for (int i = 0; i < ScoreBoard::TableCount; ++i) {
+        const QStandardItem* name = scores.Table(i)->item(0, 0);
+        const QStandardItem* score = scores.Table(i)->item(0, 1);
         if (!name || !score)
             continue;
         const QString item = QStringLiteral("<item type='%1' score='%2'>").arg(i + 1).arg(score->data(Qt::DisplayRole).toString())
@@ -76,12 +76,7 @@ void Dialog::OpenAddress(const QUrl& address)
 {
     if (QDesktopServices::openUrl(address))
         return;
-    QMessageBox box(QMessageBox::Warning, tr("Nuvari Arabic typing software"),
-                    tr("No web browser could be opened. The address is:") + QLatin1Char('\n')
-                        + address.toString(QUrl::FullyEncoded),
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    AddressBox box(address.toString(QUrl::FullyEncoded), this);
     box.exec();
 }
 
