@@ -107,13 +107,13 @@ inline void AnswerNextInput(const QString& name)
 }
 
 // A drill ended with keys typed may be offered for recording even inside its
-// first second: the question, if it comes, is answered with Quit.
+// first second: the question, if it comes, is answered with "Don't record".
 inline void QuitIfAsked()
 {
     WhenModal(
         [](QWidget* w) {
             for (QAbstractButton* b : qobject_cast<QMessageBox*>(w)->buttons())
-                b->text() == QCoreApplication::translate("Dialog", "Quit") ? b->click() : void();
+                b->text() == QCoreApplication::translate("Dialog", "Don't record") ? b->click() : void();
         },
         10000);
 }

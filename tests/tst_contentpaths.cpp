@@ -75,7 +75,7 @@ void TestContentPaths::wordFileUsed()
     if (word.isEmpty())
         TestUtil::ClickInNextBox(QStringLiteral("OK"), &said);
     QTest::mouseClick(Child<QPushButton>(&dialog, "btn_start_word"), Qt::LeftButton);
-    const QString shown = Child<QLabel>(&dialog, "lbl_src_word")->text();
+    const QString shown = TestUtil::ItemShown(Child<QLabel>(&dialog, "lbl_src_word"));
     if (word.isEmpty())
         QVERIFY2(said.contains(QDir::toNativeSeparators(used)), qPrintable(said));
     else

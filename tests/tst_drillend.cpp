@@ -5,6 +5,7 @@
 
 #include "keyboard/keycharmap.h"
 #include "testutil.h"
+#include "progress/historystore.h"
 #include "tutor/dialog.h"
 
 using TestUtil::Child;
@@ -18,6 +19,7 @@ private slots:
     void cleanup();
     void figuresShownAreFiguresRecorded();
     void escapeStopsADrillThenClosesTheWindow();
+    void closingMidDrillKeepsIt();
     void bareMarkSitsOnADottedCircle();
     void boxesOpenOverTheWindow();
     void missingBrowserShowsTheAddress();
@@ -98,7 +100,7 @@ void TestDrillEnd::escapeStopsADrillThenClosesTheWindow()
     StartLetters();
     PressLetters(5);
     QString asked;
-    TestUtil::ClickInNextBox(QStringLiteral("Quit"), &asked);
+    TestUtil::ClickInNextBox(QStringLiteral("Don't record"), &asked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCOMPARE(asked, QStringLiteral("Do you want to report the Score?"));
     QCOMPARE(start->text(), QStringLiteral("Start"));
@@ -107,6 +109,33 @@ void TestDrillEnd::escapeStopsADrillThenClosesTheWindow()
 
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
+}
+
+// Closing the window mid-drill ends the drill as Stop does: it is kept in
+// the history, and its score can be recorded. A held key counted once, and
+// Escape in the question records nothing.
+void TestDrillEnd::closingMidDrillKeepsIt()
+{
+    StartLetters();
+    PressLetters(5);
+    for (int i = 0; i < 30; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    }
+    QString asked;
+    TestUtil::WhenModal([&](QWidget* box) {
+        asked = qobject_cast<QMessageBox*>(box)->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    dialog->close();
+    QCOMPARE(asked, QStringLiteral("Do you want to report the Score?"));
+    QCOMPARE(Field("le_correct"), QStringLiteral("100"));
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!Child<QTableView>(dialog, "tv_letter_score")->model()->index(0, 0).data().isValid());
+    HistoryStore history(AppInfo::DataFolder());
+    const QList<DrillPoint> kept = history.Drills(DrillRecord::Letters);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept[0].accuracy, 100.0);
 }
 
 void TestDrillEnd::bareMarkSitsOnADottedCircle()
@@ -143,19 +172,31 @@ void TestDrillEnd::boxesOpenOverTheWindow()
 
 void TestDrillEnd::missingBrowserShowsTheAddress()
 {
-    // No browser here: every way out of the window says where it leads.
-    QString said;
-    Qt::TextInteractionFlags flags;
-    TestUtil::WhenModal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        QVERIFY(box);
-        said = box->text();
-        flags = box->textInteractionFlags();
-        box->close();
-    });
+    // No browser here: every way out of the window says where it leads, the
+    // long score report wrapped inside a box no wider than the window.
+    QStringList said;
+    auto seeBox = [&] {
+        TestUtil::WhenModal([&](QWidget* box) {
+            auto* address = box->findChild<QPlainTextEdit*>(QStringLiteral("address"));
+            QVERIFY(address && address->isReadOnly());
+            QVERIFY(box->width() <= dialog->width());
+            QTextLayout* layout = address->document()->firstBlock().layout();
+            said << address->toPlainText() + u' ' + QString::number(layout->lineCount() > 1 ? 2 : 1);
+            QVERIFY(layout->lineCount() * address->fontMetrics().lineSpacing() < address->viewport()->height());
+            box->close();
+        });
+    };
+    seeBox();
     Child<QCommandLinkButton>(dialog, "cmdbtn_dict")->click();
-    QVERIFY2(said.endsWith(QStringLiteral("\nhttp://www.nuvari.example/dict")), qPrintable(said));
-    QVERIFY(flags & Qt::TextSelectableByMouse);
+    QCOMPARE(said.value(0), QStringLiteral("http://www.nuvari.example/dict 1"));
+    QMetaObject::invokeMethod(dialog, "AddACTableItem",
+        Q_ARG(QStandardItemModel*, qobject_cast<QStandardItemModel*>(Child<QTableView>(dialog, "tv_word_score")->model())),
+        Q_ARG(QString, QStringLiteral("Huda")), Q_ARG(ulong, 123));
+    seeBox();
+    Child<QPushButton>(dialog, "btn_report")->click();
+    QVERIFY2(said.value(1).startsWith(QStringLiteral("http://www.nuvari.example/qirtas/report_score.php?op=report_score&data="))
+                 && said.value(1).endsWith(QStringLiteral(" 2")),
+             qPrintable(said.value(1)));
 }
 
 void TestDrillEnd::aboutPageInTheInterfaceLanguage_data()
@@ -174,8 +215,22 @@ void TestDrillEnd::aboutPageInTheInterfaceLanguage()
     Child<QRadioButton>(dialog, qPrintable(radio))->click();
     const QString released = Child<QLabel>(dialog, "label_7")->text();
     QVERIFY2(released.contains(date), qPrintable(released));
-    // The e-mail line lines up with the lines above it.
-    QCOMPARE(Child<QLabel>(dialog, "label_14")->alignment(), Child<QLabel>(dialog, "label_9")->alignment());
+    // Right to left, the logo and the links' arrows change sides: the arrow
+    // is the one strongly green thing on a link.
+    const bool rtl = radio == "rad_lang_arabic";
+    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(4);
+    QCOMPARE(Child<QWidget>(dialog, "widget_2")->x() > Child<QWidget>(dialog, "verticalLayoutWidget_2")->x(), rtl);
+    auto* link = Child<QCommandLinkButton>(dialog, "cmdbtn_dict");
+    const QImage drawn = link->grab().toImage();
+    qint64 sum = 0, count = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c.saturation() > 120 && c.hue() > 80 && c.hue() < 160)
+                sum += x, ++count;
+        }
+    QVERIFY(count > 20);
+    QCOMPARE(sum / count > drawn.width() / 2, rtl);
 }
 
 QTEST_MAIN(TestDrillEnd)

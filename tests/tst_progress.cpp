@@ -80,7 +80,7 @@ private:
 
 void TestProgress::PlayItems(int count, const std::function<void(const QString&)>& seen)
 {
-    TestUtil::ClickInNextBox(QStringLiteral("Quit"));
+    TestUtil::ClickInNextBox(QStringLiteral("Don't record"));
     for (int i = 0; i < count; ++i) {
         seen(Item());
         QVERIFY2(!KeyFor(Item()).isNull(), qPrintable(Item()));

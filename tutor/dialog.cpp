@@ -46,9 +46,6 @@ Dialog::Dialog(QWidget* parent)
     , mode(0)
     , position(0)
     , startTime(0)
-    , letterScoreTable(nullptr)
-    , wordScoreTable(nullptr)
-    , sentenceScoreTable(nullptr)
 {
     ui->setupUi(this);
 
@@ -56,13 +53,9 @@ Dialog::Dialog(QWidget* parent)
     ui->le_dst_word->installEventFilter(this);
     ui->le_dst_sentence->installEventFilter(this);
 
-    letterScoreTable = InitACTableView(ui->tv_letter_score);
-    wordScoreTable = InitACTableView(ui->tv_word_score);
-    sentenceScoreTable = InitACTableView(ui->tv_sentence_score);
-
-    startTime = 0;
-    mode = 0;
-    position = 0;
+    ui->tv_letter_score->setModel(scores.Table(0));
+    ui->tv_word_score->setModel(scores.Table(1));
+    ui->tv_sentence_score->setModel(scores.Table(2));
 
     connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
 
@@ -85,18 +78,14 @@ void Dialog::ReadContent()
     if (contentRead)
         return;
     contentRead = true;
-    wordList.ReadContentFile(wordFilePath);
-    sentenceList.ReadContentFile(sentenceFilePath);
+    wordFileResult = wordList.ReadContentFile(wordFilePath);
+    sentenceFileResult = sentenceList.ReadContentFile(sentenceFilePath);
 }
 
 Dialog::~Dialog()
 {
     WriteSettings();
     delete ui;
-    // The score tables have no Qt parent; nothing reads them after this.
-    delete letterScoreTable;
-    delete wordScoreTable;
-    delete sentenceScoreTable;
 }
 
 // Slots kept in the window's interface that have nothing to do.

@@ -12,6 +12,7 @@
 #include "content/contentlist.h"
 #include "progress/drillrecord.h"
 #include "tutor/drillstats.h"
+#include "tutor/scoreboard.h"
 
 class QTableView;
 class QLineEdit;
@@ -20,15 +21,13 @@ class QProgressBar;
 class QCheckBox;
 class QPushButton;
 class QKeyEvent;
+class QCloseEvent;
 class QUrl;
 class Ui_Dialog;
 
 // 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
 // tab. The tab-change slot also stores 3 (Setting) and 4 (About).
 using DrillMode = int;
-
-// Top scores of one drill: two columns (user name, score), best first.
-using ScoreTable = QStandardItemModel;
 
 // The tutor window: owns the widget tree, the content lists, the score
 // tables and the state of the running drill.
@@ -44,6 +43,9 @@ protected:
     // Escape that reaches the window while a drill runs stops the drill
     // instead of closing the window.
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window in the middle of a drill ends the drill as Stop
+    // does, so that it is kept, before the window goes.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void on_btn_report_clicked();
@@ -109,6 +111,7 @@ private:
     void StopRunningDrill();
     void TextEdited(DrillMode drill, const QString& text);
     void ShowFigures();
+    QString NeutralOpen() const;
 
     // --- history and the weak-keys drill ---
     QChar AlphabetKey(int index) const;
@@ -132,9 +135,7 @@ private:
     QString sentenceFilePath;
     ContentList wordList;
     ContentList sentenceList;
-    ScoreTable* letterScoreTable;
-    ScoreTable* wordScoreTable;
-    ScoreTable* sentenceScoreTable;
+    ScoreBoard scores;         // the letter, word and sentence top scores
 
     // Running-drill state that the members above cannot carry.
     QElapsedTimer drillClock;  // elapsed time, immune to clock changes
@@ -147,6 +148,8 @@ private:
     CharCounts charCounts;     // presses and misses per character, for the history
     std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
     bool contentRead = false;  // wordList and sentenceList read from their files
+    int wordFileResult = 0;    // what reading them returned
+    int sentenceFileResult = 0;
 };
 
 #endif // DIALOG_H

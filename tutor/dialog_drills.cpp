@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -26,6 +27,11 @@ const char GreenOpen[] = "<font color=green>";
 const char RedOpen[] = "<font color=red>";
 const char FontClose[] = "</font>";
 const char ExplanationOpen[] = "<br><font color='gray' size='2'>";
+// An explanation sits in the item's paragraph, whose direction the Arabic
+// item sets: isolated, a Latin explanation still reads left to right (its
+// full stop at the end, its brackets the right way round).
+const QChar FirstStrongIsolate(0x2068);
+const QChar PopDirectionalIsolate(0x2069);
 
 // On the 102-key layout the Arabic characters of these keys sit on other
 // keys; the drill asks for the key that gives them there.
@@ -33,9 +39,6 @@ const QChar GraveAccent(0x0060);
 const QChar Backslash(0x005C);
 const QChar Tilde(0x007E);
 const QChar VerticalLine(0x007C);
-
-// A combining mark shown alone sits on a dotted circle, as on the keyboard
-// picture; without a base it would be hard to see at all.
 
 // Items longer than this cannot be typed in one line, and laying them out
 // would stall the window.
@@ -60,6 +63,12 @@ QString AsLabelText(const QString& text)
     if (!Qt::mightBeRichText(text))
         return text;
     return QLatin1String("<span>") + Escaped(text) + QLatin1String("</span>");
+}
+
+QString ExplanationLine(const QString& explanation)
+{
+    return QLatin1String(ExplanationOpen) + FirstStrongIsolate + Escaped(explanation)
+        + PopDirectionalIsolate + QLatin1String(FontClose);
 }
 
 void AppendEscaped(QString& out, QChar c)
@@ -197,10 +206,10 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
         const ContentList& list = mode == 1 ? wordList : sentenceList;
         list.GetContentItem(position, currentItem);
 
-        QString display = AsLabelText(currentItem.text);
+        // Nothing of the new item is typed yet: all of it in the neutral colour.
+        QString display = NeutralOpen() + Escaped(currentItem.text) + QLatin1String(FontClose);
         if (ui->chk_display_complain->isChecked())
-            display = Escaped(currentItem.text) + QLatin1String(ExplanationOpen)
-                + Escaped(currentItem.explanation) + QLatin1String(FontClose);
+            display += ExplanationLine(currentItem.explanation);
 
         const TextDrillWidgets w = TextDrill(mode);
         w.source->setText(display);
@@ -298,7 +307,9 @@ bool Dialog::eventFilter(QObject* obj, QEvent* event)
         ++stats.hintCount;
         return true;
     }
-    LetterKeyPressed(keyEvent);
+    // A held key is one press: the letter drill judges it once.
+    if (!keyEvent->isAutoRepeat())
+        LetterKeyPressed(keyEvent);
     return true;
 }
 
@@ -309,6 +320,13 @@ void Dialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void Dialog::closeEvent(QCloseEvent* event)
+{
+    if (startTime != 0 && mode >= 0 && mode <= 2)
+        StopRunningDrill();
+    QDialog::closeEvent(event);
 }
 
 void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
@@ -374,12 +392,21 @@ void Dialog::StartTextDrill(DrillMode drill)
     }
 
     if (UsableItems(drill).isEmpty()) {
-        // Without content there is nothing to type; say which file to fix.
+        // Without content there is nothing to type; say which file to fix
+        // and what is wrong with it.
         const QString file = QDir::toNativeSeparators(drill == 1 ? wordFilePath
                                                                  : sentenceFilePath);
-        const QString text = drill == 1
-            ? tr("No words were found. The word file %1 is missing or empty.").arg(file)
-            : tr("No sentences were found. The sentence file %1 is missing or empty.").arg(file);
+        const bool unreadable = (drill == 1 ? wordFileResult : sentenceFileResult) != 0;
+        QString text;
+        if (drill == 1)
+            text = unreadable ? tr("No words were found. The word file %1 is missing or cannot be read.").arg(file)
+                              : tr("No words were found. The word file %1 has no word that can be typed: "
+                                   "every item in it is empty or too long.").arg(file);
+        else
+            text = unreadable
+                ? tr("No sentences were found. The sentence file %1 is missing or cannot be read.").arg(file)
+                : tr("No sentences were found. The sentence file %1 has no sentence that can be typed: "
+                     "every item in it is empty or too long.").arg(file);
         QMessageBox::warning(this, tr("Nuvari Arabic typing software"), text);
         return;
     }
@@ -467,30 +494,43 @@ void Dialog::on_le_dst_sentence_textEdited(QString text)
 int Dialog::DisplayResult(QString sResult)
 {
     const QString& target = currentItem.text;
+    const QString neutralOpen = NeutralOpen();
     QString display;
-    display.reserve(target.size() * 6 + currentItem.explanation.size() + 64);
+    display.reserve(target.size() * 6 + currentItem.explanation.size() + 96);
     int correct = 0;
-    // A run of characters still to type shares one red tag: the label shows
-    // the same, and a long sentence lays out and paints in a fraction of the
-    // time it takes with a tag per character.
-    bool inRed = false;
+    // Characters typed right keep the label's green, those typed wrong are
+    // red, those still to type neutral. A run of characters in one state
+    // shares one tag: the label shows the same, and a long sentence lays out
+    // and paints in a fraction of the time it takes with a tag per character.
+    enum State { Right, Wrong, Untyped };
+    State open = Right;
     for (int i = 0; i < target.size(); ++i) {
         const QChar c = target.at(i);
-        const bool typed = i < sResult.size() && sResult.at(i) == c;
-        if (typed == inRed) {
-            display += QLatin1String(inRed ? FontClose : RedOpen);
-            inRed = !inRed;
+        const State state = i >= sResult.size() ? Untyped : sResult.at(i) == c ? Right : Wrong;
+        if (state != open) {
+            if (open != Right)
+                display += QLatin1String(FontClose);
+            if (state == Wrong)
+                display += QLatin1String(RedOpen);
+            else if (state == Untyped)
+                display += neutralOpen;
+            open = state;
         }
         AppendEscaped(display, c);
-        if (typed)
+        if (state == Right)
             ++correct;
     }
-    if (inRed)
+    if (open != Right)
         display += QLatin1String(FontClose);
-    display += QLatin1String(ExplanationOpen) + Escaped(currentItem.explanation)
-        + QLatin1String(FontClose);
+    display += ExplanationLine(currentItem.explanation);
     (mode == 1 ? ui->lbl_src_word : ui->lbl_src_sentence)->setText(display);
     return correct;
+}
+
+// The window's ordinary text colour, for what is still to be typed.
+QString Dialog::NeutralOpen() const
+{
+    return QStringLiteral("<font color=%1>").arg(palette().color(QPalette::WindowText).name());
 }
 
 // ------------------------------------------------------------------ metrics

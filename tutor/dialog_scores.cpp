@@ -9,27 +9,26 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <limits>
+
+#include "tutor/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
 
-// Rows a fresh table shows before anything is recorded: they hold no items,
-// so the sort keeps them below every recorded score.
-constexpr int PlaceholderRows = 6;
-constexpr int NameColumn = 0;
-constexpr int ScoreColumn = 1;
-// A drill must score above this to be offered for recording.
+// A drill must score above this to be offered for recording,
 constexpr quint32 RecordThreshold = 20;
+// and have this accuracy (percent): the score rewards speed, so mashing keys
+// would otherwise top the table.
+constexpr double RecordMinAccuracy = 50;
 
 } // namespace
 
+// A table of its own for `tv` (the caller owns it).
 QStandardItemModel* Dialog::InitACTableView(QTableView* tv)
 {
-    auto* model = new ScoreTable(PlaceholderRows, 2);
-    model->setHeaderData(NameColumn, Qt::Horizontal, QObject::tr("User"), Qt::EditRole);
-    model->setHeaderData(ScoreColumn, Qt::Horizontal, QObject::tr("Score"), Qt::EditRole);
-    model->sort(ScoreColumn, Qt::DescendingOrder);
+    ScoreTable* model = ScoreBoard::NewTable();
     if (tv)
         tv->setModel(model);
     return model;
@@ -37,14 +36,14 @@ QStandardItemModel* Dialog::InitACTableView(QTableView* tv)
 
 void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore)
 {
-    if (!im || sName.isEmpty() || ulScore == 0)
+    // Scores are 32-bit: a larger number is not a score.
+    if (ulScore > std::numeric_limits<uint>::max())
         return;
-    im->insertRows(0, 1);
-    im->setData(im->index(0, NameColumn), sName, Qt::EditRole);
-    im->setData(im->index(0, ScoreColumn), QVariant::fromValue(uint(ulScore)), Qt::EditRole);
-    // QStandardItemModel sorts stably and puts item-less rows last, so the
-    // new row stays above older equal scores and the placeholders stay below.
-    im->sort(ScoreColumn, Qt::DescendingOrder);
+    const int index = scores.IndexOf(im);
+    if (index >= 0)
+        scores.Add(index, sName, uint(ulScore));
+    else
+        ScoreBoard::Insert(im, sName, uint(ulScore));
 }
 
 void Dialog::TrainFinished()
@@ -61,17 +60,28 @@ void Dialog::TrainFinished()
     // After the final figures: the history keeps the ones shown.
     RecordDrill();
     weakKeys.reset();
+    ui->wg_kb_light->Clear();
     if (startTime != 0 && stats.Score() > RecordThreshold) {
         // Stopped before the box opens: the ticks during the box change nothing.
         startTime = 0;
-        QMessageBox box(this);
-        QPushButton* record = box.addButton(tr("Record"), QMessageBox::ActionRole);
-        box.addButton(tr("Quit"), QMessageBox::ActionRole);
-        box.setWindowTitle(tr("Nuvari Arabic typing software"));
-        box.setText(tr("Do you want to report the Score?"));
-        box.exec();
-        if (box.clickedButton() == record)
-            ReportScore();
+        if (stats.Accuracy() < RecordMinAccuracy) {
+            QMessageBox box(QMessageBox::Information, tr("Nuvari Arabic typing software"),
+                            tr("Fewer than half of the keys in this drill were right (accuracy %1 %), so its "
+                               "score cannot be recorded. Type carefully first; speed comes with practice.")
+                                .arg(stats.AccuracyText()),
+                            QMessageBox::Ok, this);
+            box.exec();
+        } else {
+            QMessageBox box(this);
+            QPushButton* record = box.addButton(tr("Record"), QMessageBox::AcceptRole);
+            QPushButton* skip = box.addButton(tr("Don't record"), QMessageBox::RejectRole);
+            box.setEscapeButton(skip);
+            box.setWindowTitle(tr("Nuvari Arabic typing software"));
+            box.setText(tr("Do you want to report the Score?"));
+            box.exec();
+            if (box.clickedButton() == record)
+                ReportScore();
+        }
     } else {
         startTime = 0;
     }
@@ -90,19 +100,8 @@ void Dialog::ReportScore()
                                                QLineEdit::Normal, tr("Nuvari User"), &ok);
     if (!ok || name.isEmpty())
         return;
-    switch (mode) {
-    case 0:
-        AddACTableItem(letterScoreTable, name, stats.Score());
-        break;
-    case 1:
-        AddACTableItem(wordScoreTable, name, stats.Score());
-        break;
-    case 2:
-        AddACTableItem(sentenceScoreTable, name, stats.Score());
-        break;
-    default:
-        break;
-    }
+    if (mode >= 0 && mode < ScoreBoard::TableCount)
+        AddACTableItem(scores.Table(mode), name, stats.Score());
 }
 
 void Dialog::on_tabWidget_currentChanged(int index)
