@@ -116,7 +116,11 @@ private slots:
         CheckTabOrder(&d,
             "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
             "cmb_train_num btn_report");
-        QVERIFY(!Child<QLabel>(&d, "label_7")->text().contains("2012"));
+        // The links one after the other as they read, row by row.
+        QStringList links{"cmdbtn_nuvariweb"};
+        for (int i = 0; i < 5; ++i)
+            links << Child<QWidget>(&d, qPrintable(links.last()))->nextInFocusChain()->objectName();
+        QCOMPARE(links.join(u' '), u"cmdbtn_nuvariweb cmdbtn_dict cmdbtn_translation cmdbtn_ime cmdbtn_question cmdbtn_typing"_s);
         QVERIFY(Child<QLabel>(&d, "label_8")->text().contains(qVersion()));
     }
 

@@ -25,9 +25,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include "app/appstyle.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keylight.h"
+#include "tutor/linkmirror.h"
 #include "tutor/progresspage.h"
 #include "tutor/website.h"
 
@@ -160,6 +163,7 @@ QIcon WindowIcon()
 QCommandLinkButton* LinkButton(QWidget* parent, const char* name)
 {
     QCommandLinkButton* button = Named(new QCommandLinkButton(parent), name);
+    LinkMirror::Watch(button);
     button->setAutoDefault(false);
     return button;
 }
@@ -206,13 +210,35 @@ void BuildDisplayRow(QWidget* container, QHBoxLayout* layout, const DisplayRow& 
     layout->addWidget(row.progress);
 }
 
-void TranslateDisplayRow(QLabel* time, QLabel* speed, QLabel* correct, QLabel* score)
+void TranslateDisplayRow(QLabel* time, QLabel* speed, QLabel* correct, QLabel* score,
+                         const std::array<QLineEdit*, 4>& fields)
 {
     time->setText(DialogText("Time"));
     speed->setText(DialogText("Speed"));
     correct->setText(DialogText("Accuracy"));
     score->setText(DialogText("Score"));
+    const char* const tips[] = {
+        "Time since the drill started, in seconds",
+        "Speed in keys (letters) or characters (words, sentences) per second",
+        "Accuracy: the share of keys or characters typed right, in percent",
+        "Score in points: speed, completion and accuracy, less 20 points for each prompt or skipped item",
+    };
+    for (int i = 0; i < 4; ++i)
+        fields[i]->setToolTip(DialogText(tips[i]));
 }
+
+// The About page's pieces sit where a left-to-right page has them, or
+// mirrored across its width.
+constexpr int AboutWidth = 581;
+void PlaceOnAbout(QWidget* w, const QRect& leftToRight, bool rightToLeft)
+{
+    w->setGeometry(rightToLeft ? QRect(AboutWidth - leftToRight.x() - leftToRight.width(), leftToRight.y(),
+                                       leftToRight.width(), leftToRight.height())
+                               : leftToRight);
+}
+const QRect AboutLogo(0, 30, 241, 181);
+const QRect AboutLines(250, 30, 332, 121);
+const QRect AboutNotice(250, 160, 321, 51);
 
 } // namespace
 
@@ -437,10 +463,11 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabAbout = Page(tabWidget, "tabAbout");
     tabAbout->setAutoFillBackground(false);
     widget_2 = Named(new QWidget(tabAbout), "widget_2");
-    widget_2->setGeometry(QRect(0, 30, 241, 181));
+    widget_2->setGeometry(AboutLogo);
     SetPolicy(widget_2, QSizePolicy::Expanding, QSizePolicy::Expanding);
     widget_2->setStyleSheet(QString::fromLatin1("border-image: url(:/pic/logo_big);"));
-    verticalLayoutWidget_2 = Container(tabAbout, "verticalLayoutWidget_2", 250, 30, 332, 121);
+    verticalLayoutWidget_2 = Container(tabAbout, "verticalLayoutWidget_2", AboutLines.x(), AboutLines.y(),
+                                       AboutLines.width(), AboutLines.height());
     verticalLayout_5 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_2, "verticalLayout_5");
     label_2 = Named(new QLabel(verticalLayoutWidget_2), "label_2");
     QFont titleFont;
@@ -482,10 +509,16 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     cmdbtn_nuvariweb->setDefault(false);
     gridLayout->addWidget(cmdbtn_nuvariweb, 1, 0, 1, 1);
     label_10 = Named(new QLabel(tabAbout), "label_10");
-    label_10->setGeometry(QRect(250, 160, 321, 51));
+    label_10->setGeometry(AboutNotice);
     label_10->setLineWidth(1);
     label_10->setTextFormat(Qt::AutoText);
     label_10->setWordWrap(true);
+    // Tab goes through the links as they read, row by row.
+    QWidget::setTabOrder(cmdbtn_nuvariweb, cmdbtn_dict);
+    QWidget::setTabOrder(cmdbtn_dict, cmdbtn_translation);
+    QWidget::setTabOrder(cmdbtn_translation, cmdbtn_ime);
+    QWidget::setTabOrder(cmdbtn_ime, cmdbtn_question);
+    QWidget::setTabOrder(cmdbtn_question, cmdbtn_typing);
     tabWidget->addTab(tabAbout, QString());
 
     // Page 5, Progress
@@ -527,7 +560,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     rad_Symbol->setText(DialogText("Symbol and Number"));
     chk_random_letter->setText(DialogText("Random Mode"));
     btn_start_letter->setText(DialogText("Start"));
-    TranslateDisplayRow(lbl_time, lbl_speed, lbl_correct, label);
+    TranslateDisplayRow(lbl_time, lbl_speed, lbl_correct, label, {le_time, le_speed, le_correct, le_Achievement});
     lbl_src_letter->setText(DialogText("Click Start button to start..."));
     label_11->setText(DialogText("Press [F2] to prompting"));
     tabWidget->setTabText(tabWidget->indexOf(tabletter), DialogText("Keyboard"));
@@ -537,13 +570,15 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     groupBox_10->setTitle(DialogText("Word"));
     chk_random_word->setText(DialogText("Random Mode"));
     btn_start_word->setText(DialogText("Start"));
-    TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5);
+    TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5,
+                        {le_time_word, le_speed_word, le_correct_word, le_score_word});
     tabWidget->setTabText(tabWidget->indexOf(tabWord), DialogText("Word"));
 
     groupBox_11->setTitle(DialogText("Sentence"));
     chk_random_sentence->setText(DialogText("Random Mode"));
     btn_start_sentence->setText(DialogText("Start"));
-    TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6);
+    TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6,
+                        {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence});
     lbl_src_sentence->setText(DialogText("Click Start button to start..."));
     label_13->setText(DialogText("Press [Enter] go to next content !"));
     tabWidget->setTabText(tabWidget->indexOf(tabtSentence), DialogText("Sentence"));
@@ -601,6 +636,10 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
         tabWidget->style()->unpolish(tabWidget);
         tabWidget->style()->polish(tabWidget);
     }
+    // The About page is placed by hand, so it is mirrored by hand.
+    PlaceOnAbout(widget_2, AboutLogo, rightToLeft);
+    PlaceOnAbout(verticalLayoutWidget_2, AboutLines, rightToLeft);
+    PlaceOnAbout(label_10, AboutNotice, rightToLeft);
 
     lbl_mryj->setText(QString::fromLatin1("<a href=\"%1/bbs\">%2</a>")
                           .arg(QString::fromLatin1(WebSite::Base),
