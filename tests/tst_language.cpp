@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/appstyle.h"
+#include "editor/dialogdata.h"
 #include "testutil.h"
 
 using namespace TestUtil;
@@ -152,6 +153,70 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
         for (const char* count : {"40", "50", "60", "70", "80", "100"})
             QCOMPARE(catalogue.translate("Dialog", count), QLatin1String(count));
+    }
+
+    void noEnglishOnScreen_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<bool>("editor");
+        for (const char* lang : {"cn", "ar"}) {
+            QTest::addRow("%s tutor", lang) << QString::fromLatin1(lang) << false;
+            QTest::addRow("%s editor", lang) << QString::fromLatin1(lang) << true;
+        }
+    }
+
+    // Every text of every widget of both windows, every page visited, is in
+    // the language chosen: an English word there escaped translation (names
+    // and the keys' own names aside), and so does Chinese in Arabic.
+    void noEnglishOnScreen()
+    {
+        QFETCH(QString, lang);
+        QFETCH(bool, editor);
+        std::unique_ptr<QSettings>(TempSettings::Store())->setValue(u"Normal/lang"_s, lang);
+        std::unique_ptr<QDialog> window(editor ? static_cast<QDialog*>(new DialogData) : new Dialog);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+            for (int i = tabs->count() - 1; i >= 0; --i)
+                tabs->setCurrentIndex(i), QCoreApplication::processEvents();
+        QStringList texts{window->windowTitle()};
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            texts << w->toolTip() << w->statusTip() << w->whatsThis();
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                texts << b->text();
+            if (auto* c = qobject_cast<QCommandLinkButton*>(w))
+                texts << c->description();
+            if (auto* l = qobject_cast<QLabel*>(w))
+                texts << QTextDocumentFragment::fromHtml(l->text()).toPlainText();
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                texts << g->title();
+            if (auto* e = qobject_cast<QLineEdit*>(w))
+                texts << e->placeholderText();
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int i = 0; i < t->count(); ++i)
+                    texts << t->tabText(i) << t->tabToolTip(i);
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < c->count(); ++i)
+                    texts << c->itemText(i);
+            if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model())
+                for (int i = 0; i < v->model()->columnCount(); ++i)
+                    texts << v->model()->headerData(i, Qt::Horizontal).toString();
+        }
+        static const QRegularExpression word(u"[A-Za-z]{2,}"_s), han(u"\\p{Han}"_s);
+        static const QStringList names{"Nuvari", "Qirtas", "Qt", "Windows", "Soft", "F2", "Enter", "service",
+            "nuvari", "example", "ttt", "kq", "www", "http", "URL"};
+        QStringList escaped;
+        for (const QString& text : texts) {
+            for (auto it = word.globalMatch(text); it.hasNext();) {
+                const QString found = it.next().captured();
+                if (!names.contains(found))
+                    escaped << found + u" in: "_s + text;
+            }
+            if (lang == "ar" && text.contains(han))
+                escaped << text;
+        }
+        escaped.removeDuplicates();
+        QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(u'\n')));
     }
 
     // Every picture a style sheet names (both keyboards' too) is in the

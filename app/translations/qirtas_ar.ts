@@ -236,20 +236,8 @@
         <translation>برنامج مجاني! بدعم من نوفاري!</translation>
     </message>
     <message>
-        <source>No words were found. The word file %1 is missing or empty.</source>
-        <translation>لم يُعثر على أي كلمات. ملف الكلمات %1 مفقود أو فارغ.</translation>
-    </message>
-    <message>
-        <source>No sentences were found. The sentence file %1 is missing or empty.</source>
-        <translation>لم يُعثر على أي جمل. ملف الجمل %1 مفقود أو فارغ.</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>تسجيل</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>تجاهل</translation>
     </message>
     <message>
         <source>Do you want to report the Score?</source>
@@ -342,6 +330,46 @@ Can&apos;t report!</source>
     <message>
         <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
         <translation>لا يمكن حفظ تمارينك في السجل خلال هذا التشغيل (%1). كل ما عدا ذلك يعمل كالمعتاد.</translation>
+    </message>
+    <message>
+        <source>No words were found. The word file %1 is missing or cannot be read.</source>
+        <translation>لم يُعثر على أي كلمات. ملف الكلمات %1 مفقود أو تتعذّر قراءته.</translation>
+    </message>
+    <message>
+        <source>No words were found. The word file %1 has no word that can be typed: every item in it is empty or too long.</source>
+        <translation>لم يُعثر على أي كلمات. لا يحتوي ملف الكلمات %1 على كلمة يمكن كتابتها: كل عناصره فارغة أو طويلة جدًا.</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 is missing or cannot be read.</source>
+        <translation>لم يُعثر على أي جمل. ملف الجمل %1 مفقود أو تتعذّر قراءته.</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 has no sentence that can be typed: every item in it is empty or too long.</source>
+        <translation>لم يُعثر على أي جمل. لا يحتوي ملف الجمل %1 على جملة يمكن كتابتها: كل عناصره فارغة أو طويلة جدًا.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t record</source>
+        <translation>لا تسجّل</translation>
+    </message>
+    <message>
+        <source>Fewer than half of the keys in this drill were right (accuracy %1 %), so its score cannot be recorded. Type carefully first; speed comes with practice.</source>
+        <translation>أقل من نصف المفاتيح في هذا التمرين كانت صحيحة (الدقة %1٪)، لذلك لا يمكن تسجيل نتيجته. اكتب بعناية أولًا، فالسرعة تأتي بالتمرين.</translation>
+    </message>
+    <message>
+        <source>Time since the drill started, in seconds</source>
+        <translation>الوقت منذ بدء التمرين، بالثواني</translation>
+    </message>
+    <message>
+        <source>Speed in keys (letters) or characters (words, sentences) per second</source>
+        <translation>السرعة بعدد المفاتيح (الحروف) أو المحارف (الكلمات والجمل) في الثانية</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys or characters typed right, in percent</source>
+        <translation>الدقة: نسبة المفاتيح أو المحارف المكتوبة صحيحة، بالمئة</translation>
+    </message>
+    <message>
+        <source>Score in points: speed, completion and accuracy, less 20 points for each prompt or skipped item</source>
+        <translation>النتيجة بالنقاط: من السرعة والإنجاز والدقة، ناقص 20 نقطة لكل تلميح أو عنصر متخطّى</translation>
     </message>
 </context>
 <context>

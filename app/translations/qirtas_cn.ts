@@ -236,20 +236,8 @@
         <translation>免费软件！Nuvari 倾情奉献！</translation>
     </message>
     <message>
-        <source>No words were found. The word file %1 is missing or empty.</source>
-        <translation>没有找到单词：单词文件 %1 不存在或为空。</translation>
-    </message>
-    <message>
-        <source>No sentences were found. The sentence file %1 is missing or empty.</source>
-        <translation>没有找到句子：句子文件 %1 不存在或为空。</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>记录</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>放弃</translation>
     </message>
     <message>
         <source>Do you want to report the Score?</source>
@@ -272,10 +260,6 @@
 Can&apos;t report!</source>
         <translation>还没有任何成绩！
 无法上报！</translation>
-    </message>
-    <message>
-        <source>No web browser could be opened. The address is:</source>
-        <translation>无法打开网页浏览器。网址是：</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -343,6 +327,50 @@ Can&apos;t report!</source>
         <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
         <translation>本次运行无法保存练习记录（%1）。其他功能照常使用。</translation>
     </message>
+    <message>
+        <source>No words were found. The word file %1 is missing or cannot be read.</source>
+        <translation>没有找到单词：单词文件 %1 不存在或无法读取。</translation>
+    </message>
+    <message>
+        <source>No words were found. The word file %1 has no word that can be typed: every item in it is empty or too long.</source>
+        <translation>没有找到单词：单词文件 %1 中没有可以练习的单词，其中的条目都是空的或太长。</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 is missing or cannot be read.</source>
+        <translation>没有找到句子：句子文件 %1 不存在或无法读取。</translation>
+    </message>
+    <message>
+        <source>No sentences were found. The sentence file %1 has no sentence that can be typed: every item in it is empty or too long.</source>
+        <translation>没有找到句子：句子文件 %1 中没有可以练习的句子，其中的条目都是空的或太长。</translation>
+    </message>
+    <message>
+        <source>Don&apos;t record</source>
+        <translation>不记录</translation>
+    </message>
+    <message>
+        <source>Fewer than half of the keys in this drill were right (accuracy %1 %), so its score cannot be recorded. Type carefully first; speed comes with practice.</source>
+        <translation>这次练习中正确的按键不到一半（正确率 %1%），所以成绩不能记录。请先打准，速度会随着练习提高。</translation>
+    </message>
+    <message>
+        <source>Time since the drill started, in seconds</source>
+        <translation>练习开始以来的时间，单位为秒</translation>
+    </message>
+    <message>
+        <source>Speed in keys (letters) or characters (words, sentences) per second</source>
+        <translation>速度：每秒的按键数（字母）或字符数（单词、句子）</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys or characters typed right, in percent</source>
+        <translation>正确率：打对的按键或字符所占的百分比</translation>
+    </message>
+    <message>
+        <source>Score in points: speed, completion and accuracy, less 20 points for each prompt or skipped item</source>
+        <translation>成绩（分）：由速度、完成度和正确率计算，每次提示或跳过扣 20 分</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The address is:</source>
+        <translation>无法打开网页浏览器。地址是：</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -353,6 +381,18 @@ Can&apos;t report!</source>
     <message>
         <source>Score</source>
         <translation>得分</translation>
+    </message>
+    <message>
+        <source>arabic</source>
+        <translation>阿语</translation>
+    </message>
+    <message>
+        <source>explain</source>
+        <translation>解释</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <translation>网址</translation>
     </message>
 </context>
 </TS>
