@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <sys/mount.h>
 
+#include "app/appstyle.h"
 #include "content/contentlist.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
@@ -325,20 +326,39 @@ private slots:
         QCOMPARE(e.Inputs(), typed + u"|rgl (1)|"_s);
     }
 
-    // The file choosers' titles; the editor speaks the language the tutor
-    // saved, Chinese on a first run.
-    void titlesAndLanguage()
+    // Under the program's style sheet the file choosers show no logo over
+    // their "Look in" line; the title is set in a bold sans-serif (a Chinese
+    // font's Latin letters all have one width) and the input lines' text in
+    // a normal weight, not a thin one. The editor speaks the language the
+    // tutor saved, Chinese on a first run.
+    void lookAndLanguage()
     {
-        QStringList titles;
+        AppStyle::InstallFontSubstitutions();
+        qApp->setStyleSheet(QLatin1String(AppStyle::StyleSheet));
+        const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        const QImage logo = QImage(QStringLiteral(":/pic/dlg_bg")).copy(0, 0, 110, 50).convertToFormat(QImage::Format_RGB32);
         {
             DialogData e; // with its own file choosers
+            e.show();
             for (const char* button : {"btn_open", "btn_save"}) {
-                WhenModal([&titles](QWidget* w) { titles << w->windowTitle(); });
+                int same = -1;
+                WhenModal([&](QWidget* w) {
+                    const QImage corner = w->grab().toImage().copy(logo.rect()).convertToFormat(QImage::Format_RGB32);
+                    same = 0;
+                    for (int y = 0; y < logo.height(); ++y) {
+                        for (int x = 0; x < logo.width(); ++x)
+                            same += corner.pixel(x, y) == logo.pixel(x, y);
+                    }
+                });
                 QTest::mouseClick(Child<QPushButton>(&e, button), Qt::LeftButton);
+                QVERIFY2(same >= 0 && same < logo.width() * logo.height() / 4, button);
             }
             QCOMPARE(Child<QPushButton>(&e, "btn_add")->text(), QStringLiteral("增加"));
+            const QFont title = Child<QLabel>(&e, "label_4")->font();
+            QVERIFY(title.bold() && QFontMetrics(title).horizontalAdvance(u'i') < QFontMetrics(title).horizontalAdvance(u'W'));
+            for (const char* input : {"le_arabic", "le_exmpain", "le_url"})
+                QVERIFY2(Child<QLineEdit>(&e, input)->font().weight() >= QFont::Normal, input);
         }
-        QCOMPARE(titles, QStringList({"打开 Qirtas 数据", "保存 Qirtas 数据"}));
         std::unique_ptr<QSettings>(TempSettings::Store())->setValue(QStringLiteral("Normal/lang"), QStringLiteral("ar"));
         DialogData arabic;
         QCOMPARE(Child<QPushButton>(&arabic, "btn_add")->text(), QStringLiteral("إضافة"));
