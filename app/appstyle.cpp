@@ -17,6 +17,9 @@ const char StyleSheet[] =
     "QWidget{font: 9pt 'Arabic Transparent';}"
     "QTextBrowser{background-color:transparent; text-align:center;alignment: center;}"
     "QDialog{border-image: url(:/pic/dlg_bg) 50 5 5 110;border-width:50px 5px 5px 110px;} "
+    // The file choosers lay their widgets out over the whole window: the
+    // frame's logo would cover their "Look in" line.
+    "QFileDialog{border-image: none; border-width: 0px;} "
     "QTableView{background-color:transparent; text-align:center;alignment: center;} "
     "QInputDialog,QMessageBox{border-image: url(:/pic/message_bg) 5;border-width:5px;} "
     // The tabs leave the logo at the top left room, also in a right-to-left
@@ -39,8 +42,9 @@ const char Keyboard102Sheet[] = "border-image: url(:/pic/kb102) 5;\nborder-width
 
 namespace {
 
-// Installed families that draw `script`, the named candidates first.
-QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSystem script)
+// Installed families that draw `script`, the named candidates first, then
+// (with `others`) anything else that draws it: still better than boxes.
+QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSystem script, bool others = true)
 {
     QStringList found;
     const QStringList families = QFontDatabase::families(script);
@@ -50,9 +54,8 @@ QStringList InstalledOf(const QStringList& candidates, QFontDatabase::WritingSys
                 found << f;
         }
     }
-    // Anything else that draws the script is still better than boxes.
     for (const QString& f : families) {
-        if (found.size() >= 4)
+        if (!others || found.size() >= 4)
             break;
         if (!found.contains(f))
             found << f;
@@ -88,9 +91,16 @@ void InstallFontSubstitutions()
         {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
          QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")},
         QFontDatabase::SimplifiedChinese);
+    // The editor's heading is a bold sans-serif. The Chinese fonts above are
+    // Ming faces whose Latin letters all have one width, as on a typewriter:
+    // sans-serif faces come first, Chinese sans-serif ones if installed.
+    const QStringList sans = InstalledOf(
+        {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei"),
+         QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")},
+        QFontDatabase::Latin, false);
     Substitute(QStringLiteral("Arabic Transparent"), arabic, chinese);
     Substitute(QString::fromUtf8("宋体"), chinese, arabic);
-    Substitute(QStringLiteral("Aharoni"), chinese, arabic);
+    Substitute(QStringLiteral("Aharoni"), sans + arabic, chinese);
 }
 
 void Install(QApplication& app)

@@ -7,6 +7,11 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 // A content file is the data-stream form of the list as Qt 4 wrote it:
 // a big-endian record count, then per record three strings, each a
 // big-endian byte length (0xFFFFFFFF for a null string) and UTF-16BE data.
@@ -109,11 +114,14 @@ void DumpList(const QString& path, const QList<ContentItem>& items)
 
 } // namespace
 
-int ContentList::ReadContentFile(const QString& path, bool* complete)
+int ContentList::ReadContentFile(const QString& path, bool* complete, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return FileError;
+    }
 
     Source in(file);
     // A file shorter than the count holds no records.
@@ -146,14 +154,15 @@ int ContentList::ReadContentFile(const QString& path, bool* complete)
     return 0;
 }
 
-int ContentList::WriteContentFile(const QString& path) const
+int ContentList::WriteContentFile(const QString& path, QString* error) const
 {
-    // Written aside and renamed over the old file on success, so a failed
-    // save keeps the old file whole and no bytes of it stay behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileError;
-    QDataStream out(&file);
+    auto failed = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return FileError;  // the unfinished copy is discarded
+    };
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_4_7);
     out << quint32(items.size());
     for (const ContentItem& item : items) {
@@ -161,9 +170,31 @@ int ContentList::WriteContentFile(const QString& path) const
         WriteString(out, item.explanation);
         WriteString(out, item.url);
     }
-    if (out.status() != QDataStream::Ok)
-        return FileError;  // the unfinished copy is discarded
-    return file.commit() ? 0 : FileError;
+
+    // Written aside and renamed over the old file on success, so a failed
+    // save keeps the old file whole and no bytes of it stay behind. Without
+    // a buffer of its own: a small file would otherwise wait in it until
+    // commit(), which does not look whether a full disk refused it then and
+    // renames the empty copy over the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    for (qint64 done = 0; done < bytes.size();) {
+        // A short write means only that the rest must be tried again; the
+        // reason of a failure shows then.
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return failed(file.errorString());
+        done += written;
+    }
+#ifdef Q_OS_UNIX
+    // commit() syncs too, but does not say when the disk refuses.
+    if (::fsync(file.handle()) != 0)
+        return failed(qt_error_string(errno));
+#endif
+    if (!file.commit())
+        return failed(file.errorString());
+    return 0;
 }
 
 void ContentList::GetContentItem(int index, ContentItem& item) const

@@ -19,11 +19,12 @@ public:
     // Replaces the list with the file's records. 0 after reading, -201 when
     // the file cannot be opened (the list is then left as it was). When
     // `complete` is given it tells whether the file held every record it
-    // announced, whole.
-    int ReadContentFile(const QString& path, bool* complete = nullptr);
+    // announced, whole. `error`, when given, receives the reason of a -201.
+    int ReadContentFile(const QString& path, bool* complete = nullptr, QString* error = nullptr);
     // Writes the whole list. 0 after writing, -201 when the file cannot be
-    // written (an existing file then stays as it was).
-    int WriteContentFile(const QString& path) const;
+    // written (an existing file then stays as it was, byte for byte);
+    // `error`, when given, receives the reason.
+    int WriteContentFile(const QString& path, QString* error = nullptr) const;
     // Copies the item at index (wrapped into range, negative means 0) into
     // item, with text and explanation trimmed. An empty list leaves item.
     void GetContentItem(int index, ContentItem& item) const;

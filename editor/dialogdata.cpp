@@ -9,16 +9,20 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
+#include "app/appinfo.h"
 #include "content/contentlist.h"
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
+#include "keyboard/typedtext.h"
 #include "tutor/language.h"
+#include "tutor/settingskeys.h"
 
 namespace {
 
@@ -49,6 +53,16 @@ bool TextLess(const ContentItem& a, const ContentItem& b)
     return a.text < b.text;
 }
 
+// The keyboard the tutor saved, read as the tutor reads it.
+bool SavedKeyboardIs101()
+{
+    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
+    return settings.value(QLatin1String(SettingsKey::Keyboard), QString::fromLatin1(SettingsKey::Keyboard101))
+               .toString()
+        == QLatin1String(SettingsKey::Keyboard101);
+}
+
 } // namespace
 
 DialogData::DialogData(QWidget* parent)
@@ -61,6 +75,8 @@ DialogData::DialogData(QWidget* parent)
     const QString lang = Language::Saved();
     Language::Install(lang);
     setLayoutDirection(Language::Direction(lang));
+    // The Arabic text is typed as in the drills, on the keyboard chosen there.
+    kb101 = SavedKeyboardIs101();
 
     ui->setupUi(this);
     model = InitContentView();
@@ -107,8 +123,8 @@ void DialogData::AddContentRow(QStandardItemModel* im, const ContentItem* item)
 // Gives the order that AddContentRow for each item in turn would give (each
 // lands above the rows of equal text, then the whole table is stably
 // sorted), with one sort instead of one per item: a large file would
-// otherwise take hours to open.
-void DialogData::MergeContentRows(const QList<ContentItem>& items)
+// otherwise take hours to open. Returns the number of rows added.
+int DialogData::MergeContentRows(const QList<ContentItem>& items)
 {
     const int oldCount = model->rowCount();
     QList<ContentItem> shown;
@@ -131,7 +147,8 @@ void DialogData::MergeContentRows(const QList<ContentItem>& items)
             rows.append(*it);
     }
     if (rows.isEmpty())
-        return;
+        return 0;
+    const int added = rows.size();
     rows.append(shown);
     // Sorting positions moves far less than sorting the records themselves.
     std::vector<int> order(rows.size());
@@ -150,6 +167,7 @@ void DialogData::MergeContentRows(const QList<ContentItem>& items)
         model->setData(model->index(r, 1), row.explanation, Qt::EditRole);
         model->setData(model->index(r, 2), row.url, Qt::EditRole);
     }
+    return added;
 }
 
 ContentItem DialogData::ItemFromInputs() const
@@ -195,7 +213,7 @@ void DialogData::on_btn_add_clicked()
         return;
     AddContentRow(model, &item);
     modified = true;
-    ui->le_arabic->setText(QString());
+    SetArabicInput(QString());
     ui->le_exmpain->setText(QString());
     ui->le_url->setText(QString());
 }
@@ -217,10 +235,29 @@ void DialogData::ShowRecord(int row)
     const QStandardItem* url = model->item(row, 2);
     if (!arabic || !explain)
         return;
-    ui->le_arabic->setText(arabic->text());
+    SetArabicInput(arabic->text());
     ui->le_exmpain->setText(explain->text());
     if (url)
         ui->le_url->setText(url->text());
+}
+
+void DialogData::SetArabicInput(const QString& text)
+{
+    arabicShown = text;
+    ui->le_arabic->setText(text);
+}
+
+// What the user types or pastes into the Arabic line is read as keys of the
+// US keyboard, as in the drills, so a learner without an Arabic layout can
+// enter words the drills can then ask for.
+void DialogData::on_le_arabic_textEdited(const QString& text)
+{
+    const TypedText typed = MapTypedText(arabicShown, text, ui->le_arabic->cursorPosition(), kb101);
+    arabicShown = typed.text;
+    if (typed.text != text) {
+        ui->le_arabic->setText(typed.text);
+        ui->le_arabic->setCursorPosition(typed.cursor);
+    }
 }
 
 void DialogData::on_btn_modify_clicked()
@@ -277,9 +314,10 @@ void DialogData::OpenFile(const QString& path)
     const QString shownPath = QDir::toNativeSeparators(path);
     ContentList list;
     bool complete = false;
-    if (list.ReadContentFile(path, &complete) != 0) {
+    QString reason;
+    if (list.ReadContentFile(path, &complete, &reason) != 0) {
         // Nothing was read, so the file must not become the one Save writes.
-        QMessageBox::warning(this, windowTitle(), tr("无法打开文件：\n%1").arg(shownPath));
+        QMessageBox::warning(this, windowTitle(), tr("无法打开文件：\n%1\n原因：%2").arg(shownPath, reason));
         return;
     }
     // Every record the tutor would drill is kept, with or without its
@@ -295,13 +333,16 @@ void DialogData::OpenFile(const QString& path)
     // Rows shown before are not in the newly opened file.
     if (model->rowCount() > 0)
         modified = true;
-    MergeContentRows(items);
+    const int added = MergeContentRows(items);
     if (complete) {
         fileName = path;
         return;
     }
     // What could be read is shown, but saving it over the damaged file
-    // would lose the rest: Save asks where to write instead.
+    // would lose the rest, and saving it into the file opened before would
+    // mix it in unasked: Save asks where to write instead.
+    if (added > 0)
+        partialRows = true;
     modified = model->rowCount() > 0;
     QMessageBox::warning(this, windowTitle(),
                          tr("文件不完整，只能读出部分记录：\n%1\n保存时请另选文件。").arg(shownPath));
@@ -315,7 +356,7 @@ void DialogData::on_btn_save_clicked()
 // Writes the rows in the order shown. False when nothing was written.
 bool DialogData::SaveContents()
 {
-    QString path = fileName;
+    QString path = partialRows ? QString() : fileName;
     if (path.isEmpty()) {
         path = ChooseFileToSave();
         if (path.isEmpty())
@@ -341,12 +382,15 @@ bool DialogData::SaveContents()
             list.append(item);
     }
 
-    if (list.WriteContentFile(path) != 0) {
+    QString reason;
+    if (list.WriteContentFile(path, &reason) != 0) {
         QMessageBox::warning(this, windowTitle(),
-                             tr("无法保存文件：\n%1").arg(QDir::toNativeSeparators(path)));
+                             tr("无法保存文件：\n%1\n原因：%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
+    // The rows of a file read in part now have a whole file of their own.
     fileName = path;
+    partialRows = false;
     modified = false;
     return true;
 }

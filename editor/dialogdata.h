@@ -39,13 +39,15 @@ private slots:
     void on_btn_del_clicked();
     void on_btn_modify_clicked();
     void on_btn_add_clicked();
+    void on_le_arabic_textEdited(const QString& text);
 
 private:
     QStandardItemModel* InitContentView();
     void AddContentRow(QStandardItemModel* im, const ContentItem* item);
-    void MergeContentRows(const QList<ContentItem>& items);
+    int MergeContentRows(const QList<ContentItem>& items);
     void OpenFile(const QString& path);
     void ShowRecord(int row);
+    void SetArabicInput(const QString& text);
     ContentItem ItemFromInputs() const;
     bool InputsComplete(const ContentItem& item);
     int HighlightedRow() const;
@@ -61,6 +63,13 @@ private:
     int currentRow;
     // The table differs from what was last opened or saved.
     bool modified = false;
+    // The table holds rows of a file that could be read only in part: they
+    // go into no file the user has not chosen for them.
+    bool partialRows = false;
+    // The Arabic input line as the program last left it, and the keyboard
+    // its Latin keys are read with (the tutor's saved choice).
+    QString arabicShown;
+    bool kb101 = true;
     // The program itself is changing the table: the highlight moves, but
     // the input lines must keep what the user typed.
     bool fillingTable = false;

@@ -14,7 +14,10 @@
 
 namespace {
 
-const char InputStyle[] = "font: 75 12pt \"Arabic Transparent\";";
+// Weights are CSS weights (400 normal, 700 bold): "75" would ask for the
+// thinnest face installed, drawn in pale hairlines.
+const char InputStyle[] = "font: 12pt \"Arabic Transparent\";";
+const char TitleStyle[] = "font: bold 14pt \"Aharoni\";\ncolor:rgb(170, 0, 127)";
 
 QString Tr(const char* source)
 {
@@ -93,7 +96,7 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
 
     label_4 = Named(new QLabel(DialogData), "label_4");
     label_4->setGeometry(QRect(200, 10, 261, 31));
-    label_4->setStyleSheet(QString::fromLatin1("font: 75 14pt \"Aharoni\";\ncolor:rgb(170, 0, 127)"));
+    label_4->setStyleSheet(QString::fromLatin1(TitleStyle));
 
     retranslateUi(DialogData);
 

@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QProcess>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -82,31 +83,43 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("read");
+        QTest::addColumn<bool>("complete");
         const QByteArray three
             = QByteArray::fromHex("00000003 000000020061 000000020062 ffffffff 000000020063 "
                                   "000000040064 0065 00000000 000000020066 000000020067 000000020068");
         const QByteArray first = QByteArray::fromHex("00000003 000000020061 000000020062 00000000");
         const QStringList firstAndEmpty{"a|b|", "||", "||"};
+        // No file is whole that ends inside its count; an empty one is a
+        // list without records.
+        QTest::newRow("empty file") << QByteArray() << QStringList() << true;
+        for (int size = 1; size <= 3; ++size)
+            QTest::newRow(qPrintable(u"%1 bytes"_s.arg(size))) << QByteArray(size, 0) << QStringList() << false;
+        QTest::newRow("no records") << QByteArray(4, 0) << QStringList() << true;
         // Records the data ends before are empty; a string cut short is dropped.
-        QTest::newRow("cut inside a string") << three.left(32) << QStringList{"a|b|<null>", "c||", "||"};
+        QTest::newRow("ends after a record") << first + QByteArray::fromHex("ffffffff") << firstAndEmpty << false;
+        QTest::newRow("cut inside a string") << three.left(32) << QStringList{"a|b|<null>", "c||", "||"} << false;
         QTest::newRow("bytes after the last record")
-            << three + QByteArray::fromHex("0000000200") << QStringList{"a|b|<null>", "c|de|", "f|g|h"};
+            << three + QByteArray::fromHex("0000000200") << QStringList{"a|b|<null>", "c|de|", "f|g|h"} << true;
         // A length the data cannot back, or one that cannot be UTF-16: nothing
         // after it is trusted.
         for (const char* length : {"fffffffe", "80000000", "00000100"})
             QTest::newRow(length) << first + QByteArray::fromHex(length) + QByteArray::fromHex("00630064")
-                                  << firstAndEmpty;
-        QTest::newRow("odd length") << first + QByteArray::fromHex("00000003 006300") + first << firstAndEmpty;
+                                  << firstAndEmpty << false;
+        QTest::newRow("odd length") << first + QByteArray::fromHex("00000003 006300") + first << firstAndEmpty
+                                    << false;
     }
 
     void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, read);
+        QFETCH(bool, complete);
         WriteRaw(Path("damaged.kq"), bytes);
         ContentList list = Records({"x|y|z", "x|y|z"});
-        QCOMPARE(list.ReadContentFile(Path("damaged.kq")), 0);
+        bool whole = !complete;
+        QCOMPARE(list.ReadContentFile(Path("damaged.kq"), &whole), 0);
         QCOMPARE(Records(list), read);
+        QCOMPARE(whole, complete);
     }
 
     // A few records missing are padded with empty ones; more missing, and
@@ -160,7 +173,8 @@ private slots:
         QCOMPARE(Records(Records({"  كتب |\t to write \n|  http://x  "})), QStringList{"كتب|to write|  http://x  "});
     }
 
-    // A save leaves either the new file or the old one, whole, and nothing else.
+    // A save leaves either the new file or the old one, whole, and nothing
+    // else; a failure gives its reason.
     void savingReplacesTheFileWhole()
     {
         QCOMPARE(Records({"a|1", "b|2", "c|3"}).WriteContentFile(Path("keep.kq")), 0);
@@ -169,24 +183,32 @@ private slots:
         QCOMPARE(back.ReadContentFile(Path("keep.kq")), 0);
         QCOMPARE(Records(back), QStringList{"d|4|"});
         const QByteArray before = ReadAll(Path("keep.kq"));
-        QCOMPARE(back.WriteContentFile(Path("no/such/dir.kq")), -201);
+        QString reason;
+        QCOMPARE(back.WriteContentFile(Path("no/such/dir.kq"), &reason), -201);
+        QVERIFY(!reason.isEmpty());
         QCOMPARE(back.WriteContentFile(dir.path()), -201);
-        // The disk fills up in the middle of a save.
+        // The file may grow no further than 64 bytes: a large file is refused
+        // while it is written, a small one only when the last buffered bytes
+        // go out.
         ContentList big;
         for (int i = 0; i < 2000; ++i)
             big.append(ContentItem{QString(200, u'x'), u"e"_s, QString()});
-        rlimit old, small;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        small = old;
-        small.rlim_cur = 64 * 1024;
-        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const int rc = big.WriteContentFile(Path("keep.kq"));
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QCOMPARE(rc, -201);
-        QVERIFY(ReadAll(Path("keep.kq")) == before);
-        QCOMPARE(QDir(dir.path()).entryList({u"keep.kq*"_s}, QDir::Files), QStringList{"keep.kq"});
+        for (const ContentList& list : {big, Records({"كتب|write", "قلم|pen", "باب|door"})}) {
+            rlimit old, small;
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+            small = old;
+            small.rlim_cur = 64;
+            auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            reason.clear();
+            const int rc = list.WriteContentFile(Path("keep.kq"), &reason);
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+            QCOMPARE(rc, -201);
+            QCOMPARE(reason, qt_error_string(EFBIG));
+            QVERIFY(ReadAll(Path("keep.kq")) == before);
+            QCOMPARE(QDir(dir.path()).entryList({u"keep.kq*"_s}, QDir::Files), QStringList{"keep.kq"});
+        }
     }
 
     // The tool that builds the shipped files from their tab-separated sources:

@@ -1,10 +1,15 @@
 // The content editor driven through its buttons, with real content files in
 // a temporary folder.
+#include <cerrno>
+#include <sys/mount.h>
+
+#include "app/appstyle.h"
 #include "content/contentlist.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
 
 using namespace TestUtil;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -14,6 +19,12 @@ QStringList ReadKq(const QString& path)
 {
     ContentList list;
     return list.ReadContentFile(path) == 0 ? Records(list) : QStringList{"<missing>"};
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 // The editor, driven as a user would, with its file choosers answered from
@@ -217,8 +228,9 @@ private slots:
     }
 
     // A file that cannot be read, or only in part, is never the Save target:
-    // Open says so; Save then writes where it wrote before, or asks, adding
-    // ".kq" to a name typed without it.
+    // Open says so, and why; Save then writes where it wrote before. Rows of
+    // a file read in part go into no other file unasked: Save asks where
+    // (adding ".kq" to a name typed without it), once.
     void unreadableFileIsNeverTheSaveTarget()
     {
         WriteKq(Path("good.kq"), {"نار|fire"});
@@ -227,38 +239,126 @@ private slots:
         QString said;
         ClickInNextBox(QString(), &said);
         e.Open(Path("gone.kq"));
-        QVERIFY2(said.contains(QDir::toNativeSeparators(Path("gone.kq"))), qPrintable(said));
+        QVERIFY2(said.contains(QDir::toNativeSeparators(Path("gone.kq"))) && said.contains(qt_error_string(ENOENT)),
+            qPrintable(said));
         e.Add("ماء|water");
         e.Press("btn_save");
         QCOMPARE(ReadKq(Path("good.kq")).size(), 2);
         QFile damaged(Path("damaged.kq")); // three records claimed, one there
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray::fromHex("00000003 0000000206280000000000000000")));
         damaged.close();
+        const QByteArray good = Bytes(Path("good.kq"));
         Editor d;
+        d.Open(Path("good.kq"));
         d.saveAnswers << Path("rescued");
         ClickInNextBox(QString(), &said);
         d.Open(Path("damaged.kq"));
         QVERIFY(said.contains(QDir::toNativeSeparators(Path("damaged.kq"))));
         d.Press("btn_save");
         QCOMPARE(d.saveAsked, 1);
-        QCOMPARE(ReadKq(Path("rescued.kq")), QStringList{"ب||"});
+        QCOMPARE(ReadKq(Path("rescued.kq")), QStringList({"ب||", "ماء|water|", "نار|fire|"}));
+        QVERIFY(Bytes(Path("good.kq")) == good);
         QCOMPARE(damaged.size(), 18);
+        d.Add("شمس|sun");
+        d.Press("btn_save");
+        QCOMPARE(d.saveAsked, 1);
+        QCOMPARE(ReadKq(Path("rescued.kq")).size(), 4);
     }
 
-    // The file choosers' titles; the editor speaks the language the tutor
-    // saved, Chinese on a first run.
-    void titlesAndLanguage()
+    // The disk is full: Save says so, naming the file and the reason, and
+    // the file stays byte for byte as it was, with nothing left beside it.
+    // A small disk of its own is mounted when the test may (as root).
+    void saveOnAFullDisk()
     {
-        QStringList titles;
+        const QString disk = Path("disk");
+        QVERIFY(QDir().mkpath(disk));
+        if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("no small disk of its own: mounting a tmpfs needs root");
+        const auto unmount = qScopeGuard([&disk] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+        const QString file = disk + QLatin1String("/word.kq");
+        WriteKq(file, {"كتب|to write", "قلم|pen", "باب|door"});
+        const QByteArray before = Bytes(file);
+        QFile filler(disk + QLatin1String("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        Editor e;
+        e.Open(file);
+        QString said;
+        ClickInNextBox(QString(), &said);
+        e.Press("btn_save");
+        QVERIFY2(said.contains(QDir::toNativeSeparators(file)) && said.contains(qt_error_string(ENOSPC)),
+            qPrintable(said));
+        QVERIFY(Bytes(file) == before);
+        QCOMPARE(QDir(disk).entryList(QDir::Files), QStringList({"filler", "word.kq"}));
+    }
+
+    void arabicTypedOnTheSavedKeyboard_data()
+    {
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("101") << "101" << u"قلم ذ\\"_s;
+        QTest::newRow("102") << "102" << u"قلم `ذ"_s;
+    }
+
+    // The Arabic line reads Latin keys on the keyboard the tutor saved, as
+    // the drills do; Arabic (pasted, or typed on an Arabic layout) and what
+    // the line held before stay as they are; the other lines take the keys.
+    void arabicTypedOnTheSavedKeyboard()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(QString, typed);
+        std::unique_ptr<QSettings>(TempSettings::Store())->setValue(QStringLiteral("Normal/keyboard"), keyboard);
+        Editor e;
+        auto* arabic = Child<QLineEdit>(&e, "le_arabic");
+        QTest::keyClicks(arabic, QStringLiteral("rgl `\\"));
+        QCOMPARE(arabic->text(), typed);
+        QTest::keyClicks(Child<QLineEdit>(&e, "le_exmpain"), QStringLiteral("rgl (1)"));
+        e.Press("btn_add");
+        e.Add(u"ب(1)|x"_s); // as an opened file brings it
+        e.Click(0);
+        arabic->end(false);
+        QApplication::clipboard()->setText(u"باب"_s);
+        QTest::keyClick(arabic, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(arabic, QStringLiteral("h"));
+        QCOMPARE(e.Inputs(), u"ب(1)بابا|x|"_s);
+        e.Click(1);
+        QCOMPARE(e.Inputs(), typed + u"|rgl (1)|"_s);
+    }
+
+    // Under the program's style sheet the file choosers show no logo over
+    // their "Look in" line; the title is set in a bold sans-serif (a Chinese
+    // font's Latin letters all have one width) and the input lines' text in
+    // a normal weight, not a thin one. The editor speaks the language the
+    // tutor saved, Chinese on a first run.
+    void lookAndLanguage()
+    {
+        AppStyle::InstallFontSubstitutions();
+        qApp->setStyleSheet(QLatin1String(AppStyle::StyleSheet));
+        const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        const QImage logo = QImage(QStringLiteral(":/pic/dlg_bg")).copy(0, 0, 110, 50).convertToFormat(QImage::Format_RGB32);
         {
             DialogData e; // with its own file choosers
+            e.show();
             for (const char* button : {"btn_open", "btn_save"}) {
-                WhenModal([&titles](QWidget* w) { titles << w->windowTitle(); });
+                int same = -1;
+                WhenModal([&](QWidget* w) {
+                    const QImage corner = w->grab().toImage().copy(logo.rect()).convertToFormat(QImage::Format_RGB32);
+                    same = 0;
+                    for (int y = 0; y < logo.height(); ++y) {
+                        for (int x = 0; x < logo.width(); ++x)
+                            same += corner.pixel(x, y) == logo.pixel(x, y);
+                    }
+                });
                 QTest::mouseClick(Child<QPushButton>(&e, button), Qt::LeftButton);
+                QVERIFY2(same >= 0 && same < logo.width() * logo.height() / 4, button);
             }
             QCOMPARE(Child<QPushButton>(&e, "btn_add")->text(), QStringLiteral("增加"));
+            const QFont title = Child<QLabel>(&e, "label_4")->font();
+            QVERIFY(title.bold() && QFontMetrics(title).horizontalAdvance(u'i') < QFontMetrics(title).horizontalAdvance(u'W'));
+            for (const char* input : {"le_arabic", "le_exmpain", "le_url"})
+                QVERIFY2(Child<QLineEdit>(&e, input)->font().weight() >= QFont::Normal, input);
         }
-        QCOMPARE(titles, QStringList({"打开 Qirtas 数据", "保存 Qirtas 数据"}));
         std::unique_ptr<QSettings>(TempSettings::Store())->setValue(QStringLiteral("Normal/lang"), QStringLiteral("ar"));
         DialogData arabic;
         QCOMPARE(Child<QPushButton>(&arabic, "btn_add")->text(), QStringLiteral("إضافة"));

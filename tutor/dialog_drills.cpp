@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "keyboard/keycharmap.h"
+#include "keyboard/typedtext.h"
 #include "progress/keystatistics.h"
 #include "tutor/keylight.h"
 #include "tutor/ui_dialog.h"
@@ -430,39 +431,12 @@ void Dialog::on_btn_start_sentence_clicked()
 void Dialog::TextEdited(DrillMode drill, const QString& text)
 {
     const TextDrillWidgets w = TextDrill(drill);
-    const QString& shown = answerShown[drill];
-
-    // Convert only what this edit added: the rest of the line is already
-    // converted, and converting a produced bracket or comma again would
-    // change it. An insertion that ends at the cursor (typing, pasting) is
-    // taken as such; anything else falls back to the longest common prefix
-    // and suffix with the text shown before.
-    const int len = text.size();
-    const int shownLen = shown.size();
-    int head = -1;
-    int added = len - shownLen;
-    const int cursor = w.answer->cursorPosition();
-    if (added > 0 && cursor >= added && cursor <= len
-        && QStringView(text).left(cursor - added) == QStringView(shown).left(cursor - added)
-        && QStringView(text).mid(cursor) == QStringView(shown).mid(cursor - added)) {
-        head = cursor - added;
-    } else {
-        const int common = qMin(len, shownLen);
-        head = 0;
-        while (head < common && text.at(head) == shown.at(head))
-            ++head;
-        int tail = 0;
-        while (tail < common - head && text.at(len - 1 - tail) == shown.at(shownLen - 1 - tail))
-            ++tail;
-        added = len - head - tail;
-    }
-
-    const QString mapped = KeyCharMap::Instance()->MapString(text.mid(head, added),
-                                                             ui->rad_kb_101->isChecked());
-    const QString converted = text.left(head) + mapped + text.mid(head + added);
+    const TypedText typed = MapTypedText(answerShown[drill], text, w.answer->cursorPosition(),
+                                         ui->rad_kb_101->isChecked());
+    const QString& converted = typed.text;
     answerShown[drill] = converted;
     w.answer->setText(converted);
-    w.answer->setCursorPosition(head + mapped.size());
+    w.answer->setCursorPosition(typed.cursor);
 
     const int correct = DisplayResult(converted);
     if (converted.size() < currentItem.text.size())

@@ -455,9 +455,11 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>无法打开文件：
-%1</source>
+%1
+原因：%2</source>
         <translation>تعذّر فتح الملف:
-%1</translation>
+%1
+السبب: %2</translation>
     </message>
     <message>
         <source>文件不完整，只能读出部分记录：
@@ -477,9 +479,11 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>无法保存文件：
-%1</source>
+%1
+原因：%2</source>
         <translation>تعذّر حفظ الملف:
-%1</translation>
+%1
+السبب: %2</translation>
     </message>
     <message>
         <source>内容已修改，是否保存？</source>

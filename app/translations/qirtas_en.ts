@@ -114,9 +114,11 @@ Nothing to report.</translation>
     </message>
     <message>
         <source>无法打开文件：
-%1</source>
+%1
+原因：%2</source>
         <translation>Cannot open the file:
-%1</translation>
+%1
+Reason: %2</translation>
     </message>
     <message>
         <source>文件不完整，只能读出部分记录：
@@ -136,9 +138,11 @@ When you save, choose another file.</translation>
     </message>
     <message>
         <source>无法保存文件：
-%1</source>
+%1
+原因：%2</source>
         <translation>Cannot save the file:
-%1</translation>
+%1
+Reason: %2</translation>
     </message>
     <message>
         <source>内容已修改，是否保存？</source>
