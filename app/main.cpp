@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDialog>
+#include <cstdio>
 
 #include "app/appinfo.h"
 #include "app/appstyle.h"
@@ -7,6 +8,17 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before the application object
+    // exists: they need no display.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const QString answer = Startup::CommandLineAnswer(rawArguments);
+    if (!answer.isEmpty()) {
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     AppInfo::Apply();
     AppStyle::Install(app);

@@ -12,6 +12,27 @@ bool WantsEditor(const QStringList& arguments)
     return arguments.contains(QStringLiteral("data"), Qt::CaseSensitive);
 }
 
+QString CommandLineAnswer(const QStringList& arguments)
+{
+    if (WantsEditor(arguments))
+        return QString();
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            return QStringLiteral(
+                "Usage: qirtas [data]\n"
+                "Arabic typing tutor for learners with a US keyboard.\n"
+                "\n"
+                "  qirtas            start the tutor\n"
+                "  qirtas data       open the content editor for word and sentence files (*.kq)\n"
+                "  qirtas --help     print this help and exit\n"
+                "  qirtas --version  print the version and exit\n");
+        }
+        if (a == QLatin1String("--version"))
+            return QStringLiteral("qirtas " QIRTAS_VERSION "\n");
+    }
+    return QString();
+}
+
 QDialog* CreateWindow(const QStringList& arguments)
 {
     QDialog* window = nullptr;

@@ -27,7 +27,6 @@ class TempSettings
 public:
     TempSettings()
     {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QLatin1String("/data")));
         for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat}) {
             QSettings::setPath(f, QSettings::UserScope, dir.path());
             QSettings::setPath(f, QSettings::SystemScope, dir.path() + QLatin1String("/system"));
@@ -55,7 +54,7 @@ inline void Dismiss(QWidget* w)
 // function gives up instead of answering this one's boxes.
 inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000)
 {
-    auto* timer = new QTimer(qApp);
+    auto* timer = new QTimer(QCoreApplication::instance());
     auto waited = std::make_shared<QElapsedTimer>();
     waited->start();
     auto testName = [] { return QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag(); };
@@ -120,11 +119,14 @@ inline void QuitIfAsked()
 
 // A modal box nobody answers within seconds fails the test running and is
 // dismissed: no test waits for the time limit. (Also silences the binder's
-// warnings about the tutor's widgetless slots.)
+// warnings about the tutor's widgetless slots.) A test without widgets runs
+// on a plain QCoreApplication, which has no modal widgets to watch.
 inline void WatchModalBoxes()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.core.qmetaobject.connectslotsbyname=false"));
-    auto* watch = new QTimer(qApp);
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    auto* watch = new QTimer(QCoreApplication::instance());
     auto since = std::make_shared<QElapsedTimer>();
     auto seen = std::make_shared<QPointer<QWidget>>();
     QObject::connect(watch, &QTimer::timeout, [=] {

@@ -1,6 +1,7 @@
-// Which window the program opens, and what the two windows offer before
-// anything is done: the widgets the program and its tests find by name,
-// their first state, the tab order, the size limits and the maker's pages.
+// Which window the program opens (or what it prints instead), and what the
+// two windows offer before anything is done: the widgets the program and its
+// tests find by name, their first state, the tab order, the size limits and
+// the maker's pages.
 #include "app/startup.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
@@ -84,6 +85,40 @@ private slots:
         QCOMPARE(QString::fromLatin1(made->metaObject()->className()), window);
         std::unique_ptr<QDialog> plain(window == "Dialog" ? static_cast<QDialog*>(new Dialog) : new DialogData);
         QCOMPARE(made->windowFlags(), plain->windowFlags() | Qt::WindowMinimizeButtonHint);
+    }
+
+    void commandLineAnswers_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("firstLine"); // of what is printed; none: a window opens
+        QTest::newRow("help") << QStringList{"qirtas", "--help"} << "Usage: qirtas [data]";
+        QTest::newRow("short help among others") << QStringList{"qirtas", "x", "-h"} << "Usage: qirtas [data]";
+        QTest::newRow("version first") << QStringList{"qirtas", "--version", "--help"} << "qirtas " QIRTAS_VERSION;
+        QTest::newRow("data opens the editor") << QStringList{"qirtas", "--help", "data"} << "";
+        QTest::newRow("look-alikes") << QStringList{"qirtas", "-help", "--helpme", "version", "-v"} << "";
+    }
+
+    // The program prints the usage or the version and ends with 0, run where
+    // no display can be reached: it opens no window for them.
+    void commandLineAnswers()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, firstLine);
+        const QString answer = Startup::CommandLineAnswer(args);
+        QCOMPARE(answer.section(u'\n', 0, 0), firstLine);
+        if (answer.isEmpty())
+            return;
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(env);
+        program.start(QIRTAS_BINARY_DIR "/qirtas", args.mid(1));
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.readAllStandardOutput(), answer.toLocal8Bit());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
     }
 
     // Its size limits, its pages in drill order (the About page first),

@@ -27,13 +27,9 @@ cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 
 if [ "${1:-}" != "--in-x" ]; then
-    bash tools/setup.sh
-    if [ -z "${QIRTAS:-}" ]; then
-        cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-        cmake --build "$build" -j2 --target qirtas
-    fi
-    cmake -S tools/bench -B "$build/bench" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build/bench" -j2
+    targets=(baredialog mapwait)
+    [ -n "${QIRTAS:-}" ] || targets+=(qirtas)
+    BUILD_DIR=$build bash tools/build.sh "${targets[@]}"
     exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --in-x "$@"
 fi
 shift

@@ -8,14 +8,12 @@
 #                                    (CI passes the tests' build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
-dir=${1:-build-deb}
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-    eval "$(dpkg-buildflags --export=sh)"
-    export CXXFLAGS="$CPPFLAGS $CXXFLAGS"  # CMake does not read CPPFLAGS
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DQIRTAS_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$dir" -j"$(nproc)" >/dev/null
+if [ $# -gt 0 ]; then
+    dir=$1
+    bash tools/setup.sh
+else
+    dir=build-deb
+    bash tools/build.sh --package "$dir"
 fi
 # cpack brings the build up to date itself before it installs.
 rm -f "$dir"/qirtas_*.deb

@@ -4,9 +4,9 @@
 #   bash tools/screenshot.sh            docs/screenshot.png: the Keyboard tab
 #                                       with a letter drill under way
 #   bash tools/screenshot.sh progress   docs/progress.png: the Progress tab
-#                                       after a month of made-up letter drills,
-#                                       the pointer on a key of the heat map
-#                                       (needs sqlite3)
+#                                       after a month of made-up letter drills
+#                                       (tools/samplehistory.cpp), the pointer
+#                                       on a key of the heat map
 # Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,12 +14,10 @@ root=$(pwd)
 shot=${1:-keyboard}
 
 if [ "${2:-}" != "--in-x" ]; then
-    [ "$shot" != progress ] || command -v sqlite3 >/dev/null \
-        || { echo "needs sqlite3 (apt-get install sqlite3)" >&2; exit 1; }
     # The tutor alone, in the build tree of tools/build.sh.
-    bash tools/setup.sh
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build -j"$(nproc)" --target qirtas
+    targets=(qirtas)
+    [ "$shot" != progress ] || targets+=(qirtas_samplehistory)
+    bash tools/build.sh "${targets[@]}"
     exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$shot" --in-x
 fi
 
@@ -36,7 +34,6 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 printf '[Normal]\nlang=%s\nkeyboard=101\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
-history="$XDG_DATA_HOME/Nuvari Soft/Qirtas/history.sqlite"
 
 # Window-relative click points.
 keyboard_tab="185 20"
@@ -92,33 +89,8 @@ if [ "$shot" = keyboard ]; then
     exit 0
 fi
 
-# The tutor makes the history file when the tab first shows; then a month of
-# daily drills that get faster and more accurate, most misses on a few keys.
-start_tutor
-xdotool mousemove --window "$wid" $progress_tab click 1
-for _ in $(seq 1 50); do
-    [ -f "$history" ] && break
-    xdotool mousemove --window "$wid" $progress_tab click 1
-    sleep 0.2
-done
-quit_tutor
-sqlite3 "$history" <<'SQL'
-WITH RECURSIVE day(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM day WHERE i < 29)
-INSERT INTO drill (finished, type, keyboard, symbols, items_asked, items_done, keys_typed,
-                   correct, hints, elapsed, speed, accuracy, score)
-SELECT strftime('%s', 'now') - (29 - i) * 86400 - 3600, 0, 101, 0, 40, 40, 40 + k, 40, 0,
-       round((40 + k) / s), s, 4000.0 / (40 + k), 600 + i * 10
-FROM (SELECT i, 12 - i / 3 + abs(random() % 3) AS k, 0.6 + i * 0.05 + abs(random() % 10) / 40.0 AS s
-      FROM day);
-WITH letter(ch, miss) AS (VALUES ('ض', 5), ('ص', 4), ('ث', 4), ('ق', 1), ('ف', 1), ('غ', 3),
-        ('ع', 1), ('ه', 1), ('خ', 2), ('ح', 2), ('ج', 1), ('د', 0), ('ش', 0), ('س', 0),
-        ('ي', 0), ('ب', 0), ('ل', 0), ('ا', 0), ('ت', 0), ('ن', 0), ('م', 1), ('ك', 0),
-        ('ط', 1), ('ئ', 2), ('ء', 2), ('ؤ', 3), ('ر', 0), ('لا', 1), ('ى', 1), ('ة', 0),
-        ('و', 0), ('ز', 1), ('ظ', 4), ('ذ', 3))
-INSERT INTO drill_char (drill, ch, presses, errors)
-SELECT id, ch, 2, CASE WHEN abs(random() % 10) < miss THEN 1 ELSE 0 END FROM drill, letter;
-INSERT INTO char_total SELECT ch, sum(presses), sum(errors) FROM drill_char GROUP BY ch;
-SQL
+# A month of daily drills, recorded by the history's own code.
+./build/qirtas_samplehistory >/dev/null
 
 start_tutor
 xdotool mousemove --window "$wid" $progress_tab click 1

@@ -31,6 +31,16 @@ wait_window() {
     return 1
 }
 
+# Waits until file $2 holds the text $1 (a line the program writes may come
+# some time after its window shows).
+wait_output() {
+    for _ in $(seq 1 300); do
+        grep -qF -- "$1" "$2" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 click() { xdotool mousemove --window "$1" $2 click 1; sleep 0.3; }
 
 # Presses Escape in the window (a dialog closes on Escape, which ends the

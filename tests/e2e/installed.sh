@@ -13,11 +13,12 @@ link="$root/usr/bin/qirtas"
 case "$(readlink "$link")" in /*) fail "bin/qirtas links to an absolute path";; esac
 
 mkdir "$tmp/elsewhere"
-(cd "$tmp/elsewhere" && exec "$link") >"$tmp/tutor.log" 2>&1 &
+(cd "$tmp/elsewhere" && exec "$link") >>"$tmp/run.log" 2>&1 &
 pid=$!
 id=$(wait_window --pid "$pid") || fail "tutor window not found"
 [ "$(xdotool getwindowname "$id")" != "Nuvari Arabic typing software" ] || fail "title not translated"
-grep -qF '/usr/lib/qirtas/word.kq"' "$tmp/tutor.log" || fail "installed word file not read"
+# The word file is read just after the window first shows.
+wait_output '/usr/lib/qirtas/word.kq"' "$tmp/run.log" || fail "installed word file not read"
 
 # Click points and the word drill's item label, window-relative in the
 # left-to-right (Chinese) layout.
