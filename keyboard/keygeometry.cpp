@@ -40,6 +40,9 @@ KeyGeometry::KeyGeometry(Kind kind, const QRectF& area)
         const QRectF lower = Cell(2, x, BlockUnits - x);
         Key enter;
         enter.caption = QStringLiteral("Enter");
+        enter.row = 1;
+        enter.left = isoEnterTop;
+        enter.width = BlockUnits - isoEnterTop;
         enter.outline << upper.topLeft() << upper.topRight() << lower.bottomRight()
                       << lower.bottomLeft() << QPointF(lower.left(), upper.bottom())
                       << upper.bottomLeft();
@@ -123,6 +126,9 @@ void KeyGeometry::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar s
 {
     Key key;
     key.outline = QPolygonF(Cell(row, x, width));
+    key.row = row;
+    key.left = x;
+    key.width = width;
     key.plain = plain;
     key.shifted = shifted;
     key.homeMark = plain == QLatin1Char('f') || plain == QLatin1Char('j');
@@ -136,6 +142,9 @@ void KeyGeometry::AddCaptionKey(int row, qreal x, qreal width, const QString& ca
 {
     Key key;
     key.outline = QPolygonF(Cell(row, x, width));
+    key.row = row;
+    key.left = x;
+    key.width = width;
     key.caption = caption;
     m_keys << key;
 }

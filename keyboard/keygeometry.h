@@ -24,6 +24,11 @@ public:
         QChar shifted;       // character with Shift, or null
         QString caption;     // name of a key that types no character
         bool homeMark = false;
+        // Place in the block: row 0 (digits) to 4 (space bar), and the left
+        // edge and width in key units (the 102 Enter: its upper half).
+        int row = 0;
+        qreal left = 0;
+        qreal width = 0;
         // Arabic results of the chosen layout; empty where the key types
         // its own character, so only what the Arabic layout changes is shown.
         QString arabicPlain;

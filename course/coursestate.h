@@ -1,0 +1,48 @@
+#ifndef COURSE_COURSESTATE_H
+#define COURSE_COURSESTATE_H
+
+#include <QMap>
+
+// How the learner stands in one lesson.
+struct LessonResult
+{
+    double bestCpm = 0;       // best speed of any typing, characters per minute
+    double bestAccuracy = 0;  // best accuracy of any typing, percent
+    bool passed = false;      // one typing met the pass rule
+
+    bool operator==(const LessonResult& o) const
+    {
+        return bestCpm == o.bestCpm && bestAccuracy == o.bestAccuracy && passed == o.passed;
+    }
+};
+
+// The learner's progress through the course: a plain value, kept by the
+// caller (later in the drill history). Lessons are counted from 0; the
+// first is always open, each later one opens when the one before has
+// passed. A passed lesson stays passed, and any open lesson can be typed
+// again.
+struct CourseState
+{
+    enum class Status { Locked, Open, Passed };
+
+    static constexpr double PassAccuracy = 95.0;
+
+    QMap<int, LessonResult> results;  // lessons typed at least once
+    int ownTargetCpm = 0;             // the learner's target speed; 0: each lesson's own
+
+    LessonResult Result(int lesson) const { return results.value(lesson); }
+    Status StatusOf(int lesson) const;
+    bool IsOpen(int lesson) const { return StatusOf(lesson) != Status::Locked; }
+    // The speed a lesson with its own target `lessonTargetCpm` asks for.
+    int TargetCpm(int lessonTargetCpm) const;
+    // Whether a typing at `cpm` with `accuracy` passes against `targetCpm`.
+    static bool Passes(double cpm, double accuracy, int targetCpm);
+    // Counts a finished typing of `lesson`: keeps the best figures and marks
+    // the lesson passed when this typing passes. A locked lesson cannot have
+    // been typed and is left alone. Returns whether this typing passed.
+    bool Record(int lesson, int lessonTargetCpm, double cpm, double accuracy);
+
+    bool operator==(const CourseState& o) const { return results == o.results && ownTargetCpm == o.ownTargetCpm; }
+};
+
+#endif // COURSE_COURSESTATE_H
