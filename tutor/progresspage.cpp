@@ -99,6 +99,9 @@ void ProgressPage::Record(const DrillRecord& drill)
 void ProgressPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Shown on its own, without the window's texts applied to it.
+    if (cmb_progress_drill->count() == 0)
+        Retranslate();
     Refresh();
     // A problem is told once the tab is on screen, not while it changes.
     QTimer::singleShot(0, this, &ProgressPage::TellProblem);
