@@ -393,7 +393,7 @@ void HistoryStore::Failed(const QSqlError& error)
     if (IsDamage(error)) {
         // Damage found after opening: start afresh.
         Open(true);
-    } else if (Code(error) == SqliteReadOnly) {
+    } else if (Code(error) == SqliteReadOnly && state == State::Ready) {
         // What was kept can still be read.
         state = State::ReadOnly;
         Report(Problem::NotWritable, Unwritable());

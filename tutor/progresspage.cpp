@@ -40,7 +40,9 @@ ProgressPage::ProgressPage(QWidget* parent)
     lbl_progress_note->setObjectName(QStringLiteral("lbl_progress_note"));
     lbl_progress_note->setWordWrap(true);
     lbl_progress_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lbl_progress_note->setStyleSheet(QStringLiteral("color: #9a3412;"));
+    QPalette warning = lbl_progress_note->palette();
+    warning.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
+    lbl_progress_note->setPalette(warning);
     lbl_progress_note->hide();
     page->addWidget(lbl_progress_note);
     wg_progress_chart = new ProgressChart(this);
