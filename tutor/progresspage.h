@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "progress/drillrecord.h"
+#include "progress/historystore.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
-class HistoryStore;
 class KeyHeatMap;
 class ProgressChart;
 
@@ -16,6 +17,8 @@ class ProgressChart;
 // type, a heat map of their errors per key, and the weak-keys drill. It
 // keeps the history store; the tutor window hands it each finished drill.
 // Nothing is read before the page is first shown or a drill is recorded.
+// While the history is off or read-only, a note above the chart says why
+// and what to do.
 class ProgressPage : public QWidget
 {
     Q_OBJECT
@@ -30,6 +33,11 @@ public:
     // says so.
     void Record(const DrillRecord& drill);
 
+    // A problem of the history as the learner reads it: whole sentences in
+    // the interface language that name the file and say what to do.
+    // `readOnly`: the drills kept so far are still shown.
+    static QString Worded(const HistoryStore::Problem& problem, bool readOnly);
+
 signals:
     // "Practise weak keys": the per-character totals to weigh the draw by.
     void PractiseWeakKeys(const CharCounts& totals);
@@ -42,10 +50,12 @@ private:
     // Reads what changed since the page last showed it.
     void Refresh();
     void TellProblem();
+    void ShowStanding();
 
     std::unique_ptr<HistoryStore> history;
     QComboBox* cmb_progress_drill;
     QPushButton* btn_weak_keys;
+    QLabel* lbl_progress_note;
     ProgressChart* wg_progress_chart;
     KeyHeatMap* wg_heat_map;
     CharCounts totals;
