@@ -102,7 +102,7 @@ private slots:
     {
         QFETCH(bool, kb101);
         // Ten pixels a unit and a row.
-        const KeyGeometry board(kb101 ? KeyGeometry::Kb101 : KeyGeometry::Kb102, QRectF(0, 0, 150, 50));
+        const KeyGeometry board(kb101 ? KeyboardLayout::Kb101 : KeyboardLayout::Kb102, QRectF(0, 0, 150, 50));
         QList<QRectF> covered(board.keys().size());
         for (int row = 0; row < 5; ++row) {
             qreal x = 0;
@@ -122,7 +122,7 @@ private slots:
                     const QString label = !k.IsCharacterKey() ? k.caption
                         : k.plain == u' '                     ? QStringLiteral("Space")
                                                               : QString(k.plain) + k.shifted;
-                    if (label == name && k.outline.containsPoint(cell.center(), Qt::OddEvenFill))
+                    if (label == name && QPolygonF(k.outline).containsPoint(cell.center(), Qt::OddEvenFill))
                         found = i;
                 }
                 QVERIFY2(found >= 0, qPrintable(QStringLiteral("row %1: %2").arg(row).arg(entry)));
@@ -137,7 +137,7 @@ private slots:
         }
         // Each key just the cells of the table: no key left over, none wider.
         for (int i = 0; i < board.keys().size(); ++i)
-            QCOMPARE(board.keys()[i].outline.boundingRect(), covered[i]);
+            QCOMPARE(board.keys()[i].Bounds(), covered[i]);
         QCOMPARE(board.ShiftKeys().size(), 2);
     }
 
