@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QString>
 
+#include "keyboard/keyboardlayout.h"
+
 // How often one Arabic character was asked for in a drill and how often it
 // was missed.
 struct CharCount
@@ -19,15 +21,17 @@ struct CharCount
 // lam-alef items of the letter drill.
 using CharCounts = QMap<QString, CharCount>;
 
+// The kinds of drill. The numbers are the history's, and the order of the
+// drills' tabs in the tutor window.
+enum class DrillKind { Letters = 0, Words = 1, Sentences = 2 };
+inline constexpr int DrillKindCount = 3;
+
 // One finished drill as the history keeps it.
 struct DrillRecord
 {
-    // The same numbers as the drill modes of the tutor window.
-    enum Type { Letters = 0, Words = 1, Sentences = 2 };
-
     QDateTime finished;      // UTC
-    int type = Letters;
-    int keyboard = 101;      // 101 or 102
+    DrillKind type = DrillKind::Letters;
+    KeyboardLayout keyboard = KeyboardLayout::Kb101;
     bool symbols = false;    // letter drill on symbols and numbers
     quint32 itemsAsked = 0;
     quint32 itemsDone = 0;

@@ -414,7 +414,7 @@ bool HistoryStore::Record(const DrillRecord& drill)
 
     QSqlQuery& d = db->insertDrill;
     const QVariantList values = {
-        drill.finished.toSecsSinceEpoch(), drill.type, drill.keyboard, int(drill.symbols),
+        drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard), int(drill.symbols),
         drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
         drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score};
     for (int i = 0; i < values.size(); ++i)
@@ -469,7 +469,7 @@ int HistoryStore::Revision()
     return revision;
 }
 
-QList<DrillPoint> HistoryStore::Drills(int type)
+QList<DrillPoint> HistoryStore::Drills(DrillKind type)
 {
     QList<DrillPoint> points;
     if (!EnsureOpen())
@@ -480,7 +480,7 @@ QList<DrillPoint> HistoryStore::Drills(int type)
         q.setForwardOnly(true);
         q.prepare(QStringLiteral(
             "SELECT finished, speed, accuracy FROM drill WHERE type = ? ORDER BY finished, id"));
-        q.addBindValue(type);
+        q.addBindValue(int(type));
         if (q.exec()) {
             while (q.next()) {
                 bool timeOk = false, speedOk = false, accuracyOk = false;

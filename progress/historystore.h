@@ -62,7 +62,7 @@ public:
     bool Record(const DrillRecord& drill);
     // The drills of one type, oldest first. Rows with values no drill can
     // have (a damaged or foreign row) are left out.
-    QList<DrillPoint> Drills(int type);
+    QList<DrillPoint> Drills(DrillKind type);
     // Presses and errors per character over all drills, impossible counts
     // left out.
     CharCounts CharTotals();

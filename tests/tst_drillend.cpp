@@ -133,7 +133,7 @@ void TestDrillEnd::closingMidDrillKeepsIt()
     QVERIFY(!dialog->isVisible());
     QVERIFY(!Child<QTableView>(dialog, "tv_letter_score")->model()->index(0, 0).data().isValid());
     HistoryStore history(AppInfo::DataFolder());
-    const QList<DrillPoint> kept = history.Drills(DrillRecord::Letters);
+    const QList<DrillPoint> kept = history.Drills(DrillKind::Letters);
     QCOMPARE(kept.size(), 1);
     QCOMPARE(kept[0].accuracy, 100.0);
 }

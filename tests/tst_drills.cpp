@@ -3,7 +3,7 @@
 // all with Latin keys as on a US keyboard; and the measures of a drill.
 #include "content/contentlist.h"
 #include "testutil.h"
-#include "tutor/drillstats.h"
+#include "drill/drillstats.h"
 
 Q_DECLARE_METATYPE(DrillStats)
 

@@ -21,7 +21,7 @@ const QString Kaf = QStringLiteral("\u0643");
 const QString Teh = QStringLiteral("\u062A");
 const QString Beh = QStringLiteral("\u0628");
 
-DrillRecord Drill(int type, qint64 finished, double speed = 1, const CharCounts& chars = {})
+DrillRecord Drill(DrillKind type, qint64 finished, double speed = 1, const CharCounts& chars = {})
 {
     DrillRecord d;
     d.finished = QDateTime::fromSecsSinceEpoch(finished, Qt::UTC);
@@ -95,28 +95,28 @@ void TestHistory::roundTripAcrossRunsAndTutors()
     {
         HistoryStore store(folder);
         QVERIFY(!QFile::exists(folder)); // nothing touched before first use
-        QVERIFY(store.Record(Drill(DrillRecord::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
-        QVERIFY(store.Record(Drill(DrillRecord::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
-        QVERIFY(store.Record(Drill(DrillRecord::Letters, 1000, 0.5)));
-        DrillRecord nothingDone = Drill(DrillRecord::Letters, 3000);
+        QVERIFY(store.Record(Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
+        QVERIFY(store.Record(Drill(DrillKind::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
+        QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 0.5)));
+        DrillRecord nothingDone = Drill(DrillKind::Letters, 3000);
         nothingDone.itemsDone = 0;
         QVERIFY(!store.Record(nothingDone));
         QCOMPARE(store.Revision(), 3);
     }
     HistoryStore store(folder);
-    QVERIFY(store.Drills(DrillRecord::Sentences).isEmpty());
+    QVERIFY(store.Drills(DrillKind::Sentences).isEmpty());
     const int seen = store.Revision();
     HistoryStore otherTutor(folder);
-    QVERIFY(otherTutor.Record(Drill(DrillRecord::Sentences, 4000, 3, {{Beh, {1, 1}}})));
+    QVERIFY(otherTutor.Record(Drill(DrillKind::Sentences, 4000, 3, {{Beh, {1, 1}}})));
     QVERIFY(store.Revision() != seen); // a drill of another tutor running at the same time
 
-    const QList<DrillPoint> letters = store.Drills(DrillRecord::Letters);
+    const QList<DrillPoint> letters = store.Drills(DrillKind::Letters);
     QCOMPARE(letters.size(), 2);
     QCOMPARE(letters[0].finished, QDateTime::fromSecsSinceEpoch(1000, Qt::UTC)); // oldest first
     QCOMPARE(letters[1].speed, 1.5);
     QCOMPARE(letters[1].accuracy, 88.9);
-    QCOMPARE(store.Drills(DrillRecord::Words).size(), 1);
-    QCOMPARE(store.Drills(DrillRecord::Sentences).size(), 1);
+    QCOMPARE(store.Drills(DrillKind::Words).size(), 1);
+    QCOMPARE(store.Drills(DrillKind::Sentences).size(), 1);
     QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {5, 1}}, {Teh, {4, 2}}, {Beh, {1, 1}}}));
     // Each drill's own rows add up to the totals: an upgrade rebuilds them from those.
     const QString perDrill = QStringLiteral("SELECT ch, SUM(presses), SUM(errors) FROM drill_char GROUP BY ch");
@@ -143,9 +143,9 @@ void TestHistory::upgradeFromFirstVersion()
                     .arg(QLatin1String(values));
     Sql(store.FilePath(), rows);
     QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {2, 2}}}));
-    QVERIFY(store.Record(Drill(DrillRecord::Words, 700, 2.5, {{Teh, {2, 0}}})));
+    QVERIFY(store.Record(Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 0}}})));
     QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {4, 2}}}));
-    const QList<DrillPoint> words = store.Drills(DrillRecord::Words);
+    const QList<DrillPoint> words = store.Drills(DrillKind::Words);
     QCOMPARE(words.size(), 2);
     QCOMPARE(words[1].speed, 2.5);
     QCOMPARE(store.TakeProblem().kind, Problem::None);
@@ -182,7 +182,7 @@ void TestHistory::damagedFileMovedAside()
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier[name] = stamp.toLatin1()));
     }
 
-    QVERIFY(store.Record(Drill(DrillRecord::Letters, 1000, 1, {{Kaf, {1, 0}}})));
+    QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {1, 0}}})));
     const Problem told = store.TakeProblem();
     CheckTold(told, Problem::StartedAfresh, store.FilePath());
     QCOMPARE(store.TakeProblem().kind, Problem::None); // told once
@@ -192,8 +192,8 @@ void TestHistory::damagedFileMovedAside()
     for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
         QCOMPARE(Bytes(it.key()), it.value());
     QCOMPARE(Bytes(aside), bytes); // nothing of the old file is lost
-    QVERIFY(store.Record(Drill(DrillRecord::Letters, 2000)));
-    QCOMPARE(store.Drills(DrillRecord::Letters).size(), 2);
+    QVERIFY(store.Record(Drill(DrillKind::Letters, 2000)));
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), 2);
 }
 
 // A file of a newer version is neither changed nor moved: the history is off.
@@ -208,8 +208,8 @@ void TestHistory::newerFileLeftAlone()
     const QByteArray bytes = Bytes(file);
     {
         HistoryStore store(dir.path());
-        QVERIFY(!store.Record(Drill(DrillRecord::Letters, 1000)));
-        QVERIFY(store.IsOff() && store.Drills(DrillRecord::Letters).isEmpty());
+        QVERIFY(!store.Record(Drill(DrillKind::Letters, 1000)));
+        QVERIFY(store.IsOff() && store.Drills(DrillKind::Letters).isEmpty());
         CheckTold(store.TakeProblem(), Problem::NewerVersion, file);
         QCOMPARE(store.Standing().kind, Problem::NewerVersion);
     }
@@ -257,7 +257,7 @@ void TestHistory::unwritable()
         QVERIFY(QDir().mkpath(folder));
     } else {
         HistoryStore earlier(folder);
-        QVERIFY(earlier.Record(Drill(DrillRecord::Letters, 1000)) && earlier.Record(Drill(DrillRecord::Letters, 2000)));
+        QVERIFY(earlier.Record(Drill(DrillKind::Letters, 1000)) && earlier.Record(Drill(DrillKind::Letters, 2000)));
     }
     if (setUp == QLatin1String("side files")) {
         // A read-only file read by SQLite as such: its side files come out as
@@ -271,8 +271,8 @@ void TestHistory::unwritable()
     }
 
     HistoryStore store(folder);
-    QCOMPARE(store.Record(Drill(DrillRecord::Letters, 3000)), named.isEmpty());
-    QCOMPARE(store.Drills(DrillRecord::Letters).size(), named.isEmpty() ? 3 : readOnly ? 2 : 0);
+    QCOMPARE(store.Record(Drill(DrillKind::Letters, 3000)), named.isEmpty());
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), named.isEmpty() ? 3 : readOnly ? 2 : 0);
     QCOMPARE(store.IsReadOnly(), readOnly);
     QCOMPARE(store.IsOff(), !readOnly && !named.isEmpty());
     if (named.isEmpty()) {
@@ -280,7 +280,7 @@ void TestHistory::unwritable()
         return;
     }
     CheckTold(store.TakeProblem(), Problem::NotWritable, named == QLatin1String("file") ? file : folder, readOnly);
-    QVERIFY(!store.Record(Drill(DrillRecord::Letters, 4000)));
+    QVERIFY(!store.Record(Drill(DrillKind::Letters, 4000)));
     QCOMPARE(store.TakeProblem().kind, Problem::None); // one message for the run
     // Reading leaves nothing beside a file it cannot write.
     if (readOnly)
@@ -293,7 +293,7 @@ void TestHistory::writeLockOfAnotherTutorWaitedFor()
 {
     QTemporaryDir dir;
     HistoryStore first(dir.path());
-    QVERIFY(first.Record(Drill(DrillRecord::Letters, 1000)));
+    QVERIFY(first.Record(Drill(DrillKind::Letters, 1000)));
     HistoryStore store(dir.path());
     for (int round = 0; round < 2; ++round) {
         std::promise<bool> locked;
@@ -309,12 +309,12 @@ void TestHistory::writeLockOfAnotherTutorWaitedFor()
             QSqlDatabase::removeDatabase(QStringLiteral("other"));
         });
         const bool held = locked.get_future().get();
-        const bool kept = store.Record(Drill(DrillRecord::Letters, 2000 + round));
+        const bool kept = store.Record(Drill(DrillKind::Letters, 2000 + round));
         other.join();
         QVERIFY(held && kept);
     }
     QCOMPARE(store.TakeProblem().kind, Problem::None);
-    QCOMPARE(store.Drills(DrillRecord::Letters).size(), 3);
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), 3);
 }
 
 // Word and sentence drills: each character of a completed item.

@@ -140,7 +140,7 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
     QFETCH(bool, kb102);
     KeyHeatMap map;
     map.resize(600, 210);
-    map.SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    map.SetKeyboard(kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101);
     const QList<KeyHeatMap::Key> keys = map.Keys();
 
     // The keys lie inside the widget and carry exactly what the key map

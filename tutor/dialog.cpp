@@ -5,7 +5,9 @@
 
 #include <functional>
 
+#include "app/appinfo.h"
 #include "content/contentpaths.h"
+#include "progress/historystore.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
@@ -41,13 +43,22 @@ private:
 } // namespace
 
 Dialog::Dialog(QWidget* parent)
+    : Dialog(nullptr, parent)
+{
+}
+
+Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui_Dialog)
-    , mode(0)
-    , position(0)
-    , startTime(0)
+    , history(historyStore)
 {
+    // The store opens its file when first used, not here.
+    if (!history) {
+        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
+        history = ownHistory.get();
+    }
     ui->setupUi(this);
+    ui->tabProgress->SetHistory(history);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

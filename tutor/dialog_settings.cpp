@@ -15,7 +15,7 @@ namespace {
 namespace Key = SettingsKey;
 
 const char* const DefaultLanguage = Language::Chinese;
-const char* const DefaultKeyboard = Key::Keyboard101;
+const KeyboardLayout DefaultKeyboard = KeyboardLayout::Kb101;
 const bool DefaultDisplayExplain = true;
 const int DefaultItemCount = 1;  // "50"
 
@@ -41,9 +41,9 @@ void Dialog::ReadSettings()
         on_rad_lang_english_clicked(true);
     }
 
-    const QString keyboard =
-        settings.value(QLatin1String(Key::Keyboard), QString::fromLatin1(DefaultKeyboard)).toString();
-    if (keyboard == QLatin1String(Key::Keyboard101)) {
+    const KeyboardLayout keyboard = KeyboardLayouts::FromName(
+        settings.value(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(DefaultKeyboard)).toString());
+    if (keyboard == KeyboardLayout::Kb101) {
         ui->rad_kb_101->setChecked(true);
         on_rad_kb_101_clicked(true);
     } else {
@@ -76,8 +76,7 @@ void Dialog::WriteSettings()
                        : ui->rad_lang_english->isChecked() ? Language::English
                                                            : Language::Chinese;
     settings.setValue(QLatin1String(Key::Language), QString::fromLatin1(lang));
-    settings.setValue(QLatin1String(Key::Keyboard),
-                      QString::fromLatin1(ui->rad_kb_102->isChecked() ? Key::Keyboard102 : Key::Keyboard101));
+    settings.setValue(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(Options(DrillKind::Letters).layout));
     settings.setValue(QLatin1String(Key::DisplayExplain), ui->chk_display_complain->isChecked());
     settings.setValue(QLatin1String(Key::ItemCount), ui->cmb_train_num->currentIndex());
     settings.endGroup();

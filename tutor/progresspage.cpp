@@ -79,21 +79,22 @@ void ProgressPage::Retranslate()
     ShowStanding();
 }
 
-void ProgressPage::SetKeyboard102(bool kb102)
+void ProgressPage::SetKeyboard(KeyboardLayout layout)
 {
-    wg_heat_map->SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    wg_heat_map->SetKeyboard(layout);
 }
 
 HistoryStore& ProgressPage::History()
 {
-    if (!history)
-        history.reset(new HistoryStore(AppInfo::DataFolder()));
+    if (!history) {
+        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
+        history = ownHistory.get();
+    }
     return *history;
 }
 
-void ProgressPage::Record(const DrillRecord& drill)
+void ProgressPage::Recorded()
 {
-    History().Record(drill);
     ShowStanding();
     TellProblem();
 }
@@ -119,7 +120,7 @@ void ProgressPage::Refresh()
     if (revision != shownRevision || type != shownType) {
         if (revision != shownRevision)
             totals = store.CharTotals();
-        wg_progress_chart->SetDrills(store.Drills(type));
+        wg_progress_chart->SetDrills(store.Drills(DrillKind(type)));
         wg_heat_map->SetTotals(totals);
         shownRevision = revision;
         shownType = type;

@@ -1,0 +1,130 @@
+#include "drill/drillsession.h"
+
+#include <QDateTime>
+
+#include "keyboard/keycharmap.h"
+#include "keyboard/typedtext.h"
+#include "progress/keystatistics.h"
+
+void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
+                         const DrillOptions& options)
+{
+    kind = drillKind;
+    source = std::move(itemSource);
+    stats.Reset();
+    stats.targetCount = itemCount;
+    counts.clear();
+    position = 0;
+    running = true;
+    clock.start();
+    NextItem(options);
+}
+
+void DrillSession::NextItem(const DrillOptions& options)
+{
+    if (source)
+        item = source->Next(position, options);
+    answer.clear();
+}
+
+DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillOptions& options)
+{
+    // A modifier on its own is half of a key, and a held key is one press.
+    if (!running || key.modifier || key.autoRepeat)
+        return KeyResult::Ignored;
+    ++stats.typedCount;
+    if (key.prompt) {
+        // The learner did not know the key: a miss of the item.
+        ++stats.hintCount;
+        KeyStatistics::CountKey(counts, item.text, true);
+        return KeyResult::Prompt;
+    }
+    if (key.text.isEmpty())
+        return KeyResult::Counted;
+    if (KeyCharMap::Instance()->MapKey(key.text.at(0), options.layout) != item.text) {
+        KeyStatistics::CountKey(counts, item.text, true);
+        return KeyResult::Wrong;
+    }
+    KeyStatistics::CountKey(counts, item.text, false);
+    NextItem(options);
+    ++stats.doneCount;
+    ++stats.correctCount;
+    return KeyResult::Right;
+}
+
+DrillSession::Answer DrillSession::Judge(const QString& target, const QString& typed)
+{
+    Answer judged;
+    judged.text = typed;
+    judged.marks.reserve(target.size());
+    for (int i = 0; i < target.size(); ++i) {
+        const Mark mark = i >= typed.size() ? Mark::Untyped : typed.at(i) == target.at(i) ? Mark::Right : Mark::Wrong;
+        judged.marks.append(mark);
+        judged.correct += mark == Mark::Right;
+    }
+    return judged;
+}
+
+DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor, const DrillOptions& options)
+{
+    const TypedText typed = MapTypedText(answer, edited, cursor, options.layout);
+    Answer judged = Judge(item.text, typed.text);
+    judged.cursor = typed.cursor;
+    answer = typed.text;
+    // Counted once as long as the item, whether a drill runs or not: an edit
+    // the window lets through belongs to the item on screen.
+    if (typed.text.size() < item.text.size())
+        return judged;
+    KeyStatistics::CountItem(counts, item.text, typed.text);
+    stats.typedCount += quint32(typed.text.size());
+    stats.correctCount += quint32(judged.correct);
+    ++stats.doneCount;
+    judged.itemDone = true;
+    if (!IsComplete())
+        NextItem(options);
+    return judged;
+}
+
+void DrillSession::SkipItem(const DrillOptions& options)
+{
+    NextItem(options);
+    ++stats.hintCount;
+}
+
+void DrillSession::Tick()
+{
+    if (running)
+        stats.elapsedSeconds = quint32(clock.elapsed() / 1000);
+}
+
+DrillRecord DrillSession::Finish(const DrillOptions& options)
+{
+    DrillRecord drill;
+    if (!running)
+        return drill;
+    Tick();
+    if (stats.typedCount > 0)
+        stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+    running = false;
+
+    drill.finished = QDateTime::currentDateTimeUtc();
+    drill.type = kind;
+    drill.keyboard = options.layout;
+    drill.symbols = kind == DrillKind::Letters && options.symbols;
+    drill.itemsAsked = stats.targetCount;
+    drill.itemsDone = stats.doneCount;
+    drill.keysTyped = stats.typedCount;
+    drill.correct = stats.correctCount;
+    drill.hints = stats.hintCount;
+    drill.elapsedSeconds = stats.elapsedSeconds;
+    drill.speed = stats.Speed();
+    drill.accuracy = stats.Accuracy();
+    drill.score = quint32(stats.Score());
+    drill.chars = counts;
+    return drill;
+}
+
+bool DrillSession::ScoreOffered(const DrillStats& stats)
+{
+    return stats.Score() > RecordThreshold;
+}
