@@ -14,9 +14,11 @@ void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSo
     stats.Reset();
     stats.targetCount = itemCount;
     counts.clear();
+    confusions.clear();
     position = 0;
     running = true;
     clock.start();
+    sinceKey.start();
     NextItem(options);
 }
 
@@ -25,6 +27,7 @@ void DrillSession::NextItem(const DrillOptions& options)
     if (source)
         item = source->Next(position, options);
     answer.clear();
+    itemTimes.clear();
 }
 
 DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillOptions& options)
@@ -32,6 +35,7 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     // A modifier on its own is half of a key, and a held key is one press.
     if (!running || key.modifier || key.autoRepeat)
         return KeyResult::Ignored;
+    const qint64 took = sinceKey.restart();
     ++stats.typedCount;
     if (key.prompt) {
         // The learner did not know the key: a miss of the item.
@@ -41,11 +45,14 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     }
     if (key.text.isEmpty())
         return KeyResult::Counted;
-    if (KeyCharMap::Instance()->MapKey(key.text.at(0), options.layout) != item.text) {
+    const QString typed = KeyCharMap::Instance()->MapKey(key.text.at(0), options.layout);
+    if (typed != item.text) {
         KeyStatistics::CountKey(counts, item.text, true);
+        KeyStatistics::CountConfusion(confusions, item.text, typed);
         return KeyResult::Wrong;
     }
     KeyStatistics::CountKey(counts, item.text, false);
+    KeyStatistics::CountTime(counts, item.text, took);
     NextItem(options);
     ++stats.doneCount;
     ++stats.correctCount;
@@ -70,12 +77,22 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     const TypedText typed = MapTypedText(answer, edited, cursor, options.layout);
     Answer judged = Judge(item.text, typed.text);
     judged.cursor = typed.cursor;
+    // One character typed at the end of the line took the time since the
+    // key before; a paste or an edit elsewhere is not typing time.
+    const qint64 took = sinceKey.restart();
+    const int at = typed.text.size() - 1;
+    if (typed.text.size() == answer.size() + 1 && typed.text.startsWith(answer)) {
+        while (itemTimes.size() <= at)
+            itemTimes.append(-1);
+        itemTimes[at] = took;
+    }
     answer = typed.text;
     // Counted once as long as the item, whether a drill runs or not: an edit
     // the window lets through belongs to the item on screen.
     if (typed.text.size() < item.text.size())
         return judged;
     KeyStatistics::CountItem(counts, item.text, typed.text);
+    KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);
     stats.typedCount += quint32(typed.text.size());
     stats.correctCount += quint32(judged.correct);
     ++stats.doneCount;
@@ -121,6 +138,7 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
     drill.accuracy = stats.Accuracy();
     drill.score = quint32(stats.Score());
     drill.chars = counts;
+    drill.confusions = confusions;
     return drill;
 }
 

@@ -63,6 +63,7 @@ public:
     const DrillItem& Item() const { return item; }
     const DrillStats& Stats() const { return stats; }
     const CharCounts& Counts() const { return counts; }
+    const Confusions& Mistakes() const { return confusions; }
 
     // Letter drill.
     KeyResult PressKey(const KeyPress& key, const DrillOptions& options);
@@ -97,7 +98,10 @@ private:
     QString answer;  // the answer line as last converted
     DrillStats stats;
     CharCounts counts;
+    Confusions confusions;
     QElapsedTimer clock;  // elapsed time, immune to clock changes
+    QElapsedTimer sinceKey;  // since the learner's last key or edit
+    QList<qint64> itemTimes; // word or sentence: the time each character took, by position
 };
 
 #endif // DRILL_DRILLSESSION_H

@@ -13,13 +13,24 @@ struct CharCount
 {
     quint32 presses = 0;
     quint32 errors = 0;
+    // Presses typed right whose time from the key before was measured (not
+    // after a pause, nor pasted), and those times added up, in milliseconds.
+    quint32 timedPresses = 0;
+    quint64 timeMs = 0;
 
-    bool operator==(const CharCount& o) const { return presses == o.presses && errors == o.errors; }
+    bool operator==(const CharCount& o) const
+    {
+        return presses == o.presses && errors == o.errors && timedPresses == o.timedPresses && timeMs == o.timeMs;
+    }
 };
 
 // Keyed by the Arabic text of the character: one code unit, or two for the
 // lam-alef items of the letter drill.
 using CharCounts = QMap<QString, CharCount>;
+
+// What was typed in place of a character: the character asked for, what was
+// typed instead, how often.
+using Confusions = QMap<QString, QMap<QString, quint32>>;
 
 // The kinds of drill. The numbers are the history's, and the order of the
 // drills' tabs in the tutor window.
@@ -43,6 +54,7 @@ struct DrillRecord
     double accuracy = 0;     // percent
     quint32 score = 0;
     CharCounts chars;
+    Confusions confusions;
 };
 
 // What the chart shows of a drill.

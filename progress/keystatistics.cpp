@@ -32,6 +32,33 @@ void CountItem(CharCounts& counts, const QString& target, const QString& typed)
     }
 }
 
+void CountTime(CharCounts& counts, const QString& item, qint64 ms)
+{
+    if (item.isEmpty() || ms < 0 || ms > IdleMs)
+        return;
+    CharCount& c = counts[item];
+    ++c.timedPresses;
+    c.timeMs += quint64(ms);
+}
+
+void CountConfusion(Confusions& confusions, const QString& item, const QString& typed)
+{
+    if (!item.isEmpty() && !typed.isEmpty() && item != typed)
+        ++confusions[item][typed];
+}
+
+void CountItemDetail(CharCounts& counts, Confusions& confusions, const QString& target, const QString& typed,
+                     const QList<qint64>& times)
+{
+    for (int i = 0; i < target.size() && i < typed.size(); ++i) {
+        const QString asked(target.at(i));
+        if (typed.at(i) != target.at(i))
+            CountConfusion(confusions, asked, QString(typed.at(i)));
+        else
+            CountTime(counts, asked, times.value(i, -1));
+    }
+}
+
 double ErrorRate(const CharCount& count)
 {
     return count.presses == 0 ? 0.0 : double(count.errors) / double(count.presses);
