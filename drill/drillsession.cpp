@@ -6,6 +6,25 @@
 #include "keyboard/typedtext.h"
 #include "progress/keystatistics.h"
 
+namespace {
+
+bool IsModifier(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
                          const DrillOptions& options)
 {
@@ -33,11 +52,11 @@ void DrillSession::NextItem(const DrillOptions& options)
 DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillOptions& options)
 {
     // A modifier on its own is half of a key, and a held key is one press.
-    if (!running || key.modifier || key.autoRepeat)
+    if (!running || IsModifier(key.key) || key.autoRepeat)
         return KeyResult::Ignored;
     const qint64 took = sinceKey.restart();
     ++stats.typedCount;
-    if (key.prompt) {
+    if (key.key == Qt::Key_F2) {
         // The learner did not know the key: a miss of the item.
         ++stats.hintCount;
         KeyStatistics::CountKey(counts, item.text, true);

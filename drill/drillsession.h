@@ -21,8 +21,7 @@ public:
     struct KeyPress
     {
         QString text;             // the character the US key typed, if any
-        bool prompt = false;      // F2: the learner asks which key it is
-        bool modifier = false;    // Shift, Ctrl, ... on its own
+        int key = 0;              // the key (Qt::Key): F2 asks which key it is
         bool autoRepeat = false;  // repeated while held down
     };
     // What a key press in the letter drill was.

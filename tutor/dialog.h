@@ -13,7 +13,6 @@
 class QTableView;
 class QKeyEvent;
 class QCloseEvent;
-class QUrl;
 class HistoryStore;
 class Ui_Dialog;
 
@@ -91,11 +90,8 @@ private:
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
 
-    // --- settings, language and web ---
+    // --- settings and language ---
     void SwitchLanguage(const char* langCode);
-    QByteArray ScoreReportDocument() const;
-    void OpenAddress(const QUrl& address);
-    void OpenSitePage(const char* path);
 
     Ui_Dialog* ui;
     DrillSession session;

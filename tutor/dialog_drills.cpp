@@ -31,21 +31,6 @@ void ShowProgress(QProgressBar* bar, int value)
     bar->setUpdatesEnabled(updates);
 }
 
-bool IsModifierKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_AltGr:
-    case Qt::Key_CapsLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 // What the learner has chosen for a drill of `kind`, as the widgets say now.
@@ -167,8 +152,7 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
 {
     if (!keyEvent->isAutoRepeat())
         qDebug("Ate key press %x", unsigned(keyEvent->key()));
-    const DrillSession::KeyPress key{keyEvent->text(), keyEvent->key() == Qt::Key_F2,
-                                     IsModifierKey(keyEvent->key()), keyEvent->isAutoRepeat()};
+    const DrillSession::KeyPress key{keyEvent->text(), keyEvent->key(), keyEvent->isAutoRepeat()};
     using Colour = DrillLabel::Colour;
     switch (session.PressKey(key, Options(DrillKind::Letters))) {
     case DrillSession::KeyResult::Ignored:
