@@ -100,7 +100,7 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     // key before; a paste or an edit elsewhere is not typing time.
     const qint64 took = sinceKey.restart();
     const int at = typed.text.size() - 1;
-    if (typed.text.size() == answer.size() + 1 && typed.text.startsWith(answer)) {
+    if (typed.text.size() == answer.size() + 1 && typed.cursor == typed.text.size()) {
         while (itemTimes.size() <= at)
             itemTimes.append(-1);
         itemTimes[at] = took;
