@@ -70,8 +70,7 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
         KeyStatistics::CountConfusion(confusions, item.text, typed);
         return KeyResult::Wrong;
     }
-    KeyStatistics::CountKey(counts, item.text, false);
-    KeyStatistics::CountTime(counts, item.text, took);
+    KeyStatistics::CountKey(counts, item.text, false, took);
     NextItem(options);
     ++stats.doneCount;
     ++stats.correctCount;

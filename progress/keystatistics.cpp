@@ -12,7 +12,19 @@ constexpr double PriorPresses = 4.0;
 constexpr double WeightFloor = 0.05;
 } // namespace
 
-void CountKey(CharCounts& counts, const QString& item, bool missed)
+namespace {
+
+void AddTime(CharCount& c, qint64 ms)
+{
+    if (ms < 0 || ms > IdleMs)
+        return;
+    ++c.timedPresses;
+    c.timeMs += quint64(ms);
+}
+
+} // namespace
+
+void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms)
 {
     if (item.isEmpty())
         return;
@@ -20,6 +32,8 @@ void CountKey(CharCounts& counts, const QString& item, bool missed)
     ++c.presses;
     if (missed)
         ++c.errors;
+    else
+        AddTime(c, ms);
 }
 
 void CountItem(CharCounts& counts, const QString& target, const QString& typed)
@@ -34,11 +48,8 @@ void CountItem(CharCounts& counts, const QString& target, const QString& typed)
 
 void CountTime(CharCounts& counts, const QString& item, qint64 ms)
 {
-    if (item.isEmpty() || ms < 0 || ms > IdleMs)
-        return;
-    CharCount& c = counts[item];
-    ++c.timedPresses;
-    c.timeMs += quint64(ms);
+    if (!item.isEmpty() && ms >= 0 && ms <= IdleMs)
+        AddTime(counts[item], ms);
 }
 
 void CountConfusion(Confusions& confusions, const QString& item, const QString& typed)

@@ -15,7 +15,9 @@ namespace KeyStatistics {
 // Letter drill: one judged key press for the item on screen, `missed` when
 // it was the wrong key. The F2 prompt counts as a missed press too: the
 // learner did not know the key.
-void CountKey(CharCounts& counts, const QString& item, bool missed);
+// `ms`, for a key typed right, is the time since the key before (see
+// CountTime).
+void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms = -1);
 // A pause longer than this before a key is not typing time.
 constexpr qint64 IdleMs = 2000;
 // The time a key typed right took since the key before: counted unless it
