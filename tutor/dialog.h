@@ -90,6 +90,7 @@ private:
     void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
+    void PractiseWords(std::shared_ptr<ItemSource> source);
 
     // --- settings, language and web ---
     void SwitchLanguage(const char* langCode);

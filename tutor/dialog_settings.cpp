@@ -6,7 +6,9 @@
 
 #include "app/appinfo.h"
 #include "app/appstyle.h"
+#include "progress/dailygoal.h"
 #include "tutor/language.h"
+#include "tutor/progresspage.h"
 #include "tutor/settingskeys.h"
 #include "tutor/ui_dialog.h"
 
@@ -61,6 +63,7 @@ void Dialog::ReadSettings()
     if (!isNumber || itemCount < 0 || itemCount >= ui->cmb_train_num->count())
         itemCount = DefaultItemCount;
     ui->cmb_train_num->setCurrentIndex(itemCount);
+    ui->tabProgress->SetGoalMinutes(settings.value(QLatin1String(Key::DailyGoal), DailyGoal::DefaultMinutes).toInt());
 
     settings.endGroup();
 
@@ -79,6 +82,7 @@ void Dialog::WriteSettings()
     settings.setValue(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(Options(DrillKind::Letters).layout));
     settings.setValue(QLatin1String(Key::DisplayExplain), ui->chk_display_complain->isChecked());
     settings.setValue(QLatin1String(Key::ItemCount), ui->cmb_train_num->currentIndex());
+    settings.setValue(QLatin1String(Key::DailyGoal), ui->tabProgress->GoalMinutes());
     settings.endGroup();
 
     scores.Save(settings);
