@@ -1,32 +1,32 @@
 #include "drill/adaptivesource.h"
 
-#include <QSet>
 #include <algorithm>
+#include <vector>
 
 AdaptiveSource::AdaptiveSource(const AdaptivePlan& plan, const QStringList& given, quint32 seed)
     : random(seed ? seed : QRandomGenerator::global()->generate())
     , focus(plan.Focus())
     , keys(plan.Included())
+    , pools(keys.size())
 {
-    QSet<QChar> allowed;
-    for (const QString& key : keys)
-        allowed.insert(key.at(0));
-    QSet<QString> seen;
+    // Each character's key, by its code: a table rather than a hash, as
+    // every character of every word is looked up.
+    std::vector<qint16> keyOf(0x10000, -1);
+    for (qsizetype k = 0; k < keys.size(); ++k)
+        keyOf[keys[k].at(0).unicode()] = qint16(k);
     for (const QString& word : given) {
-        if (word.isEmpty() || seen.contains(word)
-            || !std::all_of(word.cbegin(), word.cend(), [&](QChar c) { return allowed.contains(c); }))
+        if (word.isEmpty()
+            || !std::all_of(word.cbegin(), word.cend(), [&](QChar c) { return keyOf[c.unicode()] >= 0; }))
             continue;
-        seen.insert(word);
-        const int index = words.size();
+        const int index = int(words.size());
         words << word;
-        QHash<QChar, int> counts;
-        for (QChar c : word)
-            ++counts[c];
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            Pool& pool = pools[QString(it.key())];
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (word.indexOf(word.at(i)) != i)
+                continue; // counted at its first place
+            Pool& pool = pools[keyOf[word.at(i).unicode()]];
             pool.words << index;
             pool.cumulative << (pool.cumulative.isEmpty() ? 0 : pool.cumulative.last())
-                                   + double(it.value()) / word.size();
+                                   + double(word.count(word.at(i))) / word.size();
         }
     }
     double sum = 0;
@@ -36,10 +36,9 @@ AdaptiveSource::AdaptiveSource(const AdaptivePlan& plan, const QStringList& give
     }
 }
 
-const AdaptiveSource::Pool* AdaptiveSource::PoolOf(const QString& key) const
+const AdaptiveSource::Pool* AdaptiveSource::PoolOf(qsizetype index) const
 {
-    const auto it = pools.constFind(key);
-    return it == pools.cend() ? nullptr : &*it;
+    return index >= 0 && index < pools.size() && !pools[index].words.isEmpty() ? &pools[index] : nullptr;
 }
 
 int AdaptiveSource::Draw(const Pool& pool)
@@ -57,11 +56,11 @@ DrillItem AdaptiveSource::Next(int& position, const DrillOptions&)
     // short list may have little else.
     int word = last;
     for (int attempt = 0; attempt < 4 && word == last; ++attempt) {
-        QString key = focus;
+        qsizetype key = keys.indexOf(focus);
         if (!PoolOf(key) || random.generateDouble() >= FocusShare) {
             const double at = random.generateDouble() * keyWeights.last();
-            const auto hit = std::upper_bound(keyWeights.cbegin(), keyWeights.cend(), at);
-            key = keys.value(qMin<qsizetype>(hit - keyWeights.cbegin(), keys.size() - 1));
+            key = qMin<qsizetype>(std::upper_bound(keyWeights.cbegin(), keyWeights.cend(), at) - keyWeights.cbegin(),
+                                  keys.size() - 1);
         }
         const Pool* pool = PoolOf(key);
         word = pool ? Draw(*pool) : int(random.bounded(int(words.size())));

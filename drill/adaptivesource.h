@@ -1,7 +1,6 @@
 #ifndef DRILL_ADAPTIVESOURCE_H
 #define DRILL_ADAPTIVESOURCE_H
 
-#include <QHash>
 #include <QList>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -38,14 +37,15 @@ private:
         QList<double> cumulative;
     };
     int Draw(const Pool& pool);
-    const Pool* PoolOf(const QString& key) const;
+    // The pool of the key at `index` of `keys`, if any word has it.
+    const Pool* PoolOf(qsizetype index) const;
 
     QRandomGenerator random;
     QString focus;
     QStringList keys;          // practised, with focus or not
     QList<double> keyWeights;  // running sum of their weights
     QStringList words;
-    QHash<QString, Pool> pools;
+    QList<Pool> pools;         // by key, as `keys`
     int last = -1;             // the word asked last
 };
 

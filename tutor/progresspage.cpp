@@ -193,8 +193,8 @@ AdaptivePlan ProgressPage::Plan()
     const int stored = store.AdaptiveKeys();
     AdaptivePlan plan =
         AdaptivePlan::ForCourse(Course::Shipped(), lessonsPassed, stored, store.Skills(), ownTargetCpm);
-    plan.Advance();
-    if (plan.IncludedCount() != stored)
+    // Kept once the learner has gone beyond what the course taught.
+    if (plan.Advance())
         store.SetAdaptiveKeys(plan.IncludedCount());
     return plan;
 }
