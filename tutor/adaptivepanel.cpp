@@ -24,10 +24,6 @@ AdaptivePanel::AdaptivePanel(QWidget* parent)
     lbl_adaptive_focus->setObjectName(QStringLiteral("lbl_adaptive_focus"));
     lbl_adaptive_focus->setWordWrap(true);
     column->addWidget(lbl_adaptive_focus);
-    lbl_adaptive_target = new QLabel(this);
-    lbl_adaptive_target->setObjectName(QStringLiteral("lbl_adaptive_target"));
-    lbl_adaptive_target->setWordWrap(true);
-    column->addWidget(lbl_adaptive_target);
     wg_key_mastery = new KeyMasteryView(this);
     wg_key_mastery->setObjectName(QStringLiteral("wg_key_mastery"));
     column->addWidget(wg_key_mastery);
@@ -60,7 +56,7 @@ void AdaptivePanel::ShowPlan()
     const QString focus = plan.Focus();
     if (focus.isEmpty()) {
         lbl_adaptive_focus->clear();
-        lbl_adaptive_target->clear();
+        lbl_adaptive_focus->setToolTip(QString());
     } else {
         // The key is Arabic whatever the interface language.
         const QChar mark(layoutDirection() == Qt::RightToLeft ? 0x200F : 0x200E);
@@ -68,9 +64,10 @@ void AdaptivePanel::ShowPlan()
                                         .arg(mark + KeyCharMap::Visible(focus) + mark)
                                         .arg(plan.MasteredCount())
                                         .arg(plan.IncludedCount()));
-        lbl_adaptive_target->setText(DialogText("A key is mastered at %1 characters per minute and %2% right.")
-                                         .arg(qRound(plan.TargetCpm()))
-                                         .arg(qRound(KeySkill::MasteryAccuracy)));
+        // The rule in full where the tiles' bars need it, out of the way.
+        lbl_adaptive_focus->setToolTip(DialogText("A key is mastered at %1 characters per minute and %2% right.")
+                                           .arg(qRound(plan.TargetCpm()))
+                                           .arg(qRound(KeySkill::MasteryAccuracy)));
     }
     wg_key_mastery->SetPlan(plan);
 }

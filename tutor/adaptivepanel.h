@@ -10,8 +10,8 @@ class QPushButton;
 class KeyMasteryView;
 
 // Adaptive practice on the Progress tab: its focus key, how many of its
-// keys are mastered against which target, each key's way to mastery, and
-// the button that starts it.
+// keys are mastered (the target in the tooltip), each key's way to
+// mastery, and the button that starts it.
 class AdaptivePanel : public QWidget
 {
     Q_OBJECT
@@ -30,7 +30,6 @@ private:
 
     QLabel* lbl_adaptive_title;
     QLabel* lbl_adaptive_focus;
-    QLabel* lbl_adaptive_target;
     KeyMasteryView* wg_key_mastery;
     QPushButton* btn_adaptive;
     AdaptivePlan plan;

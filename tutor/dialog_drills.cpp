@@ -123,6 +123,8 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 // the Word tab with items of their own.
 void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 {
+    if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
+        StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
     StartDrill(DrillKind::Words, std::move(source));
     GetTrainString(false, false);

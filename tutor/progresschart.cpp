@@ -160,13 +160,10 @@ void ProgressChart::changeEvent(QEvent* event)
 
 void ProgressChart::wheelEvent(QWheelEvent* event)
 {
+    // The wheel over the chart moves it as over its scroll bar.
     if (sb_progress_chart->isHidden())
         return QWidget::wheelEvent(event);
-    // Rolled towards the learner: back to older drills.
-    const QPoint delta = event->angleDelta();
-    const int steps = (delta.x() != 0 ? delta.x() : delta.y()) / 120;
-    sb_progress_chart->setValue(sb_progress_chart->value() - steps * sb_progress_chart->singleStep());
-    event->accept();
+    QCoreApplication::sendEvent(sb_progress_chart, event);
 }
 
 ProgressChart::Layout ProgressChart::Arrange(const QFontMetrics& fm) const
