@@ -53,6 +53,7 @@ public:
     double TargetMs() const { return order.isEmpty() ? 0 : order[included - 1].targetMs; }
     double TargetCpm() const { return TargetMs() > 0 ? 60000.0 / TargetMs() : 0; }
     KeySkill Skill(const QString& key) const { return skills.value(key); }
+    const KeySkills& Skills() const { return skills; }
     // How close `key` is to mastered, 0 to 1, against the present target.
     double Progress(const QString& key) const { return Skill(key).Progress(TargetMs()); }
     bool IsMastered(const QString& key) const { return Skill(key).IsMastered(TargetMs()); }

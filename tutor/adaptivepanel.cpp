@@ -26,7 +26,7 @@ AdaptivePanel::AdaptivePanel(QWidget* parent)
     column->addWidget(lbl_adaptive_focus);
     wg_key_mastery = new KeyMasteryView(this);
     wg_key_mastery->setObjectName(QStringLiteral("wg_key_mastery"));
-    column->addWidget(wg_key_mastery);
+    column->addWidget(wg_key_mastery, 1);
     btn_adaptive = new QPushButton(this);
     btn_adaptive->setObjectName(QStringLiteral("btn_adaptive"));
     btn_adaptive->setAutoDefault(false);

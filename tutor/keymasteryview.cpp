@@ -18,6 +18,7 @@ const QColor OnTheWay(0xe0, 0xa1, 0x2c);
 const QColor FocusFrame(0x1e, 0x6f, 0xc8);
 constexpr int TileWidth = 22;
 constexpr int TileHeight = 24;
+constexpr int SmallestTile = 12;
 constexpr int Gap = 3;
 
 } // namespace
@@ -25,9 +26,7 @@ constexpr int Gap = 3;
 KeyMasteryView::KeyMasteryView(QWidget* parent)
     : QWidget(parent)
 {
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 }
 
 void KeyMasteryView::SetPlan(const AdaptivePlan& p)
@@ -39,24 +38,27 @@ void KeyMasteryView::SetPlan(const AdaptivePlan& p)
         tiles.append({key, plan.Progress(key), plan.IsMastered(key), key == focus, false, QRectF()});
     if (!plan.NextKey().isEmpty())
         tiles.append({plan.NextKey(), 0, false, false, true, QRectF()});
-    updateGeometry();
     update();
 }
 
-int KeyMasteryView::PerRow(int width) const
+int KeyMasteryView::PerRow(int tileWidth) const
 {
-    return qMax(1, (width + Gap) / (TileWidth + Gap));
+    return qMax(1, (width() + Gap) / (tileWidth + Gap));
 }
 
-int KeyMasteryView::heightForWidth(int width) const
+int KeyMasteryView::TileWidthFitting() const
 {
-    const int rows = qMax(1, int((tiles.size() + PerRow(width) - 1) / PerRow(width)));
-    return rows * (TileHeight + Gap);
+    for (int w = TileWidth; w > SmallestTile; --w) {
+        const int rows = int((tiles.size() + PerRow(w) - 1) / PerRow(w));
+        if (rows * (w * TileHeight / TileWidth + Gap) <= height())
+            return w;
+    }
+    return SmallestTile;
 }
 
 QSize KeyMasteryView::sizeHint() const
 {
-    return QSize(7 * (TileWidth + Gap), heightForWidth(7 * (TileWidth + Gap)));
+    return QSize(7 * (TileWidth + Gap), 2 * (TileHeight + Gap));
 }
 
 QSize KeyMasteryView::minimumSizeHint() const
@@ -67,12 +69,13 @@ QSize KeyMasteryView::minimumSizeHint() const
 QList<KeyMasteryView::Tile> KeyMasteryView::Tiles() const
 {
     QList<Tile> placed = tiles;
-    const int perRow = PerRow(width());
+    const int w = TileWidthFitting(), h = w * TileHeight / TileWidth;
+    const int perRow = PerRow(w);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     for (int i = 0; i < placed.size(); ++i) {
         const int column = i % perRow, row = i / perRow;
-        const qreal x = column * (TileWidth + Gap);
-        placed[i].rect = QRectF(rtl ? width() - x - TileWidth : x, row * (TileHeight + Gap), TileWidth, TileHeight);
+        const qreal x = column * (w + Gap);
+        placed[i].rect = QRectF(rtl ? width() - x - w : x, row * (h + Gap), w, h);
     }
     return placed;
 }
@@ -127,11 +130,12 @@ void KeyMasteryView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    const QList<Tile> placed = Tiles();
     QFont f = font();
-    f.setPixelSize(13);
+    f.setPixelSize(placed.isEmpty() ? 13 : qMax(8, qRound(placed[0].rect.width() * 0.6)));
     p.setFont(f);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    for (const Tile& t : Tiles()) {
+    for (const Tile& t : placed) {
         const QRectF r = t.rect.adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(t.focus ? QPen(FocusFrame, 2) : t.next ? QPen(Edge, 1, Qt::DashLine) : QPen(Edge, 1));
         p.setBrush(Face);

@@ -8,7 +8,7 @@
 #include "progress/adaptiveplan.h"
 
 // The keys adaptive practice takes in, a tile each in the course's order
-// (in the reading direction, row after row): a bar along its foot fills as
+// (in the reading direction, row after row, smaller when many must fit): a bar along its foot fills as
 // the key nears mastery and turns green once it is mastered; the focus key
 // is framed. The key that joins next follows, faint. Hovering a tile gives
 // the key's figures against what mastery asks.
@@ -33,8 +33,6 @@ public:
     QList<Tile> Tiles() const;
     QString ToolTipAt(const QPointF& pos) const;
 
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -43,7 +41,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    int PerRow(int width) const;
+    // The largest tile width (up to the usual) at which every tile fits,
+    // and how many go in a row at it.
+    int TileWidthFitting() const;
+    int PerRow(int tileWidth) const;
 
     AdaptivePlan plan;
     QList<Tile> tiles;

@@ -101,8 +101,7 @@ ProgressPage::ProgressPage(QWidget* parent)
     wg_adaptive = new AdaptivePanel(this);
     wg_adaptive->setObjectName(QStringLiteral("wg_adaptive"));
     wg_adaptive->setFixedWidth(SideWidth);
-    side->addWidget(wg_adaptive);
-    side->addStretch(1);
+    side->addWidget(wg_adaptive, 1);
     body->addLayout(side);
     page->addLayout(body, 1);
 
@@ -256,7 +255,7 @@ void ProgressPage::Refresh()
             const AdaptivePlan plan = Plan();
             wg_adaptive->SetPlan(plan);
             wg_heat_map->SetTotals(totals);
-            wg_heat_map->SetSkills(store.Skills(), plan.TargetMs());
+            wg_heat_map->SetSkills(plan.Skills(), plan.TargetMs());
             wg_heat_map->SetConfusions(store.ConfusionTotals());
             ShowMissed(int(store.MissedItems().size()));
         }
