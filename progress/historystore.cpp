@@ -117,7 +117,7 @@ struct HistoryStore::Connection
     QSqlQuery addToTotal;
     QSqlQuery insertConfusion;
     QSqlQuery addConfusion;
-    QSqlQuery readSkill;
+    QSqlQuery readSkills;
     QSqlQuery writeSkill;
     QSqlQuery missItem;
     QSqlQuery rightItem;
@@ -263,7 +263,7 @@ HistoryStore::Opening HistoryStore::OpenWritable()
         {&Connection::addConfusion,
          "INSERT INTO confusion_total (ch, typed, count) VALUES (?, ?, ?) ON CONFLICT (ch, typed)"
          " DO UPDATE SET count = count + excluded.count"},
-        {&Connection::readSkill, "SELECT time_ms, error_rate, drills FROM key_skill WHERE ch = ?"},
+        {&Connection::readSkills, "SELECT ch, time_ms, error_rate, drills FROM key_skill"},
         {&Connection::writeSkill, "REPLACE INTO key_skill (ch, time_ms, error_rate, drills) VALUES (?, ?, ?, ?)"},
         {&Connection::missItem,
          "INSERT INTO missed_item (text, explanation, misses, last_missed, right_in_row) VALUES (?, ?, 1, ?, 0)"
@@ -503,19 +503,21 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
             error = q.lastError();
         return !error.isValid();
     };
+    // The figures of every character at once (a few dozen rows), read
+    // inside this transaction: one statement rather than one a character.
+    if (!run(db->readSkills, {}))
+        return false;
+    KeySkills skills;
+    for (QSqlQuery& read = db->readSkills; read.next();)
+        skills.insert(read.value(0).toString(), {read.value(1).toDouble(), read.value(2).toDouble(),
+                                                 read.value(3).toUInt()});
+    db->readSkills.finish();
     for (auto it = drill.chars.cbegin(); it != drill.chars.cend(); ++it) {
         const CharCount& n = *it;
         if (!run(db->insertChar, {id, it.key(), n.presses, n.errors, n.timedPresses, n.timeMs})
-            || !run(db->addToTotal, {it.key(), n.presses, n.errors}) || !run(db->readSkill, {it.key()}))
+            || !run(db->addToTotal, {it.key(), n.presses, n.errors}))
             return false;
-        KeySkill skill;
-        QSqlQuery& read = db->readSkill;
-        if (read.next()) {
-            skill.timeMs = read.value(0).toDouble();
-            skill.errorRate = read.value(1).toDouble();
-            skill.drills = read.value(2).toUInt();
-        }
-        read.finish();
+        KeySkill skill = skills.value(it.key());
         // A row that no drill can have starts afresh.
         if (!std::isfinite(skill.timeMs) || skill.timeMs < 0 || !(skill.errorRate >= 0 && skill.errorRate <= 1))
             skill = KeySkill();
