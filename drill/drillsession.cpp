@@ -34,6 +34,7 @@ void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSo
     stats.targetCount = itemCount;
     counts.clear();
     confusions.clear();
+    typedItems.clear();
     position = 0;
     running = true;
     clock.start();
@@ -111,6 +112,8 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
         return judged;
     KeyStatistics::CountItem(counts, item.text, typed.text);
     KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);
+    if (kind == DrillKind::Words || kind == DrillKind::Sentences)
+        typedItems.append({item.text, item.explanation, typed.text == item.text});
     stats.typedCount += quint32(typed.text.size());
     stats.correctCount += quint32(judged.correct);
     ++stats.doneCount;
@@ -157,6 +160,7 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
     drill.score = quint32(stats.Score());
     drill.chars = counts;
     drill.confusions = confusions;
+    drill.items = typedItems;
     return drill;
 }
 

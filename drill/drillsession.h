@@ -63,6 +63,8 @@ public:
     const DrillStats& Stats() const { return stats; }
     const CharCounts& Counts() const { return counts; }
     const Confusions& Mistakes() const { return confusions; }
+    // Word and sentence drills: the items completed so far, right or not.
+    const QList<TypedItem>& TypedItems() const { return typedItems; }
 
     // Letter drill.
     KeyResult PressKey(const KeyPress& key, const DrillOptions& options);
@@ -101,6 +103,7 @@ private:
     QElapsedTimer clock;  // elapsed time, immune to clock changes
     QElapsedTimer sinceKey;  // since the learner's last key or edit
     QList<qint64> itemTimes; // word or sentence: the time each character took, by position
+    QList<TypedItem> typedItems; // word or sentence: the items completed
 };
 
 #endif // DRILL_DRILLSESSION_H

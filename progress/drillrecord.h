@@ -2,6 +2,7 @@
 #define PROGRESS_DRILLRECORD_H
 
 #include <QDateTime>
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -37,6 +38,19 @@ using Confusions = QMap<QString, QMap<QString, quint32>>;
 enum class DrillKind { Letters = 0, Words = 1, Sentences = 2 };
 inline constexpr int DrillKindCount = 3;
 
+// A word or sentence completed in a drill: typed right, or with a mistake.
+struct TypedItem
+{
+    QString text;
+    QString explanation;
+    bool right = false;
+
+    bool operator==(const TypedItem& o) const
+    {
+        return text == o.text && explanation == o.explanation && right == o.right;
+    }
+};
+
 // One finished drill as the history keeps it.
 struct DrillRecord
 {
@@ -55,6 +69,8 @@ struct DrillRecord
     quint32 score = 0;
     CharCounts chars;
     Confusions confusions;
+    // Word and sentence drills: the items completed, in the order typed.
+    QList<TypedItem> items;
 };
 
 // What the chart shows of a drill.

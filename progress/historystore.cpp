@@ -46,25 +46,65 @@ constexpr double MostSpeed = 1000;
 constexpr qint64 MostPresses = std::numeric_limits<qint32>::max();
 
 // Each step brings the file from the version before it to its own.
-const char* const SchemaSteps[][3] = {
-    // 1: the drills and their per-character counts.
-    {"CREATE TABLE drill (id INTEGER PRIMARY KEY, finished INTEGER NOT NULL,"
-     " type INTEGER NOT NULL, keyboard INTEGER NOT NULL, symbols INTEGER NOT NULL,"
-     " items_asked INTEGER NOT NULL, items_done INTEGER NOT NULL, keys_typed INTEGER NOT NULL,"
-     " correct INTEGER NOT NULL, hints INTEGER NOT NULL, elapsed INTEGER NOT NULL,"
-     " speed REAL NOT NULL, accuracy REAL NOT NULL, score INTEGER NOT NULL)",
-     "CREATE INDEX drill_by_type ON drill (type, finished)",
-     "CREATE TABLE drill_char (drill INTEGER NOT NULL REFERENCES drill (id), ch TEXT NOT NULL,"
-     " presses INTEGER NOT NULL, errors INTEGER NOT NULL, PRIMARY KEY (drill, ch)) WITHOUT ROWID"},
-    // 2: running totals per character, so that the heat map need not add
-    // up every drill.
-    {"CREATE TABLE char_total (ch TEXT PRIMARY KEY, presses INTEGER NOT NULL,"
-     " errors INTEGER NOT NULL) WITHOUT ROWID",
-     "INSERT INTO char_total SELECT ch, SUM(presses), SUM(errors) FROM drill_char GROUP BY ch",
-     nullptr},
-};
-static_assert(sizeof(SchemaSteps) / sizeof(SchemaSteps[0]) == HistoryStore::SchemaVersion,
-              "one schema step per version");
+QStringList Step(int version)
+{
+    switch (version) {
+    case 1: // the drills and their per-character counts.
+        return {QStringLiteral(
+                    "CREATE TABLE drill (id INTEGER PRIMARY KEY, finished INTEGER NOT NULL,"
+                    " type INTEGER NOT NULL, keyboard INTEGER NOT NULL, symbols INTEGER NOT NULL,"
+                    " items_asked INTEGER NOT NULL, items_done INTEGER NOT NULL, keys_typed INTEGER NOT NULL,"
+                    " correct INTEGER NOT NULL, hints INTEGER NOT NULL, elapsed INTEGER NOT NULL,"
+                    " speed REAL NOT NULL, accuracy REAL NOT NULL, score INTEGER NOT NULL)"),
+                QStringLiteral("CREATE INDEX drill_by_type ON drill (type, finished)"),
+                QStringLiteral(
+                    "CREATE TABLE drill_char (drill INTEGER NOT NULL REFERENCES drill (id), ch TEXT NOT NULL,"
+                    " presses INTEGER NOT NULL, errors INTEGER NOT NULL, PRIMARY KEY (drill, ch)) WITHOUT ROWID")};
+    case 2: // running totals per character, so that the heat map need not
+            // add up every drill.
+        return {QStringLiteral("CREATE TABLE char_total (ch TEXT PRIMARY KEY, presses INTEGER NOT NULL,"
+                               " errors INTEGER NOT NULL) WITHOUT ROWID"),
+                QStringLiteral("INSERT INTO char_total SELECT ch, SUM(presses), SUM(errors) FROM drill_char"
+                               " GROUP BY ch")};
+    case 3: // left to the Course tab's state
+        return {};
+    case 4: // the time each character took, what was typed in place of which
+            // character, each character's smoothed speed and accuracy (the
+            // accuracy of older files starts from their totals; their times
+            // were not measured), the words and sentences missed, and where
+            // adaptive practice stands. Only tables of steps 1 and 2 are
+            // touched, so the step follows any step 3.
+        return {QStringLiteral("ALTER TABLE drill_char ADD COLUMN timed INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("ALTER TABLE drill_char ADD COLUMN time_ms INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("CREATE INDEX drill_by_time ON drill (finished)"),
+                QStringLiteral(
+                    "CREATE TABLE drill_confusion (drill INTEGER NOT NULL REFERENCES drill (id),"
+                    " ch TEXT NOT NULL, typed TEXT NOT NULL, count INTEGER NOT NULL,"
+                    " PRIMARY KEY (drill, ch, typed)) WITHOUT ROWID"),
+                QStringLiteral("CREATE TABLE confusion_total (ch TEXT NOT NULL, typed TEXT NOT NULL,"
+                               " count INTEGER NOT NULL, PRIMARY KEY (ch, typed)) WITHOUT ROWID"),
+                QStringLiteral("CREATE TABLE key_skill (ch TEXT PRIMARY KEY, time_ms REAL,"
+                               " error_rate REAL NOT NULL, drills INTEGER NOT NULL) WITHOUT ROWID"),
+                QStringLiteral("INSERT INTO key_skill SELECT ch, NULL, CAST(SUM(errors) AS REAL) / SUM(presses),"
+                               " COUNT(*) FROM drill_char WHERE presses > 0 AND errors BETWEEN 0 AND presses"
+                               " GROUP BY ch"),
+                QStringLiteral("CREATE TABLE missed_item (text TEXT PRIMARY KEY, explanation TEXT NOT NULL,"
+                               " misses INTEGER NOT NULL, last_missed INTEGER NOT NULL,"
+                               " right_in_row INTEGER NOT NULL) WITHOUT ROWID"),
+                QStringLiteral("CREATE TABLE practice_state (name TEXT PRIMARY KEY, value INTEGER NOT NULL)"
+                               " WITHOUT ROWID")};
+    }
+    return {};
+}
+
+// An empty text, not a missing one: SQL tells them apart.
+QString NotNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+// The practice state's names.
+const QString AdaptiveKeysName = QStringLiteral("adaptive_keys");
 
 } // namespace
 
@@ -75,18 +115,18 @@ struct HistoryStore::Connection
     QSqlQuery insertDrill;
     QSqlQuery insertChar;
     QSqlQuery addToTotal;
+    QSqlQuery insertConfusion;
+    QSqlQuery addConfusion;
+    QSqlQuery readSkills;
+    QSqlQuery writeSkill;
+    QSqlQuery missItem;
+    QSqlQuery rightItem;
+    QSqlQuery dropLearnt;
 };
 
 QStringList HistoryStore::SchemaStep(int version)
 {
-    QStringList statements;
-    if (version < 1 || version > SchemaVersion)
-        return statements;
-    for (const char* sql : SchemaSteps[version - 1]) {
-        if (sql)
-            statements << QLatin1String(sql);
-    }
-    return statements;
+    return version >= 1 && version <= SchemaVersion ? Step(version) : QStringList();
 }
 
 HistoryStore::HistoryStore(const QString& folder)
@@ -209,19 +249,34 @@ HistoryStore::Opening HistoryStore::OpenWritable()
         return failed(upgrade);
     fileVersion = SchemaVersion;
 
-    db->insertDrill = QSqlQuery(db->db);
-    db->insertChar = QSqlQuery(db->db);
-    db->addToTotal = QSqlQuery(db->db);
-    const bool prepared =
-        db->insertDrill.prepare(QStringLiteral(
-            "INSERT INTO drill (finished, type, keyboard, symbols, items_asked, items_done,"
-            " keys_typed, correct, hints, elapsed, speed, accuracy, score)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
-        && db->insertChar.prepare(QStringLiteral(
-            "INSERT INTO drill_char (drill, ch, presses, errors) VALUES (?, ?, ?, ?)"))
-        && db->addToTotal.prepare(QStringLiteral(
-            "INSERT INTO char_total (ch, presses, errors) VALUES (?, ?, ?) ON CONFLICT (ch)"
-            " DO UPDATE SET presses = presses + excluded.presses, errors = errors + excluded.errors"));
+    const std::pair<QSqlQuery Connection::*, const char*> statements[] = {
+        {&Connection::insertDrill,
+         "INSERT INTO drill (finished, type, keyboard, symbols, items_asked, items_done,"
+         " keys_typed, correct, hints, elapsed, speed, accuracy, score)"
+         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+        {&Connection::insertChar,
+         "INSERT INTO drill_char (drill, ch, presses, errors, timed, time_ms) VALUES (?, ?, ?, ?, ?, ?)"},
+        {&Connection::addToTotal,
+         "INSERT INTO char_total (ch, presses, errors) VALUES (?, ?, ?) ON CONFLICT (ch)"
+         " DO UPDATE SET presses = presses + excluded.presses, errors = errors + excluded.errors"},
+        {&Connection::insertConfusion, "INSERT INTO drill_confusion (drill, ch, typed, count) VALUES (?, ?, ?, ?)"},
+        {&Connection::addConfusion,
+         "INSERT INTO confusion_total (ch, typed, count) VALUES (?, ?, ?) ON CONFLICT (ch, typed)"
+         " DO UPDATE SET count = count + excluded.count"},
+        {&Connection::readSkills, "SELECT ch, time_ms, error_rate, drills FROM key_skill"},
+        {&Connection::writeSkill, "REPLACE INTO key_skill (ch, time_ms, error_rate, drills) VALUES (?, ?, ?, ?)"},
+        {&Connection::missItem,
+         "INSERT INTO missed_item (text, explanation, misses, last_missed, right_in_row) VALUES (?, ?, 1, ?, 0)"
+         " ON CONFLICT (text) DO UPDATE SET explanation = excluded.explanation, misses = misses + 1,"
+         " last_missed = excluded.last_missed, right_in_row = 0"},
+        {&Connection::rightItem, "UPDATE missed_item SET right_in_row = right_in_row + 1 WHERE text = ?"},
+        {&Connection::dropLearnt, "DELETE FROM missed_item WHERE right_in_row >= ?"},
+    };
+    bool prepared = true;
+    for (const auto& [query, sql] : statements) {
+        (*db).*query = QSqlQuery(db->db);
+        prepared = prepared && ((*db).*query).prepare(QLatin1String(sql));
+    }
     // Our application id and version but not our tables: not a history.
     return prepared ? Opening::Ready : Opening::Damaged;
 }
@@ -426,23 +481,8 @@ bool HistoryStore::Record(const DrillRecord& drill)
     bool ok = !error.isValid() && d.exec();
     if (!ok && !error.isValid())
         error = d.lastError();
-    const QVariant id = d.lastInsertId();
-    for (auto it = drill.chars.cbegin(); ok && it != drill.chars.cend(); ++it) {
-        QSqlQuery& c = db->insertChar;
-        c.bindValue(0, id);
-        c.bindValue(1, it.key());
-        c.bindValue(2, it->presses);
-        c.bindValue(3, it->errors);
-        QSqlQuery& t = db->addToTotal;
-        t.bindValue(0, it.key());
-        t.bindValue(1, it->presses);
-        t.bindValue(2, it->errors);
-        if (!c.exec())
-            error = c.lastError();
-        else if (!t.exec())
-            error = t.lastError();
-        ok = !error.isValid();
-    }
+    if (ok)
+        ok = RecordDetail(drill, d.lastInsertId(), error);
     if (ok && db->db.commit()) {
         ++revision;
         return true;
@@ -452,6 +492,55 @@ bool HistoryStore::Record(const DrillRecord& drill)
     db->db.rollback();
     Failed(error);
     return false;
+}
+
+bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error)
+{
+    auto run = [&error](QSqlQuery& q, const QVariantList& values) {
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        if (!q.exec())
+            error = q.lastError();
+        return !error.isValid();
+    };
+    // The figures of every character at once (a few dozen rows), read
+    // inside this transaction: one statement rather than one a character.
+    if (!run(db->readSkills, {}))
+        return false;
+    KeySkills skills;
+    for (QSqlQuery& read = db->readSkills; read.next();)
+        skills.insert(read.value(0).toString(), {read.value(1).toDouble(), read.value(2).toDouble(),
+                                                 read.value(3).toUInt()});
+    db->readSkills.finish();
+    for (auto it = drill.chars.cbegin(); it != drill.chars.cend(); ++it) {
+        const CharCount& n = *it;
+        if (!run(db->insertChar, {id, it.key(), n.presses, n.errors, n.timedPresses, n.timeMs})
+            || !run(db->addToTotal, {it.key(), n.presses, n.errors}))
+            return false;
+        KeySkill skill = skills.value(it.key());
+        // A row that no drill can have starts afresh.
+        if (!std::isfinite(skill.timeMs) || skill.timeMs < 0 || !(skill.errorRate >= 0 && skill.errorRate <= 1))
+            skill = KeySkill();
+        skill.Add(n);
+        if (!run(db->writeSkill, {it.key(), skill.IsMeasured() ? QVariant(skill.timeMs) : QVariant(),
+                                  skill.errorRate, skill.drills}))
+            return false;
+    }
+    for (auto asked = drill.confusions.cbegin(); asked != drill.confusions.cend(); ++asked) {
+        for (auto typed = asked->cbegin(); typed != asked->cend(); ++typed) {
+            if (!run(db->insertConfusion, {id, asked.key(), typed.key(), *typed})
+                || !run(db->addConfusion, {asked.key(), typed.key(), *typed}))
+                return false;
+        }
+    }
+    const qint64 when = drill.finished.toSecsSinceEpoch();
+    for (const TypedItem& item : drill.items) {
+        const bool ok = item.right ? run(db->rightItem, {item.text})
+                                   : run(db->missItem, {item.text, NotNull(item.explanation), when});
+        if (!ok)
+            return false;
+    }
+    return drill.items.isEmpty() || run(db->dropLearnt, {MissedWords::RightToLeave});
 }
 
 int HistoryStore::Revision()
@@ -532,4 +621,124 @@ CharCounts HistoryStore::CharTotals()
     if (error.isValid())
         Failed(error);
     return totals;
+}
+
+void HistoryStore::ReadRows(int version, const QString& sql, const QVariantList& values,
+                            const std::function<void(const QSqlQuery&)>& read)
+{
+    // An older file read as it stands has none of these rows yet.
+    if (!EnsureOpen() || fileVersion < version)
+        return;
+    QSqlError error;
+    {
+        QSqlQuery q(db->db);
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        if (q.exec()) {
+            while (q.next())
+                read(q);
+        }
+        error = q.lastError();
+    }
+    if (error.isValid())
+        Failed(error);
+}
+
+KeySkills HistoryStore::Skills()
+{
+    KeySkills skills;
+    ReadRows(PracticeVersion, QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill"), {},
+             [&](const QSqlQuery& q) {
+                 KeySkill s;
+                 bool rateOk = false, drillsOk = false;
+                 s.timeMs = q.value(1).isNull() ? 0 : q.value(1).toDouble();
+                 s.errorRate = q.value(2).toDouble(&rateOk);
+                 const qint64 drills = q.value(3).toLongLong(&drillsOk);
+                 const QString ch = q.value(0).toString();
+                 if (ch.isEmpty() || !rateOk || !drillsOk || !std::isfinite(s.timeMs) || s.timeMs < 0
+                     || !(s.errorRate >= 0 && s.errorRate <= 1) || drills < 0 || drills > MostPresses)
+                     return;
+                 s.drills = quint32(drills);
+                 skills.insert(ch, s);
+             });
+    return skills;
+}
+
+Confusions HistoryStore::ConfusionTotals()
+{
+    Confusions confusions;
+    ReadRows(PracticeVersion, QStringLiteral("SELECT ch, typed, count FROM confusion_total"), {},
+             [&](const QSqlQuery& q) {
+                 bool ok = false;
+                 const qint64 count = q.value(2).toLongLong(&ok);
+                 const QString ch = q.value(0).toString(), typed = q.value(1).toString();
+                 if (ok && count > 0 && count <= MostPresses && !ch.isEmpty() && !typed.isEmpty())
+                     confusions[ch][typed] = quint32(count);
+             });
+    return confusions;
+}
+
+QList<MissedItem> HistoryStore::MissedItems()
+{
+    QList<MissedItem> items;
+    ReadRows(PracticeVersion,
+             QStringLiteral("SELECT text, explanation, misses, last_missed, right_in_row FROM missed_item"), {},
+             [&](const QSqlQuery& q) {
+                 MissedItem item;
+                 bool missesOk = false, whenOk = false, rightOk = false;
+                 item.text = q.value(0).toString();
+                 item.explanation = q.value(1).toString();
+                 const qint64 misses = q.value(2).toLongLong(&missesOk);
+                 const qint64 when = q.value(3).toLongLong(&whenOk);
+                 const qint64 right = q.value(4).toLongLong(&rightOk);
+                 if (item.text.isEmpty() || !missesOk || !whenOk || !rightOk || misses < 1 || misses > MostPresses
+                     || right < 0 || right >= MissedWords::RightToLeave)
+                     return;
+                 item.misses = quint32(misses);
+                 item.lastMissed = QDateTime::fromSecsSinceEpoch(when, Qt::UTC);
+                 item.rightInRow = quint32(right);
+                 items << item;
+             });
+    return items;
+}
+
+QList<PracticeSpan> HistoryStore::PracticeSince(const QDateTime& from)
+{
+    QList<PracticeSpan> spans;
+    ReadRows(1, QStringLiteral("SELECT finished, elapsed FROM drill WHERE finished >= ? ORDER BY finished"),
+             {from.toSecsSinceEpoch()}, [&](const QSqlQuery& q) {
+                 bool finishedOk = false, elapsedOk = false;
+                 const qint64 finished = q.value(0).toLongLong(&finishedOk);
+                 const qint64 elapsed = q.value(1).toLongLong(&elapsedOk);
+                 // No drill lasts a day.
+                 if (finishedOk && elapsedOk && elapsed > 0 && elapsed < 86400)
+                     spans << PracticeSpan{QDateTime::fromSecsSinceEpoch(finished, Qt::UTC), quint32(elapsed)};
+             });
+    return spans;
+}
+
+int HistoryStore::AdaptiveKeys()
+{
+    int keys = 0;
+    ReadRows(PracticeVersion, QStringLiteral("SELECT value FROM practice_state WHERE name = ?"),
+             {AdaptiveKeysName}, [&](const QSqlQuery& q) { keys = qBound(0, q.value(0).toInt(), 10000); });
+    return keys;
+}
+
+bool HistoryStore::SetAdaptiveKeys(int keys)
+{
+    if (!EnsureOpen() || state != State::Ready)
+        return false;
+    QSqlQuery q(db->db);
+    q.prepare(QStringLiteral("REPLACE INTO practice_state (name, value) VALUES (?, ?)"));
+    q.addBindValue(AdaptiveKeysName);
+    q.addBindValue(keys);
+    if (q.exec())
+        return true;
+    const QSqlError error = q.lastError();
+    q.finish();
+    Failed(error);
+    return false;
 }

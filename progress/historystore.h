@@ -4,15 +4,23 @@
 #include <QList>
 #include <QStringList>
 #include <QString>
+#include <QVariant>
+#include <functional>
 #include <memory>
 
+#include "progress/dailygoal.h"
 #include "progress/drillrecord.h"
+#include "progress/keyskill.h"
+#include "progress/missedwords.h"
 
 class QSqlError;
+class QSqlQuery;
 
 // The learner's drills, kept in a SQLite file in their data folder: a row
-// per finished drill and its per-character counts, plus running totals per
-// character. The file is opened on first use, not before, so that the
+// per finished drill, its per-character counts and times and what was typed
+// in place of which character, plus running totals per character, each
+// character's smoothed speed and accuracy, the words and sentences missed,
+// and where adaptive practice stands. The file is opened on first use, not before, so that the
 // tutor starts as fast without it.
 //
 // Nothing here stops the tutor. A damaged or foreign file is moved aside
@@ -47,7 +55,10 @@ public:
     static constexpr char FileName[] = "history.sqlite";
     // Marks the file as ours (SQLite's application id): "Qirt".
     static constexpr int ApplicationId = 0x51697274;
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 4;
+    // The first version with times per key, confusions, key skills, missed
+    // items and the practice state.
+    static constexpr int PracticeVersion = 4;
     // The statements that bring a file from `version` - 1 to `version`.
     static QStringList SchemaStep(int version);
 
@@ -66,6 +77,20 @@ public:
     // Presses and errors per character over all drills, impossible counts
     // left out.
     CharCounts CharTotals();
+
+    // Each character's smoothed speed and accuracy (see KeySkill).
+    KeySkills Skills();
+    // What was typed in place of each character, over all drills.
+    Confusions ConfusionTotals();
+    // The words and sentences missed and not yet typed right often enough
+    // since, in no particular order.
+    QList<MissedItem> MissedItems();
+    // How long each drill that finished at `from` or later took.
+    QList<PracticeSpan> PracticeSince(const QDateTime& from);
+    // How many keys of the course adaptive practice has taken in; 0 before
+    // the first.
+    int AdaptiveKeys();
+    bool SetAdaptiveKeys(int keys);
 
     // Changes whenever drills were recorded, through this object or by
     // another tutor on the same file, so that a reader knows when to read
@@ -109,6 +134,13 @@ private:
     void Failed(const QSqlError& error);
     void Report(Problem::Kind kind, const QString& path, const QString& detail = QString());
     void TurnOff(const Problem& why);
+    // Keeps what a drill adds to the per-character rows, the key skills and
+    // the missed items; false with `error` set when a statement failed.
+    bool RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error);
+    // Runs `read` over the rows of `sql` (bound to `values`) when the file
+    // has the tables of `version`; a failure is handled as any other.
+    void ReadRows(int version, const QString& sql, const QVariantList& values,
+                  const std::function<void(const QSqlQuery&)>& read);
 
     QString folder;
     QString connectionName;

@@ -78,6 +78,9 @@ class TestHistory : public QObject
 private slots:
     void roundTripAcrossRunsAndTutors();
     void upgradeFromFirstVersion();
+    void upgradeKeepsEverything_data();
+    void upgradeKeepsEverything();
+    void practiceKeptAcrossRestarts();
     void damagedFileMovedAside_data();
     void damagedFileMovedAside();
     void newerFileLeftAlone();
@@ -149,6 +152,124 @@ void TestHistory::upgradeFromFirstVersion()
     QCOMPARE(words.size(), 2);
     QCOMPARE(words[1].speed, 2.5);
     QCOMPARE(store.TakeProblem().kind, Problem::None);
+}
+
+void TestHistory::upgradeKeepsEverything_data()
+{
+    QTest::addColumn<int>("version");
+    for (int v = 2; v < HistoryStore::SchemaVersion; ++v)
+        QTest::addRow("from version %d", v) << v;
+}
+
+// A file of an older version keeps its drills, counts and totals, gains
+// the new tables (each character's accuracy starting from its totals, no
+// times) and records drills with times, confusions and items from then on.
+void TestHistory::upgradeKeepsEverything()
+{
+    QFETCH(int, version);
+    QTemporaryDir dir;
+    HistoryStore store(dir.path());
+    QStringList rows;
+    for (int v = 1; v <= version; ++v)
+        rows << HistoryStore::SchemaStep(v);
+    rows << QStringLiteral("INSERT INTO drill VALUES (1, 500, 1, 101, 0, 40, 40, 200, 180, 2, 100, 2, 90, 700),"
+                           " (2, 600, 0, 102, 0, 40, 40, 50, 40, 1, 50, 1, 80, 600)")
+         << QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', 10, 3), (2, '%1', 10, 1), (2, '%2', 2, 2)")
+                .arg(Kaf, Teh)
+         << QStringLiteral("INSERT INTO char_total VALUES ('%1', 20, 4), ('%2', 2, 2)").arg(Kaf, Teh)
+         << QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId)
+         << QStringLiteral("PRAGMA user_version=%1").arg(version);
+    Sql(store.FilePath(), rows);
+    const QString perDrill = QStringLiteral("SELECT drill || ch, presses, errors FROM drill_char");
+    const CharCounts before = Sql(store.FilePath(), {perDrill});
+
+    const CharCounts totals{{Kaf, {20, 4}}, {Teh, {2, 2}}};
+    QCOMPARE(store.CharTotals(), totals);
+    QCOMPARE(Sql(store.FilePath(), {perDrill}), before);
+    QCOMPARE(store.Drills(DrillKind::Words).size(), 1);
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
+    const KeySkills skills = store.Skills();
+    QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2}));
+    QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1}));
+    QVERIFY(store.ConfusionTotals().isEmpty() && store.MissedItems().isEmpty() && store.AdaptiveKeys() == 0);
+
+    DrillRecord drill = Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 1}}});
+    drill.chars[Teh].timedPresses = 1;
+    drill.chars[Teh].timeMs = 600;
+    drill.confusions[Teh][Beh] = 1;
+    drill.items = {{Teh + Kaf, QString(), false}};
+    QVERIFY(store.Record(drill));
+    QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {20, 4}}, {Teh, {4, 3}}}));
+    QCOMPARE(store.Skills().value(Teh).timeMs, 600.0);
+    QCOMPARE(store.ConfusionTotals(), Confusions({{Teh, {{Beh, 1}}}}));
+    QCOMPARE(store.MissedItems().size(), 1);
+    QCOMPARE(Sql(store.FilePath(), {QStringLiteral("PRAGMA user_version")}).firstKey(),
+             QString::number(HistoryStore::SchemaVersion));
+    QCOMPARE(store.TakeProblem().kind, Problem::None);
+}
+
+// Times, confusions, the missed words and where adaptive practice stands
+// are there after a restart. A word leaves the list once typed right three
+// times in a row, across drills and restarts; a miss between starts the
+// count again.
+void TestHistory::practiceKeptAcrossRestarts()
+{
+    QTemporaryDir dir;
+    const QString word = Kaf + Teh, other = Beh + Teh, sentence = Kaf + QLatin1Char(' ') + Beh;
+    CharCount timed{10, 1};
+    timed.timedPresses = 9;
+    timed.timeMs = 9 * 700;
+    KeySkill expected;
+    {
+        HistoryStore store(dir.path());
+        DrillRecord letters = Drill(DrillKind::Letters, 1000, 1, {{Kaf, timed}});
+        letters.confusions = {{Kaf, {{Beh, 2}, {Teh, 1}}}};
+        DrillRecord words = Drill(DrillKind::Words, 2000, 1, {{Kaf, timed}});
+        words.elapsedSeconds = 120;
+        words.confusions = {{Kaf, {{Beh, 1}}}};
+        words.items = {{word, QStringLiteral("w"), false}, {other, QString(), false}, {word, QStringLiteral("w"), true},
+                       {sentence, QStringLiteral("s"), false}, {other, QString(), true}};
+        QVERIFY(store.Record(letters) && store.Record(words));
+        QVERIFY(store.SetAdaptiveKeys(12));
+        expected.Add(timed);
+        expected.Add(timed);
+    }
+    auto missed = [&](HistoryStore& store) {
+        QMap<QString, std::pair<quint32, quint32>> list; // text: misses, right in a row
+        for (const MissedItem& item : store.MissedItems())
+            list[item.text] = {item.misses, item.rightInRow};
+        return list;
+    };
+    {
+        HistoryStore store(dir.path());
+        QCOMPARE(store.Skills().value(Kaf), expected);
+        QCOMPARE(store.ConfusionTotals(), Confusions({{Kaf, {{Beh, 3}, {Teh, 1}}}}));
+        QCOMPARE(Sql(store.FilePath(), {QStringLiteral("SELECT ch, SUM(timed), SUM(time_ms) FROM drill_char"
+                                                       " GROUP BY ch")}),
+                 CharCounts({{Kaf, {18, 18 * 700}}}));
+        QCOMPARE(store.AdaptiveKeys(), 12);
+        QCOMPARE(missed(store), (QMap<QString, std::pair<quint32, quint32>>{
+                                    {word, {1, 1}}, {other, {1, 1}}, {sentence, {1, 0}}}));
+        const QList<MissedItem> items = store.MissedItems();
+        const auto it = std::find_if(items.begin(), items.end(), [&](const MissedItem& m) { return m.text == word; });
+        QCOMPARE(it->explanation, QStringLiteral("w"));
+        QCOMPARE(it->lastMissed, QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
+        DrillRecord again = Drill(DrillKind::Sentences, 3000);
+        again.items = {{word, QString(), true}, {other, QString(), false}, {other, QString(), true}};
+        again.elapsedSeconds = 60;
+        QVERIFY(store.Record(again));
+        const QList<PracticeSpan> spans = store.PracticeSince(QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
+        QCOMPARE(spans.size(), 2);
+        QCOMPARE(spans[1].finished, QDateTime::fromSecsSinceEpoch(3000, Qt::UTC));
+        QCOMPARE(spans[1].seconds, 60u);
+    }
+    HistoryStore store(dir.path());
+    QCOMPARE(missed(store), (QMap<QString, std::pair<quint32, quint32>>{
+                                {word, {1, 2}}, {other, {2, 1}}, {sentence, {1, 0}}}));
+    DrillRecord last = Drill(DrillKind::Words, 4000);
+    last.items = {{word, QString(), true}};
+    QVERIFY(store.Record(last));
+    QCOMPARE(missed(store).keys(), QStringList({other, sentence}));
 }
 
 void TestHistory::damagedFileMovedAside_data()

@@ -10,12 +10,16 @@
 #include "app/appinfo.h"
 #include "app/appstyle.h"
 #include "keyboard/keycharmap.h"
+#include "course/course.h"
+#include "progress/adaptiveplan.h"
 #include "progress/historystore.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/keylight.h"
+#include "tutor/keymasteryview.h"
 #include "tutor/language.h"
+#include "tutor/practicecalendar.h"
 #include "tutor/progresschart.h"
 #include "tutor/progresspage.h"
 
@@ -70,6 +74,12 @@ void CheckTextFits(QWidget* w, const QRect& room, const QString& text)
              qPrintable(QStringLiteral("%1: ink %2..%3 of %4").arg(text).arg(first).arg(last).arg(image.width())));
 }
 
+// A point inside a calendar day's fill, clear of its number and today's ring.
+QPointF CalendarCorner(const PracticeCalendar& calendar, const QDate& day)
+{
+    return calendar.CellRect(day).topLeft() + QPointF(5, 5);
+}
+
 } // namespace
 
 class TestProgress : public QObject
@@ -86,7 +96,10 @@ private slots:
     void heatMapKeysFollowTheKeyMap();
     void progressDrawn_data();
     void progressDrawn();
+    void practiceDrawn_data() { progressDrawn_data(); }
+    void practiceDrawn();
     void letterDrillLightsKeysAndShowsOnProgressTab();
+    void adaptiveAndMissedWordsFromProgressTab();
     void promptLightsTheKeysOfTheBoardChosen();
     void weakKeysDrillFavoursWeakCharacters();
     void textsFitInEveryLanguage();
@@ -243,6 +256,86 @@ void TestProgress::progressDrawn()
     }
 }
 
+// In either direction: the heat map's speed mode (slow red, fast green,
+// never timed plain, the legend from slow to fast), the chart's dots and
+// their moving average with the newest drill in view, the calendar's marks
+// and the key tiles of adaptive practice from the reading edge.
+void TestProgress::practiceDrawn()
+{
+    QFETCH(bool, rtl);
+    const auto direction = rtl ? Qt::RightToLeft : Qt::LeftToRight;
+    KeyHeatMap map;
+    map.setLayoutDirection(direction);
+    map.resize(440, 170);
+    const QList<KeyHeatMap::Key> keys = map.Keys();
+    map.SetMode(KeyHeatMap::Mode::Speed);
+    map.SetSkills({{keys[20].characters[0], {300, 0, 1}}, {keys[30].characters[0], {2000, 0, 1}}}, 1000);
+    const QImage heat = map.grab().toImage();
+    auto face = [&](int i) { return Hue(heat.pixel((keys[i].rect.bottomLeft() + QPointF(4, -3)).toPoint())); };
+    QVERIFY(Green(face(20)) && Red(face(30)) && face(27) == -1);
+    int first = -1, last = -1;
+    for (int x = 0; x < heat.width(); ++x) {
+        const int hue = Hue(heat.pixel(x, heat.height() - 9));
+        if (hue >= 0)
+            (first < 0 ? first : last) = hue;
+    }
+    QVERIFY2(rtl ? Green(first) && Red(last) : Red(first) && Green(last), qPrintable(QStringLiteral("%1 %2").arg(first).arg(last)));
+
+    // 200 drills alternating between 1 and 3 characters a second: pale dots
+    // at 1 and 3, the average's full line at 2; the newest ringed at the end.
+    ProgressChart chart;
+    chart.setLayoutDirection(direction);
+    chart.resize(440, 180);
+    QList<DrillPoint> drills;
+    const QDateTime start(QDate(2024, 5, 1), QTime(12, 0));
+    for (int i = 0; i < 200; ++i)
+        drills << DrillPoint{start.addSecs(i * 3600LL).toUTC(), i % 2 ? 3.0 : 1.0, 90};
+    chart.SetDrills(drills);
+    QCOMPARE(chart.FirstShown() + chart.ShownCount(), 200);
+    QVERIFY(chart.ShownCount() < 100 && chart.findChild<QScrollBar*>()->isVisibleTo(&chart));
+    const QImage drawn = chart.grab().toImage();
+    const int n = chart.ShownCount();
+    const QPointF slow = chart.SpeedPoint(n - 11), fast = chart.SpeedPoint(n - 10);
+    const QColor dot(drawn.pixel(slow.toPoint())), line(drawn.pixel(QPoint(int(slow.x() + fast.x()) / 2, int(slow.y() + fast.y()) / 2)));
+    QVERIFY2(dot.hsvSaturation() > 30 && dot.hsvSaturation() < 110 && line.hsvSaturation() > 150,
+             qPrintable(QStringLiteral("%1 %2").arg(dot.hsvSaturation()).arg(line.hsvSaturation())));
+    const QPointF newest = chart.SpeedPoint(n - 1);
+    QVERIFY((newest.x() < chart.width() / 2.0) == rtl);
+    QCOMPARE(QColor(drawn.pixel((newest + QPointF(0, 3.6)).toPoint())).hsvHue() / 10, 21); // its ring
+    chart.findChild<QScrollBar*>()->setValue(0); // back to the first drills
+    QCOMPARE(chart.FirstShown(), 0);
+    drills << DrillPoint{start.addDays(10).toUTC(), 2, 90};
+    chart.SetDrills(drills); // a new drill: the newest in view again
+    QCOMPARE(chart.FirstShown() + chart.ShownCount(), 201);
+
+    // Goal reached today, practised yesterday, nothing the day before; the
+    // week starts at the reading edge.
+    PracticeCalendar calendar;
+    calendar.setLayoutDirection(direction);
+    calendar.resize(182, 130);
+    calendar.SetDateLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QDate today(2026, 12, 9);
+    calendar.SetDays({{today, 600}, {today.addDays(-1), 120}}, 10, today);
+    const QImage days = calendar.grab().toImage();
+    auto fill = [&](const QDate& day) { return QColor(days.pixel((CalendarCorner(calendar, day)).toPoint())); };
+    QVERIFY(Green(fill(today).hsvHue()) && fill(today).hsvSaturation() > 120);
+    QVERIFY(Green(fill(today.addDays(-1)).hsvHue()) && fill(today.addDays(-1)).hsvSaturation() < 80);
+    QVERIFY(fill(today.addDays(-2)).hsvSaturation() < 10);
+    QCOMPARE(calendar.FirstDay().dayOfWeek(), 7); // Sunday
+    QVERIFY((calendar.CellRect(calendar.FirstDay()).center().x() > calendar.width() / 2.0) == rtl);
+    QVERIFY(calendar.CellRect(today.addDays(4)).isEmpty());
+
+    KeyMasteryView tiles;
+    tiles.setLayoutDirection(direction);
+    tiles.resize(182, 60);
+    const QString beh = QStringLiteral("\u0628"), teh = QStringLiteral("\u062A");
+    tiles.SetPlan(AdaptivePlan({{beh, 1000}, {teh, 1000}, {QStringLiteral("\u064A"), 1000}}, 2, {{beh, {500, 0, 3}}}));
+    const QList<KeyMasteryView::Tile> placed = tiles.Tiles();
+    QCOMPARE(placed.size(), 3); // and the next key
+    QVERIFY(placed[0].mastered && placed[1].focus && placed[2].next);
+    QVERIFY((placed[0].rect.x() > placed[1].rect.x()) == rtl);
+}
+
 // A letter drill on the Keyboard tab: a wrong key lights red for a moment,
 // F2 lights the key of the item. Finished, the drill is on the Progress tab
 // at once and after a restart, with the item missed as the hot key.
@@ -331,6 +424,51 @@ void TestProgress::promptLightsTheKeysOfTheBoardChosen()
     StartLetters();
 }
 
+// Adaptive practice from the Progress tab: a word drill on the Word tab of
+// the first lesson's letters. A word typed wrong is then on the list of
+// missed words, also after a restart, and their drill asks for it. The
+// daily goal set is kept.
+void TestProgress::adaptiveAndMissedWordsFromProgressTab()
+{
+    NewTutor(0); // "40"
+    auto* tabs = W<QTabWidget>("tabWidget");
+    tabs->setCurrentWidget(W<QWidget>("tabProgress"));
+    auto* missed = W<QPushButton>("btn_missed_words");
+    QVERIFY(!missed->isEnabled());
+    const QStringList taught = AdaptivePlan::ForCourse(Course::Shipped(), 0, 0, {}).Included();
+    QVERIFY(W<QLabel>("lbl_adaptive_focus")->text().contains(taught.first()));
+    W<QSpinBox>("spn_daily_goal")->setValue(25);
+
+    QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
+    QCOMPARE(tabs->currentWidget(), W<QWidget>("tabWord"));
+    const QString word = TestUtil::ItemShown(W<QLabel>("lbl_src_word"));
+    for (QChar c : word)
+        QVERIFY2(taught.contains(QString(c)), qPrintable(word));
+    // Its last letter typed as another.
+    QString keys = TestUtil::KeysFor(word, true);
+    keys.back() = keys.back() == u'f' ? u'j' : u'f';
+    for (QChar k : keys)
+        TestUtil::Press(W<QWidget>("le_dst_word"), k);
+    TestUtil::QuitIfAsked();
+    QCOMPARE(TestUtil::PlayDrill(dialog.get(), 1), 39);
+
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1) {
+            dialog.reset(); // closed: the settings are written
+            NewTutor(0);
+        }
+        W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
+        QVERIFY(missed = W<QPushButton>("btn_missed_words"));
+        QVERIFY(missed->isEnabled() && missed->text().contains(QStringLiteral("(1)")));
+        QCOMPARE(W<QSpinBox>("spn_daily_goal")->value(), 25);
+    }
+    QTest::mouseClick(missed, Qt::LeftButton);
+    QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
+    QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+}
+
 // One character missed often comes up far more often than the others, and
 // the others still come up; the plain drill keeps its order afterwards.
 void TestProgress::weakKeysDrillFavoursWeakCharacters()
@@ -359,8 +497,8 @@ void TestProgress::weakKeysDrillFavoursWeakCharacters()
     QCOMPARE(Item(), letters[1]);
 }
 
-// The drill list and the weak-keys button show their whole texts after each
-// change of language, also at twice the scale (in a run of its own).
+// The drill list and the buttons show their whole texts after each change
+// of language, also at twice the scale (in a run of its own).
 void TestProgress::textsFitInEveryLanguage()
 {
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
@@ -394,11 +532,14 @@ void TestProgress::textsFitInEveryLanguage()
                                                                   QStyle::SC_ComboBoxEditField, drills),
                           drills->currentText());
         }
-        QStyleOptionButton option;
-        option.initFrom(weakKeys);
-        option.text = weakKeys->text();
-        CheckTextFits(weakKeys, weakKeys->style()->subElementRect(QStyle::SE_PushButtonContents, &option, weakKeys),
-                      weakKeys->text());
+        for (QPushButton* button : {weakKeys, W<QPushButton>("btn_missed_words"), W<QPushButton>("btn_adaptive")}) {
+            button->setEnabled(true); // drawn in full ink
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            CheckTextFits(button, button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                          button->text());
+        }
     }
 }
 

@@ -140,6 +140,8 @@ private slots:
             QVERIFY2(Child<QAbstractButton>(&d, name)->isChecked(), name);
         for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
             const QString name = edit->objectName();
+            if (name.startsWith(u"qt_"_s)) // a spin box's own
+                continue;
             const bool figure = name.contains(QRegularExpression(u"^le_(time|speed|correct)"_s));
             QVERIFY2(edit->text().isEmpty() && (!figure || edit->isReadOnly())
                     && !(name.contains("_dst_") && edit->isReadOnly()),

@@ -4,9 +4,10 @@
 #   bash tools/screenshot.sh            docs/screenshot.png: the Keyboard tab
 #                                       with a letter drill under way
 #   bash tools/screenshot.sh progress   docs/progress.png: the Progress tab
-#                                       after a month of made-up letter drills
+#                                       after a month of made-up drills
 #                                       (tools/samplehistory.cpp), the pointer
-#                                       on a key of the heat map
+#                                       on a key of the heat map, whose tooltip
+#                                       lists what was typed in its place
 # Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -89,13 +90,13 @@ if [ "$shot" = keyboard ]; then
     exit 0
 fi
 
-# A month of daily drills, recorded by the history's own code.
+# A month of drills, recorded by the history's own code.
 ./build/qirtas_samplehistory >/dev/null
 
 start_tutor
 xdotool mousemove --window "$wid" $progress_tab click 1
-# The pointer on the Q key of the heat map, to show its figures.
-xdotool mousemove --window "$wid" 172 313
+# The pointer on the Q key of the heat map (dad), to show its figures.
+xdotool mousemove --window "$wid" 95 316
 sleep 1.8
 save_window progress.png
 quit_tutor

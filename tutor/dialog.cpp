@@ -36,6 +36,7 @@ Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     ui->tv_sentence_score->setModel(scores.Table(2));
 
     connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
+    connect(ui->tabProgress, &ProgressPage::PractiseWords, this, &Dialog::PractiseWords);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);

@@ -89,6 +89,7 @@ private:
     void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
+    void PractiseWords(std::shared_ptr<ItemSource> source);
 
     // --- settings and language ---
     void SwitchLanguage(const char* langCode);

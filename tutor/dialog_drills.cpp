@@ -104,6 +104,18 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
     ui->tabletter->setFocus(Qt::OtherFocusReason);
 }
 
+// Adaptive practice and missed words from the Progress tab: a word drill on
+// the Word tab with items of their own.
+void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
+{
+    if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
+        StopRunningDrill();
+    ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
+    StartDrill(DrillKind::Words, std::move(source));
+    GetTrainString(false, false);
+    ui->le_dst_word->setFocus(Qt::OtherFocusReason);
+}
+
 bool Dialog::eventFilter(QObject* obj, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)

@@ -8,6 +8,7 @@
 #include "app/appstyle.h"
 #include "tutor/language.h"
 #include "tutor/preferences.h"
+#include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 void Dialog::ReadSettings()
@@ -30,6 +31,7 @@ void Dialog::ReadSettings()
     kb101 ? on_rad_kb_101_clicked(true) : on_rad_kb_102_clicked(true);
     ui->chk_display_complain->setChecked(p.displayExplain);
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
+    ui->tabProgress->SetGoalMinutes(p.dailyGoal);
     scores.Read(settings);
 }
 
@@ -43,6 +45,7 @@ void Dialog::WriteSettings()
     p.keyboard = Options(DrillKind::Letters).layout;
     p.displayExplain = ui->chk_display_complain->isChecked();
     p.itemCount = ui->cmb_train_num->currentIndex();
+    p.dailyGoal = ui->tabProgress->GoalMinutes();
     p.Write(settings);
     scores.Save(settings);
 }

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 #include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
@@ -27,6 +28,14 @@ QColor HeatColour(double rate)
 {
     const double t = qBound(0.0, rate / TopRate, 1.0);
     return QColor::fromHsvF((1.0 - t) * 120.0 / 360.0, 0.5, 0.97);
+}
+
+// Speed against the target: red at this share of it and below, through
+// yellow to green at the target and above.
+constexpr double SlowestShare = 0.5;
+QColor SpeedColour(double confidence)
+{
+    return HeatColour(TopRate * (1.0 - qBound(0.0, (confidence - SlowestShare) / (1.0 - SlowestShare), 1.0)));
 }
 
 // A character as a label: a bare mark sits on a dotted circle, the space
@@ -61,6 +70,32 @@ void KeyHeatMap::SetTotals(const CharCounts& t)
 {
     totals = t;
     update();
+}
+
+void KeyHeatMap::SetMode(Mode m)
+{
+    mode = m;
+    update();
+}
+
+void KeyHeatMap::SetSkills(const KeySkills& s, double target)
+{
+    skills = s;
+    targetMs = target > 0 ? target : 1000;
+    update();
+}
+
+void KeyHeatMap::SetConfusions(const Confusions& c)
+{
+    confusions = c;
+    update();
+}
+
+QColor KeyHeatMap::Face(const Key& key) const
+{
+    if (mode == Mode::Speed)
+        return key.skill.IsMeasured() ? SpeedColour(key.skill.Confidence(targetMs)) : PlainFace;
+    return key.count.presses ? HeatColour(KeyStatistics::ErrorRate(key.count)) : PlainFace;
 }
 
 QSize KeyHeatMap::sizeHint() const
@@ -118,6 +153,9 @@ QList<KeyHeatMap::Key> KeyHeatMap::Keys() const
             const CharCount n = totals.value(c);
             key.count.presses += n.presses;
             key.count.errors += n.errors;
+            const KeySkill skill = skills.value(c);
+            if (skill.IsMeasured() && (!key.skill.IsMeasured() || skill.timeMs > key.skill.timeMs))
+                key.skill = skill;
         }
         keys << key;
     }
@@ -135,13 +173,30 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
         QStringList lines;
         for (const QString& c : key.characters) {
             const CharCount n = totals.value(c);
+            const KeySkill skill = skills.value(c);
             const QString shown = mark + Shown(c) + mark;
-            lines << (n.presses == 0
-                          ? DialogText("%1: not practised yet").arg(shown)
-                          : DialogText("%1: %2 presses, %3% errors")
-                                .arg(shown)
-                                .arg(n.presses)
-                                .arg(qRound(KeyStatistics::ErrorRate(n) * 100)));
+            if (mode == Mode::Speed)
+                lines << (skill.IsMeasured() ? DialogText("%1: %2 characters per minute, %3% right")
+                                                   .arg(shown)
+                                                   .arg(qRound(skill.Cpm()))
+                                                   .arg(qRound(skill.Accuracy()))
+                                             : DialogText("%1: speed not measured yet").arg(shown));
+            else
+                lines << (n.presses == 0 ? DialogText("%1: not practised yet").arg(shown)
+                                         : DialogText("%1: %2 presses, %3% errors")
+                                               .arg(shown)
+                                               .arg(n.presses)
+                                               .arg(qRound(KeyStatistics::ErrorRate(n) * 100)));
+            // What was typed in its place most often, most first.
+            QList<std::pair<quint32, QString>> typed;
+            const QMap<QString, quint32> instead = confusions.value(c);
+            for (auto it = instead.cbegin(); it != instead.cend(); ++it)
+                typed.append({it.value(), it.key()});
+            std::stable_sort(typed.begin(), typed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            for (int i = 0; i < typed.size() && i < ConfusionsShown; ++i)
+                lines << DialogText("typed %1 instead of %2: %3×")
+                             .arg(mark + Shown(typed[i].second) + mark, shown)
+                             .arg(typed[i].first);
         }
         return lines.join(QLatin1Char('\n'));
     }
@@ -178,8 +233,7 @@ void KeyHeatMap::paintEvent(QPaintEvent*)
     for (const KeyGeometry::Key& k : g.keys()) {
         QColor face = CaptionFace;
         if (k.IsCharacterKey()) {
-            const Key& h = heat[next++];
-            face = h.count.presses ? HeatColour(KeyStatistics::ErrorRate(h.count)) : PlainFace;
+            face = Face(heat[next++]);
         }
         p.setPen(QPen(KeyEdge, 1));
         p.setBrush(face);
@@ -210,8 +264,9 @@ void KeyHeatMap::paintEvent(QPaintEvent*)
     DrawLegend(p, QRectF(0, height() - LegendHeight, width(), LegendHeight));
 }
 
-// "Errors per key: 0% [green..red] 50%  [ ] not practised", laid out from
-// the reading edge.
+// "Errors per key: 0% [green..red] 50%  [ ] not practised", or "Speed per
+// key (characters per minute): 30 [red..green] 60  [ ] not measured" for a
+// target of 60, laid out from the reading edge.
 void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
 {
     const bool rtl = layoutDirection() == Qt::RightToLeft;
@@ -232,19 +287,30 @@ void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
         p.drawText(place(fm.horizontalAdvance(s) + 1), Qt::AlignCenter, s);
     };
 
-    text(DialogText("Errors per key:"));
-    text(QStringLiteral("0%"));
-    const QRectF bar = place(90).adjusted(0, 4, 0, -4);
+    const bool speed = mode == Mode::Speed;
+    const double targetCpm = 60000.0 / targetMs;
+    const QString title = speed ? DialogText("Speed per key (characters per minute):") : DialogText("Errors per key:");
+    const QString from = speed ? QString::number(qRound(targetCpm * SlowestShare)) : QStringLiteral("0%");
+    const QString to = speed ? QString::number(qRound(targetCpm)) : QStringLiteral("%1%").arg(qRound(TopRate * 100));
+    const QString plain = speed ? DialogText("not measured") : DialogText("not practised");
+    // The scale takes the room the words leave, within reason.
+    const qreal words = fm.horizontalAdvance(title) + fm.horizontalAdvance(from) + fm.horizontalAdvance(to)
+        + fm.horizontalAdvance(plain) + 18 + 12 + 5 * 6 + 4;
+    const qreal barWidth = qBound<qreal>(30, area.width() - words, 90);
+    text(title);
+    text(from);
+    const QRectF bar = place(barWidth).adjusted(0, 4, 0, -4);
     QLinearGradient g(rtl ? bar.topRight() : bar.topLeft(), rtl ? bar.topLeft() : bar.topRight());
     for (int i = 0; i <= 4; ++i)
-        g.setColorAt(i / 4.0, HeatColour(TopRate * i / 4.0));
+        g.setColorAt(i / 4.0, speed ? SpeedColour(SlowestShare + (1 - SlowestShare) * i / 4.0)
+                                    : HeatColour(TopRate * i / 4.0));
     p.setPen(QPen(KeyEdge, 1));
     p.setBrush(g);
     p.drawRect(bar);
-    text(QStringLiteral("%1%").arg(qRound(TopRate * 100)));
+    text(to);
     at += 12;
     p.setPen(QPen(KeyEdge, 1));
     p.setBrush(PlainFace);
     p.drawRect(place(18).adjusted(0, 3, 0, -3));
-    text(DialogText("not practised"));
+    text(plain);
 }

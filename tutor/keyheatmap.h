@@ -8,11 +8,15 @@
 
 #include "keyboard/keygeometry.h"
 #include "progress/drillrecord.h"
+#include "progress/keyskill.h"
 
 // The keyboard of the chosen type with each key tinted by the learner's
-// error rate on the characters it gives, plain and with Shift. A key never
-// practised keeps its plain face; hovering a key names its characters with
-// their presses and error rates. Drawn from the same key geometry and key
+// error rate on the characters it gives, plain and with Shift, or by their
+// speed against the target (the slower of the two where both were timed).
+// A key never practised (or never timed) keeps its plain face. A legend
+// under the keys gives the scale and its unit. Hovering a key names its
+// characters with their figures and what was typed in their place most
+// often. Drawn from the same key geometry and key
 // map as the keyboard pictures. The keyboard itself is never mirrored: it
 // is the one on the desk, whatever the interface language.
 class KeyHeatMap : public QWidget
@@ -26,7 +30,11 @@ public:
         QRectF rect;
         QStringList characters;   // what the key gives, plain then shifted
         CharCount count;          // summed over those characters
+        KeySkill skill;           // the slowest of those timed, if any
     };
+    enum class Mode { Errors, Speed };
+    // Confusions listed per character in the tooltip.
+    static constexpr int ConfusionsShown = 3;
 
     explicit KeyHeatMap(QWidget* parent = nullptr);
     ~KeyHeatMap() override;
@@ -34,6 +42,11 @@ public:
     void SetKeyboard(KeyboardLayout layout);
     KeyboardLayout Keyboard() const { return layout; }
     void SetTotals(const CharCounts& totals);
+    void SetMode(Mode mode);
+    Mode GetMode() const { return mode; }
+    // The smoothed speeds and the target time they are measured against.
+    void SetSkills(const KeySkills& skills, double targetMs);
+    void SetConfusions(const Confusions& confusions);
     // The character keys as they are drawn now, in widget coordinates.
     QList<Key> Keys() const;
     // What hovering at `pos` shows; empty off the character keys.
@@ -53,9 +66,14 @@ private:
     const KeyGeometry& Geometry() const;
     QList<QString> CharactersOf(const KeyGeometry::Key& key) const;
     void DrawLegend(QPainter& p, const QRectF& area) const;
+    QColor Face(const Key& key) const;
 
     KeyboardLayout layout = KeyboardLayout::Kb101;
     CharCounts totals;
+    Mode mode = Mode::Errors;
+    KeySkills skills;
+    double targetMs = 1000;
+    Confusions confusions;
     // Built when first drawn, again after a resize or a change of keyboard.
     mutable std::unique_ptr<KeyGeometry> board;
     mutable QRectF boardArea;

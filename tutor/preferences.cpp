@@ -22,6 +22,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
     p.itemCount = settings.value(QLatin1String(Key::ItemCount), defaults.itemCount).toInt(&isNumber);
     if (!isNumber || p.itemCount < 0 || p.itemCount >= itemCounts)
         p.itemCount = defaults.itemCount;
+    p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
     settings.endGroup();
     return p;
 }
@@ -33,5 +34,6 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(keyboard));
     settings.setValue(QLatin1String(Key::DisplayExplain), displayExplain);
     settings.setValue(QLatin1String(Key::ItemCount), itemCount);
+    settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
     settings.endGroup();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "keyboard/keyboardlayout.h"
+#include "progress/dailygoal.h"
 
 class QSettings;
 
@@ -14,6 +15,7 @@ struct Preferences
     KeyboardLayout keyboard = KeyboardLayout::Kb101;
     bool displayExplain = true;
     int itemCount = 1;  // index of the drill length: "50"
+    int dailyGoal = DailyGoal::DefaultMinutes;  // minutes of practice a day
 
     // A value the store does not hold, or holds wrongly, reads as the
     // default; `itemCounts` is how many drill lengths there are.

@@ -1,8 +1,11 @@
 #include "tutor/progresschart.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "tutor/dialogtext.h"
@@ -14,8 +17,15 @@ const QColor Grid(0xe2, 0xe8, 0xe7);
 const QColor Ink(0x3a, 0x46, 0x46);
 const QColor SpeedColour(0x1e, 0x6f, 0xc8);
 const QColor AccuracyColour(0x1c, 0x8a, 0x4e);
-// Least room per drawn point before neighbouring drills are averaged.
-constexpr int PixelsPerPoint = 4;
+// A drill's own dot: its line's colour, paler.
+constexpr int DotAlpha = 110;
+constexpr qreal DotRadius = 2.2;
+
+QColor Dot(QColor c)
+{
+    c.setAlpha(DotAlpha);
+    return c;
+}
 
 // The speed axis: four or five grid steps of a round size that reach
 // `top`. The accuracy axis shares the grid lines.
@@ -33,30 +43,6 @@ std::pair<double, int> SpeedScale(double top)
     return {100 * magnitude, 4};
 }
 
-// At most `count` points: runs of neighbouring drills averaged, each
-// dated by its last drill.
-QList<DrillPoint> Thinned(const QList<DrillPoint>& drills, int count)
-{
-    if (count < 1 || drills.size() <= count)
-        return drills;
-    QList<DrillPoint> out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const qsizetype from = drills.size() * i / count;
-        const qsizetype to = drills.size() * (i + 1) / count;
-        DrillPoint p;
-        for (qsizetype j = from; j < to; ++j) {
-            p.speed += drills[j].speed;
-            p.accuracy += drills[j].accuracy;
-        }
-        p.speed /= double(to - from);
-        p.accuracy /= double(to - from);
-        p.finished = drills[to - 1].finished;
-        out << p;
-    }
-    return out;
-}
-
 // The chart's own small font.
 QFont ChartFont(QFont f)
 {
@@ -68,28 +54,60 @@ QFont ChartFont(QFont f)
 
 struct ProgressChart::Layout
 {
-    QRectF plot;                 // empty when nothing is drawn
-    int side = 0;                // room for each axis's labels
-    QList<DrillPoint> points;    // as drawn, neighbours averaged
+    QRectF plot;        // empty when nothing is drawn
+    int side = 0;       // room for each axis's labels
+    int first = 0;      // the first drill in view
+    int count = 0;      // drills in view
     bool rtl = false;
     QList<DateLabel> dates;
 
-    // x of point i, newest at the end of the reading direction.
+    // x of the i-th drill in view, newest at the end of the reading direction.
     double X(qsizetype i) const
     {
-        const double t = points.size() == 1 ? 0.5 : double(i) / double(points.size() - 1);
+        const double t = count == 1 ? 0.5 : double(i) / double(count - 1);
         return rtl ? plot.right() - t * plot.width() : plot.left() + t * plot.width();
     }
 };
 
 ProgressChart::ProgressChart(QWidget* parent)
     : QWidget(parent)
+    , sb_progress_chart(new QScrollBar(Qt::Horizontal, this))
 {
+    sb_progress_chart->setObjectName(QStringLiteral("sb_progress_chart"));
+    sb_progress_chart->hide();
+    connect(sb_progress_chart, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+QList<DrillPoint> ProgressChart::MovingAverage(const QList<DrillPoint>& drills, int window)
+{
+    QList<DrillPoint> out;
+    out.reserve(drills.size());
+    double speed = 0, accuracy = 0;
+    for (qsizetype i = 0; i < drills.size(); ++i) {
+        speed += drills[i].speed;
+        accuracy += drills[i].accuracy;
+        if (i >= window) {
+            speed -= drills[i - window].speed;
+            accuracy -= drills[i - window].accuracy;
+        }
+        const double n = double(qMin<qsizetype>(i + 1, window));
+        out << DrillPoint{drills[i].finished, speed / n, accuracy / n};
+    }
+    return out;
 }
 
 void ProgressChart::SetDrills(const QList<DrillPoint>& d)
 {
     drills = d;
+    averages = MovingAverage(drills, AverageWindow);
+    double fastest = 0;
+    for (const DrillPoint& p : drills)
+        fastest = qMax(fastest, p.speed);
+    std::tie(speedStep, gridLines) = SpeedScale(fastest);
+    topSpeed = speedStep * gridLines;
+    PlaceScrollBar();
+    // The newest drill in view.
+    sb_progress_chart->setValue(sb_progress_chart->maximum());
     update();
 }
 
@@ -101,42 +119,94 @@ void ProgressChart::SetKeeping(bool k)
     update();
 }
 
+int ProgressChart::Fitting(double width)
+{
+    return qMax(2, int(width) / PixelsPerDrill + 1);
+}
+
+void ProgressChart::PlaceScrollBar()
+{
+    const QFontMetrics fm(ChartFont(font()));
+    const int side = fm.horizontalAdvance(QStringLiteral("100.0")) + 8;
+    const int plotWidth = width() - 2 * side;
+    const int fit = Fitting(plotWidth);
+    const int hidden = qMax(0, int(drills.size()) - fit);
+    const bool atNewest = sb_progress_chart->value() == sb_progress_chart->maximum();
+    {
+        const QSignalBlocker quiet(sb_progress_chart);
+        sb_progress_chart->setRange(0, hidden);
+        sb_progress_chart->setPageStep(fit);
+        sb_progress_chart->setSingleStep(qMax(1, fit / 10));
+        if (atNewest)
+            sb_progress_chart->setValue(hidden);
+    }
+    const int h = sb_progress_chart->sizeHint().height();
+    sb_progress_chart->setGeometry(side, height() - h, qMax(0, plotWidth), h);
+    sb_progress_chart->setVisible(hidden > 0 && plotWidth > 20);
+}
+
+void ProgressChart::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    PlaceScrollBar();
+}
+
+void ProgressChart::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::FontChange)
+        PlaceScrollBar();
+}
+
+void ProgressChart::wheelEvent(QWheelEvent* event)
+{
+    // The wheel over the chart moves it as over its scroll bar.
+    if (sb_progress_chart->isHidden())
+        return QWidget::wheelEvent(event);
+    QCoreApplication::sendEvent(sb_progress_chart, event);
+}
+
 ProgressChart::Layout ProgressChart::Arrange(const QFontMetrics& fm) const
 {
     Layout l;
     l.rtl = layoutDirection() == Qt::RightToLeft;
-    // Legend on top, axis labels at both sides, dates below.
+    // Two legend lines on top, axis labels at both sides, dates below and
+    // the scroll bar under them.
     const int line = fm.height();
     l.side = fm.horizontalAdvance(QStringLiteral("100.0")) + 8;
-    const QRectF plot(l.side, line + 8, width() - 2 * l.side, height() - 2 * line - 14);
+    const int bar = !sb_progress_chart->isHidden() ? sb_progress_chart->height() : 0;
+    const QRectF plot(l.side, 2 * line + 10, width() - 2 * l.side, height() - 3 * line - 16 - bar);
     if (drills.isEmpty() || plot.width() < 20 || plot.height() < 20)
         return l;
     l.plot = plot;
-    l.points = Thinned(drills, int(plot.width()) / PixelsPerPoint);
+    const int fit = Fitting(plot.width());
+    l.count = qMin(int(drills.size()), fit);
+    l.first = qBound(0, sb_progress_chart->value(), int(drills.size()) - l.count);
 
     // The first, the last and a few between, where they fit, each dated as
     // closely as it takes to tell it from its neighbours: the day, or the
     // time of day when all are on one day, or both.
-    const QDate firstDay = l.points.first().finished.toLocalTime().date();
-    const bool oneDay = l.points.last().finished.toLocalTime().date() == firstDay;
+    auto finished = [&](qsizetype i) { return drills[l.first + i].finished.toLocalTime(); };
+    const qsizetype last = l.count - 1;
+    const QDate firstDay = finished(0).date();
+    const bool oneDay = finished(last).date() == firstDay;
     const QStringList formats = oneDay
         ? QStringList{QStringLiteral("HH:mm"), QStringLiteral("HH:mm:ss")}
         : QStringList{QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd HH:mm"),
                       QStringLiteral("yyyy-MM-dd HH:mm:ss")};
-    const qsizetype last = l.points.size() - 1;
     for (const QString& format : formats) {
         QString widest = format;
         for (QChar& c : widest)
             c = c.isLetter() ? QLatin1Char('0') : c;
         const int w = fm.horizontalAdvance(widest) + 12;
-        const qsizetype n = qMin<qsizetype>(qBound(1, int(plot.width()) / w, 5), l.points.size());
+        const qsizetype n = qMin<qsizetype>(qBound(1, int(plot.width()) / w, 5), l.count);
         l.dates.clear();
         bool distinct = true;
         for (qsizetype k = 0; k < n; ++k) {
-            // Steps of at least one point: no point is labelled twice.
+            // Steps of at least one drill: no drill is labelled twice.
             const qsizetype i = n == 1 ? last : qsizetype(std::lround(double(k) * last / double(n - 1)));
             const QRectF r(qBound(0.0, l.X(i) - w / 2.0, width() - double(w)), plot.bottom() + 3, w, line);
-            const QString text = l.points[i].finished.toLocalTime().toString(format);
+            const QString text = finished(i).toString(format);
             distinct = distinct && (l.dates.isEmpty() || l.dates.last().text != text);
             l.dates << DateLabel{r, text};
         }
@@ -151,6 +221,28 @@ ProgressChart::Layout ProgressChart::Arrange(const QFontMetrics& fm) const
     return l;
 }
 
+int ProgressChart::FirstShown() const
+{
+    return Arrange(QFontMetrics(ChartFont(font()))).first;
+}
+
+int ProgressChart::ShownCount() const
+{
+    return Arrange(QFontMetrics(ChartFont(font()))).count;
+}
+
+QPointF ProgressChart::SpeedPoint(int index) const
+{
+    const Layout l = Arrange(QFontMetrics(ChartFont(font())));
+    return {l.X(index), l.plot.bottom() - drills[l.first + index].speed / topSpeed * l.plot.height()};
+}
+
+QPointF ProgressChart::AccuracyPoint(int index) const
+{
+    const Layout l = Arrange(QFontMetrics(ChartFont(font())));
+    return {l.X(index), l.plot.bottom() - drills[l.first + index].accuracy / 100 * l.plot.height()};
+}
+
 QList<ProgressChart::DateLabel> ProgressChart::DateLabels() const
 {
     return Arrange(QFontMetrics(ChartFont(font()))).dates;
@@ -158,12 +250,12 @@ QList<ProgressChart::DateLabel> ProgressChart::DateLabels() const
 
 QSize ProgressChart::sizeHint() const
 {
-    return QSize(600, 170);
+    return QSize(440, 180);
 }
 
 QSize ProgressChart::minimumSizeHint() const
 {
-    return QSize(240, 100);
+    return QSize(240, 120);
 }
 
 void ProgressChart::paintEvent(QPaintEvent*)
@@ -186,15 +278,8 @@ void ProgressChart::paintEvent(QPaintEvent*)
         return;
     const QRectF& plot = l.plot;
     const bool rtl = l.rtl;
-    const QList<DrillPoint>& points = l.points;
     const int line = fm.height();
     const int side = l.side;
-
-    double fastest = 0;
-    for (const DrillPoint& d : points)
-        fastest = qMax(fastest, d.speed);
-    const auto [speedStep, gridLines] = SpeedScale(fastest);
-    const double topSpeed = speedStep * gridLines;
 
     auto y = [&](double value, double top) { return plot.bottom() - value / top * plot.height(); };
     const QRectF startLabels(rtl ? plot.right() + 4 : 0, 0, side - 4, height());
@@ -220,39 +305,54 @@ void ProgressChart::paintEvent(QPaintEvent*)
     for (const DateLabel& date : l.dates)
         p.drawText(date.rect, Qt::AlignCenter, date.text);
 
+    p.save();
+    p.setClipRect(plot.adjusted(-4, -4, 4, 4));
     for (const auto& [colour, top, speed] : {std::tuple(SpeedColour, topSpeed, true),
                                             std::tuple(AccuracyColour, 100.0, false)}) {
+        auto value = [speed = speed](const DrillPoint& d) { return speed ? d.speed : d.accuracy; };
+        // Each drill a pale dot, the newest ringed.
+        p.setPen(Qt::NoPen);
+        p.setBrush(Dot(colour));
+        for (int i = 0; i < l.count; ++i)
+            p.drawEllipse(QPointF(l.X(i), y(value(drills[l.first + i]), top)), DotRadius, DotRadius);
         QPainterPath path;
-        for (int i = 0; i < points.size(); ++i) {
-            const QPointF pt(l.X(i), y(speed ? points[i].speed : points[i].accuracy, top));
+        for (int i = 0; i < l.count; ++i) {
+            const QPointF pt(l.X(i), y(value(averages[l.first + i]), top));
             if (i == 0)
                 path.moveTo(pt);
             else
                 path.lineTo(pt);
         }
-        p.setPen(QPen(colour, 1.6));
+        p.setPen(QPen(colour, 1.8));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
-        if (points.size() <= 60) {
-            p.setBrush(colour);
-            for (int i = 0; i < points.size(); ++i)
-                p.drawEllipse(QPointF(l.X(i), y(speed ? points[i].speed : points[i].accuracy, top)), 2.2, 2.2);
-        }
+        if (l.first + l.count == drills.size())
+            p.drawEllipse(QPointF(l.X(l.count - 1), y(value(drills.last()), top)), 3.6, 3.6);
     }
+    p.restore();
 
     // Legend: speed at the start side, accuracy at the end side; each swatch
-    // leads its name in the reading direction.
-    auto legend = [&](const QString& name, const QColor& colour, bool atStart) {
+    // leads its name in the reading direction. Below them, what a dot and a
+    // line are.
+    auto legend = [&](const QString& name, const QColor& colour, bool atStart, int row, bool dot) {
         const int w = fm.horizontalAdvance(name) + 22;
         const bool onLeft = atStart != rtl;
-        const QRectF r(onLeft ? plot.left() : plot.right() - w, 2, w, line);
+        const QRectF r(onLeft ? plot.left() : plot.right() - w, 2 + row * (line + 2), w, line);
         const qreal swatch = rtl ? r.right() - 16 : r.left();
-        p.setPen(QPen(colour, 2));
-        p.drawLine(QPointF(swatch, r.center().y()), QPointF(swatch + 16, r.center().y()));
+        if (dot) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Dot(colour));
+            p.drawEllipse(QPointF(swatch + 8, r.center().y()), DotRadius + 0.5, DotRadius + 0.5);
+        } else {
+            p.setPen(QPen(colour, 2));
+            p.drawLine(QPointF(swatch, r.center().y()), QPointF(swatch + 16, r.center().y()));
+        }
         p.setPen(Ink);
         p.drawText(rtl ? r.adjusted(0, 0, -22, 0) : r.adjusted(22, 0, 0, 0),
                    (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute, name);
     };
-    legend(DialogText("Speed (characters per second)"), SpeedColour, true);
-    legend(DialogText("Accuracy (%)"), AccuracyColour, false);
+    legend(DialogText("Speed (characters per second)"), SpeedColour, true, 0, false);
+    legend(DialogText("Accuracy (%)"), AccuracyColour, false, 0, false);
+    legend(DialogText("one drill"), Ink, true, 1, true);
+    legend(DialogText("average of the last %1 drills").arg(AverageWindow), Ink, false, 1, false);
 }

@@ -1,5 +1,6 @@
 #include "tutor/progresspage.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -7,20 +8,46 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/appinfo.h"
+#include "course/course.h"
+#include "drill/adaptivesource.h"
+#include "drill/missedsource.h"
+#include "progress/dailygoal.h"
+#include "progress/missedwords.h"
+#include "tutor/adaptivepanel.h"
+#include "tutor/dailygoalpanel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/progresschart.h"
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    // Room beside the text: scaled text may come out a little wider than
+    // it was measured.
+    button->setStyleSheet(QStringLiteral("padding: 0 8px;"));
+    return button;
+}
+
+// The side column's width: the calendar's and the key tiles' room.
+constexpr int SideWidth = 182;
+
+} // namespace
 
 ProgressPage::ProgressPage(QWidget* parent)
     : QWidget(parent)
 {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 4);
-    page->setSpacing(6);
+    page->setSpacing(4);
     auto* top = new QHBoxLayout;
     cmb_progress_drill = new QComboBox(this);
     cmb_progress_drill->setObjectName(QStringLiteral("cmb_progress_drill"));
@@ -28,12 +55,9 @@ ProgressPage::ProgressPage(QWidget* parent)
     cmb_progress_drill->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     top->addWidget(cmb_progress_drill);
     top->addStretch(1);
-    btn_weak_keys = new QPushButton(this);
-    btn_weak_keys->setObjectName(QStringLiteral("btn_weak_keys"));
-    btn_weak_keys->setAutoDefault(false);
-    // Room beside the text: scaled text may come out a little wider than
-    // it was measured.
-    btn_weak_keys->setStyleSheet(QStringLiteral("padding: 0 8px;"));
+    btn_missed_words = Button(this, "btn_missed_words");
+    top->addWidget(btn_missed_words);
+    btn_weak_keys = Button(this, "btn_weak_keys");
     top->addWidget(btn_weak_keys);
     page->addLayout(top);
     lbl_progress_note = new QLabel(this);
@@ -45,12 +69,41 @@ ProgressPage::ProgressPage(QWidget* parent)
     lbl_progress_note->setPalette(warning);
     lbl_progress_note->hide();
     page->addWidget(lbl_progress_note);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(10);
+    auto* drills = new QVBoxLayout;
+    drills->setSpacing(2);
     wg_progress_chart = new ProgressChart(this);
     wg_progress_chart->setObjectName(QStringLiteral("wg_progress_chart"));
-    page->addWidget(wg_progress_chart, 1);
+    drills->addWidget(wg_progress_chart, 1);
+    auto* modes = new QHBoxLayout;
+    rad_heat_errors = new QRadioButton(this);
+    rad_heat_errors->setObjectName(QStringLiteral("rad_heat_errors"));
+    rad_heat_errors->setChecked(true);
+    modes->addWidget(rad_heat_errors);
+    rad_heat_speed = new QRadioButton(this);
+    rad_heat_speed->setObjectName(QStringLiteral("rad_heat_speed"));
+    modes->addWidget(rad_heat_speed);
+    modes->addStretch(1);
+    drills->addLayout(modes);
     wg_heat_map = new KeyHeatMap(this);
     wg_heat_map->setObjectName(QStringLiteral("wg_heat_map"));
-    page->addWidget(wg_heat_map, 1);
+    drills->addWidget(wg_heat_map, 1);
+    body->addLayout(drills, 1);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(8);
+    wg_daily_goal = new DailyGoalPanel(this);
+    wg_daily_goal->setObjectName(QStringLiteral("wg_daily_goal"));
+    wg_daily_goal->setFixedWidth(SideWidth);
+    side->addWidget(wg_daily_goal);
+    wg_adaptive = new AdaptivePanel(this);
+    wg_adaptive->setObjectName(QStringLiteral("wg_adaptive"));
+    wg_adaptive->setFixedWidth(SideWidth);
+    side->addWidget(wg_adaptive, 1);
+    body->addLayout(side);
+    page->addLayout(body, 1);
 
     connect(cmb_progress_drill, &QComboBox::currentIndexChanged, this, [this] {
         if (isVisible())
@@ -60,11 +113,16 @@ ProgressPage::ProgressPage(QWidget* parent)
         Refresh();
         emit PractiseWeakKeys(totals);
     });
+    connect(btn_missed_words, &QPushButton::clicked, this, &ProgressPage::PractiseMissedWords);
+    connect(wg_adaptive, &AdaptivePanel::Practise, this, &ProgressPage::PractiseAdaptively);
+    connect(rad_heat_speed, &QRadioButton::toggled, this, [this](bool speed) {
+        wg_heat_map->SetMode(speed ? KeyHeatMap::Mode::Speed : KeyHeatMap::Mode::Errors);
+    });
 }
 
 ProgressPage::~ProgressPage() = default;
 
-void ProgressPage::Retranslate()
+void ProgressPage::Retranslate(const QLocale& dates)
 {
     const int type = cmb_progress_drill->currentIndex();
     const QSignalBlocker quiet(cmb_progress_drill);
@@ -74,14 +132,49 @@ void ProgressPage::Retranslate()
     cmb_progress_drill->setCurrentIndex(qMax(0, type));
     btn_weak_keys->setText(DialogText("Practise weak keys"));
     btn_weak_keys->setToolTip(DialogText("A letter drill that asks more often for the characters you miss most"));
+    ShowMissed(missedCount);
+    rad_heat_errors->setText(DialogText("Errors per key"));
+    rad_heat_speed->setText(DialogText("Speed per key"));
+    wg_daily_goal->Retranslate(dates);
+    wg_adaptive->Retranslate();
     // The chart and the heat map fetch their texts as they paint.
     update();
     ShowStanding();
 }
 
+void ProgressPage::ShowMissed(int count)
+{
+    missedCount = count;
+    btn_missed_words->setText(DialogText("Practise missed words (%1)").arg(count));
+    btn_missed_words->setEnabled(count > 0);
+    btn_missed_words->setToolTip(DialogText("A word drill over the words and sentences you typed with a mistake, the "
+                                            "latest and most frequent first. Each leaves the list once typed right "
+                                            "three times in a row."));
+}
+
 void ProgressPage::SetKeyboard(KeyboardLayout layout)
 {
     wg_heat_map->SetKeyboard(layout);
+}
+
+void ProgressPage::SetGoalMinutes(int minutes)
+{
+    wg_daily_goal->SetGoal(minutes);
+}
+
+int ProgressPage::GoalMinutes() const
+{
+    return wg_daily_goal->Goal();
+}
+
+void ProgressPage::SetCourseProgress(int passed, int ownTarget)
+{
+    lessonsPassed = passed;
+    ownTargetCpm = ownTarget;
+    // Read again when next shown.
+    shownRevision = -1;
+    if (isVisible())
+        Refresh();
 }
 
 HistoryStore& ProgressPage::History()
@@ -91,6 +184,45 @@ HistoryStore& ProgressPage::History()
         history = ownHistory.get();
     }
     return *history;
+}
+
+AdaptivePlan ProgressPage::Plan()
+{
+    HistoryStore& store = History();
+    const int stored = store.AdaptiveKeys();
+    AdaptivePlan plan =
+        AdaptivePlan::ForCourse(Course::Shipped(), lessonsPassed, stored, store.Skills(), ownTargetCpm);
+    // Kept once the learner has gone beyond what the course taught.
+    if (plan.Advance())
+        store.SetAdaptiveKeys(plan.IncludedCount());
+    return plan;
+}
+
+void ProgressPage::PractiseAdaptively()
+{
+    const AdaptivePlan plan = Plan();
+    wg_adaptive->SetPlan(plan);
+    const Course& course = Course::Shipped();
+    auto source = std::make_shared<AdaptiveSource>(plan, course.Words(course.Count() - 1));
+    if (source->IsEmpty()) {
+        QMessageBox box(QMessageBox::Information, DialogText("Nuvari Arabic typing software"),
+                        DialogText("No word can be typed with the keys taught so far, so there is nothing to "
+                                   "practise adaptively yet."),
+                        QMessageBox::Ok, window());
+        box.exec();
+        return;
+    }
+    emit PractiseWords(source);
+}
+
+void ProgressPage::PractiseMissedWords()
+{
+    const QList<MissedItem> missed = History().MissedItems();
+    ShowMissed(int(missed.size()));
+    const QList<MissedItem> items = MissedWords::Ranked(missed, QDateTime::currentDateTimeUtc());
+    if (items.isEmpty())
+        return;
+    emit PractiseWords(std::make_shared<MissedSource>(items));
 }
 
 void ProgressPage::Recorded()
@@ -118,14 +250,29 @@ void ProgressPage::Refresh()
     // read next time.
     const int revision = store.Revision();
     if (revision != shownRevision || type != shownType) {
-        if (revision != shownRevision)
+        if (revision != shownRevision) {
             totals = store.CharTotals();
+            const AdaptivePlan plan = Plan();
+            wg_adaptive->SetPlan(plan);
+            wg_heat_map->SetTotals(totals);
+            wg_heat_map->SetSkills(plan.Skills(), plan.TargetMs());
+            wg_heat_map->SetConfusions(store.ConfusionTotals());
+            ShowMissed(int(store.MissedItems().size()));
+        }
         wg_progress_chart->SetDrills(store.Drills(DrillKind(type)));
-        wg_heat_map->SetTotals(totals);
         shownRevision = revision;
         shownType = type;
     }
+    // Also after midnight without a new drill.
+    ShowDays();
     ShowStanding();
+}
+
+void ProgressPage::ShowDays()
+{
+    const QDate today = QDate::currentDate();
+    const QDate first = today.addDays(-7 * DailyGoal::CalendarWeeks);
+    wg_daily_goal->SetDays(DailyGoal::SecondsPerDay(History().PracticeSince(DailyGoal::StartOf(first))), today);
 }
 
 void ProgressPage::ShowStanding()

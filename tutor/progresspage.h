@@ -1,23 +1,31 @@
 #ifndef PROGRESSPAGE_H
 #define PROGRESSPAGE_H
 
+#include <QLocale>
 #include <QWidget>
 #include <memory>
 
+#include "progress/adaptiveplan.h"
 #include "progress/drillrecord.h"
 #include "progress/historystore.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
+class AdaptivePanel;
+class DailyGoalPanel;
+class ItemSource;
 class KeyHeatMap;
 class ProgressChart;
 
 // The Progress tab: the learner's history of drills as a chart of one drill
-// type, a heat map of their errors per key, and the weak-keys drill.
-// Nothing is read before the page is first shown or a drill is recorded.
-// While the history is off or read-only, a note above the chart says why
-// and what to do.
+// type, a heat map of their errors or speed per key, the daily goal with a
+// calendar of the last weeks, where adaptive practice stands, and the
+// drills made from the history: adaptive practice, missed words and weak
+// keys. Nothing is read before the page is first shown or a drill is
+// recorded. While the history is off or read-only, a note above the chart
+// says why and what to do.
 class ProgressPage : public QWidget
 {
     Q_OBJECT
@@ -26,7 +34,8 @@ public:
     explicit ProgressPage(QWidget* parent = nullptr);
     ~ProgressPage() override;
 
-    void Retranslate();
+    // `dates`: how the interface language writes dates and day names.
+    void Retranslate(const QLocale& dates = QLocale(QLocale::English, QLocale::UnitedStates));
     void SetKeyboard(KeyboardLayout layout);
     // The learner's history, kept by the application; without one the page
     // keeps its own in the learner's data folder.
@@ -34,15 +43,31 @@ public:
     // A drill was recorded in the history: the first time the history
     // cannot keep drills, says so.
     void Recorded();
+    // The daily goal in minutes, as the settings keep it.
+    void SetGoalMinutes(int minutes);
+    int GoalMinutes() const;
+    // Where adaptive practice stands now (read from the history).
+    AdaptivePlan Plan();
 
     // A problem of the history as the learner reads it: whole sentences in
     // the interface language that name the file and say what to do.
     // `readOnly`: the drills kept so far are still shown.
     static QString Worded(const HistoryStore::Problem& problem, bool readOnly);
 
+public slots:
+    // The learner's course: lessons passed and their own target speed (0:
+    // each lesson's). Adaptive practice starts from the keys taught.
+    void SetCourseProgress(int lessonsPassed, int ownTargetCpm = 0);
+    // Adaptive practice as a word drill (PractiseWords).
+    void PractiseAdaptively();
+    // The missed words and sentences as a word drill (PractiseWords).
+    void PractiseMissedWords();
+
 signals:
     // "Practise weak keys": the per-character totals to weigh the draw by.
     void PractiseWeakKeys(const CharCounts& totals);
+    // A word drill over `source`.
+    void PractiseWords(std::shared_ptr<ItemSource> source);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,17 +76,27 @@ private:
     HistoryStore& History();
     // Reads what changed since the page last showed it.
     void Refresh();
+    void ShowDays();
+    void ShowMissed(int count);
     void TellProblem();
     void ShowStanding();
 
     HistoryStore* history = nullptr;
     std::unique_ptr<HistoryStore> ownHistory;
     QComboBox* cmb_progress_drill;
+    QPushButton* btn_missed_words;
     QPushButton* btn_weak_keys;
     QLabel* lbl_progress_note;
     ProgressChart* wg_progress_chart;
+    QRadioButton* rad_heat_errors;
+    QRadioButton* rad_heat_speed;
     KeyHeatMap* wg_heat_map;
+    DailyGoalPanel* wg_daily_goal;
+    AdaptivePanel* wg_adaptive;
     CharCounts totals;
+    int missedCount = 0;
+    int lessonsPassed = 0;
+    int ownTargetCpm = 0;
     int shownRevision = -1;
     int shownType = -1;
 };

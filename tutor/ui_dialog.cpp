@@ -643,7 +643,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
         DialogText("This program is protected by copyright law. Do not sell or modify it without permission."));
     tabWidget->setTabText(tabWidget->indexOf(tabAbout), DialogText("About"));
 
-    tabProgress->Retranslate();
+    tabProgress->Retranslate(dateLocale);
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText("Progress"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.

@@ -401,6 +401,122 @@ Can&apos;t report!</source>
         <source>Score in points: speed, completion and accuracy, less 20 points for each prompt or skipped item</source>
         <translation>النتيجة بالنقاط: من السرعة والإنجاز والدقة، ناقص 20 نقطة لكل تلميح أو عنصر متخطّى</translation>
     </message>
+    <message>
+        <source>%1 joins once every key before it is mastered.</source>
+        <translation>ينضمّ %1 بعد إتقان كل المفاتيح التي قبله.</translation>
+    </message>
+    <message>
+        <source>%1: %2 characters per minute, %3% right</source>
+        <translation>%1: %2 حرفًا في الدقيقة، %3% صحيحة</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 characters per minute, %4% right of %5% needed</source>
+        <translation>%1: %2 من %3 حرفًا في الدقيقة، و%4% صحيحة من %5% مطلوبة</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 characters per minute and %3% right</source>
+        <translation>%1: متقَن، %2 حرفًا في الدقيقة و%3% صحيحة</translation>
+    </message>
+    <message>
+        <source>%1: speed not measured yet</source>
+        <translation>%1: لم تُقَس السرعة بعد</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 characters per minute and %2% right.</source>
+        <translation>يُعدّ المفتاح متقَنًا عند %1 حرفًا في الدقيقة و%2% صحيحة.</translation>
+    </message>
+    <message>
+        <source>A word drill on the keys the course has taught: most words practise the key furthest from mastered, and the next key of the course joins once every key is mastered</source>
+        <translation>تمرين كلمات على المفاتيح التي علّمتها الدورة: معظم الكلمات تتدرّب على المفتاح الأبعد عن الإتقان، ويُضاف مفتاح الدورة التالي حين تُتقَن المفاتيح كلها</translation>
+    </message>
+    <message>
+        <source>A word drill over the words and sentences you typed with a mistake, the latest and most frequent first. Each leaves the list once typed right three times in a row.</source>
+        <translation>تمرين كلمات على الكلمات والجمل التي كتبتها بخطأ، الأحدث والأكثر تكرارًا أولًا. تخرج كل منها من القائمة بعد كتابتها صحيحة ثلاث مرات متتالية.</translation>
+    </message>
+    <message>
+        <source>Adaptive practice</source>
+        <translation>التدريب التكيّفي</translation>
+    </message>
+    <message>
+        <source>Daily goal</source>
+        <translation>الهدف اليومي</translation>
+    </message>
+    <message>
+        <source>Errors per key</source>
+        <translation>الأخطاء لكل مفتاح</translation>
+    </message>
+    <message>
+        <source>Focus key: %1. %2 of %3 keys mastered.</source>
+        <translation>المفتاح المركَّز عليه: %1. أُتقِن %2 من %3 مفاتيح.</translation>
+    </message>
+    <message>
+        <source>How many minutes you mean to practise each day</source>
+        <translation>كم دقيقة تنوي أن تتدرّب كل يوم</translation>
+    </message>
+    <message>
+        <source>Minutes a day:</source>
+        <translation>دقائق في اليوم:</translation>
+    </message>
+    <message>
+        <source>Most words practise this key now.</source>
+        <translation>معظم الكلمات تتدرّب على هذا المفتاح الآن.</translation>
+    </message>
+    <message>
+        <source>No word can be typed with the keys taught so far, so there is nothing to practise adaptively yet.</source>
+        <translation>لا يمكن كتابة أي كلمة بالمفاتيح التي تعلّمتها حتى الآن، فلا شيء للتدريب التكيّفي بعد.</translation>
+    </message>
+    <message>
+        <source>Practise adaptively</source>
+        <translation>تدرّب تدريبًا تكيّفيًا</translation>
+    </message>
+    <message>
+        <source>Practise missed words (%1)</source>
+        <translation>تدرّب على الكلمات الخاطئة (%1)</translation>
+    </message>
+    <message>
+        <source>Speed per key (characters per minute):</source>
+        <translation>السرعة لكل مفتاح (حرف في الدقيقة):</translation>
+    </message>
+    <message>
+        <source>Speed per key</source>
+        <translation>السرعة لكل مفتاح</translation>
+    </message>
+    <message>
+        <source>The last five weeks: the days you practised are marked</source>
+        <translation>آخر خمسة أسابيع: الأيام التي تدرّبت فيها معلَّمة</translation>
+    </message>
+    <message>
+        <source>Today: %1 minutes, goal reached</source>
+        <translation>اليوم: %1 دقيقة، تحقّق الهدف</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2 minutes</source>
+        <translation>اليوم: %1 من %2 دقيقة</translation>
+    </message>
+    <message>
+        <source>average of the last %1 drills</source>
+        <translation>متوسط آخر %1 تمارين</translation>
+    </message>
+    <message>
+        <source>goal reached</source>
+        <translation>تحقّق الهدف</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>لم تُقَس</translation>
+    </message>
+    <message>
+        <source>one drill</source>
+        <translation>تمرين واحد</translation>
+    </message>
+    <message>
+        <source>practised</source>
+        <translation>تدرّبت</translation>
+    </message>
+    <message>
+        <source>typed %1 instead of %2: %3×</source>
+        <translation>كُتب %1 بدل %2: %3 مرة</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -401,6 +401,122 @@ Can&apos;t report!</source>
         <source>No web browser could be opened. The address is:</source>
         <translation>无法打开网页浏览器。地址是：</translation>
     </message>
+    <message>
+        <source>%1 joins once every key before it is mastered.</source>
+        <translation>%1 将在之前的每个按键都掌握后加入。</translation>
+    </message>
+    <message>
+        <source>%1: %2 characters per minute, %3% right</source>
+        <translation>%1：每分钟 %2 个字符，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 characters per minute, %4% right of %5% needed</source>
+        <translation>%1：每分钟 %2 个字符（目标 %3），正确率 %4%（需要 %5%）</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 characters per minute and %3% right</source>
+        <translation>%1：已掌握，每分钟 %2 个字符，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>%1: speed not measured yet</source>
+        <translation>%1：尚未测得速度</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 characters per minute and %2% right.</source>
+        <translation>按键达到每分钟 %1 个字符且正确率 %2% 即为掌握。</translation>
+    </message>
+    <message>
+        <source>A word drill on the keys the course has taught: most words practise the key furthest from mastered, and the next key of the course joins once every key is mastered</source>
+        <translation>用课程已教过的按键进行单词练习：大多数单词练习离掌握最远的按键，所有按键都掌握后加入课程的下一个按键</translation>
+    </message>
+    <message>
+        <source>A word drill over the words and sentences you typed with a mistake, the latest and most frequent first. Each leaves the list once typed right three times in a row.</source>
+        <translation>对你打错过的单词和句子进行单词练习，最近和最常出错的优先。连续三次打对后即从列表中移除。</translation>
+    </message>
+    <message>
+        <source>Adaptive practice</source>
+        <translation>自适应练习</translation>
+    </message>
+    <message>
+        <source>Daily goal</source>
+        <translation>每日目标</translation>
+    </message>
+    <message>
+        <source>Errors per key</source>
+        <translation>按键错误率</translation>
+    </message>
+    <message>
+        <source>Focus key: %1. %2 of %3 keys mastered.</source>
+        <translation>重点按键：%1。已掌握 %3 个按键中的 %2 个。</translation>
+    </message>
+    <message>
+        <source>How many minutes you mean to practise each day</source>
+        <translation>你打算每天练习多少分钟</translation>
+    </message>
+    <message>
+        <source>Minutes a day:</source>
+        <translation>每天分钟数：</translation>
+    </message>
+    <message>
+        <source>Most words practise this key now.</source>
+        <translation>现在大多数单词练习这个按键。</translation>
+    </message>
+    <message>
+        <source>No word can be typed with the keys taught so far, so there is nothing to practise adaptively yet.</source>
+        <translation>用目前教过的按键还打不出任何单词，所以暂时没有可以自适应练习的内容。</translation>
+    </message>
+    <message>
+        <source>Practise adaptively</source>
+        <translation>开始自适应练习</translation>
+    </message>
+    <message>
+        <source>Practise missed words (%1)</source>
+        <translation>练习打错的单词（%1）</translation>
+    </message>
+    <message>
+        <source>Speed per key (characters per minute):</source>
+        <translation>按键速度（每分钟字符数）：</translation>
+    </message>
+    <message>
+        <source>Speed per key</source>
+        <translation>按键速度</translation>
+    </message>
+    <message>
+        <source>The last five weeks: the days you practised are marked</source>
+        <translation>最近五周：练习过的日子已标出</translation>
+    </message>
+    <message>
+        <source>Today: %1 minutes, goal reached</source>
+        <translation>今天：%1 分钟，已达成目标</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2 minutes</source>
+        <translation>今天：%1 / %2 分钟</translation>
+    </message>
+    <message>
+        <source>average of the last %1 drills</source>
+        <translation>最近 %1 次练习的平均值</translation>
+    </message>
+    <message>
+        <source>goal reached</source>
+        <translation>达成目标</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>未测量</translation>
+    </message>
+    <message>
+        <source>one drill</source>
+        <translation>一次练习</translation>
+    </message>
+    <message>
+        <source>practised</source>
+        <translation>已练习</translation>
+    </message>
+    <message>
+        <source>typed %1 instead of %2: %3×</source>
+        <translation>把 %2 打成了 %1：%3 次</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
