@@ -125,7 +125,7 @@ Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
     std::vector<const char*> params;
     texts.reserve(values.size());
     for (const QVariant& v : values) {
-        if (v.isNull()) {
+        if (v.isNull() || (v.typeId() == QMetaType::QDateTime && !v.toDateTime().isValid())) {
             params.push_back(nullptr);
         } else {
             texts << ValueText(v);

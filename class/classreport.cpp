@@ -1,0 +1,199 @@
+#include "class/classreport.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// The summaries hold whole UTC days; a range that starts or ends within a
+// day takes those hours from the drills themselves. Values, in order:
+// from, to, the first and the end day of the summaries, the end of the
+// first part and the start of the last part from the drills.
+QVariantList Split(const ClassRange& range)
+{
+    const QDateTime from = range.from.isValid() ? range.from.toUTC() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    const QDateTime to = range.to.isValid() ? range.to.toUTC() : QDateTime(QDate(2200, 1, 1), QTime(0, 0), Qt::UTC);
+    QDate fullFrom = from.date();
+    if (from.time() != QTime(0, 0))
+        fullFrom = fullFrom.addDays(1);
+    QDate fullTo = to.date();
+    if (fullFrom >= fullTo) {
+        // No whole day: all from the drills.
+        return {from, to, QStringLiteral("2000-01-01"), QStringLiteral("2000-01-01"), to, to};
+    }
+    return {from, to, fullFrom.toString(Qt::ISODate), fullTo.toString(Qt::ISODate),
+            QDateTime(fullFrom, QTime(0, 0), Qt::UTC), QDateTime(fullTo, QTime(0, 0), Qt::UTC)};
+}
+
+double NumberOrNaN(const QString& text)
+{
+    return text.isNull() ? qQNaN() : text.toDouble();
+}
+
+// One learner's drills: class $1, name $2, from $3 to $4.
+const char LearnerDrills[] =
+    " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
+    " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4";
+
+const char OverviewSql[] =
+    "WITH parts AS ("
+    "  SELECT learner_key, kind, drills AS n, seconds, speed AS s, accuracy AS a,"
+    "         t, tt, t_speed AS ts, t_accuracy AS ta"
+    "  FROM qirtas.learner_day WHERE class_code = $1 AND day >= $3::date AND day < $4::date"
+    "  UNION ALL"
+    "  SELECT learner_key, kind, 1, elapsed, speed, accuracy, x.t, x.t * x.t, x.t * speed, x.t * accuracy"
+    "  FROM qirtas.drill, LATERAL (SELECT qirtas.day_number(finished) AS t) x"
+    "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $5) OR (finished >= $6 AND finished < $7))),"
+    " per_kind AS ("
+    "  SELECT learner_key, sum(n) AS n, sum(seconds) AS seconds, sum(s) AS s, sum(a) AS a,"
+    "         sum(ts) - sum(t) * sum(s) / sum(n) AS sxs, sum(ta) - sum(t) * sum(a) / sum(n) AS sxa,"
+    "         sum(tt) - sum(t) * sum(t) / sum(n) AS sxx"
+    "  FROM parts GROUP BY learner_key, kind),"
+    " per_learner AS ("
+    "  SELECT learner_key, sum(n) AS n, sum(seconds) AS seconds, sum(s) / sum(n) AS speed,"
+    "         sum(a) / sum(n) AS accuracy,"
+    // Half a day's spread at least, or a trend is a guess.
+    "         CASE WHEN sum(sxx) >= 0.25 * sum(n) THEN 7 * sum(sxs) / sum(sxx) END AS speed_trend,"
+    "         CASE WHEN sum(sxx) >= 0.25 * sum(n) THEN 7 * sum(sxa) / sum(sxx) END AS accuracy_trend"
+    "  FROM per_kind GROUP BY learner_key),"
+    " week AS (SELECT learner_key, sum(elapsed) AS seconds FROM qirtas.drill"
+    "  WHERE class_code = $1 AND finished >= $8 GROUP BY learner_key)"
+    " SELECT l.name, coalesce(p.n, 0), coalesce(p.seconds, 0), coalesce(w.seconds, 0),"
+    "  (extract(epoch FROM l.last_finished) * 1000)::bigint, l.lesson, l.lesson_number,"
+    "  p.speed, p.accuracy, p.speed_trend, p.accuracy_trend"
+    " FROM qirtas.learner l LEFT JOIN per_learner p USING (learner_key) LEFT JOIN week w USING (learner_key)"
+    " WHERE l.class_code = $1 ORDER BY l.name, l.learner_key";
+
+const char ClassKeysSql[] =
+    "SELECT ch, sum(p), sum(e) FROM ("
+    "  SELECT ch, presses AS p, errors AS e FROM qirtas.class_day_char"
+    "  WHERE class_code = $1 AND day >= $3::date AND day < $4::date"
+    "  UNION ALL"
+    "  SELECT u.ch, u.p, u.e FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e)"
+    "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $5) OR (d.finished >= $6 AND d.finished < $7))"
+    ") x GROUP BY ch";
+
+} // namespace
+
+ClassReport::ClassReport(const ClassConnection& server, const QString& connectionName)
+    : server(server)
+    , connectionName(connectionName)
+{
+}
+
+ClassReport::~ClassReport()
+{
+    if (connected)
+        ClassSql::Close(connectionName);
+}
+
+QSqlDatabase ClassReport::Database() const
+{
+    return QSqlDatabase::database(connectionName, false);
+}
+
+ClassSql::Result ClassReport::Connect()
+{
+    ClassSql::Result r;
+    if (!connected && ClassSql::Open(server, connectionName, &r))
+        connected = true;
+    return r;
+}
+
+ClassSql::Result ClassReport::Done(const ClassSql::Result& r)
+{
+    if (connected && !ClassSql::Alive(Database())) {
+        ClassSql::Close(connectionName);
+        connected = false;
+    }
+    return r;
+}
+
+ClassSql::Result ClassReport::Refresh()
+{
+    ClassSql::Result r = Connect();
+    if (r.Ok())
+        r = ClassSql::Exec(Database(), "SELECT qirtas.refresh()");
+    return r;
+}
+
+ClassSql::Result ClassReport::Classes(QStringList* codes)
+{
+    codes->clear();
+    ClassSql::Result r = Connect();
+    if (r.Ok())
+        r = ClassSql::Exec(Database(), "SELECT unnest(qirtas.taught_classes()) AS c ORDER BY c");
+    for (int i = 0; i < r.Rows(); ++i)
+        *codes << r.Text(i, 0);
+    return Done(r);
+}
+
+ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRange& range, const QDateTime& weekStart,
+                                       QList<LearnerFigures>* learners)
+{
+    learners->clear();
+    ClassSql::Result r = Refresh();
+    if (!r.Ok())
+        return Done(r);
+    const QVariantList s = Split(range);
+    r = ClassSql::Exec(Database(), OverviewSql,
+                       {classCode, s[0], s[2], s[3], s[4], s[5], s[1], weekStart.toUTC()});
+    for (int i = 0; i < r.Rows(); ++i) {
+        LearnerFigures f;
+        f.name = r.Text(i, 0);
+        f.drills = int(r.Int(i, 1));
+        f.minutes = r.Int(i, 2) / 60.0;
+        f.minutesThisWeek = r.Int(i, 3) / 60.0;
+        f.lastActive = QDateTime::fromMSecsSinceEpoch(r.Int(i, 4), Qt::UTC);
+        f.lesson = r.Text(i, 5);
+        f.lessonNumber = int(r.Int(i, 6));
+        f.speed = NumberOrNaN(r.Text(i, 7));
+        f.accuracy = NumberOrNaN(r.Text(i, 8));
+        f.speedTrend = NumberOrNaN(r.Text(i, 9));
+        f.accuracyTrend = NumberOrNaN(r.Text(i, 10));
+        *learners << f;
+    }
+    return Done(r);
+}
+
+ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& name, const ClassRange& range,
+                                      LearnerDetail* detail)
+{
+    *detail = LearnerDetail();
+    ClassSql::Result r = Connect();
+    if (!r.Ok())
+        return r;
+    const QVariantList s = Split(range);
+    const QVariantList values = {classCode, name, s[0], s[1]};
+    r = ClassSql::Exec(Database(),
+                       QByteArray("SELECT (").append(ClassDrill::SelectJson)
+                           .append(")::jsonb - 'ch' - 'presses' - 'errors'")
+                           .append(LearnerDrills).append(" ORDER BY d.finished, d.id").constData(),
+                       values);
+    for (int i = 0; i < r.Rows(); ++i)
+        detail->drills << ClassDrill::FromJson(QJsonDocument::fromJson(r.Text(i, 0).toUtf8()).object());
+    if (!r.Ok())
+        return Done(r);
+    r = ClassSql::Exec(Database(),
+                       QByteArray("SELECT u.ch, sum(u.p), sum(u.e) FROM (SELECT d.chars, d.presses, d.errors")
+                           .append(LearnerDrills)
+                           .append(") d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e) GROUP BY u.ch")
+                           .constData(),
+                       values);
+    for (int i = 0; i < r.Rows(); ++i)
+        detail->keys[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2))};
+    return Done(r);
+}
+
+ClassSql::Result ClassReport::ClassKeys(const QString& classCode, const ClassRange& range, CharCounts* keys)
+{
+    keys->clear();
+    ClassSql::Result r = Refresh();
+    if (!r.Ok())
+        return Done(r);
+    const QVariantList s = Split(range);
+    r = ClassSql::Exec(Database(), ClassKeysSql, {classCode, s[0], s[2], s[3], s[4], s[5], s[1]});
+    for (int i = 0; i < r.Rows(); ++i)
+        (*keys)[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2))};
+    return Done(r);
+}
