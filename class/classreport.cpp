@@ -111,16 +111,25 @@ ClassSql::Result ClassReport::Done(const ClassSql::Result& r)
 
 ClassSql::Result ClassReport::Refresh()
 {
+    const bool wasConnected = connected;
     ClassSql::Result r = Connect();
     if (r.Ok())
         r = ClassSql::Exec(Database(), "SELECT qirtas.refresh()");
+    if (wasConnected && r.failure == ClassSql::Failure::Unreachable) {
+        // The server went away since the last query (restarted, say): once
+        // more on a new connection.
+        Done(r);
+        r = Connect();
+        if (r.Ok())
+            r = ClassSql::Exec(Database(), "SELECT qirtas.refresh()");
+    }
     return r;
 }
 
 ClassSql::Result ClassReport::Classes(QStringList* codes)
 {
     codes->clear();
-    ClassSql::Result r = Connect();
+    ClassSql::Result r = Refresh();
     if (r.Ok())
         r = ClassSql::Exec(Database(), "SELECT unnest(qirtas.taught_classes()) AS c ORDER BY c");
     for (int i = 0; i < r.Rows(); ++i)
@@ -160,9 +169,11 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
                                       LearnerDetail* detail)
 {
     *detail = LearnerDetail();
-    ClassSql::Result r = Connect();
+    // The summaries are not read, but adding what arrived costs little and
+    // finds a connection the server dropped.
+    ClassSql::Result r = Refresh();
     if (!r.Ok())
-        return r;
+        return Done(r);
     const QVariantList s = Split(range);
     const QVariantList values = {classCode, name, s[0], s[1]};
     r = ClassSql::Exec(Database(),

@@ -62,7 +62,11 @@ ClassSql::Result ClassSender::Connect()
         r.message = version == 0 ? QStringLiteral("the server has no class tables: run qirtas class --init on it")
                                  : error;
         Disconnect();
+        return r;
     }
+    r = ClassSql::Prepare(Database(), "qirtas_add", ClassDrill::InsertSql);
+    if (!r.Ok())
+        Disconnect();
     return r;
 }
 
@@ -77,7 +81,7 @@ ClassSql::Result ClassSender::Send(const QList<ClassDrill>& drills, int* added)
     for (const ClassDrill& d : drills)
         batch.append(d.ToJson());
     // One statement: one transaction, all or nothing.
-    r = ClassSql::Exec(Database(), ClassDrill::InsertSql,
+    r = ClassSql::ExecPrepared(Database(), "qirtas_add",
                        {member.classCode, member.learner,
                         QString::fromUtf8(QJsonDocument(batch).toJson(QJsonDocument::Compact))});
     if (r.Ok() && added)

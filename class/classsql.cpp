@@ -112,7 +112,10 @@ bool Alive(const QSqlDatabase& db)
     return conn && PQstatus(conn) == CONNECTION_OK;
 }
 
-Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
+namespace {
+
+// Runs `sql`, or the prepared statement `name` when `sql` is null.
+Result Run(const QSqlDatabase& db, const char* name, const char* sql, const QVariantList& values, bool prepare = false)
 {
     Result r;
     PGconn* conn = Native(db);
@@ -132,7 +135,9 @@ Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
             params.push_back(texts.last().constData());
         }
     }
-    PGresult* res = PQexecParams(conn, sql, int(params.size()), nullptr, params.data(), nullptr, nullptr, 0);
+    PGresult* res = prepare ? PQprepare(conn, name, sql, 0, nullptr)
+                    : sql   ? PQexecParams(conn, sql, int(params.size()), nullptr, params.data(), nullptr, nullptr, 0)
+                            : PQexecPrepared(conn, name, int(params.size()), params.data(), nullptr, nullptr, 0);
     const ExecStatusType status = res ? PQresultStatus(res) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
         r.affected = QByteArray(PQcmdTuples(res)).toLongLong();
@@ -152,6 +157,23 @@ Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
     }
     PQclear(res);
     return r;
+}
+
+} // namespace
+
+Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
+{
+    return Run(db, "", sql, values);
+}
+
+Result Prepare(const QSqlDatabase& db, const char* name, const char* sql)
+{
+    return Run(db, name, sql, {}, true);
+}
+
+Result ExecPrepared(const QSqlDatabase& db, const char* name, const QVariantList& values)
+{
+    return Run(db, name, nullptr, values);
 }
 
 } // namespace ClassSql

@@ -47,6 +47,9 @@ bool Open(const ClassConnection& connection, const QString& name, Result* result
 void Close(const QString& name);
 
 Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values = {});
+// A statement parsed and planned once per connection, run under `name`.
+Result Prepare(const QSqlDatabase& db, const char* name, const char* sql);
+Result ExecPrepared(const QSqlDatabase& db, const char* name, const QVariantList& values);
 
 // Whether the connection still stands, as far as libpq knows.
 bool Alive(const QSqlDatabase& db);

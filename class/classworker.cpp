@@ -28,6 +28,10 @@ void ClassWorker::Wake()
 
 void ClassWorker::SendAll()
 {
+    // Connected even with nothing to send, so that the learner sees at once
+    // whether the class server can be reached.
+    if (ClassSql::Result r = sender.Connect(); !r.Ok())
+        return Failed(r);
     while (!QThread::currentThread()->isInterruptionRequested()) {
         QList<ClassDrill> batch;
         for (const ClassDrill& d : outbox->Pending(BatchSize + int(heldBack.size()))) {
