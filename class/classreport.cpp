@@ -5,25 +5,43 @@
 
 namespace {
 
-// The summaries hold whole UTC days; a range that starts or ends within a
-// day takes those hours from the drills themselves. Values, in order:
-// from, to, the first and the end day of the summaries, the end of the
-// first part and the start of the last part from the drills.
-QVariantList Split(const ClassRange& range)
+// The summaries hold whole UTC days and months; a range that starts or ends
+// within a day takes those hours from the drills themselves, and whole
+// days around whole months from the day summaries.
+struct Split
 {
-    const QDateTime from = range.from.isValid() ? range.from.toUTC() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
-    const QDateTime to = range.to.isValid() ? range.to.toUTC() : QDateTime(QDate(2200, 1, 1), QTime(0, 0), Qt::UTC);
-    QDate fullFrom = from.date();
-    if (from.time() != QTime(0, 0))
-        fullFrom = fullFrom.addDays(1);
-    QDate fullTo = to.date();
-    if (fullFrom >= fullTo) {
-        // No whole day: all from the drills.
-        return {from, to, QStringLiteral("2000-01-01"), QStringLiteral("2000-01-01"), to, to};
+    QDateTime from, to;
+    QDate dayFrom, monthFrom, monthTo, dayTo;  // days [dayFrom, monthFrom) and [monthTo, dayTo)
+    QDateTime firstEnd, lastStart;              // drills [from, firstEnd) and [lastStart, to)
+
+    explicit Split(const ClassRange& range)
+        : from(range.from.isValid() ? range.from.toUTC() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC))
+        , to(range.to.isValid() ? range.to.toUTC() : QDateTime(QDate(2200, 1, 1), QTime(0, 0), Qt::UTC))
+    {
+        dayFrom = from.date().addDays(from.time() == QTime(0, 0) ? 0 : 1);
+        dayTo = to.date();
+        if (dayFrom >= dayTo) {
+            // No whole day: all from the drills.
+            dayFrom = monthFrom = monthTo = dayTo = QDate(2000, 1, 1);
+            firstEnd = lastStart = to;
+            return;
+        }
+        firstEnd = QDateTime(dayFrom, QTime(0, 0), Qt::UTC);
+        lastStart = QDateTime(dayTo, QTime(0, 0), Qt::UTC);
+        monthFrom = QDate(dayFrom.year(), dayFrom.month(), 1);
+        if (monthFrom < dayFrom)
+            monthFrom = monthFrom.addMonths(1);
+        monthTo = QDate(dayTo.year(), dayTo.month(), 1);
+        if (monthFrom >= monthTo)
+            monthFrom = monthTo = dayTo;  // no whole month: all from the days
     }
-    return {from, to, fullFrom.toString(Qt::ISODate), fullTo.toString(Qt::ISODate),
-            QDateTime(fullFrom, QTime(0, 0), Qt::UTC), QDateTime(fullTo, QTime(0, 0), Qt::UTC)};
-}
+    // $2 to $9 of the queries below.
+    QVariantList Values() const
+    {
+        return {from, to, dayFrom.toString(Qt::ISODate), monthFrom.toString(Qt::ISODate),
+                monthTo.toString(Qt::ISODate), dayTo.toString(Qt::ISODate), firstEnd, lastStart};
+    }
+};
 
 double NumberOrNaN(const QString& text)
 {
@@ -35,15 +53,20 @@ const char LearnerDrills[] =
     " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
     " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4";
 
+// Class $1, range $2 to $3 split as Split::Values() gives, week from $10.
 const char OverviewSql[] =
     "WITH parts AS ("
     "  SELECT learner_key, kind, drills AS n, seconds, speed AS s, accuracy AS a,"
     "         t, tt, t_speed AS ts, t_accuracy AS ta"
-    "  FROM qirtas.learner_day WHERE class_code = $1 AND day >= $3::date AND day < $4::date"
+    "  FROM qirtas.learner_month WHERE class_code = $1 AND month >= $5::date AND month < $6::date"
+    "  UNION ALL"
+    "  SELECT learner_key, kind, drills, seconds, speed, accuracy, t, tt, t_speed, t_accuracy"
+    "  FROM qirtas.learner_day WHERE class_code = $1"
+    "   AND ((day >= $4::date AND day < $5::date) OR (day >= $6::date AND day < $7::date))"
     "  UNION ALL"
     "  SELECT learner_key, kind, 1, elapsed, speed, accuracy, x.t, x.t * x.t, x.t * speed, x.t * accuracy"
     "  FROM qirtas.drill, LATERAL (SELECT qirtas.day_number(finished) AS t) x"
-    "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $5) OR (finished >= $6 AND finished < $7))),"
+    "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $8) OR (finished >= $9 AND finished < $3))),"
     " per_kind AS ("
     "  SELECT learner_key, sum(n) AS n, sum(seconds) AS seconds, sum(s) AS s, sum(a) AS a,"
     "         sum(ts) - sum(t) * sum(s) / sum(n) AS sxs, sum(ta) - sum(t) * sum(a) / sum(n) AS sxa,"
@@ -57,20 +80,22 @@ const char OverviewSql[] =
     "         CASE WHEN sum(sxx) >= 0.25 * sum(n) THEN 7 * sum(sxa) / sum(sxx) END AS accuracy_trend"
     "  FROM per_kind GROUP BY learner_key),"
     " week AS (SELECT learner_key, sum(elapsed) AS seconds FROM qirtas.drill"
-    "  WHERE class_code = $1 AND finished >= $8 GROUP BY learner_key)"
+    "  WHERE class_code = $1 AND finished >= $10 GROUP BY learner_key)"
     " SELECT l.name, coalesce(p.n, 0), coalesce(p.seconds, 0), coalesce(w.seconds, 0),"
     "  (extract(epoch FROM l.last_finished) * 1000)::bigint, l.lesson, l.lesson_number,"
     "  p.speed, p.accuracy, p.speed_trend, p.accuracy_trend"
     " FROM qirtas.learner l LEFT JOIN per_learner p USING (learner_key) LEFT JOIN week w USING (learner_key)"
     " WHERE l.class_code = $1 ORDER BY l.name, l.learner_key";
 
+// Class $1, range $2 to $3, whole days $4 to $5, drills to $6 and from $7.
+// A class's keys are a few rows a day, so days serve for months too.
 const char ClassKeysSql[] =
     "SELECT ch, sum(p), sum(e) FROM ("
     "  SELECT ch, presses AS p, errors AS e FROM qirtas.class_day_char"
-    "  WHERE class_code = $1 AND day >= $3::date AND day < $4::date"
+    "  WHERE class_code = $1 AND day >= $4::date AND day < $5::date"
     "  UNION ALL"
     "  SELECT u.ch, u.p, u.e FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e)"
-    "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $5) OR (d.finished >= $6 AND d.finished < $7))"
+    "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $6) OR (d.finished >= $7 AND d.finished < $3))"
     ") x GROUP BY ch";
 
 } // namespace
@@ -144,9 +169,8 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
     ClassSql::Result r = Refresh();
     if (!r.Ok())
         return Done(r);
-    const QVariantList s = Split(range);
     r = ClassSql::Exec(Database(), OverviewSql,
-                       {classCode, s[0], s[2], s[3], s[4], s[5], s[1], weekStart.toUTC()});
+                       QVariantList{classCode} + Split(range).Values() + QVariantList{weekStart.toUTC()});
     for (int i = 0; i < r.Rows(); ++i) {
         LearnerFigures f;
         f.name = r.Text(i, 0);
@@ -174,8 +198,8 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
     ClassSql::Result r = Refresh();
     if (!r.Ok())
         return Done(r);
-    const QVariantList s = Split(range);
-    const QVariantList values = {classCode, name, s[0], s[1]};
+    const Split s(range);
+    const QVariantList values = {classCode, name, s.from, s.to};
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT (").append(ClassDrill::SelectJson)
                            .append(")::jsonb - 'ch' - 'presses' - 'errors'")
@@ -202,8 +226,10 @@ ClassSql::Result ClassReport::ClassKeys(const QString& classCode, const ClassRan
     ClassSql::Result r = Refresh();
     if (!r.Ok())
         return Done(r);
-    const QVariantList s = Split(range);
-    r = ClassSql::Exec(Database(), ClassKeysSql, {classCode, s[0], s[2], s[3], s[4], s[5], s[1]});
+    const Split s(range);
+    r = ClassSql::Exec(Database(), ClassKeysSql,
+                       {classCode, s.from, s.to, s.dayFrom.toString(Qt::ISODate), s.dayTo.toString(Qt::ISODate),
+                        s.firstEnd, s.lastStart});
     for (int i = 0; i < r.Rows(); ++i)
         (*keys)[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2))};
     return Done(r);

@@ -20,7 +20,7 @@ const char InitLock[] = "SELECT pg_advisory_xact_lock(7165031)";
 // long for one. A drill's per-character counts are three arrays of the row.
 //
 // The teacher's figures come from summaries per learner, day (UTC) and
-// drill kind, and per class, day and character. Sending does not write
+// drill kind, the same per month, and per class, day and character. Sending does not write
 // them, so learners sending at once never wait for each other on a
 // class's summary rows: a trigger notes each new drill in
 // qirtas.drill_unsummed, and qirtas.refresh(), run before the teacher's
@@ -102,6 +102,11 @@ const char* const Step1[] = {
     " t_accuracy double precision NOT NULL,"
     " PRIMARY KEY (learner_key, day, kind))",
     "CREATE INDEX learner_day_by_class ON qirtas.learner_day (class_code, day)",
+    // The same by month, so that a term or a year reads a few rows a learner.
+    "CREATE TABLE qirtas.learner_month (LIKE qirtas.learner_day)",
+    "ALTER TABLE qirtas.learner_month RENAME COLUMN day TO month",
+    "ALTER TABLE qirtas.learner_month ADD PRIMARY KEY (learner_key, month, kind)",
+    "CREATE INDEX learner_month_by_class ON qirtas.learner_month (class_code, month)",
     "CREATE TABLE qirtas.class_day_char ("
     " class_code text NOT NULL,"
     " day date NOT NULL,"
@@ -134,6 +139,15 @@ const char* const Step1[] = {
     "          sum(t), sum(t * t), sum(t * speed), sum(t * accuracy)"
     "   FROM d GROUP BY learner_key, day, kind"
     "   ON CONFLICT (learner_key, day, kind) DO UPDATE SET"
+    "    drills = s.drills + excluded.drills, seconds = s.seconds + excluded.seconds,"
+    "    speed = s.speed + excluded.speed, accuracy = s.accuracy + excluded.accuracy,"
+    "    t = s.t + excluded.t, tt = s.tt + excluded.tt,"
+    "    t_speed = s.t_speed + excluded.t_speed, t_accuracy = s.t_accuracy + excluded.t_accuracy),"
+    "  months AS (INSERT INTO qirtas.learner_month AS s"
+    "   SELECT learner_key, date_trunc('month', day)::date, kind, min(class_code), count(*), sum(elapsed),"
+    "          sum(speed), sum(accuracy), sum(t), sum(t * t), sum(t * speed), sum(t * accuracy)"
+    "   FROM d GROUP BY 1, 2, 3"
+    "   ON CONFLICT (learner_key, month, kind) DO UPDATE SET"
     "    drills = s.drills + excluded.drills, seconds = s.seconds + excluded.seconds,"
     "    speed = s.speed + excluded.speed, accuracy = s.accuracy + excluded.accuracy,"
     "    t = s.t + excluded.t, tt = s.tt + excluded.tt,"
@@ -181,6 +195,7 @@ const char* const Step1[] = {
     "ALTER TABLE qirtas.drill ENABLE ROW LEVEL SECURITY",
     "ALTER TABLE qirtas.learner ENABLE ROW LEVEL SECURITY",
     "ALTER TABLE qirtas.learner_day ENABLE ROW LEVEL SECURITY",
+    "ALTER TABLE qirtas.learner_month ENABLE ROW LEVEL SECURITY",
     "ALTER TABLE qirtas.class_day_char ENABLE ROW LEVEL SECURITY",
     "CREATE POLICY learner_adds ON qirtas.drill FOR INSERT TO qirtas_learner"
     " WITH CHECK (qirtas.may_add(class_code, learner))",
@@ -191,6 +206,8 @@ const char* const Step1[] = {
     "CREATE POLICY teacher_reads ON qirtas.learner FOR SELECT TO qirtas_teacher"
     " USING (class_code = ANY ((SELECT qirtas.taught_classes())::text[]))",
     "CREATE POLICY teacher_reads ON qirtas.learner_day FOR SELECT TO qirtas_teacher"
+    " USING (class_code = ANY ((SELECT qirtas.taught_classes())::text[]))",
+    "CREATE POLICY teacher_reads ON qirtas.learner_month FOR SELECT TO qirtas_teacher"
     " USING (class_code = ANY ((SELECT qirtas.taught_classes())::text[]))",
     "CREATE POLICY teacher_reads ON qirtas.class_day_char FOR SELECT TO qirtas_teacher"
     " USING (class_code = ANY ((SELECT qirtas.taught_classes())::text[]))",
@@ -227,7 +244,8 @@ const char* const Grants[] = {
     " items_asked, items_done, keys_typed, correct, hints, elapsed, speed, accuracy, score,"
     " chars, presses, errors) ON qirtas.drill TO qirtas_learner",
     "GRANT SELECT ON qirtas.drill TO qirtas_learner, qirtas_teacher",
-    "GRANT SELECT ON qirtas.learner, qirtas.learner_day, qirtas.class_day_char TO qirtas_teacher",
+    "GRANT SELECT ON qirtas.learner, qirtas.learner_day, qirtas.learner_month, qirtas.class_day_char"
+    " TO qirtas_teacher",
     "REVOKE ALL ON FUNCTION qirtas.refresh(), qirtas.note_added(), qirtas.allow_class(text, name),"
     " qirtas.allow_learner(text, name, text), qirtas.allow_teacher(text, name),"
     " qirtas.disallow(text, name) FROM PUBLIC",

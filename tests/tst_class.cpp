@@ -383,12 +383,13 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     QVERIFY(teacher.ClassKeys(code, {}, &classKeys).Ok());
     QCOMPARE(classKeys, history.CharTotals());
 
-    // Ranges on whole days and through the middle of days give the same
+    // Ranges of whole months, whole days and parts of days give the same
     // totals as counting the drills themselves.
     const QDateTime t0 = QDateTime::fromSecsSinceEpoch(start, Qt::UTC);
     for (const ClassRange& range : {ClassRange{}, ClassRange{t0.addDays(2).addSecs(-9 * 3600), t0.addDays(7).addSecs(-9 * 3600)},
                                     ClassRange{t0.addDays(1).addSecs(4 * 3600), t0.addDays(6).addSecs(3600)},
-                                    ClassRange{t0.addSecs(3 * 3600), t0.addSecs(12 * 3600)}}) {
+                                    ClassRange{t0.addSecs(3 * 3600), t0.addSecs(12 * 3600)},
+                                    ClassRange{t0.addDays(-40).addSecs(5 * 3600), t0.addDays(5).addSecs(7 * 3600)}}) {
         QList<LearnerFigures> learners;
         QVERIFY(teacher.Overview(code, range, t0.addDays(8), &learners).Ok());
         QCOMPARE(learners.size(), 1);
