@@ -85,15 +85,16 @@ bool Open(const ClassConnection& connection, const QString& name, Result* result
         return fail(Failure::Other, QStringLiteral("the QPSQL driver gives no libpq connection"));
     }
     const QString message = db.lastError().databaseText().trimmed();
-    // Whether a server answered at all, asked without logging in: a server
-    // that is down or a network that is gone is tried again later, anything
-    // else is for the person who set the class up to mend.
+    // Whether a server takes connections at all, asked without logging in:
+    // a server that is down or a network that is gone is tried again later;
+    // one that takes others but not us is for whoever set the class up.
     QStringList settings;
     settings << connection.Stored();
     if (!db.connectOptions().isEmpty())
         settings << db.connectOptions();
     const PGPing ping = PQping(settings.join(u' ').toUtf8().constData());
-    return fail(ping == PQPING_NO_RESPONSE ? Failure::Unreachable : Failure::Refused, message);
+    // A server that is starting or stopping rejects everyone for a while.
+    return fail(ping == PQPING_OK ? Failure::Refused : Failure::Unreachable, message);
 }
 
 void Close(const QString& name)
