@@ -371,6 +371,42 @@ Can&apos;t report!</source>
         <source>No web browser could be opened. The address is:</source>
         <translation>无法打开网页浏览器。地址是：</translation>
     </message>
+    <message>
+        <source>Learner</source>
+        <translation>学员</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>练习次数</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>本周分钟</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>最近练习</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>课程进度</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>速度（键/秒）</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>速度变化（每周 键/秒）</translation>
+    </message>
+    <message>
+        <source>Accuracy trend (points per week)</source>
+        <translation>准确率变化（每周 百分点）</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
