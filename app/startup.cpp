@@ -67,9 +67,9 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const QString name = QStringLiteral("qirtas-class-init");
     ClassSql::Result opened;
     if (!ClassSql::Open(server, name, &opened)) {
-        err << (opened.failure == ClassSql::Failure::Unreachable
-                    ? "qirtas: no class server answers there: "
-                    : "qirtas: the class server refused the connection: ")
+        err << (opened.failure == ClassSql::Failure::Unreachable ? "qirtas: no class server answers there: "
+                : opened.failure == ClassSql::Failure::Refused   ? "qirtas: the class server refused the connection: "
+                                                                 : "qirtas: cannot connect: ")
             << server.Scrub(opened.message) << "\n";
         return 1;
     }
