@@ -90,11 +90,12 @@ const char OverviewSql[] =
 // Class $1, range $2 to $3, whole days $4 to $5, drills to $6 and from $7.
 // A class's keys are a few rows a day, so days serve for months too.
 const char ClassKeysSql[] =
-    "SELECT ch, sum(p), sum(e) FROM ("
-    "  SELECT ch, presses AS p, errors AS e FROM qirtas.class_day_char"
+    "SELECT ch, sum(p), sum(e), sum(n), sum(ms) FROM ("
+    "  SELECT ch, presses AS p, errors AS e, timed AS n, time_ms AS ms FROM qirtas.class_day_char"
     "  WHERE class_code = $1 AND day >= $4::date AND day < $5::date"
     "  UNION ALL"
-    "  SELECT u.ch, u.p, u.e FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e)"
+    "  SELECT u.ch, u.p, u.e, coalesce(u.n, 0), coalesce(u.ms, 0)"
+    "  FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms) AS u(ch, p, e, n, ms)"
     "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $6) OR (d.finished >= $7 AND d.finished < $3))"
     ") x GROUP BY ch";
 
@@ -202,7 +203,7 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
     const QVariantList values = {classCode, name, s.from, s.to};
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT (").append(ClassDrill::SelectJson)
-                           .append(")::jsonb - 'ch' - 'presses' - 'errors'")
+                           .append(")::jsonb - '{ch,presses,errors,timed,time_ms,confusions}'::text[]")
                            .append(LearnerDrills).append(" ORDER BY d.finished, d.id").constData(),
                        values);
     for (int i = 0; i < r.Rows(); ++i)
@@ -210,13 +211,15 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
     if (!r.Ok())
         return Done(r);
     r = ClassSql::Exec(Database(),
-                       QByteArray("SELECT u.ch, sum(u.p), sum(u.e) FROM (SELECT d.chars, d.presses, d.errors")
+                       QByteArray("SELECT u.ch, sum(u.p), sum(u.e), coalesce(sum(u.n), 0), coalesce(sum(u.ms), 0)"
+                                  " FROM (SELECT d.chars, d.presses, d.errors, d.timed, d.time_ms")
                            .append(LearnerDrills)
-                           .append(") d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e) GROUP BY u.ch")
+                           .append(") d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms)"
+                                   " AS u(ch, p, e, n, ms) GROUP BY u.ch")
                            .constData(),
                        values);
     for (int i = 0; i < r.Rows(); ++i)
-        detail->keys[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2))};
+        detail->keys[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2)), quint32(r.Int(i, 3)), quint64(r.Int(i, 4))};
     return Done(r);
 }
 
@@ -231,6 +234,6 @@ ClassSql::Result ClassReport::ClassKeys(const QString& classCode, const ClassRan
                        {classCode, s.from, s.to, s.dayFrom.toString(Qt::ISODate), s.dayTo.toString(Qt::ISODate),
                         s.firstEnd, s.lastStart});
     for (int i = 0; i < r.Rows(); ++i)
-        (*keys)[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2))};
+        (*keys)[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2)), quint32(r.Int(i, 3)), quint64(r.Int(i, 4))};
     return Done(r);
 }

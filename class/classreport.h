@@ -39,7 +39,7 @@ struct LearnerFigures
 // One learner in detail: the chart's drills and the heat map's counts.
 struct LearnerDetail
 {
-    QList<ClassDrill> drills;  // oldest first, without per-character counts
+    QList<ClassDrill> drills;  // oldest first, without per-character counts or confusions
     CharCounts keys;           // over the same drills
 };
 

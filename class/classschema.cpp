@@ -17,7 +17,7 @@ const char InitLock[] = "SELECT pg_advisory_xact_lock(7165031)";
 // Every drill is a row of qirtas.drill, keyed by the id its seat gave it, so
 // a drill sent twice is kept once. A learner is a class code and a name;
 // learner_key stands for the pair in indexes, since a name may be far too
-// long for one. A drill's per-character counts are three arrays of the row.
+// long for one. A drill's per-character counts are arrays of the row.
 //
 // The teacher's figures come from summaries per learner, day (UTC) and
 // drill kind, the same per month, and per class, day and character. Sending does not write
@@ -72,8 +72,15 @@ const char* const Step1[] = {
     " chars text[] NOT NULL,"
     " presses integer[] NOT NULL,"
     " errors integer[] NOT NULL,"
+    // Of the presses typed right, those whose time was measured, and the
+    // times added up; empty when the seat measured none.
+    " timed integer[] NOT NULL DEFAULT '{}',"
+    " time_ms bigint[] NOT NULL DEFAULT '{}',"
+    // {"asked": {"typed instead": times}}
+    " confusions jsonb NOT NULL DEFAULT '{}' CHECK (pg_column_size(confusions) <= 65536),"
     " CHECK (cardinality(chars) <= 1000 AND cardinality(presses) = cardinality(chars)"
-    "        AND cardinality(errors) = cardinality(chars) AND qirtas.short_texts(chars)))",
+    "        AND cardinality(errors) = cardinality(chars) AND qirtas.short_texts(chars)"
+    "        AND cardinality(timed) IN (0, cardinality(chars)) AND cardinality(time_ms) = cardinality(timed)))",
     "CREATE INDEX drill_by_learner ON qirtas.drill (learner_key, finished)",
     "CREATE INDEX drill_by_class ON qirtas.drill (class_code, finished)",
 
@@ -113,6 +120,8 @@ const char* const Step1[] = {
     " ch text NOT NULL,"
     " presses bigint NOT NULL,"
     " errors bigint NOT NULL,"
+    " timed bigint NOT NULL,"
+    " time_ms bigint NOT NULL,"
     " PRIMARY KEY (class_code, day, ch))",
 
     "CREATE FUNCTION qirtas.note_added() RETURNS trigger LANGUAGE plpgsql"
@@ -153,10 +162,11 @@ const char* const Step1[] = {
     "    t = s.t + excluded.t, tt = s.tt + excluded.tt,"
     "    t_speed = s.t_speed + excluded.t_speed, t_accuracy = s.t_accuracy + excluded.t_accuracy),"
     "  keys AS (INSERT INTO qirtas.class_day_char AS s"
-    "   SELECT d.class_code, d.day, u.ch, sum(u.p), sum(u.e)"
-    "   FROM d, unnest(d.chars, d.presses, d.errors) AS u(ch, p, e) GROUP BY 1, 2, 3"
+    "   SELECT d.class_code, d.day, u.ch, sum(u.p), sum(u.e), coalesce(sum(u.n), 0), coalesce(sum(u.ms), 0)"
+    "   FROM d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms) AS u(ch, p, e, n, ms) GROUP BY 1, 2, 3"
     "   ON CONFLICT (class_code, day, ch) DO UPDATE SET"
-    "    presses = s.presses + excluded.presses, errors = s.errors + excluded.errors),"
+    "    presses = s.presses + excluded.presses, errors = s.errors + excluded.errors,"
+    "    timed = s.timed + excluded.timed, time_ms = s.time_ms + excluded.time_ms),"
     "  people AS (INSERT INTO qirtas.learner AS s"
     "   SELECT DISTINCT ON (learner_key) learner_key, class_code, learner,"
     "          min(finished) OVER w, max(finished) OVER w, lesson, lesson_number"
@@ -242,7 +252,7 @@ const char* const Grants[] = {
     "GRANT SELECT ON qirtas.schema_version TO qirtas_learner, qirtas_teacher",
     "GRANT INSERT (id, class_code, learner, finished, kind, keyboard, symbols, lesson, lesson_number,"
     " items_asked, items_done, keys_typed, correct, hints, elapsed, speed, accuracy, score,"
-    " chars, presses, errors) ON qirtas.drill TO qirtas_learner",
+    " chars, presses, errors, timed, time_ms, confusions) ON qirtas.drill TO qirtas_learner",
     "GRANT SELECT ON qirtas.drill TO qirtas_learner, qirtas_teacher",
     "GRANT SELECT ON qirtas.learner, qirtas.learner_day, qirtas.learner_month, qirtas.class_day_char"
     " TO qirtas_teacher",

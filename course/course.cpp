@@ -24,13 +24,13 @@ const QLatin1String ShippedSentencesFile(":/course/sentences.tsv");
 // Both layouts: a course text must be typeable on either.
 const LayoutKeys& Layout101()
 {
-    static const LayoutKeys keys(KeyGeometry::Kb101);
+    static const LayoutKeys keys(KeyboardLayout::Kb101);
     return keys;
 }
 
 const LayoutKeys& Layout102()
 {
-    static const LayoutKeys keys(KeyGeometry::Kb102);
+    static const LayoutKeys keys(KeyboardLayout::Kb102);
     return keys;
 }
 

@@ -54,13 +54,12 @@ bool TextLess(const ContentItem& a, const ContentItem& b)
 }
 
 // The keyboard the tutor saved, read as the tutor reads it.
-bool SavedKeyboardIs101()
+KeyboardLayout SavedKeyboard()
 {
     QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    return settings.value(QLatin1String(SettingsKey::Keyboard), QString::fromLatin1(SettingsKey::Keyboard101))
-               .toString()
-        == QLatin1String(SettingsKey::Keyboard101);
+    return KeyboardLayouts::FromName(
+        settings.value(QLatin1String(SettingsKey::Keyboard), KeyboardLayouts::Name(KeyboardLayout::Kb101)).toString());
 }
 
 } // namespace
@@ -76,7 +75,7 @@ DialogData::DialogData(QWidget* parent)
     Language::Install(lang);
     setLayoutDirection(Language::Direction(lang));
     // The Arabic text is typed as in the drills, on the keyboard chosen there.
-    kb101 = SavedKeyboardIs101();
+    keyboard = SavedKeyboard();
 
     ui->setupUi(this);
     model = InitContentView();
@@ -252,7 +251,7 @@ void DialogData::SetArabicInput(const QString& text)
 // enter words the drills can then ask for.
 void DialogData::on_le_arabic_textEdited(const QString& text)
 {
-    const TypedText typed = MapTypedText(arabicShown, text, ui->le_arabic->cursorPosition(), kb101);
+    const TypedText typed = MapTypedText(arabicShown, text, ui->le_arabic->cursorPosition(), keyboard);
     arabicShown = typed.text;
     if (typed.text != text) {
         ui->le_arabic->setText(typed.text);

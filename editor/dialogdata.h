@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "content/contentitem.h"
+#include "keyboard/keyboardlayout.h"
 
 class QStandardItemModel;
 class Ui_DialogData;
@@ -69,7 +70,7 @@ private:
     // The Arabic input line as the program last left it, and the keyboard
     // its Latin keys are read with (the tutor's saved choice).
     QString arabicShown;
-    bool kb101 = true;
+    KeyboardLayout keyboard = KeyboardLayout::Kb101;
     // The program itself is changing the table: the highlight moves, but
     // the input lines must keep what the user typed.
     bool fillingTable = false;

@@ -113,7 +113,7 @@ const KeyResult keyTable101[LastKey - FirstKey + 1] = {
     {0x0651, 0},       // 0x7E ~ shadda
 };
 
-void MapKey(QChar key, const KeyResult* table, QString& out)
+void Lookup(QChar key, const KeyResult* table, QString& out)
 {
     const char16_t code = key.unicode();
     if (code < FirstKey || code > LastKey) {
@@ -153,7 +153,7 @@ KeyCharMap* KeyCharMap::Instance()
 
 void KeyCharMap::MapKey101(QChar key, QString& out) const
 {
-    MapKey(key, keyTable101, out);
+    Lookup(key, keyTable101, out);
 }
 
 void KeyCharMap::MapKey102(QChar key, QString& out) const
@@ -165,7 +165,7 @@ void KeyCharMap::MapKey102(QChar key, QString& out) const
     case u'|': out = QString(QChar(0x0651)); return;
     case u'`':
     case u'~': out = QString(key); return;
-    default: MapKey(key, keyTable101, out);
+    default: Lookup(key, keyTable101, out);
     }
 }
 
@@ -182,6 +182,16 @@ QString KeyCharMap::MapString(const QString& text, bool kb101) const
         result += mapped;
     }
     return result;
+}
+
+QString KeyCharMap::MapKey(QChar key, KeyboardLayout layout) const
+{
+    QString text;
+    if (layout == KeyboardLayout::Kb101)
+        MapKey101(key, text);
+    else
+        MapKey102(key, text);
+    return text;
 }
 
 QChar KeyCharMap::LetterKey(int index) const

@@ -4,6 +4,8 @@
 #include <QChar>
 #include <QString>
 
+#include "keyboard/keyboardlayout.h"
+
 // Turns the character of a key on the US layout into the Arabic text the
 // same key gives on the Arabic 101-key or 102-key layout; also holds the
 // letter drill's two alphabets. One instance per process.
@@ -15,6 +17,12 @@ public:
     void MapKey101(QChar key, QString& out) const;
     void MapKey102(QChar key, QString& out) const;
     QString MapString(const QString& text, bool kb101) const;
+    // What `key` or `text` gives on `layout`.
+    QString MapKey(QChar key, KeyboardLayout layout) const;
+    QString MapString(const QString& text, KeyboardLayout layout) const
+    {
+        return MapString(text, layout == KeyboardLayout::Kb101);
+    }
     QChar LetterKey(int index) const;
     QChar SymbolKey(int index) const;
 

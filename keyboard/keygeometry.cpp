@@ -9,13 +9,18 @@ namespace {
 constexpr qreal BlockUnits = 15.0;
 constexpr int BlockRows = 5;
 const QLatin1String ShiftCaption("Shift");
+
+QList<QPointF> RectOutline(const QRectF& r)
+{
+    return {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
+}
 } // namespace
 
-KeyGeometry::KeyGeometry(Kind kind, const QRectF& area)
-    : m_kind(kind), m_area(area),
+KeyGeometry::KeyGeometry(KeyboardLayout layout, const QRectF& area)
+    : m_layout(layout), m_area(area),
       m_unit(area.width() / BlockUnits), m_rowHeight(area.height() / BlockRows)
 {
-    const bool iso = kind == Kb102;
+    const bool iso = layout == KeyboardLayout::Kb102;
 
     // Number row.
     qreal x = AddCharKeys(0, 0, "`1234567890-=", "~!@#$%^&*()_+");
@@ -69,6 +74,18 @@ KeyGeometry::KeyGeometry(Kind kind, const QRectF& area)
     AddCaptionKey(4, 13.5, 1.5, QStringLiteral("Ctrl"));
 }
 
+QRectF KeyGeometry::Key::Bounds() const
+{
+    if (outline.isEmpty())
+        return QRectF();
+    qreal left = outline.first().x(), right = left, top = outline.first().y(), bottom = top;
+    for (const QPointF& p : outline) {
+        left = qMin(left, p.x()), right = qMax(right, p.x());
+        top = qMin(top, p.y()), bottom = qMax(bottom, p.y());
+    }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
 QRectF KeyGeometry::PictureBlockArea()
 {
     // Whole pixels per key unit (38) and per row (36) keep the edges crisp.
@@ -77,12 +94,7 @@ QRectF KeyGeometry::PictureBlockArea()
 
 QString KeyGeometry::Gives(QChar key) const
 {
-    QString out;
-    if (m_kind == Kb101)
-        KeyCharMap::Instance()->MapKey101(key, out);
-    else
-        KeyCharMap::Instance()->MapKey102(key, out);
-    return out;
+    return KeyCharMap::Instance()->MapKey(key, m_layout);
 }
 
 QString KeyGeometry::ArabicFor(QChar key) const
@@ -125,7 +137,7 @@ qreal KeyGeometry::AddCharKeys(int row, qreal x, const char* plain, const char* 
 void KeyGeometry::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar shifted)
 {
     Key key;
-    key.outline = QPolygonF(Cell(row, x, width));
+    key.outline = RectOutline(Cell(row, x, width));
     key.row = row;
     key.left = x;
     key.width = width;
@@ -141,7 +153,7 @@ void KeyGeometry::AddCharKey(int row, qreal x, qreal width, QChar plain, QChar s
 void KeyGeometry::AddCaptionKey(int row, qreal x, qreal width, const QString& caption)
 {
     Key key;
-    key.outline = QPolygonF(Cell(row, x, width));
+    key.outline = RectOutline(Cell(row, x, width));
     key.row = row;
     key.left = x;
     key.width = width;

@@ -3,10 +3,12 @@
 
 #include <QChar>
 #include <QList>
-#include <QPolygonF>
+#include <QPointF>
 #include <QRectF>
 #include <QSize>
 #include <QString>
+
+#include "keyboard/keyboardlayout.h"
 
 // The main block of a PC keyboard as the keyboard pictures show it: where
 // each key sits and what it is labelled with. Character keys are labelled
@@ -15,11 +17,9 @@
 class KeyGeometry
 {
 public:
-    enum Kind { Kb101, Kb102 };
-
     struct Key
     {
-        QPolygonF outline;   // key face; a rectangle except for the 102 Enter
+        QList<QPointF> outline;  // key face; a rectangle except for the 102 Enter
         QChar plain;         // character the key types (US layout), or null
         QChar shifted;       // character with Shift, or null
         QString caption;     // name of a key that types no character
@@ -35,13 +35,14 @@ public:
         QString arabicShifted;
 
         bool IsCharacterKey() const { return !plain.isNull(); }
+        QRectF Bounds() const;
         bool IsLetter() const { return plain.isLetter(); }
     };
 
     // `area` is the rectangle that the 15-unit wide, 5-row block fills.
-    KeyGeometry(Kind kind, const QRectF& area);
+    KeyGeometry(KeyboardLayout layout, const QRectF& area);
 
-    Kind kind() const { return m_kind; }
+    KeyboardLayout layout() const { return m_layout; }
     const QList<Key>& keys() const { return m_keys; }
     qreal unit() const { return m_unit; }
 
@@ -72,7 +73,7 @@ private:
     void AddCaptionKey(int row, qreal x, qreal width, const QString& caption);
     QRectF Cell(int row, qreal x, qreal width) const;
 
-    Kind m_kind;
+    KeyboardLayout m_layout;
     QRectF m_area;
     qreal m_unit;
     qreal m_rowHeight;

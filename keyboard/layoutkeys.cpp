@@ -1,6 +1,6 @@
 #include "keyboard/layoutkeys.h"
 
-LayoutKeys::LayoutKeys(KeyGeometry::Kind kind) : m_geometry(kind, KeyGeometry::PictureBlockArea())
+LayoutKeys::LayoutKeys(KeyboardLayout kind) : m_geometry(kind, KeyGeometry::PictureBlockArea())
 {
     const QList<KeyGeometry::Key>& keys = m_geometry.keys();
     const QList<int> shifts = m_geometry.ShiftKeys();   // left one first

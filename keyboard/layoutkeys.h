@@ -27,9 +27,9 @@ struct KeyStroke
 class LayoutKeys
 {
 public:
-    explicit LayoutKeys(KeyGeometry::Kind kind);
+    explicit LayoutKeys(KeyboardLayout kind);
 
-    KeyGeometry::Kind kind() const { return m_geometry.kind(); }
+    KeyboardLayout kind() const { return m_geometry.layout(); }
     // Laid out as the keyboard picture, so its key indexes and outlines
     // serve the picture too.
     const KeyGeometry& geometry() const { return m_geometry; }

@@ -4,7 +4,7 @@
 
 #include "keyboard/keycharmap.h"
 
-TypedText MapTypedText(const QString& shown, const QString& edited, int cursor, bool kb101)
+TypedText MapTypedText(const QString& shown, const QString& edited, int cursor, KeyboardLayout layout)
 {
     // An insertion that ends at the cursor (typing, pasting) is taken as
     // such; anything else falls back to the longest common prefix and suffix
@@ -28,6 +28,6 @@ TypedText MapTypedText(const QString& shown, const QString& edited, int cursor, 
         added = len - head - tail;
     }
 
-    const QString mapped = KeyCharMap::Instance()->MapString(edited.mid(head, added), kb101);
+    const QString mapped = KeyCharMap::Instance()->MapString(edited.mid(head, added), layout);
     return {edited.left(head) + mapped + edited.mid(head + added), head + int(mapped.size())};
 }

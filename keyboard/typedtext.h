@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "keyboard/keyboardlayout.h"
+
 // A line of Arabic typed from a US keyboard: after each edit, what the edit
 // added is taken as US key characters and turned into the Arabic of the
 // chosen layout; the rest of the line is already converted and stays as it
@@ -18,6 +20,6 @@ struct TypedText
 // `shown` is the line before the edit, `edited` the line after it with the
 // cursor at `cursor`. Gives the converted line and where its cursor goes:
 // just after what was added.
-TypedText MapTypedText(const QString& shown, const QString& edited, int cursor, bool kb101);
+TypedText MapTypedText(const QString& shown, const QString& edited, int cursor, KeyboardLayout layout);
 
 #endif // TYPEDTEXT_H

@@ -5,29 +5,44 @@
 #include <QMap>
 #include <QString>
 
+#include "keyboard/keyboardlayout.h"
+
 // How often one Arabic character was asked for in a drill and how often it
 // was missed.
 struct CharCount
 {
     quint32 presses = 0;
     quint32 errors = 0;
+    // Presses typed right whose time from the key before was measured (not
+    // after a pause, nor pasted), and those times added up, in milliseconds.
+    quint32 timedPresses = 0;
+    quint64 timeMs = 0;
 
-    bool operator==(const CharCount& o) const { return presses == o.presses && errors == o.errors; }
+    bool operator==(const CharCount& o) const
+    {
+        return presses == o.presses && errors == o.errors && timedPresses == o.timedPresses && timeMs == o.timeMs;
+    }
 };
 
 // Keyed by the Arabic text of the character: one code unit, or two for the
 // lam-alef items of the letter drill.
 using CharCounts = QMap<QString, CharCount>;
 
+// What was typed in place of a character: the character asked for, what was
+// typed instead, how often.
+using Confusions = QMap<QString, QMap<QString, quint32>>;
+
+// The kinds of drill. The numbers are the history's, and the order of the
+// drills' tabs in the tutor window.
+enum class DrillKind { Letters = 0, Words = 1, Sentences = 2 };
+inline constexpr int DrillKindCount = 3;
+
 // One finished drill as the history keeps it.
 struct DrillRecord
 {
-    // The same numbers as the drill modes of the tutor window.
-    enum Type { Letters = 0, Words = 1, Sentences = 2 };
-
     QDateTime finished;      // UTC
-    int type = Letters;
-    int keyboard = 101;      // 101 or 102
+    DrillKind type = DrillKind::Letters;
+    KeyboardLayout keyboard = KeyboardLayout::Kb101;
     bool symbols = false;    // letter drill on symbols and numbers
     quint32 itemsAsked = 0;
     quint32 itemsDone = 0;
@@ -39,6 +54,7 @@ struct DrillRecord
     double accuracy = 0;     // percent
     quint32 score = 0;
     CharCounts chars;
+    Confusions confusions;
 };
 
 // What the chart shows of a drill.

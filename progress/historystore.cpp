@@ -6,23 +6,44 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
+#include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
 const char Driver[] = "QSQLITE";
 // Another tutor writing at the same moment is waited for, not an error.
 const char ConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
+// A file that cannot be written is read as it stands: SQLite neither locks
+// it nor makes its side files, which a read-only file would leave read-only
+// for the runs after it.
+const char ReadOnlyOptions[] = "QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI";
+// What SQLite keeps beside the file while it is open.
+const char* const SideFiles[] = {"-wal", "-shm"};
 
-// SQLite's result codes for a file that is not a database or is damaged.
+// SQLite's primary result codes that matter here.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
+int Code(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
 bool IsDamage(const QSqlError& error)
 {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == SqliteCorrupt || code == SqliteNotADatabase;
+    return Code(error) == SqliteCorrupt || Code(error) == SqliteNotADatabase;
 }
+
+// Beyond any drill: a row with more is damaged or not ours.
+constexpr double MostSpeed = 1000;
+constexpr qint64 MostPresses = std::numeric_limits<qint32>::max();
 
 // Each step brings the file from the version before it to its own.
 const char* const SchemaSteps[][3] = {
@@ -86,110 +107,107 @@ QString HistoryStore::FilePath() const
 
 HistoryStore::Problem HistoryStore::TakeProblem()
 {
-    const Problem p = problem;
-    problem = Problem::None;
-    return p;
+    return std::exchange(problem, Problem());
 }
 
-void HistoryStore::TurnOff(const QString& detail)
+void HistoryStore::Report(Problem::Kind kind, const QString& path, const QString& detail)
+{
+    problem = {kind, QDir::toNativeSeparators(path), QDir::toNativeSeparators(movedAside), detail};
+}
+
+void HistoryStore::TurnOff(const Problem& why)
 {
     Close();
     state = State::Off;
-    problem = Problem::Off;
-    problemDetail = detail;
+    Report(why.kind, why.path, why.detail);
+    standing = problem;
 }
 
 bool HistoryStore::EnsureOpen()
 {
-    if (state != State::Closed)
-        return state == State::Ready;
+    if (state == State::Closed)
+        Open(false);
+    return state == State::Ready || state == State::ReadOnly;
+}
 
-    Opening result = TryOpen();
+void HistoryStore::Open(bool damaged)
+{
+    Opening result = damaged ? Opening::Damaged : TryOpen();
     if (result == Opening::Damaged) {
         Close();
         if (!MoveAside())
-            return false;
-        result = TryOpen();
-        if (result == Opening::Ready)
-            problem = Problem::StartedAfresh;
+            result = Opening::Unavailable; // `pending` says why
+        else if ((result = TryOpen()) == Opening::Ready)
+            Report(Problem::StartedAfresh, FilePath());
+        else if (result == Opening::Damaged)
+            result = Opening::Unavailable;
     }
-    if (result != Opening::Ready) {
-        if (state != State::Off)
-            TurnOff(problemDetail);
-        return false;
+    if (result == Opening::Ready) {
+        state = State::Ready;
+    } else if (result == Opening::ReadOnly) {
+        state = State::ReadOnly;
+        Report(pending.kind, pending.path);
+        standing = problem;
+    } else {
+        TurnOff(pending);
     }
-    state = State::Ready;
-    return true;
 }
 
 HistoryStore::Opening HistoryStore::TryOpen()
 {
+    pending = Problem();
+    const QFileInfo file(FilePath());
     if (!QDir().mkpath(folder)) {
-        problemDetail = QDir::toNativeSeparators(folder);
+        pending = {Problem::NotWritable, folder};
         return Opening::Unavailable;
     }
-    db.reset(new Connection);
-    db->db = QSqlDatabase::addDatabase(QLatin1String(Driver), connectionName);
-    if (!db->db.isValid()) {
-        problemDetail = QStringLiteral("Qt SQL driver %1 missing").arg(QLatin1String(Driver));
-        return Opening::Unavailable;
-    }
-    db->db.setDatabaseName(FilePath());
-    db->db.setConnectOptions(QLatin1String(ConnectOptions));
-    if (!db->db.open()) {
-        problemDetail = db->db.lastError().text();
-        return IsDamage(db->db.lastError()) ? Opening::Damaged : Opening::Unavailable;
-    }
-
-    QSqlQuery q(db->db);
-    auto failed = [&] {
-        problemDetail = q.lastError().text();
-        return IsDamage(q.lastError()) ? Opening::Damaged : Opening::Unavailable;
-    };
-    // Reading the header is where a file that is not a database fails.
-    if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
-        return failed();
-    const int applicationId = q.value(0).toInt();
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return failed();
-    const int version = q.value(0).toInt();
-    if (applicationId != ApplicationId) {
-        // A new, empty file is ours to fill; anything else is not ours.
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
-            return failed();
-        if (q.value(0).toInt() != 0 || version != 0) {
-            problemDetail = QStringLiteral("not a history file");
-            return Opening::Damaged;
+    if (!QFileInfo(folder).isWritable() || (file.exists() && !file.isWritable())) {
+        if (!file.exists()) {
+            pending = {Problem::NotWritable, folder};
+            return Opening::Unavailable;
         }
+        return OpenReadOnly();
     }
-    if (version > SchemaVersion) {
-        // Written by a newer tutor: leave it alone.
-        problemDetail = QStringLiteral("%1 was written by a newer version").arg(FilePath());
-        return Opening::Unavailable;
-    }
+    RepairSideFiles();
+    const Opening result = OpenWritable();
+    return result == Opening::ReadOnly ? OpenReadOnly() : result;
+}
+
+// Opens the file to read and write; ReadOnly when it cannot be written
+// after all (the caller then opens it to read only).
+HistoryStore::Opening HistoryStore::OpenWritable()
+{
+    const Opening header = OpenAndCheck(false);
+    if (header != Opening::Ready)
+        return header;
+    QSqlQuery q(db->db);
+    auto failed = [&](const QSqlError& error) {
+        pending = {Problem::Failed, FilePath(), QString(), error.text()};
+        if (Code(error) == SqliteReadOnly)
+            return Opening::ReadOnly;
+        return IsDamage(error) ? Opening::Damaged : Opening::Unavailable;
+    };
     // Readers never wait for the writer, and a drill's commit does not wait
     // for the disk (a crash may lose the last drills, never the file).
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.next())
-        return failed();
+        return failed(q.lastError());
     if (!q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
-        return failed();
+        return failed(q.lastError());
     // Copying the log back into the file waits for the disk; a learner's
     // run never logs this much, so that happens when the file is closed, not
     // at the end of a drill.
     if (!q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=4000")))
-        return failed();
+        return failed(q.lastError());
     // What the reads that follow will see: later commits by other tutors
     // change it (see Revision).
     if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next())
-        return failed();
+        return failed(q.lastError());
     othersSeen = q.value(0).toLongLong();
     q.finish();
-    // Also proves that the file can be written.
-    const QSqlError upgrade = Upgrade(version);
-    if (upgrade.isValid()) {
-        problemDetail = upgrade.text();
-        return IsDamage(upgrade) ? Opening::Damaged : Opening::Unavailable;
-    }
+    const QSqlError upgrade = Upgrade(fileVersion);
+    if (upgrade.isValid())
+        return failed(upgrade);
+    fileVersion = SchemaVersion;
 
     db->insertDrill = QSqlQuery(db->db);
     db->insertChar = QSqlQuery(db->db);
@@ -204,29 +222,119 @@ HistoryStore::Opening HistoryStore::TryOpen()
         && db->addToTotal.prepare(QStringLiteral(
             "INSERT INTO char_total (ch, presses, errors) VALUES (?, ?, ?) ON CONFLICT (ch)"
             " DO UPDATE SET presses = presses + excluded.presses, errors = errors + excluded.errors"));
-    if (!prepared) {
-        // Our application id and version but not our tables.
-        problemDetail = QStringLiteral("not a history file");
-        return Opening::Damaged;
+    // Our application id and version but not our tables: not a history.
+    return prepared ? Opening::Ready : Opening::Damaged;
+}
+
+HistoryStore::Opening HistoryStore::OpenReadOnly()
+{
+    Close();
+    const Opening header = OpenAndCheck(true);
+    if (header != Opening::Ready)
+        return header;
+    // A new file with nothing in it yet has nothing to show.
+    pending = {Problem::NotWritable, Unwritable()};
+    return fileVersion == 0 ? Opening::Unavailable : Opening::ReadOnly;
+}
+
+// Opens the connection and checks that the file is a history this version
+// can read: Damaged when it is not one, Unavailable (with `pending` set)
+// when it cannot be opened or is newer.
+HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly)
+{
+    Close();
+    db.reset(new Connection);
+    db->db = QSqlDatabase::addDatabase(QLatin1String(Driver), connectionName);
+    if (!db->db.isValid()) {
+        pending = {Problem::NoDriver, FilePath()};
+        return Opening::Unavailable;
+    }
+    if (readOnly) {
+        db->db.setDatabaseName(QUrl::fromLocalFile(FilePath()).toString(QUrl::FullyEncoded)
+                               + QLatin1String("?immutable=1"));
+        db->db.setConnectOptions(QLatin1String(ReadOnlyOptions));
+    } else {
+        db->db.setDatabaseName(FilePath());
+        db->db.setConnectOptions(QLatin1String(ConnectOptions));
+    }
+    QSqlError error;
+    if (!db->db.open()) {
+        error = db->db.lastError();
+    } else {
+        QSqlQuery q(db->db);
+        // Reading the header is where a file that is not a database fails.
+        if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
+            error = q.lastError();
+        } else {
+            const int applicationId = q.value(0).toInt();
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+                error = q.lastError();
+            } else {
+                fileVersion = q.value(0).toInt();
+                // A new, empty file is ours to fill; anything else is not ours.
+                if (applicationId != ApplicationId) {
+                    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+                        error = q.lastError();
+                    else if (q.value(0).toInt() != 0 || fileVersion != 0)
+                        return Opening::Damaged;
+                }
+            }
+        }
+    }
+    if (error.isValid()) {
+        pending = {Problem::Failed, FilePath(), QString(), error.text()};
+        if (!readOnly && Code(error) == SqliteReadOnly)
+            return Opening::ReadOnly;
+        return IsDamage(error) ? Opening::Damaged : Opening::Unavailable;
+    }
+    if (fileVersion > SchemaVersion) {
+        // Written by a newer tutor: leave it alone.
+        pending = {Problem::NewerVersion, FilePath()};
+        return Opening::Unavailable;
     }
     return Opening::Ready;
+}
+
+void HistoryStore::RepairSideFiles() const
+{
+    const QFileInfo file(FilePath());
+    for (const char* suffix : SideFiles) {
+        const QFileInfo side(file.filePath() + QLatin1String(suffix));
+        if (!side.exists())
+            continue;
+        if (!file.exists())
+            QFile::remove(side.filePath()); // left behind by a file that is gone
+        else if (!side.isWritable())
+            QFile::setPermissions(side.filePath(), file.permissions());
+    }
+}
+
+QString HistoryStore::Unwritable() const
+{
+    const QString file = FilePath();
+    if (!QFileInfo(folder).isWritable())
+        return folder;
+    for (const char* suffix : SideFiles) {
+        const QFileInfo side(file + QLatin1String(suffix));
+        if (side.exists() && !side.isWritable())
+            return side.filePath();
+    }
+    return file;
 }
 
 QSqlError HistoryStore::Upgrade(int fromVersion)
 {
     QSqlQuery q(db->db);
-    // An immediate transaction takes the write lock at once, so a file that
-    // cannot be written fails here rather than at the first drill.
+    // An immediate transaction takes the write lock at once, and the version
+    // is written even when it stays: a file, or a side file of SQLite's,
+    // that cannot be written fails here rather than at the first drill.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return q.lastError();
     QStringList statements;
     for (int v = fromVersion + 1; v <= SchemaVersion; ++v)
         statements << SchemaStep(v);
-    if (fromVersion < SchemaVersion) {
-        statements << QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)
-                   << QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion);
-    }
-    statements << QStringLiteral("COMMIT");
+    statements << QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)
+               << QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion) << QStringLiteral("COMMIT");
     for (const QString& sql : statements) {
         if (!q.exec(sql)) {
             const QSqlError error = q.lastError();
@@ -241,25 +349,32 @@ bool HistoryStore::MoveAside()
 {
     const QFileInfo file(FilePath());
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    auto taken = [](const QString& path) {
+        for (const char* suffix : SideFiles) {
+            if (QFile::exists(path + QLatin1String(suffix)))
+                return true;
+        }
+        return QFile::exists(path);
+    };
     QString aside;
     for (int n = 1;; ++n) {
         aside = file.dir().filePath(QStringLiteral("%1-damaged-%2%3.%4")
                                         .arg(file.completeBaseName(), stamp,
                                              n == 1 ? QString() : QStringLiteral("-%1").arg(n),
                                              file.suffix()));
-        if (!QFile::exists(aside))
+        if (!taken(aside))
             break;
     }
     if (!QFile::rename(file.filePath(), aside)) {
-        TurnOff(QDir::toNativeSeparators(file.filePath()));
+        pending = {Problem::CannotMoveAside, file.filePath()};
         return false;
     }
-    // The journal files belong to the old file; a new file must not read them.
-    for (const char* suffix : {"-wal", "-shm"}) {
+    // The side files belong to the old file; a new file must not read them.
+    for (const char* suffix : SideFiles) {
         if (QFile::exists(file.filePath() + QLatin1String(suffix)))
             QFile::rename(file.filePath() + QLatin1String(suffix), aside + QLatin1String(suffix));
     }
-    movedAsidePath = aside;
+    movedAside = aside;
     return true;
 }
 
@@ -273,37 +388,43 @@ void HistoryStore::Close()
     othersSeen = -1;
 }
 
-void HistoryStore::Failed(const QString& detail, bool damaged)
+void HistoryStore::Failed(const QSqlError& error)
 {
-    if (damaged) {
-        // Damage found after opening: start afresh, once.
-        Close();
-        if (MoveAside() && TryOpen() == Opening::Ready) {
-            state = State::Ready;
-            problem = Problem::StartedAfresh;
-            return;
-        }
+    if (IsDamage(error)) {
+        // Damage found after opening: start afresh.
+        Open(true);
+    } else if (Code(error) == SqliteReadOnly && state == State::Ready) {
+        // What was kept can still be read.
+        state = State::ReadOnly;
+        Report(Problem::NotWritable, Unwritable());
+        standing = problem;
+    } else if (Code(error) == SqliteBusy || Code(error) == SqliteLocked) {
+        // Held by another program for longer than we wait: this drill is
+        // lost, the next ones are kept.
+        Report(Problem::Busy, FilePath());
+    } else {
+        TurnOff({Problem::Failed, FilePath(), QString(), error.text()});
     }
-    TurnOff(detail);
 }
 
 bool HistoryStore::Record(const DrillRecord& drill)
 {
-    if (drill.itemsDone == 0 || !EnsureOpen())
+    if (drill.itemsDone == 0 || !EnsureOpen() || state != State::Ready)
         return false;
 
     QSqlQuery& d = db->insertDrill;
     const QVariantList values = {
-        drill.finished.toSecsSinceEpoch(), drill.type, drill.keyboard, int(drill.symbols),
+        drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard), int(drill.symbols),
         drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
         drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score};
     for (int i = 0; i < values.size(); ++i)
         d.bindValue(i, values[i]);
 
-    db->db.transaction();
     QSqlError error;
-    bool ok = d.exec();
-    if (!ok)
+    if (!db->db.transaction())
+        error = db->db.lastError();
+    bool ok = !error.isValid() && d.exec();
+    if (!ok && !error.isValid())
         error = d.lastError();
     const QVariant id = d.lastInsertId();
     for (auto it = drill.chars.cbegin(); ok && it != drill.chars.cend(); ++it) {
@@ -329,13 +450,13 @@ bool HistoryStore::Record(const DrillRecord& drill)
     if (ok)
         error = db->db.lastError();
     db->db.rollback();
-    Failed(error.text(), IsDamage(error));
+    Failed(error);
     return false;
 }
 
 int HistoryStore::Revision()
 {
-    if (state == State::Ready) {
+    if (db && (state == State::Ready || state == State::ReadOnly)) {
         // Unchanged by this connection's own commits; those count above.
         QSqlQuery q(db->db);
         if (q.exec(QStringLiteral("PRAGMA data_version")) && q.next()) {
@@ -348,7 +469,7 @@ int HistoryStore::Revision()
     return revision;
 }
 
-QList<DrillPoint> HistoryStore::Drills(int type)
+QList<DrillPoint> HistoryStore::Drills(DrillKind type)
 {
     QList<DrillPoint> points;
     if (!EnsureOpen())
@@ -359,20 +480,26 @@ QList<DrillPoint> HistoryStore::Drills(int type)
         q.setForwardOnly(true);
         q.prepare(QStringLiteral(
             "SELECT finished, speed, accuracy FROM drill WHERE type = ? ORDER BY finished, id"));
-        q.addBindValue(type);
+        q.addBindValue(int(type));
         if (q.exec()) {
             while (q.next()) {
+                bool timeOk = false, speedOk = false, accuracyOk = false;
+                const qint64 finished = q.value(0).toLongLong(&timeOk);
                 DrillPoint p;
-                p.finished = QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC);
-                p.speed = q.value(1).toDouble();
-                p.accuracy = q.value(2).toDouble();
+                p.speed = q.value(1).toDouble(&speedOk);
+                p.accuracy = q.value(2).toDouble(&accuracyOk);
+                // Not a drill: left out, so that the rest still draws.
+                if (!timeOk || !speedOk || !accuracyOk || !std::isfinite(p.speed) || p.speed < 0
+                    || p.speed > MostSpeed || !(p.accuracy >= 0 && p.accuracy <= 100))
+                    continue;
+                p.finished = QDateTime::fromSecsSinceEpoch(finished, Qt::UTC);
                 points << p;
             }
         }
         error = q.lastError();
     }
     if (error.isValid())
-        Failed(error.text(), IsDamage(error));
+        Failed(error);
     return points;
 }
 
@@ -385,16 +512,24 @@ CharCounts HistoryStore::CharTotals()
     {
         QSqlQuery q(db->db);
         q.setForwardOnly(true);
-        if (q.exec(QStringLiteral("SELECT ch, presses, errors FROM char_total"))) {
+        // A first-version file read as it stands has no running totals yet.
+        if (q.exec(fileVersion >= 2
+                       ? QStringLiteral("SELECT ch, presses, errors FROM char_total")
+                       : QStringLiteral("SELECT ch, SUM(presses), SUM(errors) FROM drill_char GROUP BY ch"))) {
             while (q.next()) {
-                CharCount& c = totals[q.value(0).toString()];
-                c.presses = q.value(1).toUInt();
-                c.errors = q.value(2).toUInt();
+                bool pressesOk = false, errorsOk = false;
+                const QString ch = q.value(0).toString();
+                const qint64 presses = q.value(1).toLongLong(&pressesOk);
+                const qint64 errors = q.value(2).toLongLong(&errorsOk);
+                if (ch.isEmpty() || !pressesOk || !errorsOk || errors < 0 || errors > presses
+                    || presses > MostPresses)
+                    continue;
+                totals[ch] = {quint32(presses), quint32(errors)};
             }
         }
         error = q.lastError();
     }
     if (error.isValid())
-        Failed(error.text(), IsDamage(error));
+        Failed(error);
     return totals;
 }

@@ -15,17 +15,33 @@ class QSqlError;
 // character. The file is opened on first use, not before, so that the
 // tutor starts as fast without it.
 //
-// Nothing here stops the tutor: a damaged or foreign file is moved aside
-// under a dated name and a new one started; a folder that cannot be written
-// turns the history off for the rest of the run. Either is reported once,
-// through TakeProblem(), for the window to tell the learner.
+// Nothing here stops the tutor. A damaged or foreign file is moved aside
+// under a dated name and a new one started. A file or folder that cannot be
+// written leaves the drills kept so far readable but keeps no new ones; a
+// file written by a newer version is left alone, with the history off for
+// the rest of the run. What happened is told once, as a value (TakeProblem)
+// that the window words for the learner.
 class HistoryStore
 {
 public:
-    enum class Problem {
-        None,
-        StartedAfresh,  // the old file was kept as MovedAsidePath()
-        Off,            // no history this run; ProblemDetail() says why
+    struct Problem
+    {
+        enum Kind {
+            None,
+            StartedAfresh,   // `path` could not be read: kept as `movedAside`, a new one started
+            NotWritable,     // `path` (the file, its folder or a file SQLite keeps beside it) cannot be written
+            NewerVersion,    // `path` was written by a newer version and is left as it is
+            CannotMoveAside, // `path` could not be read, nor moved aside
+            NoDriver,        // Qt's SQLite driver is missing; `path` is the file it would have kept
+            Busy,            // another program held `path` too long: one drill not kept
+            Failed,          // `path` could not be read or written; `detail` is SQLite's reason
+        };
+        Kind kind = None;
+        QString path;
+        // A damaged file kept under this name, also when the history could
+        // not go on afterwards.
+        QString movedAside;
+        QString detail;
     };
 
     static constexpr char FileName[] = "history.sqlite";
@@ -44,45 +60,65 @@ public:
     // Keeps a drill with at least one item done, all in one transaction.
     // False when it was not kept.
     bool Record(const DrillRecord& drill);
-    // The drills of one type, oldest first.
-    QList<DrillPoint> Drills(int type);
-    // Presses and errors per character over all drills.
+    // The drills of one type, oldest first. Rows with values no drill can
+    // have (a damaged or foreign row) are left out.
+    QList<DrillPoint> Drills(DrillKind type);
+    // Presses and errors per character over all drills, impossible counts
+    // left out.
     CharCounts CharTotals();
 
     // Changes whenever drills were recorded, through this object or by
     // another tutor on the same file, so that a reader knows when to read
     // again.
     int Revision();
+    // No history this run: nothing is read or kept.
     bool IsOff() const { return state == State::Off; }
+    // The drills kept so far are read, but no new ones are kept.
+    bool IsReadOnly() const { return state == State::ReadOnly; }
     QString FilePath() const;
 
     // The problem met since the last call, reported once.
     Problem TakeProblem();
-    QString ProblemDetail() const { return problemDetail; }
-    QString MovedAsidePath() const { return movedAsidePath; }
+    // Why the history is off or read-only, for as long as it is.
+    const Problem& Standing() const { return standing; }
 
 private:
-    enum class State { Closed, Ready, Off };
-    enum class Opening { Ready, Damaged, Unavailable };
+    enum class State { Closed, Ready, ReadOnly, Off };
+    enum class Opening { Ready, ReadOnly, Damaged, Unavailable };
     struct Connection;
 
+    // True when the drills can be read (and perhaps kept).
     bool EnsureOpen();
+    // Opens the file, or first moves it aside as `damaged`, and settles the
+    // state from what happened.
+    void Open(bool damaged);
     Opening TryOpen();
+    Opening OpenWritable();
+    Opening OpenReadOnly();
+    Opening OpenAndCheck(bool readOnly);
+    // Drops SQLite's leftover side files' read-only mode when the file itself
+    // may be written (a run with a read-only file leaves them so).
+    void RepairSideFiles() const;
+    QString Unwritable() const;
     QSqlError Upgrade(int fromVersion);
     bool MoveAside();
     void Close();
-    // A failed statement: a damaged file is replaced, anything else turns
-    // the history off.
-    void Failed(const QString& detail, bool damaged);
-    void TurnOff(const QString& detail);
+    // A failed statement: a damaged file is replaced, a file that turned out
+    // read-only is still read, a busy one loses one drill; anything else
+    // turns the history off.
+    void Failed(const QSqlError& error);
+    void Report(Problem::Kind kind, const QString& path, const QString& detail = QString());
+    void TurnOff(const Problem& why);
 
     QString folder;
     QString connectionName;
     std::unique_ptr<Connection> db;
     State state = State::Closed;
-    Problem problem = Problem::None;
-    QString problemDetail;
-    QString movedAsidePath;
+    int fileVersion = SchemaVersion;
+    Problem problem;       // not yet taken
+    Problem standing;      // while off or read-only
+    Problem pending;       // why the last opening failed
+    QString movedAside;
     int revision = 0;
     // SQLite's count of commits by other connections, as last seen.
     qint64 othersSeen = -1;

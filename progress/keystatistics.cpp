@@ -12,7 +12,19 @@ constexpr double PriorPresses = 4.0;
 constexpr double WeightFloor = 0.05;
 } // namespace
 
-void CountKey(CharCounts& counts, const QString& item, bool missed)
+namespace {
+
+void AddTime(CharCount& c, qint64 ms)
+{
+    if (ms < 0 || ms > IdleMs)
+        return;
+    ++c.timedPresses;
+    c.timeMs += quint64(ms);
+}
+
+} // namespace
+
+void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms)
 {
     if (item.isEmpty())
         return;
@@ -20,6 +32,8 @@ void CountKey(CharCounts& counts, const QString& item, bool missed)
     ++c.presses;
     if (missed)
         ++c.errors;
+    else
+        AddTime(c, ms);
 }
 
 void CountItem(CharCounts& counts, const QString& target, const QString& typed)
@@ -29,6 +43,30 @@ void CountItem(CharCounts& counts, const QString& target, const QString& typed)
         ++c.presses;
         if (i >= typed.size() || typed.at(i) != target.at(i))
             ++c.errors;
+    }
+}
+
+void CountTime(CharCounts& counts, const QString& item, qint64 ms)
+{
+    if (!item.isEmpty() && ms >= 0 && ms <= IdleMs)
+        AddTime(counts[item], ms);
+}
+
+void CountConfusion(Confusions& confusions, const QString& item, const QString& typed)
+{
+    if (!item.isEmpty() && !typed.isEmpty() && item != typed)
+        ++confusions[item][typed];
+}
+
+void CountItemDetail(CharCounts& counts, Confusions& confusions, const QString& target, const QString& typed,
+                     const QList<qint64>& times)
+{
+    for (int i = 0; i < target.size() && i < typed.size(); ++i) {
+        const QString asked(target.at(i));
+        if (typed.at(i) != target.at(i))
+            CountConfusion(confusions, asked, QString(typed.at(i)));
+        else
+            CountTime(counts, asked, times.value(i, -1));
     }
 }
 

@@ -15,12 +15,26 @@ namespace KeyStatistics {
 // Letter drill: one judged key press for the item on screen, `missed` when
 // it was the wrong key. The F2 prompt counts as a missed press too: the
 // learner did not know the key.
-void CountKey(CharCounts& counts, const QString& item, bool missed);
+// `ms`, for a key typed right, is the time since the key before (see
+// CountTime).
+void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms = -1);
+// A pause longer than this before a key is not typing time.
+constexpr qint64 IdleMs = 2000;
+// The time a key typed right took since the key before: counted unless it
+// was a pause.
+void CountTime(CharCounts& counts, const QString& item, qint64 ms);
+// `typed` was typed where `item` was asked for.
+void CountConfusion(Confusions& confusions, const QString& item, const QString& typed);
 
 // Word and sentence drills: a completed item. Every character of `target`
 // counts one press, and an error when `typed` has another character (or
 // none) at its place.
 void CountItem(CharCounts& counts, const QString& target, const QString& typed);
+// The same item's characters typed in place of others, and the time each
+// character typed right took (`times`: by position, negative where not
+// measured).
+void CountItemDetail(CharCounts& counts, Confusions& confusions, const QString& target, const QString& typed,
+                     const QList<qint64>& times);
 
 // Errors per press; 0 for a character never practised.
 double ErrorRate(const CharCount& count);

@@ -148,13 +148,13 @@ public:
     std::function<void(const QList<QUuid>&)> onSent;
 };
 
-inline ClassDrill MakeDrill(qint64 finishedSecs, int type, double speed, double accuracy, const CharCounts& chars = {})
+inline ClassDrill MakeDrill(qint64 finishedSecs, int kind, double speed, double accuracy, const CharCounts& chars = {})
 {
     ClassDrill c;
     c.id = QUuid::createUuid();
     DrillRecord& d = c.drill;
     d.finished = QDateTime::fromSecsSinceEpoch(finishedSecs, Qt::UTC);
-    d.type = type;
+    d.type = DrillKind(kind);
     d.itemsAsked = d.itemsDone = 20;
     d.keysTyped = 60;
     d.correct = 55;

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <functional>
+#include <unistd.h>
 
 #include "app/appinfo.h"
 #include "content/contentlist.h"
@@ -40,6 +41,30 @@ public:
     {
         return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     }
+};
+
+// For the rest of a scope the tests run as an ordinary user when they run as
+// root, for whom file permissions would not bind: a read-only file or folder
+// is then read-only for the code under test too. Make what it is to use
+// after it, or open to everyone.
+class AsLearner
+{
+    const bool root = geteuid() == 0;
+
+public:
+    AsLearner()
+    {
+        constexpr uid_t Nobody = 65534;
+        if (root && (setresgid(Nobody, Nobody, 0) != 0 || setresuid(Nobody, Nobody, 0) != 0))
+            qWarning("could not leave root");
+    }
+    ~AsLearner()
+    {
+        if (root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+            qFatal("could not return to root");
+    }
+    // False when permissions still do not bind (the tests then skip).
+    bool Binds() const { return geteuid() != 0; }
 };
 
 // Ends a modal widget as Escape would, also a box without an Escape button.

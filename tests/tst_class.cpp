@@ -346,9 +346,12 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     for (int i = 0; i < 40; ++i) {
         // Drills over ten days, three a day at different hours, slowly faster.
         ClassDrill d = MakeDrill(start + (i / 3) * 86400 + (i % 3) * 5 * 3600 + i, i % 3, 1 + i * 0.05 + (i % 3),
-                                 80 + i * 0.3, {{Kaf, {quint32(i % 4 + 1), quint32(i % 2)}}, {Lam, {1, quint32(i % 3 == 0)}}});
-        if (i % 5 == 0)
+                                 80 + i * 0.3, {{Kaf, {quint32(i % 4 + 1), quint32(i % 2), 1, quint64(300 + i)}},
+                                                {Lam, {1, quint32(i % 3 == 0)}}});
+        if (i % 5 == 0) {
             d.drill.chars[Teh] = {2, 2};
+            d.drill.confusions[Teh][Kaf] = 2;
+        }
         if (i == 30) {
             d.lesson = QStringLiteral("home-row");
             d.lessonNumber = 3;
@@ -365,11 +368,24 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     ClassReport teacher(As("teacher"), "teacher");
     LearnerDetail detail;
     QVERIFY(teacher.Learner(code, "Samir", {}, &detail).Ok());
-    QCOMPARE(detail.keys, history.CharTotals());
-    for (int type = 0; type < 3; ++type) {
-        QList<DrillPoint> local = history.Drills(type), remote;
+    CharCounts sent;
+    for (const ClassDrill& d : drills) {
+        for (auto c = d.drill.chars.cbegin(); c != d.drill.chars.cend(); ++c) {
+            CharCount& k = sent[c.key()];
+            k = {k.presses + c->presses, k.errors + c->errors, k.timedPresses + c->timedPresses, k.timeMs + c->timeMs};
+        }
+    }
+    QCOMPARE(detail.keys, sent);
+    auto pressesAndErrors = [](CharCounts counts) {
+        for (CharCount& c : counts)
+            c = {c.presses, c.errors};
+        return counts;
+    };
+    QCOMPARE(pressesAndErrors(detail.keys), pressesAndErrors(history.CharTotals()));
+    for (int type = 0; type < DrillKindCount; ++type) {
+        QList<DrillPoint> local = history.Drills(DrillKind(type)), remote;
         for (const ClassDrill& d : detail.drills) {
-            if (d.drill.type == type)
+            if (d.drill.type == DrillKind(type))
                 remote << DrillPoint{d.drill.finished, d.drill.speed, d.drill.accuracy};
         }
         QCOMPARE(remote.size(), local.size());
@@ -381,7 +397,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     }
     CharCounts classKeys;
     QVERIFY(teacher.ClassKeys(code, {}, &classKeys).Ok());
-    QCOMPARE(classKeys, history.CharTotals());
+    QCOMPARE(classKeys, sent);
 
     // Ranges of whole months, whole days and parts of days give the same
     // totals as counting the drills themselves.

@@ -9,7 +9,7 @@
 #include "keyboard/layoutkeys.h"
 
 Q_DECLARE_METATYPE(Finger)
-Q_DECLARE_METATYPE(KeyGeometry::Kind)
+Q_DECLARE_METATYPE(KeyboardLayout)
 
 namespace {
 
@@ -33,9 +33,9 @@ QString KeyOf(const LayoutKeys& layout, const KeyStroke& s)
 
 void AddLayouts()
 {
-    QTest::addColumn<KeyGeometry::Kind>("kind");
-    QTest::newRow("101") << KeyGeometry::Kb101;
-    QTest::newRow("102") << KeyGeometry::Kb102;
+    QTest::addColumn<KeyboardLayout>("kind");
+    QTest::newRow("101") << KeyboardLayout::Kb101;
+    QTest::newRow("102") << KeyboardLayout::Kb102;
 }
 
 } // namespace
@@ -48,7 +48,7 @@ private slots:
     void lessonsOnBothLayouts_data() { AddLayouts(); }
     void lessonsOnBothLayouts()
     {
-        QFETCH(KeyGeometry::Kind, kind);
+        QFETCH(KeyboardLayout, kind);
         const LayoutKeys layout(kind);
         const Course& course = TheCourse();
         QVERIFY(course.Count() >= 14 && course.Count() <= 18);
@@ -67,7 +67,7 @@ private slots:
         QStringList alphabet;
         for (int i = 0; i < KeyCharMap::LetterCount + KeyCharMap::SymbolCount; ++i) {
             QChar key = i < KeyCharMap::LetterCount ? map->LetterKey(i) : map->SymbolKey(i - KeyCharMap::LetterCount);
-            if (kind == KeyGeometry::Kb102 && (key == QLatin1Char('`') || key == QLatin1Char('~')))
+            if (kind == KeyboardLayout::Kb102 && (key == QLatin1Char('`') || key == QLatin1Char('~')))
                 key = key == QLatin1Char('`') ? QLatin1Char('\\') : QLatin1Char('|');
             alphabet << layout.geometry().Gives(key);
         }
@@ -93,12 +93,12 @@ private slots:
     // Keys, Shift and fingers as a touch typist has them.
     void strokes_data()
     {
-        QTest::addColumn<KeyGeometry::Kind>("kind");
+        QTest::addColumn<KeyboardLayout>("kind");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("key");
         QTest::addColumn<Finger>("finger");
         QTest::addColumn<Finger>("shiftFinger");
-        const auto k101 = KeyGeometry::Kb101, k102 = KeyGeometry::Kb102;
+        const auto k101 = KeyboardLayout::Kb101, k102 = KeyboardLayout::Kb102;
         const Finger none = Finger::Thumb;
         QTest::newRow("sheen") << k101 << "ش" << "a" << Finger::LeftLittle << none;
         QTest::newRow("kaf") << k102 << "ك" << ";" << Finger::RightLittle << none;
@@ -122,7 +122,7 @@ private slots:
     }
     void strokes()
     {
-        QFETCH(KeyGeometry::Kind, kind);
+        QFETCH(KeyboardLayout, kind);
         QFETCH(QString, item);
         QFETCH(QString, key);
         QFETCH(Finger, finger);
@@ -136,7 +136,7 @@ private slots:
         if (s.shift)
             QCOMPARE(Fingers::ForKey(layout.geometry(), s.shiftKey), shiftFinger);
         // The 102 board's key left of Z is the left little finger's.
-        if (kind == KeyGeometry::Kb102) {
+        if (kind == KeyboardLayout::Kb102) {
             const QList<int> both = layout.geometry().KeysTyping(QLatin1Char('\\'));
             QCOMPARE(both.size(), 2);
             QCOMPARE(Fingers::ForKey(layout.geometry(), both[1]), Finger::LeftLittle);
@@ -187,7 +187,7 @@ private slots:
         const Course& course = TheCourse();
         const QStringList list = Course::ReadColumn(QStringLiteral(":/course/commonwords.txt"));
         QVERIFY(QSet<QString>(list.begin(), list.end()).size() >= 2000);
-        const LayoutKeys k101(KeyGeometry::Kb101), k102(KeyGeometry::Kb102);
+        const LayoutKeys k101(KeyboardLayout::Kb101), k102(KeyboardLayout::Kb102);
         for (const QString& word : list)
             QVERIFY2(!word.contains(QLatin1Char(' ')) && k101.CanType(word) && k102.CanType(word), qPrintable(word));
         const QStringList all = course.Words(course.Count() - 1);

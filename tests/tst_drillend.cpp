@@ -6,6 +6,7 @@
 #include "keyboard/keycharmap.h"
 #include "testutil.h"
 #include "progress/historystore.h"
+#include "tutor/keylight.h"
 #include "tutor/dialog.h"
 
 using TestUtil::Child;
@@ -106,6 +107,15 @@ void TestDrillEnd::escapeStopsADrillThenClosesTheWindow()
     QCOMPARE(start->text(), QStringLiteral("Start"));
     QCOMPARE(Field("le_correct"), QStringLiteral("100"));
     QVERIFY(dialog->isVisible());
+    // A prompt's light goes with a drill ended by a change of tab.
+    StartLetters();
+    QTest::keyClick(Child<QWidget>(dialog, "tabletter"), Qt::Key_F2);
+    auto* light = dialog->findChild<KeyLight*>(QStringLiteral("wg_kb_light"));
+    QVERIFY(!light->LitKeys().isEmpty());
+    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+    QVERIFY(light->LitKeys().isEmpty());
+    Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(0);
+    start->setFocus();
 
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
@@ -133,7 +143,7 @@ void TestDrillEnd::closingMidDrillKeepsIt()
     QVERIFY(!dialog->isVisible());
     QVERIFY(!Child<QTableView>(dialog, "tv_letter_score")->model()->index(0, 0).data().isValid());
     HistoryStore history(AppInfo::DataFolder());
-    const QList<DrillPoint> kept = history.Drills(DrillRecord::Letters);
+    const QList<DrillPoint> kept = history.Drills(DrillKind::Letters);
     QCOMPARE(kept.size(), 1);
     QCOMPARE(kept[0].accuracy, 100.0);
 }

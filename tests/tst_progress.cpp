@@ -1,31 +1,29 @@
 // The Progress tab and the lit keys of the Keyboard tab, driven as a
-// learner drives them, and the heat map against the key map.
+// learner drives them and rendered to check what is drawn; the heat map
+// against the key map; the history's problems as the tab shows them.
 #include <QtWidgets>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTextDocumentFragment>
 #include <QTest>
 
 #include "app/appinfo.h"
+#include "app/appstyle.h"
 #include "keyboard/keycharmap.h"
 #include "progress/historystore.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/keylight.h"
+#include "tutor/language.h"
 #include "tutor/progresschart.h"
+#include "tutor/progresspage.h"
 
 using TestUtil::Child;
 
 namespace {
 
-QString Mapped(QChar key, bool kb102 = false)
-{
-    QString text;
-    if (kb102)
-        KeyCharMap::Instance()->MapKey102(key, text);
-    else
-        KeyCharMap::Instance()->MapKey101(key, text);
-    return text;
-}
+QString Mapped(QChar key, bool kb102 = false) { return KeyCharMap::Instance()->MapString(QString(key), !kb102); }
 
 // The unshifted key that gives `item` on the 101 board.
 QChar KeyFor(const QString& item)
@@ -35,6 +33,41 @@ QChar KeyFor(const QString& item)
             return QChar(c);
     }
     return QChar();
+}
+
+// Hues as drawn: green around 120 (heat) to 150 (accuracy, lit keys), red
+// near 0, the speed line's blue near 210; -1 for a grey.
+int Hue(QRgb pixel, int saturation = 60)
+{
+    const QColor c(pixel);
+    return c.hsvSaturation() >= saturation ? c.hsvHue() : -1;
+}
+bool Green(int hue) { return hue >= 90 && hue <= 165; }
+bool Red(int hue) { return hue >= 0 && (hue <= 20 || hue >= 340); }
+
+// Where a key of the keyboard pictures is, from the layout's rows and key
+// units (the layout table of the key map test): a point inside its face.
+QPoint OnPicture(double row, double unit)
+{
+    const QRectF area = KeyGeometry::PictureBlockArea();
+    return QPointF(area.left() + unit * area.width() / 15, area.top() + (row + 0.7) * area.height() / 5).toPoint();
+}
+
+// The text a widget shows is drawn whole in `room`: its ink is about as
+// wide as the text is (text cut off is narrower).
+void CheckTextFits(QWidget* w, const QRect& room, const QString& text)
+{
+    const QImage image = w->grab(room).toImage();
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 110)
+                first = qMin(first, x), last = qMax(last, x);
+        }
+    }
+    const qreal scale = image.devicePixelRatio();
+    QVERIFY2(last - first + 1 >= 0.8 * w->fontMetrics().horizontalAdvance(text) * scale,
+             qPrintable(QStringLiteral("%1: ink %2..%3 of %4").arg(text).arg(first).arg(last).arg(image.width())));
 }
 
 } // namespace
@@ -51,8 +84,14 @@ private slots:
     void cleanup() { dialog.reset(), settings.reset(); }
     void heatMapKeysFollowTheKeyMap_data();
     void heatMapKeysFollowTheKeyMap();
+    void progressDrawn_data();
+    void progressDrawn();
     void letterDrillLightsKeysAndShowsOnProgressTab();
+    void promptLightsTheKeysOfTheBoardChosen();
     void weakKeysDrillFavoursWeakCharacters();
+    void textsFitInEveryLanguage();
+    void historyProblemsOnProgressTab_data();
+    void historyProblemsOnProgressTab();
 
 private:
     void NewTutor(int itemCountIndex = 0)
@@ -101,19 +140,17 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
     QFETCH(bool, kb102);
     KeyHeatMap map;
     map.resize(600, 210);
-    map.SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    map.SetKeyboard(kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101);
     const QList<KeyHeatMap::Key> keys = map.Keys();
 
-    // The keys lie apart inside the widget and carry exactly what the key
-    // map gives from the printable keys.
+    // The keys lie inside the widget and carry exactly what the key map
+    // gives from the printable keys (their places: the key map test).
     QSet<QString> given, shown;
     for (char16_t c = 0x20; c <= 0x7E; ++c)
         given << Mapped(QChar(c), kb102);
-    for (int i = 0; i < keys.size(); ++i) {
-        QVERIFY(QRectF(map.rect()).contains(keys[i].rect));
-        for (int j = i + 1; j < keys.size(); ++j)
-            QVERIFY(!keys[i].rect.intersects(keys[j].rect));
-        shown.unite(QSet<QString>(keys[i].characters.begin(), keys[i].characters.end()));
+    for (const KeyHeatMap::Key& k : keys) {
+        QVERIFY(QRectF(map.rect()).contains(k.rect));
+        shown.unite(QSet<QString>(k.characters.begin(), k.characters.end()));
     }
     QCOMPARE(shown, given);
 
@@ -130,14 +167,80 @@ void TestProgress::heatMapKeysFollowTheKeyMap()
         }
         QVERIFY(tinted >= 1);
     }
+}
 
-    // Where the layouts differ: U+0630 sits beside the digit one only on
-    // the 101 board.
-    auto keyOf = [&](const QString& c) {
-        return std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.characters.contains(c); })->rect;
-    };
-    const QRectF thal = keyOf(QStringLiteral("\u0630")), one = keyOf(QStringLiteral("\u0661"));
-    QCOMPARE(qAbs(thal.center().y() - one.center().y()) < 1 && thal.right() <= one.left(), !kb102);
+void TestProgress::progressDrawn_data()
+{
+    QTest::addColumn<bool>("rtl");
+    QTest::newRow("left to right") << false;
+    QTest::newRow("right to left") << true;
+}
+
+// The heat map's and the chart's pictures in either direction: the hues of
+// the keys and the legend, the side of the newest drill, the date labels.
+void TestProgress::progressDrawn()
+{
+    QFETCH(bool, rtl);
+    const auto direction = rtl ? Qt::RightToLeft : Qt::LeftToRight;
+    // Never missed: green; missed half the time: red; never practised: plain.
+    KeyHeatMap map;
+    map.setLayoutDirection(direction);
+    map.resize(600, 210);
+    const QList<KeyHeatMap::Key> keys = map.Keys();
+    map.SetTotals({{keys[20].characters[0], {20, 0}}, {keys[30].characters[0], {10, 5}}});
+    const QImage heat = map.grab().toImage();
+    auto face = [&](int i) { return Hue(heat.pixel((keys[i].rect.bottomLeft() + QPointF(5, -4)).toPoint())); };
+    QVERIFY(Green(face(20)) && Red(face(30)) && face(27) == -1);
+    // The keyboard is the one on the desk: 'q' at the left in either direction.
+    QVERIFY(keys[13].rect.right() < map.width() / 3.0);
+    // The legend's scale runs from green at the reading edge to red.
+    int first = -1, last = -1;
+    for (int x = 0; x < heat.width(); ++x) {
+        const int hue = Hue(heat.pixel(x, heat.height() - 9));
+        if (hue >= 0)
+            (first < 0 ? first : last) = hue;
+    }
+    QVERIFY2(rtl ? Red(first) && Green(last) : Green(first) && Red(last), qPrintable(QStringLiteral("%1 %2").arg(first).arg(last)));
+
+    // Speed falling and accuracy rising over three drills: the newer end of
+    // each line is on the side where reading ends.
+    ProgressChart chart;
+    chart.setLayoutDirection(direction);
+    chart.resize(600, 170);
+    const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0));
+    QList<DrillPoint> drills;
+    for (int i = 0; i < 3; ++i)
+        drills << DrillPoint{noon.addDays(i).toUTC(), 3.0 - i, 20.0 + 40 * i};
+    chart.SetDrills(drills);
+    const QImage drawn = chart.grab().toImage();
+    double height[2][2] = {}, count[2][2] = {}; // [speed?][newer half?]
+    for (int x = 150; x < 450; ++x) {
+        for (int y = 30; y < 140; ++y) {
+            const int hue = Hue(drawn.pixel(x, y), 100);
+            if (hue < 0)
+                continue;
+            const bool speed = hue > 180, newer = (x >= 300) != rtl;
+            height[speed][newer] += y, ++count[speed][newer];
+        }
+    }
+    QVERIFY(count[0][0] && count[0][1] && count[1][0] && count[1][1]);
+    QVERIFY(height[0][1] / count[0][1] < height[0][0] / count[0][0]); // accuracy higher when newer
+    QVERIFY(height[1][1] / count[1][1] > height[1][0] / count[1][0]); // speed lower
+
+    // Each label its own, the newest drill's last in the reading direction:
+    // for a few drills, drills of one day (their times) and many averaged.
+    for (const auto& [n, apart] : {std::pair(3, 86400), std::pair(2, 86400), std::pair(4, 600), std::pair(2000, 86400)}) {
+        drills.clear();
+        for (int i = 0; i < n; ++i)
+            drills << DrillPoint{noon.addSecs(qint64(i) * apart).toUTC(), 1, 90};
+        chart.SetDrills(drills);
+        QList<ProgressChart::DateLabel> labels = chart.DateLabels();
+        std::sort(labels.begin(), labels.end(), [&](const auto& a, const auto& b) { return (a.rect.x() < b.rect.x()) != rtl; });
+        QCOMPARE(labels.size(), qMin(n, 5));
+        for (int k = 1; k < labels.size(); ++k)
+            QVERIFY2(labels[k - 1].text < labels[k].text, qPrintable(labels[k - 1].text + u' ' + labels[k].text));
+        QCOMPARE(labels.last().text, noon.addSecs(qint64(n - 1) * apart).toString(apart < 86400 ? u"HH:mm" : u"yyyy-MM-dd"));
+    }
 }
 
 // A letter drill on the Keyboard tab: a wrong key lights red for a moment,
@@ -184,6 +287,50 @@ void TestProgress::letterDrillLightsKeysAndShowsOnProgressTab()
     }
 }
 
+// After a switch to the 102-key board the F2 prompt lights that board's
+// keys, Shift too for a shifted item, where the layout table puts them.
+void TestProgress::promptLightsTheKeysOfTheBoardChosen()
+{
+    NewTutor(5); // "100"
+    auto* light = W<KeyLight>("wg_kb_light");
+    auto* picture = W<QWidget>("wg_kb_pic");
+    StartLetters();
+    QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2); // lit on the 101 board
+    StartLetters(); // Stop
+    W<QRadioButton>("rad_kb_102")->click();
+    QVERIFY(light->LitKeys().isEmpty());
+
+    // Thal, the tenth letter, on the backslash keys beside Enter and Z.
+    StartLetters();
+    QCOMPARE(TestUtil::PlayDrill(dialog.get(), 0, 8), 8);
+    QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), QStringLiteral("\u0630"));
+    QImage unlit = picture->grab().toImage();
+    QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2);
+    QCOMPARE(light->LitKeys(), QStringList({QStringLiteral("\\"), QStringLiteral("\\")}));
+    QImage lit = picture->grab().toImage();
+    auto litAt = [&](double row, double unit) {
+        const QPoint p = OnPicture(row, unit);
+        return lit.pixel(p) != unlit.pixel(p) && Green(Hue(lit.pixel(p), 10));
+    };
+    QVERIFY(litAt(2, 13.25) && litAt(3, 1.75));
+    QVERIFY(!litAt(1, 14.25) && !litAt(0, 0.5)); // the 101 board's backslash and thal keys
+    TestUtil::QuitIfAsked();
+    StartLetters();
+
+    // Fatha, the twelfth symbol, is Shift and Q.
+    W<QRadioButton>("rad_Symbol")->click();
+    StartLetters();
+    QCOMPARE(TestUtil::PlayDrill(dialog.get(), 0, 10), 10);
+    QCOMPARE(TestUtil::KeysFor(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), false), QStringLiteral("Q"));
+    unlit = picture->grab().toImage();
+    QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2);
+    QCOMPARE(light->LitKeys(), QStringList({QStringLiteral("q"), QStringLiteral("Shift"), QStringLiteral("Shift")}));
+    lit = picture->grab().toImage();
+    QVERIFY(litAt(1, 2) && litAt(3, 0.6) && litAt(3, 14) && !litAt(3, 1.75));
+    TestUtil::QuitIfAsked();
+    StartLetters();
+}
+
 // One character missed often comes up far more often than the others, and
 // the others still come up; the plain drill keeps its order afterwards.
 void TestProgress::weakKeysDrillFavoursWeakCharacters()
@@ -210,6 +357,105 @@ void TestProgress::weakKeysDrillFavoursWeakCharacters()
 
     StartLetters();
     QCOMPARE(Item(), letters[1]);
+}
+
+// The drill list and the weak-keys button show their whole texts after each
+// change of language, also at twice the scale (in a run of its own).
+void TestProgress::textsFitInEveryLanguage()
+{
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        QProcess scaled;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        scaled.setProcessEnvironment(env);
+        scaled.start(QCoreApplication::applicationFilePath(), {QStringLiteral("textsFitInEveryLanguage")});
+        QVERIFY(scaled.waitForFinished(10000));
+        QVERIFY2(scaled.exitCode() == 0, scaled.readAllStandardOutput().constData());
+    }
+    AppStyle::Install(*qApp);
+    auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    // Made and shown in the language of the narrowest names.
+    Language::Install(QLatin1String(Language::Chinese));
+    dialog.reset(new Dialog);
+    dialog->show();
+    W<QTabWidget>("tabWidget")->setCurrentIndex(5);
+    QCoreApplication::processEvents();
+    auto* drills = W<QComboBox>("cmb_progress_drill");
+    auto* weakKeys = W<QPushButton>("btn_weak_keys");
+    for (const char* language : {"rad_lang_english", "rad_lang_arabic", "rad_lang_chinese", "rad_lang_english"}) {
+        W<QRadioButton>(language)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (int i = 0; i < drills->count(); ++i) {
+            drills->setCurrentIndex(i);
+            QStyleOptionComboBox option;
+            option.initFrom(drills);
+            option.currentText = drills->currentText();
+            CheckTextFits(drills, drills->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                  QStyle::SC_ComboBoxEditField, drills),
+                          drills->currentText());
+        }
+        QStyleOptionButton option;
+        option.initFrom(weakKeys);
+        option.text = weakKeys->text();
+        CheckTextFits(weakKeys, weakKeys->style()->subElementRect(QStyle::SE_PushButtonContents, &option, weakKeys),
+                      weakKeys->text());
+    }
+}
+
+void TestProgress::historyProblemsOnProgressTab_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("newer file") << "newer file";
+}
+
+// What the tab shows and tells: a read-only history still shows its drills
+// with a note that new ones are not kept; with the history off the note
+// says why and the chart that nothing is kept.
+void TestProgress::historyProblemsOnProgressTab()
+{
+    QFETCH(QString, problem);
+    QFile::setPermissions(settings->path(), QFileDevice::Permissions(0x7777));
+    TestUtil::AsLearner learner;
+    if (!learner.Binds())
+        QSKIP("permissions do not bind");
+    AppInfo::Apply();
+    const QString folder = AppInfo::DataFolder();
+    const QString file = QDir(folder).filePath(QLatin1String(HistoryStore::FileName));
+    {
+        HistoryStore earlier(folder);
+        DrillRecord drill;
+        drill.itemsDone = 40;
+        QVERIFY(earlier.Record(drill) && earlier.Record(drill));
+    }
+    auto restore = qScopeGuard([&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    const bool readOnly = problem == QLatin1String("read-only folder");
+    if (readOnly) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    } else {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version=99")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+
+    ProgressPage page;
+    page.resize(635, 410);
+    QString told;
+    TestUtil::ClickInNextBox(QString(), &told);
+    page.show();
+    QTRY_VERIFY(!told.isEmpty());
+    auto* note = page.findChild<QLabel*>(QStringLiteral("lbl_progress_note"));
+    auto* chart = page.findChild<ProgressChart*>(QStringLiteral("wg_progress_chart"));
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), told);
+    QVERIFY(told.contains(QDir::toNativeSeparators(readOnly ? folder : file)));
+    QCOMPARE(chart->Drills().size(), readOnly ? 2 : 0);
+    if (!readOnly) { // says that nothing is kept, not that drills will appear
+        const QImage shown = chart->grab().toImage();
+        chart->SetKeeping(true);
+        QVERIFY(chart->grab().toImage() != shown);
+    }
 }
 
 QTEST_MAIN(TestProgress)

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "testutil.h"
-#include "tutor/drillstats.h"
+#include "drill/drillstats.h"
 #include "tutor/website.h"
 
 using namespace TestUtil;

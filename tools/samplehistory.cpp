@@ -35,7 +35,7 @@ DrillRecord Drill(int day, QRandomGenerator& random)
 {
     DrillRecord d;
     d.finished = QDateTime::currentDateTimeUtc().addDays(day - (Days - 1)).addSecs(-3600);
-    d.keyboard = 101;
+    d.keyboard = KeyboardLayout::Kb101;
     d.itemsAsked = d.itemsDone = d.correct = Items;
     d.keysTyped = Items + 12 - day / 3 + random.bounded(3);
     d.speed = 0.6 + day * 0.05 + random.bounded(10) / 40.0;

@@ -1,53 +1,31 @@
 #include "tutor/dialog.h"
 
-#include <QEvent>
 #include <QTimer>
 
-#include <functional>
-
+#include "app/appinfo.h"
 #include "content/contentpaths.h"
+#include "progress/historystore.h"
+#include "tutor/afterfirstpaint.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
-namespace {
-
-// Makes a call once, just after the first paint of the widget it watches
-// has reached the screen.
-class AfterFirstPaint : public QObject
-{
-public:
-    AfterFirstPaint(QWidget* watched, std::function<void()> call)
-        : QObject(watched), call(std::move(call))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued: the paint in progress is finished and shown first.
-            QTimer::singleShot(0, watched, call);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> call;
-};
-
-} // namespace
-
 Dialog::Dialog(QWidget* parent)
+    : Dialog(nullptr, parent)
+{
+}
+
+Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui_Dialog)
-    , mode(0)
-    , position(0)
-    , startTime(0)
+    , history(historyStore)
 {
+    // The store opens its file when first used, not here.
+    if (!history) {
+        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
+        history = ownHistory.get();
+    }
     ui->setupUi(this);
+    ui->tabProgress->SetHistory(history);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

@@ -2,40 +2,31 @@
 #define DIALOG_H
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QList>
 #include <QStandardItemModel>
 #include <QString>
-#include <optional>
+#include <memory>
 
-#include "content/contentitem.h"
 #include "content/contentlist.h"
-#include "progress/drillrecord.h"
-#include "tutor/drillstats.h"
+#include "drill/drillsession.h"
 #include "tutor/scoreboard.h"
 
 class QTableView;
-class QLineEdit;
-class QLabel;
-class QProgressBar;
-class QCheckBox;
-class QPushButton;
 class QKeyEvent;
 class QCloseEvent;
-class QUrl;
+class HistoryStore;
 class Ui_Dialog;
 
-// 0 letter drill, 1 word drill, 2 sentence drill: the index of the drill's
-// tab. The tab-change slot also stores 3 (Setting) and 4 (About).
-using DrillMode = int;
-
-// The tutor window: owns the widget tree, the content lists, the score
-// tables and the state of the running drill.
+// The tutor window. It reads the learner's keys and choices, hands them to
+// the drill (DrillSession), and draws what comes back; the finished drill
+// goes to the history and, if the learner wants, into the top scores.
 class Dialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    // `history` keeps the finished drills; it outlives the window.
+    explicit Dialog(HistoryStore* history, QWidget* parent = nullptr);
+    // A window with a history of its own in the learner's data folder.
     explicit Dialog(QWidget* parent = nullptr);
     ~Dialog() override;
 
@@ -88,66 +79,32 @@ private slots:
     void WriteSettings();
 
 private:
-    // --- drill helpers (item selection, drills, scores) ---
-    // The widgets of the word drill (1) or the sentence drill (2).
-    struct TextDrillWidgets
-    {
-        QPushButton* start;
-        QLineEdit* answer;
-        QLabel* source;
-        QProgressBar* progress;
-        QCheckBox* random;
-    };
-    TextDrillWidgets TextDrill(DrillMode drill) const;
+    // --- drills ---
+    DrillOptions Options(DrillKind kind) const;
     void ReadContent();
-    void AdvancePosition(bool bRandom);
-    const QList<int>& UsableItems(DrillMode drill);
-    void SkipUnusableItem(bool bRandom);
-    QString MapLetterKey(QChar key) const;
-    void ShowLetterItem(const char* colour, bool withKey = false);
-    void LetterKeyPressed(QKeyEvent* keyEvent);
-    void StartDrill(QProgressBar* progress);
-    void StartTextDrill(DrillMode drill);
+    void StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
+    void StartTextDrill(DrillKind kind);
     void StopRunningDrill();
-    void TextEdited(DrillMode drill, const QString& text);
+    void LetterKeyPressed(QKeyEvent* keyEvent);
+    void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
-    QString NeutralOpen() const;
-
-    // --- history and the weak-keys drill ---
-    QChar AlphabetKey(int index) const;
-    int WeakKeyPosition() const;
     void PractiseWeakKeys(const CharCounts& totals);
-    void RecordDrill();
 
-    // --- settings, language and web helpers ---
+    // --- settings and language ---
     void SwitchLanguage(const char* langCode);
-    QByteArray ScoreReportDocument() const;
-    void OpenAddress(const QUrl& address);
-    void OpenSitePage(const char* path);
 
     Ui_Dialog* ui;
-    ContentItem currentItem;
-    DrillStats stats;
-    DrillMode mode;
-    int position;
-    quint32 startTime;
+    DrillSession session;
+    ScoreBoard scores;  // the letter, word and sentence top scores
+    std::unique_ptr<HistoryStore> ownHistory;
+    HistoryStore* history;
     QString wordFilePath;
     QString sentenceFilePath;
     ContentList wordList;
     ContentList sentenceList;
-    ScoreBoard scores;         // the letter, word and sentence top scores
-
-    // Running-drill state that the members above cannot carry.
-    QElapsedTimer drillClock;  // elapsed time, immune to clock changes
-    QChar currentKey;          // key of the letter item on screen (F2 prompt)
-    QString answerShown[3];    // answer line text as last shown, by mode
-    // Positions of the word (1) and sentence (2) items a drill can use,
-    // worked out on the first Start.
-    QList<int> usableItems[3];
-    bool usableKnown[3] = {false, false, false};
-    CharCounts charCounts;     // presses and misses per character, for the history
-    std::optional<CharCounts> weakKeys; // a weak-keys drill draws by these totals
-    bool contentRead = false;  // wordList and sentenceList read from their files
+    std::shared_ptr<ContentSource> wordSource;  // made when a drill first needs it
+    std::shared_ptr<ContentSource> sentenceSource;
+    bool contentRead = false;  // the lists read from their files
     int wordFileResult = 0;    // what reading them returned
     int sentenceFileResult = 0;
 };

@@ -7,81 +7,43 @@
 #include "app/appinfo.h"
 #include "app/appstyle.h"
 #include "tutor/language.h"
-#include "tutor/settingskeys.h"
+#include "tutor/preferences.h"
 #include "tutor/ui_dialog.h"
-
-namespace {
-
-namespace Key = SettingsKey;
-
-const char* const DefaultLanguage = Language::Chinese;
-const char* const DefaultKeyboard = Key::Keyboard101;
-const bool DefaultDisplayExplain = true;
-const int DefaultItemCount = 1;  // "50"
-
-} // namespace
 
 void Dialog::ReadSettings()
 {
     QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-
-    settings.beginGroup(QLatin1String(Key::NormalGroup));
-
+    const Preferences p = Preferences::Read(settings, ui->cmb_train_num->count());
     // The language first: re-applying the texts refills the item-count box.
-    const QString lang =
-        settings.value(QLatin1String(Key::Language), QString::fromLatin1(DefaultLanguage)).toString();
-    if (lang == QLatin1String(Language::Chinese)) {
+    if (p.language == QLatin1String(Language::Chinese)) {
         ui->rad_lang_chinese->setChecked(true);
         on_rad_lang_chinese_clicked(true);
-    } else if (lang == QLatin1String(Language::Arabic)) {
+    } else if (p.language == QLatin1String(Language::Arabic)) {
         ui->rad_lang_arabic->setChecked(true);
         on_rad_lang_arabic_clicked(true);
     } else {
         ui->rad_lang_english->setChecked(true);
         on_rad_lang_english_clicked(true);
     }
-
-    const QString keyboard =
-        settings.value(QLatin1String(Key::Keyboard), QString::fromLatin1(DefaultKeyboard)).toString();
-    if (keyboard == QLatin1String(Key::Keyboard101)) {
-        ui->rad_kb_101->setChecked(true);
-        on_rad_kb_101_clicked(true);
-    } else {
-        ui->rad_kb_102->setChecked(true);
-        on_rad_kb_102_clicked(true);
-    }
-
-    ui->chk_display_complain->setChecked(
-        settings.value(QLatin1String(Key::DisplayExplain), DefaultDisplayExplain).toBool());
-
-    // An index the box does not have would leave the drill length empty, and
-    // a drill of no length never ends: such a value means the default.
-    bool isNumber = false;
-    int itemCount = settings.value(QLatin1String(Key::ItemCount), DefaultItemCount).toInt(&isNumber);
-    if (!isNumber || itemCount < 0 || itemCount >= ui->cmb_train_num->count())
-        itemCount = DefaultItemCount;
-    ui->cmb_train_num->setCurrentIndex(itemCount);
-
-    settings.endGroup();
-
+    const bool kb101 = p.keyboard == KeyboardLayout::Kb101;
+    (kb101 ? ui->rad_kb_101 : ui->rad_kb_102)->setChecked(true);
+    kb101 ? on_rad_kb_101_clicked(true) : on_rad_kb_102_clicked(true);
+    ui->chk_display_complain->setChecked(p.displayExplain);
+    ui->cmb_train_num->setCurrentIndex(p.itemCount);
     scores.Read(settings);
 }
 
 void Dialog::WriteSettings()
 {
     QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-
-    settings.beginGroup(QLatin1String(Key::NormalGroup));
-    const char* lang = ui->rad_lang_arabic->isChecked()    ? Language::Arabic
-                       : ui->rad_lang_english->isChecked() ? Language::English
-                                                           : Language::Chinese;
-    settings.setValue(QLatin1String(Key::Language), QString::fromLatin1(lang));
-    settings.setValue(QLatin1String(Key::Keyboard),
-                      QString::fromLatin1(ui->rad_kb_102->isChecked() ? Key::Keyboard102 : Key::Keyboard101));
-    settings.setValue(QLatin1String(Key::DisplayExplain), ui->chk_display_complain->isChecked());
-    settings.setValue(QLatin1String(Key::ItemCount), ui->cmb_train_num->currentIndex());
-    settings.endGroup();
-
+    Preferences p;
+    p.language = QString::fromLatin1(ui->rad_lang_arabic->isChecked()    ? Language::Arabic
+                                     : ui->rad_lang_english->isChecked() ? Language::English
+                                                                         : Language::Chinese);
+    p.keyboard = Options(DrillKind::Letters).layout;
+    p.displayExplain = ui->chk_display_complain->isChecked();
+    p.itemCount = ui->cmb_train_num->currentIndex();
+    p.Write(settings);
     scores.Save(settings);
 }
 

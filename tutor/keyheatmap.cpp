@@ -48,11 +48,11 @@ KeyHeatMap::KeyHeatMap(QWidget* parent)
 
 KeyHeatMap::~KeyHeatMap() = default;
 
-void KeyHeatMap::SetKeyboard(KeyGeometry::Kind k)
+void KeyHeatMap::SetKeyboard(KeyboardLayout k)
 {
-    if (kind == k)
+    if (layout == k)
         return;
-    kind = k;
+    layout = k;
     board.reset();
     update();
 }
@@ -85,8 +85,8 @@ QRectF KeyHeatMap::BlockArea() const
 const KeyGeometry& KeyHeatMap::Geometry() const
 {
     const QRectF area = BlockArea();
-    if (!board || board->kind() != kind || boardArea != area) {
-        board.reset(new KeyGeometry(kind, area));
+    if (!board || board->layout() != layout || boardArea != area) {
+        board.reset(new KeyGeometry(layout, area));
         boardArea = area;
     }
     return *board;
@@ -112,7 +112,7 @@ QList<KeyHeatMap::Key> KeyHeatMap::Keys() const
         if (!k.IsCharacterKey())
             continue;
         Key key;
-        key.rect = k.outline.boundingRect();
+        key.rect = k.Bounds();
         key.characters = CharactersOf(k);
         for (const QString& c : key.characters) {
             const CharCount n = totals.value(c);
@@ -184,11 +184,11 @@ void KeyHeatMap::paintEvent(QPaintEvent*)
         p.setPen(QPen(KeyEdge, 1));
         p.setBrush(face);
         if (k.outline.size() == 5)
-            p.drawRoundedRect(k.outline.boundingRect().adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+            p.drawRoundedRect(k.Bounds().adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
         else
-            p.drawPolygon(k.outline);
+            p.drawPolygon(QPolygonF(k.outline));
 
-        const QRectF box = k.outline.boundingRect().adjusted(3, 1, -3, -1);
+        const QRectF box = k.Bounds().adjusted(3, 1, -3, -1);
         if (!k.IsCharacterKey()) {
             p.setFont(small);
             p.setPen(CaptionInk);

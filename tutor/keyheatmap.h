@@ -31,8 +31,8 @@ public:
     explicit KeyHeatMap(QWidget* parent = nullptr);
     ~KeyHeatMap() override;
 
-    void SetKeyboard(KeyGeometry::Kind kind);
-    KeyGeometry::Kind Keyboard() const { return kind; }
+    void SetKeyboard(KeyboardLayout layout);
+    KeyboardLayout Keyboard() const { return layout; }
     void SetTotals(const CharCounts& totals);
     // The character keys as they are drawn now, in widget coordinates.
     QList<Key> Keys() const;
@@ -54,7 +54,7 @@ private:
     QList<QString> CharactersOf(const KeyGeometry::Key& key) const;
     void DrawLegend(QPainter& p, const QRectF& area) const;
 
-    KeyGeometry::Kind kind = KeyGeometry::Kb101;
+    KeyboardLayout layout = KeyboardLayout::Kb101;
     CharCounts totals;
     // Built when first drawn, again after a resize or a change of keyboard.
     mutable std::unique_ptr<KeyGeometry> board;

@@ -41,11 +41,11 @@ bool KeyLight::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void KeyLight::SetKeyboard(KeyGeometry::Kind k)
+void KeyLight::SetKeyboard(KeyboardLayout k)
 {
-    if (kind == k)
+    if (layout == k)
         return;
-    kind = k;
+    layout = k;
     board.reset();
     Clear();
 }
@@ -54,7 +54,7 @@ const KeyGeometry& KeyLight::Geometry()
 {
     // In the picture's own coordinates; painting scales them to the widget.
     if (!board)
-        board.reset(new KeyGeometry(kind, KeyGeometry::PictureBlockArea()));
+        board.reset(new KeyGeometry(layout, KeyGeometry::PictureBlockArea()));
     return *board;
 }
 
@@ -124,6 +124,6 @@ void KeyLight::paintEvent(QPaintEvent*)
         p.setPen(QPen(colour, 2.5));
         p.setBrush(fill);
         for (int i : *keys)
-            p.drawRoundedRect(g.keys()[i].outline.boundingRect().adjusted(1, 1, -1, -1), 4, 4);
+            p.drawRoundedRect(g.keys()[i].Bounds().adjusted(1, 1, -1, -1), 4, 4);
     }
 }

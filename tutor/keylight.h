@@ -21,7 +21,7 @@ public:
     explicit KeyLight(QWidget* picture);
     ~KeyLight() override;
 
-    void SetKeyboard(KeyGeometry::Kind kind);
+    void SetKeyboard(KeyboardLayout layout);
     // The key that types `key` (with the Shift keys when it needs Shift).
     void ShowPrompt(QChar key);
     // The key that typed `key`, in red for a moment.
@@ -40,7 +40,7 @@ private:
     const KeyGeometry& Geometry();
     QList<int> KeysFor(QChar key, bool withShift);
 
-    KeyGeometry::Kind kind = KeyGeometry::Kb101;
+    KeyboardLayout layout = KeyboardLayout::Kb101;
     std::unique_ptr<KeyGeometry> board;  // made when first needed
     QList<int> prompt;
     QList<int> wrong;

@@ -57,7 +57,30 @@ QList<DrillPoint> Thinned(const QList<DrillPoint>& drills, int count)
     return out;
 }
 
+// The chart's own small font.
+QFont ChartFont(QFont f)
+{
+    f.setPixelSize(11);
+    return f;
+}
+
 } // namespace
+
+struct ProgressChart::Layout
+{
+    QRectF plot;                 // empty when nothing is drawn
+    int side = 0;                // room for each axis's labels
+    QList<DrillPoint> points;    // as drawn, neighbours averaged
+    bool rtl = false;
+    QList<DateLabel> dates;
+
+    // x of point i, newest at the end of the reading direction.
+    double X(qsizetype i) const
+    {
+        const double t = points.size() == 1 ? 0.5 : double(i) / double(points.size() - 1);
+        return rtl ? plot.right() - t * plot.width() : plot.left() + t * plot.width();
+    }
+};
 
 ProgressChart::ProgressChart(QWidget* parent)
     : QWidget(parent)
@@ -68,6 +91,69 @@ void ProgressChart::SetDrills(const QList<DrillPoint>& d)
 {
     drills = d;
     update();
+}
+
+void ProgressChart::SetKeeping(bool k)
+{
+    if (keeping == k)
+        return;
+    keeping = k;
+    update();
+}
+
+ProgressChart::Layout ProgressChart::Arrange(const QFontMetrics& fm) const
+{
+    Layout l;
+    l.rtl = layoutDirection() == Qt::RightToLeft;
+    // Legend on top, axis labels at both sides, dates below.
+    const int line = fm.height();
+    l.side = fm.horizontalAdvance(QStringLiteral("100.0")) + 8;
+    const QRectF plot(l.side, line + 8, width() - 2 * l.side, height() - 2 * line - 14);
+    if (drills.isEmpty() || plot.width() < 20 || plot.height() < 20)
+        return l;
+    l.plot = plot;
+    l.points = Thinned(drills, int(plot.width()) / PixelsPerPoint);
+
+    // The first, the last and a few between, where they fit, each dated as
+    // closely as it takes to tell it from its neighbours: the day, or the
+    // time of day when all are on one day, or both.
+    const QDate firstDay = l.points.first().finished.toLocalTime().date();
+    const bool oneDay = l.points.last().finished.toLocalTime().date() == firstDay;
+    const QStringList formats = oneDay
+        ? QStringList{QStringLiteral("HH:mm"), QStringLiteral("HH:mm:ss")}
+        : QStringList{QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd HH:mm"),
+                      QStringLiteral("yyyy-MM-dd HH:mm:ss")};
+    const qsizetype last = l.points.size() - 1;
+    for (const QString& format : formats) {
+        QString widest = format;
+        for (QChar& c : widest)
+            c = c.isLetter() ? QLatin1Char('0') : c;
+        const int w = fm.horizontalAdvance(widest) + 12;
+        const qsizetype n = qMin<qsizetype>(qBound(1, int(plot.width()) / w, 5), l.points.size());
+        l.dates.clear();
+        bool distinct = true;
+        for (qsizetype k = 0; k < n; ++k) {
+            // Steps of at least one point: no point is labelled twice.
+            const qsizetype i = n == 1 ? last : qsizetype(std::lround(double(k) * last / double(n - 1)));
+            const QRectF r(qBound(0.0, l.X(i) - w / 2.0, width() - double(w)), plot.bottom() + 3, w, line);
+            const QString text = l.points[i].finished.toLocalTime().toString(format);
+            distinct = distinct && (l.dates.isEmpty() || l.dates.last().text != text);
+            l.dates << DateLabel{r, text};
+        }
+        if (distinct)
+            return l;
+    }
+    // Drills within one second: their newest speaks for them.
+    for (qsizetype k = l.dates.size() - 2; k >= 0; --k) {
+        if (l.dates[k].text == l.dates[k + 1].text)
+            l.dates.removeAt(k);
+    }
+    return l;
+}
+
+QList<ProgressChart::DateLabel> ProgressChart::DateLabels() const
+{
+    return Arrange(QFontMetrics(ChartFont(font()))).dates;
 }
 
 QSize ProgressChart::sizeHint() const
@@ -84,40 +170,32 @@ void ProgressChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont f = font();
-    f.setPixelSize(11);
+    const QFont f = ChartFont(font());
     p.setFont(f);
     const QFontMetrics fm(f);
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
 
     if (drills.isEmpty()) {
         p.setPen(Ink);
         p.drawText(rect().adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
-                   DialogText("Your finished drills will appear here, with their speed and accuracy."));
+                   keeping ? DialogText("Your finished drills will appear here, with their speed and accuracy.")
+                           : DialogText("Your drills are not kept during this run."));
         return;
     }
-
-    // Legend on top, axis labels at both sides, dates below.
-    const int line = fm.height();
-    const QString speedName = DialogText("Speed (characters per second)");
-    const QString accuracyName = DialogText("Accuracy (%)");
-    const int side = fm.horizontalAdvance(QStringLiteral("100.0")) + 8;
-    const QRectF plot(side, line + 8, width() - 2 * side, height() - 2 * line - 14);
-    if (plot.width() < 20 || plot.height() < 20)
+    const Layout l = Arrange(fm);
+    if (l.plot.isEmpty())
         return;
+    const QRectF& plot = l.plot;
+    const bool rtl = l.rtl;
+    const QList<DrillPoint>& points = l.points;
+    const int line = fm.height();
+    const int side = l.side;
 
-    const QList<DrillPoint> points = Thinned(drills, int(plot.width()) / PixelsPerPoint);
     double fastest = 0;
     for (const DrillPoint& d : points)
         fastest = qMax(fastest, d.speed);
     const auto [speedStep, gridLines] = SpeedScale(fastest);
     const double topSpeed = speedStep * gridLines;
 
-    // x of point i, newest at the end of the reading direction.
-    auto x = [&](int i) {
-        const double t = points.size() == 1 ? 0.5 : double(i) / double(points.size() - 1);
-        return rtl ? plot.right() - t * plot.width() : plot.left() + t * plot.width();
-    };
     auto y = [&](double value, double top) { return plot.bottom() - value / top * plot.height(); };
     const QRectF startLabels(rtl ? plot.right() + 4 : 0, 0, side - 4, height());
     const QRectF endLabels(rtl ? 0 : plot.right() + 4, 0, side - 4, height());
@@ -138,25 +216,15 @@ void ProgressChart::paintEvent(QPaintEvent*)
                    QString::number(100 * i / gridLines));
     }
 
-    // Dates: the first, the last and a few between, where they fit.
-    const QString dateFormat = QStringLiteral("yyyy-MM-dd");
-    const int dateWidth = fm.horizontalAdvance(QStringLiteral("0000-00-00")) + 12;
-    const int labels = qBound(1, int(plot.width()) / dateWidth, 5);
     p.setPen(Ink);
-    for (int k = 0; k < labels && k < points.size(); ++k) {
-        const int i = labels == 1 ? int(points.size()) - 1
-                                  : int(std::lround(double(k) * (points.size() - 1) / (labels - 1)));
-        const double xx = x(i);
-        const QRectF r(qBound(0.0, xx - dateWidth / 2.0, width() - double(dateWidth)),
-                       plot.bottom() + 3, dateWidth, line);
-        p.drawText(r, Qt::AlignCenter, points[i].finished.toLocalTime().toString(dateFormat));
-    }
+    for (const DateLabel& date : l.dates)
+        p.drawText(date.rect, Qt::AlignCenter, date.text);
 
     for (const auto& [colour, top, speed] : {std::tuple(SpeedColour, topSpeed, true),
                                             std::tuple(AccuracyColour, 100.0, false)}) {
         QPainterPath path;
         for (int i = 0; i < points.size(); ++i) {
-            const QPointF pt(x(i), y(speed ? points[i].speed : points[i].accuracy, top));
+            const QPointF pt(l.X(i), y(speed ? points[i].speed : points[i].accuracy, top));
             if (i == 0)
                 path.moveTo(pt);
             else
@@ -168,7 +236,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         if (points.size() <= 60) {
             p.setBrush(colour);
             for (int i = 0; i < points.size(); ++i)
-                p.drawEllipse(QPointF(x(i), y(speed ? points[i].speed : points[i].accuracy, top)), 2.2, 2.2);
+                p.drawEllipse(QPointF(l.X(i), y(speed ? points[i].speed : points[i].accuracy, top)), 2.2, 2.2);
         }
     }
 
@@ -185,6 +253,6 @@ void ProgressChart::paintEvent(QPaintEvent*)
         p.drawText(rtl ? r.adjusted(0, 0, -22, 0) : r.adjusted(22, 0, 0, 0),
                    (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute, name);
     };
-    legend(speedName, SpeedColour, true);
-    legend(accuracyName, AccuracyColour, false);
+    legend(DialogText("Speed (characters per second)"), SpeedColour, true);
+    legend(DialogText("Accuracy (%)"), AccuracyColour, false);
 }

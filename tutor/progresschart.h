@@ -2,6 +2,7 @@
 #define PROGRESSCHART_H
 
 #include <QList>
+#include <QRectF>
 #include <QWidget>
 
 #include "progress/drillrecord.h"
@@ -11,6 +12,8 @@
 // the left in a right-to-left interface), with dates along the axis. Speed
 // is read on the axis at the start, accuracy on the one at the end. When
 // there are more drills than room, neighbouring drills are averaged.
+// Every date label is its own: drills on one day are told apart by their
+// time of day.
 class ProgressChart : public QWidget
 {
     Q_OBJECT
@@ -20,6 +23,17 @@ public:
 
     void SetDrills(const QList<DrillPoint>& drills);
     const QList<DrillPoint>& Drills() const { return drills; }
+    // False while the history keeps no new drills: an empty chart then
+    // says so rather than promising them.
+    void SetKeeping(bool keeping);
+
+    // A label under the axis as it is drawn now, in widget coordinates.
+    struct DateLabel
+    {
+        QRectF rect;
+        QString text;
+    };
+    QList<DateLabel> DateLabels() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -28,7 +42,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where everything goes at the widget's present size.
+    struct Layout;
+    Layout Arrange(const QFontMetrics& fm) const;
+
     QList<DrillPoint> drills;
+    bool keeping = true;
 };
 
 #endif // PROGRESSCHART_H

@@ -5,17 +5,19 @@
 #include <memory>
 
 #include "progress/drillrecord.h"
+#include "progress/historystore.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
-class HistoryStore;
 class KeyHeatMap;
 class ProgressChart;
 
 // The Progress tab: the learner's history of drills as a chart of one drill
-// type, a heat map of their errors per key, and the weak-keys drill. It
-// keeps the history store; the tutor window hands it each finished drill.
+// type, a heat map of their errors per key, and the weak-keys drill.
 // Nothing is read before the page is first shown or a drill is recorded.
+// While the history is off or read-only, a note above the chart says why
+// and what to do.
 class ProgressPage : public QWidget
 {
     Q_OBJECT
@@ -25,10 +27,18 @@ public:
     ~ProgressPage() override;
 
     void Retranslate();
-    void SetKeyboard102(bool kb102);
-    // Keeps a finished drill; the first time the history cannot be kept,
-    // says so.
-    void Record(const DrillRecord& drill);
+    void SetKeyboard(KeyboardLayout layout);
+    // The learner's history, kept by the application; without one the page
+    // keeps its own in the learner's data folder.
+    void SetHistory(HistoryStore* store) { history = store; }
+    // A drill was recorded in the history: the first time the history
+    // cannot keep drills, says so.
+    void Recorded();
+
+    // A problem of the history as the learner reads it: whole sentences in
+    // the interface language that name the file and say what to do.
+    // `readOnly`: the drills kept so far are still shown.
+    static QString Worded(const HistoryStore::Problem& problem, bool readOnly);
 
 signals:
     // "Practise weak keys": the per-character totals to weigh the draw by.
@@ -42,10 +52,13 @@ private:
     // Reads what changed since the page last showed it.
     void Refresh();
     void TellProblem();
+    void ShowStanding();
 
-    std::unique_ptr<HistoryStore> history;
+    HistoryStore* history = nullptr;
+    std::unique_ptr<HistoryStore> ownHistory;
     QComboBox* cmb_progress_drill;
     QPushButton* btn_weak_keys;
+    QLabel* lbl_progress_note;
     ProgressChart* wg_progress_chart;
     KeyHeatMap* wg_heat_map;
     CharCounts totals;

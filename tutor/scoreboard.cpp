@@ -31,6 +31,15 @@ QString RowKey(int index, const char* stem, int row)
     return KeyStem(index, stem) + QString::number(row);
 }
 
+// A user name inside a character-data section: "]]>" would end the section
+// and let the rest of the name pass as markup, so it is split across two
+// sections, which every XML reader joins back into the name.
+QString CharacterData(QString text)
+{
+    text.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>"));
+    return QLatin1String("<![CDATA[") + text + QLatin1String("]]>");
+}
+
 } // namespace
 
 ScoreBoard::ScoreBoard()
@@ -89,6 +98,25 @@ bool ScoreBoard::Insert(ScoreTable* table, const QString& name, uint score)
     // new row stays above older equal scores and the placeholders stay below.
     table->sort(ScoreColumn, Qt::DescendingOrder);
     return true;
+}
+
+QByteArray ScoreBoard::ReportDocument() const
+{
+    QByteArray document("<root>");
+    for (int i = 0; i < TableCount; ++i) {
+        const QStandardItem* name = tables[i]->item(0, NameColumn);
+        const QStandardItem* score = tables[i]->item(0, ScoreColumn);
+        if (!name || !score)
+            continue;
+        const QString item = QStringLiteral("<item type='%1' score='%2'>")
+                                 .arg(i + 1)
+                                 .arg(score->data(Qt::DisplayRole).toString())
+            + CharacterData(name->data(Qt::DisplayRole).toString()) + QLatin1String("</item>");
+        // UTF-8 is what a reader assumes without a declaration; it keeps
+        // Arabic names intact and is plain ASCII for ASCII names.
+        document += item.toUtf8();
+    }
+    return document + "</root>";
 }
 
 void ScoreBoard::Add(int index, const QString& name, uint score)

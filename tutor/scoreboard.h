@@ -40,6 +40,11 @@ public:
     // Puts the column titles in the interface language.
     void Retranslate();
 
+    // The best row of each table for the score report:
+    // "<root><item type='1' score='…'>…</item>…</root>", just
+    // "<root></root>" when no table has a score.
+    QByteArray ReportDocument() const;
+
     // Shows what the store holds.
     void Read(QSettings& settings);
     // Writes every table: what the store holds now plus this window's new

@@ -15,9 +15,6 @@ inline constexpr char ScoreGroup[] = "Score";
 inline constexpr char ScoreName[] = "_score_name_";
 inline constexpr char ScoreValue[] = "_score_value_";
 
-inline constexpr char Keyboard101[] = "101";
-inline constexpr char Keyboard102[] = "102";
-
 } // namespace SettingsKey
 
 #endif // SETTINGSKEYS_H

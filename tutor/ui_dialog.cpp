@@ -525,9 +525,10 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabProgress = Named(new ProgressPage(), "tabProgress");
     tabWidget->addTab(tabProgress, QString());
     // The heat map and the lit keys show the keyboard type chosen.
-    QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, &ProgressPage::SetKeyboard102);
-    QObject::connect(rad_kb_102, &QRadioButton::toggled, wg_kb_light, [light = wg_kb_light](bool kb102) {
-        light->SetKeyboard(kb102 ? KeyGeometry::Kb102 : KeyGeometry::Kb101);
+    QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
+        const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
+        tabProgress->SetKeyboard(layout);
+        wg_kb_light->SetKeyboard(layout);
     });
 
     vh_main->addWidget(tabWidget);
@@ -546,6 +547,22 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->setCurrentIndex(4);
 
     QMetaObject::connectSlotsByName(Dialog);
+}
+
+Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
+{
+    switch (kind) {
+    case DrillKind::Letters:
+        return {tabletter, btn_start_letter, lbl_src_letter, nullptr, prgros_type, chk_random_letter,
+                {le_time, le_speed, le_correct, le_Achievement}};
+    case DrillKind::Words:
+        return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word,
+                {le_time_word, le_speed_word, le_correct_word, le_score_word}};
+    case DrillKind::Sentences:
+        break;
+    }
+    return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
+            {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}};
 }
 
 void Ui_Dialog::retranslateUi(QDialog* Dialog)

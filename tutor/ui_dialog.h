@@ -21,6 +21,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <array>
+
+#include "progress/drillrecord.h"
+
 class KeyLight;
 class ProgressPage;
 
@@ -177,6 +181,19 @@ public:
 
     void setupUi(QDialog* Dialog);
     void retranslateUi(QDialog* Dialog);
+
+    // The widgets of one drill's tab.
+    struct DrillWidgets
+    {
+        QWidget* page;
+        QPushButton* start;
+        QLabel* source;
+        QLineEdit* answer;  // none for the letter drill: keys go to its page
+        QProgressBar* progress;
+        QCheckBox* random;
+        std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
+    };
+    DrillWidgets Drill(DrillKind kind) const;
 };
 
 namespace Ui {

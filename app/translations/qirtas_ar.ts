@@ -322,14 +322,44 @@ Can&apos;t report!</source>
         <translation>%1: %2 ضغطة، أخطاء %3%</translation>
     </message>
     <message>
-        <source>The history of your drills could not be read, so a new one was started. The old file was kept as:
-%1</source>
-        <translation>تعذّرت قراءة سجل تمارينك، فبُدئ سجل جديد. حُفظ الملف القديم باسم:
-%1</translation>
+        <source>The history of your drills, %1, could not be read, so a new one was started. The old file was kept as %2.</source>
+        <translation>تعذّرت قراءة سجل تمارينك %1، فبُدئ سجل جديد. حُفظ الملف القديم باسم %2.</translation>
     </message>
     <message>
-        <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
-        <translation>لا يمكن حفظ تمارينك في السجل خلال هذا التشغيل (%1). كل ما عدا ذلك يعمل كالمعتاد.</translation>
+        <source>New drills cannot be kept because %1 cannot be written; the drills kept so far are shown. Make it writable, then start the tutor again.</source>
+        <translation>لا يمكن حفظ التمارين الجديدة لأن الكتابة في %1 غير ممكنة؛ تُعرض التمارين المحفوظة حتى الآن. اجعله قابلاً للكتابة، ثم أعد تشغيل البرنامج.</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept during this run because %1 cannot be written. Make it writable, then start the tutor again.</source>
+        <translation>لا يمكن حفظ تمارينك خلال هذا التشغيل لأن الكتابة في %1 غير ممكنة. اجعله قابلاً للكتابة، ثم أعد تشغيل البرنامج.</translation>
+    </message>
+    <message>
+        <source>The history of your drills, %1, was written by a newer version of this program and is left as it is, so your drills are not kept during this run. Use the newer version, or move the file elsewhere to start a new history.</source>
+        <translation>سجل تمارينك %1 كتبه إصدار أحدث من هذا البرنامج وقد تُرك كما هو، لذا لا تُحفظ تمارينك خلال هذا التشغيل. استخدم الإصدار الأحدث، أو انقل الملف إلى مكان آخر لبدء سجل جديد.</translation>
+    </message>
+    <message>
+        <source>The history of your drills, %1, could not be read, nor moved aside to start a new one, so your drills are not kept during this run. Move or rename the file, then start the tutor again.</source>
+        <translation>تعذّرت قراءة سجل تمارينك %1، وتعذّر نقله جانباً لبدء سجل جديد، لذا لا تُحفظ تمارينك خلال هذا التشغيل. انقل الملف أو غيّر اسمه، ثم أعد تشغيل البرنامج.</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in %1 during this run because the SQLite driver of Qt is missing. Install it (on Debian, the package libqt6sql6-sqlite), then start the tutor again.</source>
+        <translation>لا يمكن حفظ تمارينك في %1 خلال هذا التشغيل لأن برنامج تشغيل SQLite الخاص بـ Qt مفقود. ثبّته (في Debian: الحزمة libqt6sql6-sqlite)، ثم أعد تشغيل البرنامج.</translation>
+    </message>
+    <message>
+        <source>This drill could not be kept because another program held %1 for too long. Your next drills are kept as usual.</source>
+        <translation>تعذّر حفظ هذا التمرين لأن برنامجاً آخر شغل %1 مدة طويلة. تُحفظ تمارينك التالية كالمعتاد.</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in %1 during this run (%2). Everything else works as usual; if this happens again, move the file elsewhere to start a new history.</source>
+        <translation>لا يمكن حفظ تمارينك في %1 خلال هذا التشغيل (%2). كل ما عدا ذلك يعمل كالمعتاد؛ وإن تكرر ذلك، فانقل الملف إلى مكان آخر لبدء سجل جديد.</translation>
+    </message>
+    <message>
+        <source>The old history, which could not be read, was kept as %1.</source>
+        <translation>حُفظ السجل القديم الذي تعذّرت قراءته باسم %1.</translation>
+    </message>
+    <message>
+        <source>Your drills are not kept during this run.</source>
+        <translation>لا تُحفظ تمارينك خلال هذا التشغيل.</translation>
     </message>
     <message>
         <source>No words were found. The word file %1 is missing or cannot be read.</source>

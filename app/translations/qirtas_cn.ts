@@ -318,14 +318,44 @@ Can&apos;t report!</source>
         <translation>%1：按 %2 次，错误率 %3%</translation>
     </message>
     <message>
-        <source>The history of your drills could not be read, so a new one was started. The old file was kept as:
-%1</source>
-        <translation>无法读取练习记录，已开始新的记录。旧文件已保存为：
-%1</translation>
+        <source>The history of your drills, %1, could not be read, so a new one was started. The old file was kept as %2.</source>
+        <translation>无法读取练习记录 %1，已开始新的记录。旧文件已保存为 %2。</translation>
     </message>
     <message>
-        <source>Your drills cannot be kept in a history during this run (%1). Everything else works as usual.</source>
-        <translation>本次运行无法保存练习记录（%1）。其他功能照常使用。</translation>
+        <source>New drills cannot be kept because %1 cannot be written; the drills kept so far are shown. Make it writable, then start the tutor again.</source>
+        <translation>无法写入 %1，因此新的练习无法保存；此前保存的练习仍会显示。请将其设为可写，然后重新启动本程序。</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept during this run because %1 cannot be written. Make it writable, then start the tutor again.</source>
+        <translation>无法写入 %1，因此本次运行无法保存你的练习。请将其设为可写，然后重新启动本程序。</translation>
+    </message>
+    <message>
+        <source>The history of your drills, %1, was written by a newer version of this program and is left as it is, so your drills are not kept during this run. Use the newer version, or move the file elsewhere to start a new history.</source>
+        <translation>练习记录 %1 由本程序的较新版本写入，已保持原样，因此本次运行不保存你的练习。请使用较新版本，或将该文件移到别处以开始新的记录。</translation>
+    </message>
+    <message>
+        <source>The history of your drills, %1, could not be read, nor moved aside to start a new one, so your drills are not kept during this run. Move or rename the file, then start the tutor again.</source>
+        <translation>无法读取练习记录 %1，也无法将其移开以开始新的记录，因此本次运行不保存你的练习。请移动该文件或为其改名，然后重新启动本程序。</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in %1 during this run because the SQLite driver of Qt is missing. Install it (on Debian, the package libqt6sql6-sqlite), then start the tutor again.</source>
+        <translation>缺少 Qt 的 SQLite 驱动，因此本次运行无法将你的练习保存到 %1。请安装该驱动（Debian 上为软件包 libqt6sql6-sqlite），然后重新启动本程序。</translation>
+    </message>
+    <message>
+        <source>This drill could not be kept because another program held %1 for too long. Your next drills are kept as usual.</source>
+        <translation>另一个程序占用 %1 的时间过长，因此这次练习未能保存。之后的练习会照常保存。</translation>
+    </message>
+    <message>
+        <source>Your drills cannot be kept in %1 during this run (%2). Everything else works as usual; if this happens again, move the file elsewhere to start a new history.</source>
+        <translation>本次运行无法将你的练习保存到 %1（%2）。其他功能照常使用；如果再次发生，请将该文件移到别处以开始新的记录。</translation>
+    </message>
+    <message>
+        <source>The old history, which could not be read, was kept as %1.</source>
+        <translation>无法读取的旧记录已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Your drills are not kept during this run.</source>
+        <translation>本次运行不保存你的练习。</translation>
     </message>
     <message>
         <source>No words were found. The word file %1 is missing or cannot be read.</source>

@@ -71,10 +71,10 @@ void DrawArabic(QPainter& p, const QRectF& box, Qt::Alignment align, const QFont
 
 // The key's outline inset by the given margins, with rounded corners. The
 // 102 board's Enter is the union of its upper and lower parts.
-QPainterPath Shape(const KeyboardLayout::Key& key, qreal left, qreal top, qreal right,
+QPainterPath Shape(const KeyGeometry::Key& key, qreal left, qreal top, qreal right,
                    qreal bottom, qreal radius)
 {
-    const QPolygonF& o = key.outline;
+    const QPolygonF o(key.outline);
     QPainterPath path;
     if (o.size() == 5) {
         path.addRoundedRect(o.boundingRect().adjusted(left, top, -right, -bottom), radius, radius);
@@ -91,9 +91,9 @@ QPainterPath Shape(const KeyboardLayout::Key& key, qreal left, qreal top, qreal 
     return a.united(b);
 }
 
-void DrawKeyCap(QPainter& p, const KeyboardLayout::Key& key)
+void DrawKeyCap(QPainter& p, const KeyGeometry::Key& key)
 {
-    const QRectF box = key.outline.boundingRect();
+    const QRectF box = key.Bounds();
     p.setPen(QPen(KeyEdge, 1));
     p.setBrush(KeySkirt);
     p.drawPath(Shape(key, 0.5, 0.5, 0.5, 0.5, 3.5));
@@ -108,13 +108,13 @@ void DrawKeyCap(QPainter& p, const KeyboardLayout::Key& key)
     p.drawPath(Shape(key, 2, 1.5, 2, 3.5, 2.5));
 }
 
-QRectF LabelBox(const KeyboardLayout::Key& key)
+QRectF LabelBox(const KeyGeometry::Key& key)
 {
-    const QRectF box = key.outline.boundingRect();
+    const QRectF box = key.Bounds();
     return box.adjusted(4, 3, -4, -5.5);
 }
 
-void DrawLabels(QPainter& p, const KeyboardLayout::Key& key)
+void DrawLabels(QPainter& p, const KeyGeometry::Key& key)
 {
     const QRectF box = LabelBox(key);
     if (!key.IsCharacterKey()) {
@@ -151,7 +151,7 @@ void DrawLabels(QPainter& p, const KeyboardLayout::Key& key)
 
     if (key.homeMark) {
         // The F and J bumps, on the cap's front lip.
-        const QRectF cap = key.outline.boundingRect();
+        const QRectF cap = key.Bounds();
         p.setPen(Qt::NoPen);
         p.setBrush(KeyEdge);
         p.drawRoundedRect(QRectF(cap.center().x() - 4, cap.bottom() - 2.8, 8, 1.4), 0.7, 0.7);
@@ -161,10 +161,10 @@ void DrawLabels(QPainter& p, const KeyboardLayout::Key& key)
 
 QRectF BlockArea()
 {
-    return KeyboardLayout::PictureBlockArea();
+    return KeyGeometry::PictureBlockArea();
 }
 
-QImage Draw(KeyboardLayout::Kind kind)
+QImage Draw(KeyboardLayout layout)
 {
     QImage img = Paint::NewRgb(Size.width(), Size.height(), Paint::Colour::Body);
     QPainter p(&img);
@@ -175,8 +175,8 @@ QImage Draw(KeyboardLayout::Kind kind)
     Paint::Panel(p, Paint::RoundedRect(QRectF(0.5, 0.5, Size.width() - 1, Size.height() - 1), 5),
                  QRectF(QPointF(0, 0), Size), BoardTop, BoardBottom, BoardEdge);
 
-    const KeyboardLayout layout(kind, BlockArea());
-    for (const KeyboardLayout::Key& key : layout.keys()) {
+    const KeyGeometry board(layout, BlockArea());
+    for (const KeyGeometry::Key& key : board.keys()) {
         DrawKeyCap(p, key);
         DrawLabels(p, key);
     }

@@ -1,7 +1,7 @@
 #ifndef ARTWORK_KEYBOARDPICTURE_H
 #define ARTWORK_KEYBOARDPICTURE_H
 
-#include "keyboardlayout.h"
+#include "keyboard/keygeometry.h"
 
 #include <QImage>
 #include <QSize>
@@ -12,13 +12,13 @@ namespace KeyboardPicture {
 
 // Exactly the size of the widget that shows it; it is nine-sliced with a
 // 5 px border there, so nothing but the board's edge lives in that border.
-constexpr QSize Size = KeyboardLayout::PictureSize;
-constexpr int Border = KeyboardLayout::PictureBorder;
+constexpr QSize Size = KeyGeometry::PictureSize;
+constexpr int Border = KeyGeometry::PictureBorder;
 
 // Where the key block sits inside the picture.
 QRectF BlockArea();
 
-QImage Draw(KeyboardLayout::Kind kind);
+QImage Draw(KeyboardLayout layout);
 
 } // namespace KeyboardPicture
 

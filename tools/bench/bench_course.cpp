@@ -34,7 +34,7 @@ int main(int argc, char** argv)
                 course.WordCount(), t.nsecsElapsed() / 1e6, CpuMs() - cpu);
 
     if (app.arguments().contains(QLatin1String("--show"))) {
-        const LayoutKeys layout(KeyGeometry::Kb101);
+        const LayoutKeys layout(KeyboardLayout::Kb101);
         for (int i = 0; i < course.Count(); ++i) {
             QStringList fingers;
             for (Finger f : course.Fingers(i, layout))

@@ -1,4 +1,4 @@
-#include "tutor/drillstats.h"
+#include "drill/drillstats.h"
 
 #include <QtDebug>
 

@@ -1,0 +1,166 @@
+#include "drill/drillsession.h"
+
+#include <QDateTime>
+
+#include "keyboard/keycharmap.h"
+#include "keyboard/typedtext.h"
+#include "progress/keystatistics.h"
+
+namespace {
+
+bool IsModifier(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
+                         const DrillOptions& options)
+{
+    kind = drillKind;
+    source = std::move(itemSource);
+    stats.Reset();
+    stats.targetCount = itemCount;
+    counts.clear();
+    confusions.clear();
+    position = 0;
+    running = true;
+    clock.start();
+    sinceKey.start();
+    NextItem(options);
+}
+
+void DrillSession::NextItem(const DrillOptions& options)
+{
+    if (source)
+        item = source->Next(position, options);
+    answer.clear();
+    itemTimes.clear();
+}
+
+DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillOptions& options)
+{
+    // A modifier on its own is half of a key, and a held key is one press.
+    if (!running || IsModifier(key.key) || key.autoRepeat)
+        return KeyResult::Ignored;
+    const qint64 took = sinceKey.restart();
+    ++stats.typedCount;
+    if (key.key == Qt::Key_F2) {
+        // The learner did not know the key: a miss of the item.
+        ++stats.hintCount;
+        KeyStatistics::CountKey(counts, item.text, true);
+        return KeyResult::Prompt;
+    }
+    if (key.text.isEmpty())
+        return KeyResult::Counted;
+    const QString typed = KeyCharMap::Instance()->MapKey(key.text.at(0), options.layout);
+    if (typed != item.text) {
+        KeyStatistics::CountKey(counts, item.text, true);
+        KeyStatistics::CountConfusion(confusions, item.text, typed);
+        return KeyResult::Wrong;
+    }
+    KeyStatistics::CountKey(counts, item.text, false, took);
+    NextItem(options);
+    ++stats.doneCount;
+    ++stats.correctCount;
+    return KeyResult::Right;
+}
+
+DrillSession::Answer DrillSession::Judge(const QString& target, const QString& typed)
+{
+    Answer judged;
+    judged.text = typed;
+    judged.marks.reserve(target.size());
+    for (int i = 0; i < target.size(); ++i) {
+        const Mark mark = i >= typed.size() ? Mark::Untyped : typed.at(i) == target.at(i) ? Mark::Right : Mark::Wrong;
+        judged.marks.append(mark);
+        judged.correct += mark == Mark::Right;
+    }
+    return judged;
+}
+
+DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor, const DrillOptions& options)
+{
+    const TypedText typed = MapTypedText(answer, edited, cursor, options.layout);
+    Answer judged = Judge(item.text, typed.text);
+    judged.cursor = typed.cursor;
+    // One character typed at the end of the line took the time since the
+    // key before; a paste or an edit elsewhere is not typing time.
+    const qint64 took = sinceKey.restart();
+    const int at = typed.text.size() - 1;
+    if (typed.text.size() == answer.size() + 1 && typed.cursor == typed.text.size()) {
+        while (itemTimes.size() <= at)
+            itemTimes.append(-1);
+        itemTimes[at] = took;
+    }
+    answer = typed.text;
+    // Counted once as long as the item, whether a drill runs or not: an edit
+    // the window lets through belongs to the item on screen.
+    if (typed.text.size() < item.text.size())
+        return judged;
+    KeyStatistics::CountItem(counts, item.text, typed.text);
+    KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);
+    stats.typedCount += quint32(typed.text.size());
+    stats.correctCount += quint32(judged.correct);
+    ++stats.doneCount;
+    judged.itemDone = true;
+    if (!IsComplete())
+        NextItem(options);
+    return judged;
+}
+
+void DrillSession::SkipItem(const DrillOptions& options)
+{
+    NextItem(options);
+    ++stats.hintCount;
+}
+
+void DrillSession::Tick()
+{
+    if (running)
+        stats.elapsedSeconds = quint32(clock.elapsed() / 1000);
+}
+
+DrillRecord DrillSession::Finish(const DrillOptions& options)
+{
+    DrillRecord drill;
+    if (!running)
+        return drill;
+    Tick();
+    if (stats.typedCount > 0)
+        stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+    running = false;
+
+    drill.finished = QDateTime::currentDateTimeUtc();
+    drill.type = kind;
+    drill.keyboard = options.layout;
+    drill.symbols = kind == DrillKind::Letters && options.symbols;
+    drill.itemsAsked = stats.targetCount;
+    drill.itemsDone = stats.doneCount;
+    drill.keysTyped = stats.typedCount;
+    drill.correct = stats.correctCount;
+    drill.hints = stats.hintCount;
+    drill.elapsedSeconds = stats.elapsedSeconds;
+    drill.speed = stats.Speed();
+    drill.accuracy = stats.Accuracy();
+    drill.score = quint32(stats.Score());
+    drill.chars = counts;
+    drill.confusions = confusions;
+    return drill;
+}
+
+bool DrillSession::ScoreOffered(const DrillStats& stats)
+{
+    return stats.Score() > RecordThreshold;
+}

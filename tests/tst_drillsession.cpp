@@ -1,0 +1,242 @@
+// The drill itself, without a window: what it asks in which order, how it
+// judges each key and each edit of the answer, its per-character counts, and
+// the record and figures it ends with, on both keyboards.
+#include <QLoggingCategory>
+#include <QTest>
+
+#include "drill/drillsession.h"
+#include "keyboard/keycharmap.h"
+#include "progress/keystatistics.h"
+
+Q_DECLARE_METATYPE(DrillStats)
+
+using namespace Qt::StringLiterals;
+using Result = DrillSession::KeyResult;
+using Mark = DrillSession::Mark;
+
+namespace {
+
+DrillOptions Ordered(KeyboardLayout layout = KeyboardLayout::Kb101, bool symbols = false)
+{
+    DrillOptions o;
+    o.layout = layout;
+    o.random = false;
+    o.symbols = symbols;
+    return o;
+}
+
+DrillSession::KeyPress Key(QChar c)
+{
+    return {QString(c)};
+}
+
+ContentList Words(const QStringList& texts)
+{
+    ContentList list;
+    for (const QString& t : texts)
+        list.append({t.section(u'|', 0, 0), t.section(u'|', 1), QString()});
+    return list;
+}
+
+QString MarksOf(const DrillSession::Answer& a)
+{
+    QString out;
+    for (Mark m : a.marks)
+        out += m == Mark::Right ? u'+' : m == Mark::Wrong ? u'x' : u'.';
+    return out;
+}
+
+} // namespace
+
+class TestDrillSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void measures_data()
+    {
+        QTest::addColumn<DrillStats>("stats");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<double>("completion");
+        QTest::addColumn<double>("accuracy");
+        QTest::addColumn<ulong>("score");
+        QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
+        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 637ul
+                                        << "45 0.56 80";
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul
+                                    << "9 2.3 95";
+        // Ended before the first tick: no time, so no speed and no score.
+        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
+        QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
+        // Accuracy waits for the first item done even with correct keys counted.
+        QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0ul << "";
+        QTest::newRow("no item count") << DrillStats{0, 5, 5, 5, 5, 0} << 1.0 << 0.0 << 100.0 << 0ul << "";
+        QTest::newRow("nothing typed") << DrillStats{40, 1, 0, 0, 5, 0} << 0.0 << 2.5 << 0.0 << 0ul << "";
+        // 50 + 12.5 + 500 - 30 x 20 = -37.5: never below 0, never wrapped round.
+        QTest::newRow("hints outweigh") << DrillStats{40, 1, 1, 1, 1, 30} << 1.0 << 2.5 << 100.0 << 0ul << "";
+        QTest::newRow("just above zero") << DrillStats{40, 1, 1, 1, 1, 28} << 1.0 << 2.5 << 100.0 << 2ul << "";
+    }
+
+    void measures()
+    {
+        QFETCH(DrillStats, stats);
+        QFETCH(QString, shown);
+        QFETCH(double, speed);
+        QFETCH(double, completion);
+        QFETCH(double, accuracy);
+        QFETCH(ulong, score);
+        QCOMPARE(stats.Speed(), speed);
+        QCOMPARE(stats.Completion(), completion);
+        QCOMPARE(stats.Accuracy(), accuracy);
+        if (QByteArray(QTest::currentDataTag()) == "worked example") // the score's debug line, checked once
+            QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
+        QCOMPARE(stats.Score(), score);
+        QCOMPARE(stats.ScoreText(), QString::number(score));
+        if (!shown.isEmpty())
+            QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
+    }
+
+    // Letters in alphabet order from the second (alef), round again after
+    // the last; a switch to symbols changes the next item, and the 102 board
+    // asks for thal on the backslash key. Random order draws others.
+    void lettersInOrder()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 100, Ordered());
+        QCOMPARE(s.Item().text + s.Item().key, u"اh"_s);
+        QCOMPARE(s.PressKey(Key(u'h'), Ordered(KeyboardLayout::Kb101, true)), Result::Right);
+        QCOMPARE(s.Item().text, u"\u0662"_s); // the next from the symbols: digit two
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 100, Ordered());
+        QString seen;
+        for (int i = 0; i < KeyCharMap::LetterCount; ++i) {
+            QCOMPARE(s.PressKey(Key(s.Item().key), Ordered()), Result::Right);
+            seen += s.Item().text.left(1);
+        }
+        QCOMPARE(seen.left(1) + seen.right(2), u"بةا"_s); // the first letter comes after the last
+        for (int i = 0; i < 8; ++i)
+            s.NextItem(Ordered(KeyboardLayout::Kb102));
+        QCOMPARE(s.Item().text + s.Item().key, u"ذ\\"_s);
+        QCOMPARE(s.PressKey(Key(u'`'), Ordered(KeyboardLayout::Kb102)), Result::Wrong);
+        QCOMPARE(s.PressKey(Key(u'\\'), Ordered(KeyboardLayout::Kb102)), Result::Right);
+
+        DrillOptions random = Ordered();
+        random.random = true;
+        QSet<QString> first;
+        for (int i = 0; i < 12; ++i) {
+            s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, random);
+            first.insert(s.Item().text);
+        }
+        QVERIFY(first.size() > 3);
+    }
+
+    // Each key is judged: right, wrong (what was typed instead is kept),
+    // F2 (a press and a miss), a key with no character (a press), and
+    // neither a modifier alone nor a held key's repeats count at all.
+    void keysJudged()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, Ordered());
+        QCOMPARE(s.PressKey(Key(u'f'), Ordered()), Result::Wrong); // gives beh
+        QCOMPARE(s.PressKey({QString(), Qt::Key_F2}, Ordered()), Result::Prompt);
+        QCOMPARE(s.PressKey({QString(), Qt::Key_Left}, Ordered()), Result::Counted);
+        QCOMPARE(s.PressKey({u"h"_s, Qt::Key_H, true}, Ordered()), Result::Ignored);
+        QCOMPARE(s.PressKey({QString(), Qt::Key_Shift}, Ordered()), Result::Ignored);
+        QCOMPARE(s.PressKey(Key(u'h'), Ordered()), Result::Right);
+        const DrillStats& st = s.Stats();
+        QCOMPARE(QList<quint32>({st.typedCount, st.correctCount, st.doneCount, st.hintCount}),
+                 QList<quint32>({4, 1, 1, 1}));
+        const CharCount alef = s.Counts().value(u"ا"_s);
+        QCOMPARE(QList<quint32>({alef.presses, alef.errors, alef.timedPresses}), QList<quint32>({3, 2, 1}));
+        QCOMPARE(s.Mistakes().value(u"ا"_s).value(u"ب"_s), 1u);
+    }
+
+    // An answer is turned into Arabic and judged character by character; a
+    // key giving two units (lam-alef) fills two places; as long as the item
+    // it counts, and the next item is up. Return skips, as a prompt.
+    void answersJudged()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Words, std::make_shared<ContentSource>(Words({"باب|door", "كتب|wrote", "سلام|peace"})), 3,
+                Ordered());
+        QCOMPARE(s.Item().text + s.Item().explanation, u"كتبwrote"_s);
+        DrillSession::Answer a = s.EditAnswer(u";"_s, 1, Ordered());
+        QCOMPARE(a.text + MarksOf(a) + QString::number(a.correct), u"ك+..1"_s);
+        a = s.EditAnswer(u"كx"_s, 2, Ordered());
+        QCOMPARE(MarksOf(a), u"+x."_s);
+        a = s.EditAnswer(u"كءf"_s, 3, Ordered());
+        QVERIFY(a.itemDone);
+        QCOMPARE(a.correct, 2);
+        QCOMPARE(s.Item().text, u"سلام"_s);
+        QCOMPARE(s.Mistakes().value(u"ت"_s).value(u"ء"_s), 1u); // x gives hamza
+        a = s.EditAnswer(u"sb"_s, 2, Ordered());
+        QCOMPARE(a.text + MarksOf(a), u"سلا+++."_s);
+        s.SkipItem(Ordered());
+        QCOMPARE(s.Item().text, u"باب"_s);
+        QCOMPARE(s.Stats().hintCount, 1u);
+        const DrillStats& st = s.Stats();
+        QCOMPARE(QList<quint32>({st.typedCount, st.correctCount, st.doneCount}), QList<quint32>({3, 2, 1}));
+        QCOMPARE(s.Counts().value(u"ت"_s).errors, 1u);
+    }
+
+    // Blank items and items too long are passed over, in order and at
+    // random; a list with none left has nothing to ask.
+    void unusableItemsPassedOver()
+    {
+        const QString tooLong = QString(ContentSource::MaxItemLength + 1, QChar(0x0628));
+        const ContentList list = Words({" |blank", tooLong + u"|long"_s, "كتب|wrote", "", "باب|door"});
+        DrillSession s;
+        s.Start(DrillKind::Sentences, std::make_shared<ContentSource>(list), 10, Ordered());
+        QString seen = s.Item().text;
+        for (int i = 0; i < 3; ++i)
+            s.NextItem(Ordered()), seen += u' ' + s.Item().text;
+        QCOMPARE(seen, u"كتب باب كتب باب"_s);
+        DrillOptions random = Ordered();
+        random.random = true;
+        for (int i = 0; i < 20; ++i) {
+            s.NextItem(random);
+            QVERIFY(s.Item().text == u"كتب"_s || s.Item().text == u"باب"_s);
+        }
+        QVERIFY(ContentSource(Words({" |x", tooLong})).IsEmpty());
+    }
+
+    // At its end a drill gives its record: the figures as they stand, at
+    // least a second once a key was typed, its kind and keyboard. A score is
+    // offered above 20 points with at least half the keys right.
+    void finishedDrillRecorded()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 2, Ordered(KeyboardLayout::Kb102, true));
+        s.PressKey(Key(s.Item().key), Ordered(KeyboardLayout::Kb102, true));
+        s.PressKey(Key(s.Item().key), Ordered(KeyboardLayout::Kb102, true));
+        QVERIFY(s.IsComplete());
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false); // the score line
+        const DrillRecord r = s.Finish(Ordered(KeyboardLayout::Kb102, true));
+        QVERIFY(!s.IsRunning() && !s.IsComplete());
+        QCOMPARE(r.elapsedSeconds, 1u);
+        QVERIFY(r.type == DrillKind::Letters && r.keyboard == KeyboardLayout::Kb102 && r.symbols);
+        QCOMPARE(QList<quint32>({r.itemsAsked, r.itemsDone, r.keysTyped, r.correct, r.score}),
+                 QList<quint32>({2, 2, 2, 2, quint32(s.Stats().Score())}));
+        QCOMPARE(r.chars.size(), 2);
+        QCOMPARE(s.Finish(Ordered()).itemsDone, 0u); // once only
+
+        DrillStats mashed{40, 1, 1, 41, 1, 0};
+        QVERIFY(DrillSession::ScoreOffered(mashed) && !DrillSession::AccurateEnough(mashed));
+        DrillStats careful{50, 50, 50, 50, 28, 0};
+        QVERIFY(DrillSession::ScoreOffered(careful) && DrillSession::AccurateEnough(careful));
+        QVERIFY(!DrillSession::ScoreOffered(DrillStats{40, 0, 0, 0, 0, 0}));
+    }
+
+    // A key's time counts unless it followed a pause of over two seconds.
+    void pausesAreNotTypingTime()
+    {
+        CharCounts counts;
+        KeyStatistics::CountTime(counts, u"ب"_s, 300);
+        KeyStatistics::CountTime(counts, u"ب"_s, KeyStatistics::IdleMs + 1);
+        QCOMPARE(counts.value(u"ب"_s).timedPresses, 1u);
+        QCOMPARE(counts.value(u"ب"_s).timeMs, 300u);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrillSession)
+#include "tst_drillsession.moc"

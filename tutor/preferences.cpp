@@ -1,0 +1,37 @@
+#include "tutor/preferences.h"
+
+#include <QSettings>
+
+#include "tutor/language.h"
+#include "tutor/settingskeys.h"
+
+namespace Key = SettingsKey;
+
+Preferences Preferences::Read(QSettings& settings, int itemCounts)
+{
+    const Preferences defaults;
+    Preferences p;
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    p.language = Language::Saved();
+    p.keyboard = KeyboardLayouts::FromName(
+        settings.value(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(defaults.keyboard)).toString());
+    p.displayExplain = settings.value(QLatin1String(Key::DisplayExplain), defaults.displayExplain).toBool();
+    // An index the box does not have would leave the drill length empty, and
+    // a drill of no length never ends: such a value means the default.
+    bool isNumber = false;
+    p.itemCount = settings.value(QLatin1String(Key::ItemCount), defaults.itemCount).toInt(&isNumber);
+    if (!isNumber || p.itemCount < 0 || p.itemCount >= itemCounts)
+        p.itemCount = defaults.itemCount;
+    settings.endGroup();
+    return p;
+}
+
+void Preferences::Write(QSettings& settings) const
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    settings.setValue(QLatin1String(Key::Language), language);
+    settings.setValue(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(keyboard));
+    settings.setValue(QLatin1String(Key::DisplayExplain), displayExplain);
+    settings.setValue(QLatin1String(Key::ItemCount), itemCount);
+    settings.endGroup();
+}

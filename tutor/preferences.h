@@ -1,0 +1,24 @@
+#ifndef PREFERENCES_H
+#define PREFERENCES_H
+
+#include <QString>
+
+#include "keyboard/keyboardlayout.h"
+
+class QSettings;
+
+// What the learner chose on the Setting tab, as the settings store keeps it.
+struct Preferences
+{
+    QString language;  // a Language code; anything unknown stored reads as English
+    KeyboardLayout keyboard = KeyboardLayout::Kb101;
+    bool displayExplain = true;
+    int itemCount = 1;  // index of the drill length: "50"
+
+    // A value the store does not hold, or holds wrongly, reads as the
+    // default; `itemCounts` is how many drill lengths there are.
+    static Preferences Read(QSettings& settings, int itemCounts);
+    void Write(QSettings& settings) const;
+};
+
+#endif // PREFERENCES_H
