@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDialog>
+#include <QTextStream>
 #include <cstdio>
 
 #include "app/appinfo.h"
@@ -13,6 +14,12 @@ int main(int argc, char* argv[])
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
+    // The class server's command line needs no display either.
+    if (Startup::WantsClassCommand(rawArguments)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return Startup::RunClassCommand(QCoreApplication::arguments(), out, err);
+    }
     const QString answer = Startup::CommandLineAnswer(rawArguments);
     if (!answer.isEmpty()) {
         std::fputs(answer.toLocal8Bit().constData(), stdout);

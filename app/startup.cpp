@@ -1,7 +1,11 @@
 #include "app/startup.h"
 
 #include <QDebug>
+#include <QTextStream>
 
+#include "class/classconnection.h"
+#include "class/classschema.h"
+#include "class/classsql.h"
 #include "editor/dialogdata.h"
 #include "tutor/dialog.h"
 
@@ -24,6 +28,9 @@ QString CommandLineAnswer(const QStringList& arguments)
                 "\n"
                 "  qirtas            start the tutor\n"
                 "  qirtas data       open the content editor for word and sentence files (*.kq)\n"
+                "  qirtas class --init CONNECTION\n"
+                "                    create or upgrade a class server's tables and roles; CONNECTION\n"
+                "                    is a libpq connection string or service name\n"
                 "  qirtas --help     print this help and exit\n"
                 "  qirtas --version  print the version and exit\n");
         }
@@ -31,6 +38,50 @@ QString CommandLineAnswer(const QStringList& arguments)
             return QStringLiteral("qirtas " QIRTAS_VERSION "\n");
     }
     return QString();
+}
+
+bool WantsClassCommand(const QStringList& arguments)
+{
+    return arguments.value(1) == QLatin1String("class");
+}
+
+int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QStringList args = arguments.mid(2);
+    if (args.size() != 2 || args[0] != QLatin1String("--init")) {
+        err << "Usage: qirtas class --init CONNECTION\n"
+               "CONNECTION is a libpq connection string (\"host=... dbname=... user=...\"),\n"
+               "a postgresql:// URI or a service name from pg_service.conf. Give the\n"
+               "password in ~/.pgpass rather than here.\n";
+        return 2;
+    }
+    const ClassConnection server = ClassConnection::FromText(args[1]);
+    if (!server.IsValid()) {
+        err << "qirtas: the connection settings cannot be read: " << server.Error() << "\n";
+        return 2;
+    }
+    out << "Class server: " << (server.Stored().isEmpty() ? QStringLiteral("(libpq's defaults)") : server.Stored())
+        << (server.HasPassword() ? " (password not shown)" : "") << "\n";
+    out.flush();
+
+    const QString name = QStringLiteral("qirtas-class-init");
+    ClassSql::Result opened;
+    if (!ClassSql::Open(server, name, &opened)) {
+        err << (opened.failure == ClassSql::Failure::Unreachable ? "qirtas: no class server answers there: "
+                : opened.failure == ClassSql::Failure::Refused   ? "qirtas: the class server refused the connection: "
+                                                                 : "qirtas: cannot connect: ")
+            << server.Scrub(opened.message) << "\n";
+        return 1;
+    }
+    const ClassSchema::Outcome outcome = ClassSchema::Init(QSqlDatabase::database(name, false));
+    ClassSql::Close(name);
+    if (!outcome.ok) {
+        err << "qirtas: the class tables were not set up, nothing was changed: " << server.Scrub(outcome.error) << "\n";
+        return 1;
+    }
+    for (const QString& line : outcome.done)
+        out << line << "\n";
+    return 0;
 }
 
 QDialog* CreateWindow(const QStringList& arguments)

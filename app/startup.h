@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QDialog;
+class QTextStream;
 
 namespace Startup {
 
@@ -15,6 +16,16 @@ bool WantsEditor(const QStringList& arguments);
 // first); nothing when "data" is among the arguments, which always opens the
 // editor, nor otherwise. Needs no application object.
 QString CommandLineAnswer(const QStringList& arguments);
+
+// True when the first argument is "class": the class server's command
+// line, answered before any other.
+bool WantsClassCommand(const QStringList& arguments);
+
+// Runs "qirtas class --init CONNECTION": creates or upgrades the class
+// tables and roles on the server, says what it did on `out` or why not on
+// `err`, and returns the exit code (0 done, 1 failed, 2 wrong usage). Never
+// writes a password. Needs an application object (for the SQL driver).
+int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // Creates the window the arguments ask for (the content editor for "data",
 // the tutor otherwise), with a minimize button added to its own flags.

@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev
     libqt6sql6-sqlite  # the drill history's SQLite driver (Qt6Sql itself comes with qt6-base-dev)
+    libqt6sql6-psql libpq-dev  # the class server's driver, and libpq for its bound values
+    postgresql  # a class server of their own for the class tests and benchmark
     fonts-noto-core fonts-noto-ui-core fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
     dpkg-dev file desktop-file-utils appstream lintian

@@ -517,6 +517,42 @@ Can&apos;t report!</source>
         <source>typed %1 instead of %2: %3×</source>
         <translation>كُتب %1 بدل %2: %3 مرة</translation>
     </message>
+    <message>
+        <source>Learner</source>
+        <translation>المتعلّم</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>التمارين</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>الدقائق</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>دقائق هذا الأسبوع</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>آخر نشاط</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>الدرس</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>السرعة (مفتاح/ثانية)</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>تغيّر السرعة (مفتاح/ثانية في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Accuracy trend (points per week)</source>
+        <translation>تغيّر الدقة (نقاط مئوية في الأسبوع)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -517,6 +517,42 @@ Can&apos;t report!</source>
         <source>typed %1 instead of %2: %3×</source>
         <translation>把 %2 打成了 %1：%3 次</translation>
     </message>
+    <message>
+        <source>Learner</source>
+        <translation>学员</translation>
+    </message>
+    <message>
+        <source>Drills</source>
+        <translation>练习次数</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>本周分钟</translation>
+    </message>
+    <message>
+        <source>Last active</source>
+        <translation>最近练习</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>课程进度</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>速度（键/秒）</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>速度变化（每周 键/秒）</translation>
+    </message>
+    <message>
+        <source>Accuracy trend (points per week)</source>
+        <translation>准确率变化（每周 百分点）</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1,0 +1,98 @@
+#include "class/classcsv.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <cmath>
+
+namespace ClassCsv {
+
+namespace {
+
+const char* const Overview[] = {
+    QT_TRANSLATE_NOOP("Dialog", "Learner"),
+    QT_TRANSLATE_NOOP("Dialog", "Drills"),
+    QT_TRANSLATE_NOOP("Dialog", "Minutes"),
+    QT_TRANSLATE_NOOP("Dialog", "Minutes this week"),
+    QT_TRANSLATE_NOOP("Dialog", "Last active"),
+    QT_TRANSLATE_NOOP("Dialog", "Lesson"),
+    QT_TRANSLATE_NOOP("Dialog", "Speed (keys/s)"),
+    QT_TRANSLATE_NOOP("Dialog", "Accuracy (%)"),
+    QT_TRANSLATE_NOOP("Dialog", "Speed trend (keys/s per week)"),
+    QT_TRANSLATE_NOOP("Dialog", "Accuracy trend (points per week)"),
+};
+
+QString Cell(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = v.toDouble();
+        return std::isfinite(d) ? QString::number(d, 'f', 2) : QString();
+    }
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return v.toString();
+    case QMetaType::QDateTime: {
+        const QDateTime t = v.toDateTime();
+        return t.isValid() ? t.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    }
+    default:
+        break;
+    }
+    QString text = v.toString();
+    static const QString formula = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formula.contains(text[0]))
+        text.prepend(u'\'');
+    return text;
+}
+
+QString Quoted(const QString& cell)
+{
+    for (QChar c : cell) {
+        if (c == u'"' || c == u',' || c == u'\n' || c == u'\r' || c == u';')
+            return u'"' + QString(cell).replace(u'"', QLatin1String("\"\"")) + u'"';
+    }
+    return cell;
+}
+
+} // namespace
+
+QByteArray Table(const QStringList& header, const QList<QVariantList>& rows)
+{
+    QString out;
+    auto line = [&out](const QVariantList& cells) {
+        QStringList texts;
+        for (const QVariant& c : cells)
+            texts << Quoted(Cell(c));
+        out += texts.join(u',') + QLatin1String("\r\n");
+    };
+    QVariantList head;
+    for (const QString& h : header)
+        head << h;
+    line(head);
+    for (const QVariantList& r : rows)
+        line(r);
+    return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+}
+
+QStringList OverviewHeader()
+{
+    QStringList header;
+    for (const char* h : Overview)
+        header << QCoreApplication::translate("Dialog", h);
+    return header;
+}
+
+QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners)
+{
+    QList<QVariantList> rows;
+    for (const LearnerFigures& f : learners) {
+        rows << QVariantList{f.name, f.drills, f.minutes, f.minutesThisWeek, f.lastActive, f.lesson,
+                             f.speed, f.accuracy, f.speedTrend, f.accuracyTrend};
+    }
+    return rows;
+}
+
+} // namespace ClassCsv

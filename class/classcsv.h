@@ -1,0 +1,28 @@
+#ifndef CLASS_CLASSCSV_H
+#define CLASS_CLASSCSV_H
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QVariantList>
+
+#include "class/classreport.h"
+
+// Tables for spreadsheets: UTF-8 with a byte-order mark (so that a
+// spreadsheet reads Arabic and Chinese names right), commas, CRLF, fields
+// quoted where they must be. A text cell that starts with = + - @ (or a
+// tab or carriage return) gets an apostrophe in front, so that no
+// spreadsheet takes a learner's name for a formula. Numbers stay numbers.
+namespace ClassCsv {
+
+// A cell is written by its type: a number as a number (a NaN as an empty
+// cell), a QDateTime as local "yyyy-MM-dd HH:mm", anything else as text.
+QByteArray Table(const QStringList& header, const QList<QVariantList>& rows);
+
+// The teacher's view of a class as a table, with translated headers.
+QStringList OverviewHeader();
+QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners);
+
+} // namespace ClassCsv
+
+#endif // CLASS_CLASSCSV_H

@@ -1,0 +1,180 @@
+#include "class/classsql.h"
+
+#include <QDateTime>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QUuid>
+#include <libpq-fe.h>
+
+#include "class/classconnection.h"
+
+namespace ClassSql {
+
+namespace {
+
+const char Driver[] = "QPSQL";
+
+PGconn* Native(const QSqlDatabase& db)
+{
+    if (!db.isOpen() || !db.driver())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    // The driver declares the type as PGconn*; Qt 6 names it after the
+    // struct behind the typedef.
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+QByteArray ValueText(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Double:
+        return QByteArray::number(v.toDouble(), 'g', 17);
+    case QMetaType::Bool:
+        return v.toBool() ? "true" : "false";
+    case QMetaType::QDateTime:
+        return v.toDateTime().toUTC().toString(Qt::ISODateWithMs).toUtf8();
+    case QMetaType::QUuid:
+        return v.toUuid().toByteArray(QUuid::WithoutBraces);
+    default:
+        return v.toString().toUtf8();
+    }
+}
+
+Failure Classify(const QString& state, bool connectionBad)
+{
+    if (connectionBad || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
+        return Failure::Unreachable;
+    if (state.startsWith(QLatin1String("28")) || state == QLatin1String("42501") || state == QLatin1String("3D000"))
+        return Failure::Refused;
+    if (state == QLatin1String("3F000") || state == QLatin1String("42P01") || state == QLatin1String("42883")
+        || state == QLatin1String("42703"))
+        return Failure::NotReady;
+    if (state.startsWith(QLatin1String("22")) || state.startsWith(QLatin1String("23")))
+        return Failure::Data;
+    return Failure::Other;
+}
+
+} // namespace
+
+bool Open(const ClassConnection& connection, const QString& name, Result* result)
+{
+    *result = Result();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(Driver), name);
+    auto fail = [&](Failure f, const QString& message) {
+        result->failure = f;
+        result->message = message;
+        db = QSqlDatabase();
+        Close(name);
+        return false;
+    };
+    if (!db.isValid())
+        return fail(Failure::Other, QStringLiteral("Qt's PostgreSQL driver (QPSQL) is missing: install libqt6sql6-psql"));
+    QString why;
+    if (!connection.Apply(db, &why))
+        return fail(Failure::Other, QStringLiteral("the connection settings cannot be used: %1").arg(why));
+    if (db.open()) {
+        if (PGconn* conn = Native(db)) {
+            // The server's notices ("schema already exists, skipping") are
+            // not errors, and libpq would print them.
+            PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+            return true;
+        }
+        return fail(Failure::Other, QStringLiteral("the QPSQL driver gives no libpq connection"));
+    }
+    const QString message = db.lastError().databaseText().trimmed();
+    // Whether a server takes connections at all, asked without logging in:
+    // a server that is down or a network that is gone is tried again later;
+    // one that takes others but not us is for whoever set the class up.
+    QStringList settings;
+    settings << connection.Stored();
+    if (!db.connectOptions().isEmpty())
+        settings << db.connectOptions();
+    const PGPing ping = PQping(settings.join(u' ').toUtf8().constData());
+    // A server that is starting or stopping rejects everyone for a while.
+    return fail(ping == PQPING_OK ? Failure::Refused : Failure::Unreachable, message);
+}
+
+void Close(const QString& name)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+bool Alive(const QSqlDatabase& db)
+{
+    PGconn* conn = Native(db);
+    return conn && PQstatus(conn) == CONNECTION_OK;
+}
+
+namespace {
+
+// Runs `sql`, or the prepared statement `name` when `sql` is null.
+Result Run(const QSqlDatabase& db, const char* name, const char* sql, const QVariantList& values, bool prepare = false)
+{
+    Result r;
+    PGconn* conn = Native(db);
+    if (!conn) {
+        r.failure = Failure::Unreachable;
+        r.message = QStringLiteral("not connected");
+        return r;
+    }
+    QList<QByteArray> texts;
+    std::vector<const char*> params;
+    texts.reserve(values.size());
+    for (const QVariant& v : values) {
+        if (v.isNull() || (v.typeId() == QMetaType::QDateTime && !v.toDateTime().isValid())) {
+            params.push_back(nullptr);
+        } else {
+            texts << ValueText(v);
+            params.push_back(texts.last().constData());
+        }
+    }
+    PGresult* res = prepare ? PQprepare(conn, name, sql, 0, nullptr)
+                    : sql   ? PQexecParams(conn, sql, int(params.size()), nullptr, params.data(), nullptr, nullptr, 0)
+                            : PQexecPrepared(conn, name, int(params.size()), params.data(), nullptr, nullptr, 0);
+    const ExecStatusType status = res ? PQresultStatus(res) : PGRES_FATAL_ERROR;
+    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
+        r.affected = QByteArray(PQcmdTuples(res)).toLongLong();
+        const int rows = PQntuples(res), columns = PQnfields(res);
+        r.rows.reserve(rows);
+        for (int i = 0; i < rows; ++i) {
+            QStringList row;
+            row.reserve(columns);
+            for (int j = 0; j < columns; ++j)
+                row << (PQgetisnull(res, i, j) ? QString() : QString::fromUtf8(PQgetvalue(res, i, j), PQgetlength(res, i, j)));
+            r.rows << row;
+        }
+    } else {
+        r.sqlState = QString::fromLatin1(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
+        r.message = QString::fromUtf8(res ? PQresultErrorMessage(res) : PQerrorMessage(conn)).trimmed();
+        r.failure = Classify(r.sqlState, PQstatus(conn) != CONNECTION_OK);
+    }
+    PQclear(res);
+    return r;
+}
+
+} // namespace
+
+Result Exec(const QSqlDatabase& db, const char* sql, const QVariantList& values)
+{
+    return Run(db, "", sql, values);
+}
+
+Result Prepare(const QSqlDatabase& db, const char* name, const char* sql)
+{
+    return Run(db, name, sql, {}, true);
+}
+
+Result ExecPrepared(const QSqlDatabase& db, const char* name, const QVariantList& values)
+{
+    return Run(db, name, nullptr, values);
+}
+
+} // namespace ClassSql

@@ -1,0 +1,38 @@
+#ifndef CLASS_CLASSUPLINK_H
+#define CLASS_CLASSUPLINK_H
+
+#include <QObject>
+
+#include "class/classstatus.h"
+#include "class/classworker.h"
+
+class QThread;
+
+// The seat's link to its class: a ClassWorker on a thread of its own, so
+// that a slow or absent server never holds up typing. Made when the
+// learner joins a class, deleted when they leave or the tutor closes.
+class ClassUplink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `outbox` must outlive the uplink; it is used on the worker's thread.
+    ClassUplink(const ClassConnection& server, const ClassMember& member, ClassOutbox* outbox,
+                ClassWorker::Pauses pauses = ClassWorker::Pauses(), QObject* parent = nullptr);
+    // Waits a few seconds at most for a send under way.
+    ~ClassUplink() override;
+
+    // A drill was recorded: send it.
+    void DrillRecorded();
+    ClassStatus Status() const { return status; }
+
+signals:
+    void StatusChanged(const ClassStatus& status);
+
+private:
+    QThread* thread;
+    ClassWorker* worker;
+    ClassStatus status;
+};
+
+#endif // CLASS_CLASSUPLINK_H
