@@ -10,6 +10,7 @@
 #include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
 #include "tutor/dialogtext.h"
+#include "tutor/tooltipat.h"
 
 namespace {
 
@@ -205,16 +206,7 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
 
 bool KeyHeatMap::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = ToolTipAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
-        return true;
-    }
-    return QWidget::event(event);
+    return ShowToolTipAt(this, event, [this](const QPointF& at) { return ToolTipAt(at); }) || QWidget::event(event);
 }
 
 void KeyHeatMap::paintEvent(QPaintEvent*)

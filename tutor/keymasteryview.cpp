@@ -6,6 +6,7 @@
 
 #include "keyboard/keycharmap.h"
 #include "tutor/dialogtext.h"
+#include "tutor/tooltipat.h"
 
 namespace {
 
@@ -114,16 +115,7 @@ QString KeyMasteryView::ToolTipAt(const QPointF& pos) const
 
 bool KeyMasteryView::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = ToolTipAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
-        return true;
-    }
-    return QWidget::event(event);
+    return ShowToolTipAt(this, event, [this](const QPointF& at) { return ToolTipAt(at); }) || QWidget::event(event);
 }
 
 void KeyMasteryView::paintEvent(QPaintEvent*)

@@ -8,20 +8,8 @@
 #include <ctime>
 
 #include "course/course.h"
+#include "cputime.h"
 #include "keyboard/layoutkeys.h"
-
-namespace {
-
-// This thread's processor time: steadier than the wall clock on a busy
-// machine.
-double CpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "app/appinfo.h"
+#include "cputime.h"
 #include "course/course.h"
 #include "drill/adaptivesource.h"
 #include "progress/adaptiveplan.h"
@@ -43,13 +44,6 @@ DrillRecord SomeDrill(int n, int count)
     for (int i = 0; d.type == DrillKind::Words && i < 20; ++i)
         d.items.append({QStringLiteral("word%1").arg((n + i * 7) % 500), QString(), i % 10 != 0});
     return d;
-}
-
-double CpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 } // namespace
