@@ -1,6 +1,7 @@
 #include "class/classsql.h"
 
 #include <QDateTime>
+#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUuid>
@@ -13,6 +14,72 @@ namespace ClassSql {
 namespace {
 
 const char Driver[] = "QPSQL";
+
+// libpq, taken from the process when a class connection is first made (Qt's
+// PostgreSQL driver loads it then), not linked into the program: a tutor
+// that never joins a class does not load it, nor the twenty libraries it
+// brings, at every start.
+struct Libpq
+{
+    decltype(&::PQsetNoticeProcessor) setNoticeProcessor = nullptr;
+    decltype(&::PQping) ping = nullptr;
+    decltype(&::PQstatus) status = nullptr;
+    decltype(&::PQprepare) prepare = nullptr;
+    decltype(&::PQexecParams) execParams = nullptr;
+    decltype(&::PQexecPrepared) execPrepared = nullptr;
+    decltype(&::PQresultStatus) resultStatus = nullptr;
+    decltype(&::PQcmdTuples) cmdTuples = nullptr;
+    decltype(&::PQntuples) ntuples = nullptr;
+    decltype(&::PQnfields) nfields = nullptr;
+    decltype(&::PQgetisnull) getisnull = nullptr;
+    decltype(&::PQgetvalue) getvalue = nullptr;
+    decltype(&::PQgetlength) getlength = nullptr;
+    decltype(&::PQresultErrorField) resultErrorField = nullptr;
+    decltype(&::PQresultErrorMessage) resultErrorMessage = nullptr;
+    decltype(&::PQerrorMessage) errorMessage = nullptr;
+    decltype(&::PQclear) clear = nullptr;
+    bool loaded = false;
+
+    // Null when the library cannot be found.
+    static const Libpq* Get()
+    {
+        static const Libpq pq = Load();
+        return pq.loaded ? &pq : nullptr;
+    }
+
+private:
+    static Libpq Load()
+    {
+        Libpq pq;
+        QLibrary lib(QStringLiteral("pq"), 5);
+        if (!lib.load())
+            return pq;
+        bool all = true;
+        auto take = [&](auto& f, const char* name) {
+            f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(lib.resolve(name));
+            all = all && f;
+        };
+        take(pq.setNoticeProcessor, "PQsetNoticeProcessor");
+        take(pq.ping, "PQping");
+        take(pq.status, "PQstatus");
+        take(pq.prepare, "PQprepare");
+        take(pq.execParams, "PQexecParams");
+        take(pq.execPrepared, "PQexecPrepared");
+        take(pq.resultStatus, "PQresultStatus");
+        take(pq.cmdTuples, "PQcmdTuples");
+        take(pq.ntuples, "PQntuples");
+        take(pq.nfields, "PQnfields");
+        take(pq.getisnull, "PQgetisnull");
+        take(pq.getvalue, "PQgetvalue");
+        take(pq.getlength, "PQgetlength");
+        take(pq.resultErrorField, "PQresultErrorField");
+        take(pq.resultErrorMessage, "PQresultErrorMessage");
+        take(pq.errorMessage, "PQerrorMessage");
+        take(pq.clear, "PQclear");
+        pq.loaded = all;
+        return pq;
+    }
+};
 
 PGconn* Native(const QSqlDatabase& db)
 {
@@ -75,11 +142,14 @@ bool Open(const ClassConnection& connection, const QString& name, Result* result
     QString why;
     if (!connection.Apply(db, &why))
         return fail(Failure::Other, QStringLiteral("the connection settings cannot be used: %1").arg(why));
+    const Libpq* pq = Libpq::Get();
+    if (!pq)
+        return fail(Failure::Other, QStringLiteral("the PostgreSQL client library (libpq) is missing: install libpq5"));
     if (db.open()) {
         if (PGconn* conn = Native(db)) {
             // The server's notices ("schema already exists, skipping") are
             // not errors, and libpq would print them.
-            PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+            pq->setNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
             return true;
         }
         return fail(Failure::Other, QStringLiteral("the QPSQL driver gives no libpq connection"));
@@ -92,7 +162,7 @@ bool Open(const ClassConnection& connection, const QString& name, Result* result
     settings << connection.Stored();
     if (!db.connectOptions().isEmpty())
         settings << db.connectOptions();
-    const PGPing ping = PQping(settings.join(u' ').toUtf8().constData());
+    const PGPing ping = pq->ping(settings.join(u' ').toUtf8().constData());
     // A server that is starting or stopping rejects everyone for a while.
     return fail(ping == PQPING_OK ? Failure::Refused : Failure::Unreachable, message);
 }
@@ -110,7 +180,8 @@ void Close(const QString& name)
 bool Alive(const QSqlDatabase& db)
 {
     PGconn* conn = Native(db);
-    return conn && PQstatus(conn) == CONNECTION_OK;
+    const Libpq* pq = Libpq::Get();
+    return conn && pq && pq->status(conn) == CONNECTION_OK;
 }
 
 namespace {
@@ -120,7 +191,8 @@ Result Run(const QSqlDatabase& db, const char* name, const char* sql, const QVar
 {
     Result r;
     PGconn* conn = Native(db);
-    if (!conn) {
+    const Libpq* pq = Libpq::Get();
+    if (!conn || !pq) {
         r.failure = Failure::Unreachable;
         r.message = QStringLiteral("not connected");
         return r;
@@ -136,27 +208,27 @@ Result Run(const QSqlDatabase& db, const char* name, const char* sql, const QVar
             params.push_back(texts.last().constData());
         }
     }
-    PGresult* res = prepare ? PQprepare(conn, name, sql, 0, nullptr)
-                    : sql   ? PQexecParams(conn, sql, int(params.size()), nullptr, params.data(), nullptr, nullptr, 0)
-                            : PQexecPrepared(conn, name, int(params.size()), params.data(), nullptr, nullptr, 0);
-    const ExecStatusType status = res ? PQresultStatus(res) : PGRES_FATAL_ERROR;
+    PGresult* res = prepare ? pq->prepare(conn, name, sql, 0, nullptr)
+                    : sql   ? pq->execParams(conn, sql, int(params.size()), nullptr, params.data(), nullptr, nullptr, 0)
+                            : pq->execPrepared(conn, name, int(params.size()), params.data(), nullptr, nullptr, 0);
+    const ExecStatusType status = res ? pq->resultStatus(res) : PGRES_FATAL_ERROR;
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
-        r.affected = QByteArray(PQcmdTuples(res)).toLongLong();
-        const int rows = PQntuples(res), columns = PQnfields(res);
+        r.affected = QByteArray(pq->cmdTuples(res)).toLongLong();
+        const int rows = pq->ntuples(res), columns = pq->nfields(res);
         r.rows.reserve(rows);
         for (int i = 0; i < rows; ++i) {
             QStringList row;
             row.reserve(columns);
             for (int j = 0; j < columns; ++j)
-                row << (PQgetisnull(res, i, j) ? QString() : QString::fromUtf8(PQgetvalue(res, i, j), PQgetlength(res, i, j)));
+                row << (pq->getisnull(res, i, j) ? QString() : QString::fromUtf8(pq->getvalue(res, i, j), pq->getlength(res, i, j)));
             r.rows << row;
         }
     } else {
-        r.sqlState = QString::fromLatin1(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
-        r.message = QString::fromUtf8(res ? PQresultErrorMessage(res) : PQerrorMessage(conn)).trimmed();
-        r.failure = Classify(r.sqlState, PQstatus(conn) != CONNECTION_OK);
+        r.sqlState = QString::fromLatin1(res ? pq->resultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
+        r.message = QString::fromUtf8(res ? pq->resultErrorMessage(res) : pq->errorMessage(conn)).trimmed();
+        r.failure = Classify(r.sqlState, pq->status(conn) != CONNECTION_OK);
     }
-    PQclear(res);
+    pq->clear(res);
     return r;
 }
 
