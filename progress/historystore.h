@@ -2,18 +2,21 @@
 #define PROGRESS_HISTORYSTORE_H
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QString>
+#include <functional>
 #include <memory>
 
+#include "course/coursestate.h"
 #include "progress/drillrecord.h"
 
 class QSqlError;
 
 // The learner's drills, kept in a SQLite file in their data folder: a row
 // per finished drill and its per-character counts, plus running totals per
-// character. The file is opened on first use, not before, so that the
-// tutor starts as fast without it.
+// character, and how the learner stands in the course. The file is opened
+// on first use, not before, so that the tutor starts as fast without it.
 //
 // Nothing here stops the tutor. A damaged or foreign file is moved aside
 // under a dated name and a new one started. A file or folder that cannot be
@@ -47,7 +50,7 @@ public:
     static constexpr char FileName[] = "history.sqlite";
     // Marks the file as ours (SQLite's application id): "Qirt".
     static constexpr int ApplicationId = 0x51697274;
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // The statements that bring a file from `version` - 1 to `version`.
     static QStringList SchemaStep(int version);
 
@@ -66,6 +69,23 @@ public:
     // Presses and errors per character over all drills, impossible counts
     // left out.
     CharCounts CharTotals();
+
+    // The course as the learner stands in it: each lesson typed, by the
+    // lesson's id (so that lessons added or moved later keep their
+    // results), and the learner's own target speed (0: none).
+    struct CourseProgress
+    {
+        QMap<QString, LessonResult> lessons;
+        int ownTargetCpm = 0;
+    };
+    CourseProgress ReadCourse();
+    // Keeps a course lesson typed: the drill, as Record does, and the
+    // lesson's standing, all in one transaction. The best figures and a pass
+    // are merged with what the file holds (another tutor may have written
+    // it meanwhile): nothing kept is made worse. A drill with no item done
+    // keeps nothing.
+    bool RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result);
+    bool SetOwnTargetCpm(int cpm);
 
     // Changes whenever drills were recorded, through this object or by
     // another tutor on the same file, so that a reader knows when to read
@@ -103,6 +123,8 @@ private:
     QSqlError Upgrade(int fromVersion);
     bool MoveAside();
     void Close();
+    // Record with more statements in the same transaction.
+    bool RecordWith(const DrillRecord& drill, const std::function<QSqlError()>& more);
     // A failed statement: a damaged file is replaced, a file that turned out
     // read-only is still read, a busy one loses one drill; anything else
     // turns the history off.

@@ -38,7 +38,7 @@ printf '[Normal]\nlang=%s\nkeyboard=101\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_H
 # Window-relative click points.
 keyboard_tab="185 20"
 start_button="555 85"
-progress_tab="605 20"
+progress_tab="535 20"
 
 start_tutor() {
     ./build/qirtas >"$tmp/log" 2>&1 &

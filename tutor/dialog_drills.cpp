@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 
+#include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/keylight.h"
 #include "tutor/ui_dialog.h"
@@ -160,6 +161,7 @@ void Dialog::closeEvent(QCloseEvent* event)
 {
     if (session.IsRunning())
         StopRunningDrill();
+    ui->tab_course->StopRun();
     QDialog::closeEvent(event);
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 namespace Key = SettingsKey;
 
-const char* const DefaultLanguage = Language::Chinese;
 const KeyboardLayout DefaultKeyboard = KeyboardLayout::Kb101;
 const bool DefaultDisplayExplain = true;
 const int DefaultItemCount = 1;  // "50"
@@ -28,8 +27,8 @@ void Dialog::ReadSettings()
     settings.beginGroup(QLatin1String(Key::NormalGroup));
 
     // The language first: re-applying the texts refills the item-count box.
-    const QString lang =
-        settings.value(QLatin1String(Key::Language), QString::fromLatin1(DefaultLanguage)).toString();
+    // None stored yet: the system's, if the tutor speaks it.
+    const QString lang = settings.value(QLatin1String(Key::Language), Language::FirstRun()).toString();
     if (lang == QLatin1String(Language::Chinese)) {
         ui->rad_lang_chinese->setChecked(true);
         on_rad_lang_chinese_clicked(true);

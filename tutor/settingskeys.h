@@ -9,6 +9,8 @@ inline constexpr char Language[] = "lang";
 inline constexpr char Keyboard[] = "keyboard";
 inline constexpr char DisplayExplain[] = "displayexplain";
 inline constexpr char ItemCount[] = "itemcount";
+// The Course tab has shown how the hands rest on the home row.
+inline constexpr char CourseIntroSeen[] = "courseintro";
 
 inline constexpr char ScoreGroup[] = "Score";
 // Row keys are the table's prefix, the stem and the row: "l_score_name_0".
