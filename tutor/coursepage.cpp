@@ -292,6 +292,10 @@ void CoursePage::Build()
                                  false)
                           .toBool();
     ShowIntro(!seen);
+    // Made while the page shows: shown now, not on the next turn of the
+    // event loop as a layout would.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        w->show();
     // Once the page is on screen: the keys go to its button, not to the tabs.
     QWidget* first = seen ? static_cast<QWidget*>(btn_start_course) : btn_course_intro;
     QTimer::singleShot(0, first, [first] { first->setFocus(Qt::OtherFocusReason); });
