@@ -57,8 +57,9 @@ int main(int argc, char* argv[])
     QRandomGenerator random(20261206);
     for (int day = 0; day < Days; ++day) {
         if (!history.Record(Drill(day, random))) {
+            const HistoryStore::Problem problem = history.TakeProblem();
             QTextStream(stderr) << "qirtas_samplehistory: not recorded in " << history.FilePath() << ": "
-                                << history.ProblemDetail() << Qt::endl;
+                                << problem.path << ' ' << problem.detail << Qt::endl;
             return 1;
         }
     }

@@ -1,6 +1,7 @@
 #include "tutor/coursepage.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,10 +57,13 @@ bool IsModifierKey(int key)
 // the window it shows the same.
 void ShowProgress(QProgressBar* bar, int value)
 {
-    const bool updates = bar->updatesEnabled();
+    // Updates off for the time being (a page being switched to has them
+    // off) are not turned off for good.
+    if (!bar->updatesEnabled())
+        return bar->setValue(value);
     bar->setUpdatesEnabled(false);
     bar->setValue(value);
-    bar->setUpdatesEnabled(updates);
+    bar->setUpdatesEnabled(true);
 }
 
 void AppendEscaped(QString& out, QChar c)
@@ -109,6 +113,31 @@ QString LineText(const QString& line, int done, bool wrong, const QColor& neutra
     return html;
 }
 
+// Holds one widget as large as itself. The widget's changes of text (on
+// every key) then redraw it alone: they do not lay out the page again.
+class Holder : public QWidget
+{
+public:
+    Holder(QWidget* held, QWidget* parent) : QWidget(parent), held(held) { held->setParent(this); }
+    QSize sizeHint() const override { return held->sizeHint(); }
+    QSize minimumSizeHint() const override { return held->minimumSizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { held->setGeometry(rect()); }
+
+private:
+    QWidget* held;
+};
+
+QLineEdit* FigureField(QWidget* parent, const char* name)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    field->setFixedWidth(48);
+    return field;
+}
+
 } // namespace
 
 CoursePage::CoursePage(QWidget* parent)
@@ -135,7 +164,7 @@ void CoursePage::SetKeyboard(KeyboardLayout k)
     if (!stack)
         return;
     wg_course_kb->SetKeyboard(layout);
-    ShowLessons();
+    Retranslate();
     ShowNextKey();
 }
 
@@ -159,25 +188,14 @@ void CoursePage::Build()
     page->addWidget(stack);
 
     // How the hands rest, shown the first time.
-    auto* intro = new QWidget(stack);
-    auto* introLayout = new QVBoxLayout(intro);
-    introLayout->setContentsMargins(8, 4, 8, 4);
-    lbl_course_intro = new QLabel(intro);
-    lbl_course_intro->setObjectName(QStringLiteral("lbl_course_intro"));
-    lbl_course_intro->setWordWrap(true);
-    lbl_course_intro->setTextFormat(Qt::RichText);
-    lbl_course_intro->setAlignment(Qt::AlignCenter);
-    introLayout->addWidget(lbl_course_intro, 1);
-    auto* introButtons = new QHBoxLayout;
-    introButtons->addStretch(1);
-    btn_course_intro = new QPushButton(intro);
-    btn_course_intro->setObjectName(QStringLiteral("btn_course_intro"));
-    btn_course_intro->setAutoDefault(false);
-    btn_course_intro->setStyleSheet(QStringLiteral("padding: 0 12px;"));
-    introButtons->addWidget(btn_course_intro);
-    introButtons->addStretch(1);
-    introLayout->addLayout(introButtons);
-    stack->addWidget(intro);
+    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    const bool seen = settings
+                          .value(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
+                                     + QLatin1String(SettingsKey::CourseIntroSeen),
+                                 false)
+                          .toBool();
+    if (!seen)
+        BuildIntro();
 
     // The lessons and the one being typed.
     auto* lessonsPane = new QWidget(stack);
@@ -186,7 +204,7 @@ void CoursePage::Build()
     columns->setSpacing(8);
     lst_lessons = new LessonList(lessonsPane);
     lst_lessons->setObjectName(QStringLiteral("lst_lessons"));
-    lst_lessons->setFixedWidth(196);
+    lst_lessons->setFixedWidth(212);
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     columns->addWidget(lst_lessons);
@@ -215,14 +233,15 @@ void CoursePage::Build()
     btn_start_course->setAutoDefault(false);
     controls->addWidget(btn_start_course);
     typing->addLayout(controls);
-    lbl_src_course = new QLabel(lessonsPane);
+    lbl_src_course = new QLabel;
     lbl_src_course->setObjectName(QStringLiteral("lbl_src_course"));
     lbl_src_course->setStyleSheet(QString::fromUtf8(SourceStyle));
     lbl_src_course->setAlignment(Qt::AlignCenter);
     lbl_src_course->setTextFormat(Qt::RichText);
     lbl_src_course->setWordWrap(true);
-    lbl_src_course->setFixedHeight(40);
-    typing->addWidget(lbl_src_course);
+    auto* source = new Holder(lbl_src_course, lessonsPane);
+    source->setFixedHeight(40);
+    typing->addWidget(source);
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
     le_dst_course->setStyleSheet(QString::fromUtf8(AnswerStyle));
@@ -232,10 +251,20 @@ void CoursePage::Build()
     le_dst_course->setAcceptDrops(false);
     le_dst_course->installEventFilter(this);
     typing->addWidget(le_dst_course);
+    // The figures in fields, as on the drills' tabs: a field's new text
+    // does not lay out the page again.
     auto* figures = new QHBoxLayout;
-    lbl_course_figures = new QLabel(lessonsPane);
-    lbl_course_figures->setObjectName(QStringLiteral("lbl_course_figures"));
-    figures->addWidget(lbl_course_figures, 1);
+    lbl_course_speed = new QLabel(lessonsPane);
+    lbl_course_speed->setObjectName(QStringLiteral("lbl_course_speed"));
+    figures->addWidget(lbl_course_speed);
+    le_speed_course = FigureField(lessonsPane, "le_speed_course");
+    figures->addWidget(le_speed_course);
+    lbl_course_accuracy = new QLabel(lessonsPane);
+    lbl_course_accuracy->setObjectName(QStringLiteral("lbl_course_accuracy"));
+    figures->addWidget(lbl_course_accuracy);
+    le_correct_course = FigureField(lessonsPane, "le_correct_course");
+    figures->addWidget(le_correct_course);
+    figures->addStretch(1);
     prg_course = new QProgressBar(lessonsPane);
     prg_course->setObjectName(QStringLiteral("prg_course"));
     prg_course->setRange(0, 100);
@@ -263,14 +292,6 @@ void CoursePage::Build()
         session.Tick();
         ShowFigures();
     });
-    connect(btn_course_intro, &QPushButton::clicked, this, [this] {
-        QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-        settings.setValue(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
-                              + QLatin1String(SettingsKey::CourseIntroSeen),
-                          true);
-        ShowIntro(false);
-        btn_start_course->setFocus(Qt::OtherFocusReason);
-    });
     connect(lst_lessons, &LessonList::Chosen, this, &CoursePage::Choose);
     connect(lst_lessons, &LessonList::Started, this, [this](int lesson) {
         Choose(lesson);
@@ -285,34 +306,71 @@ void CoursePage::Build()
     Refresh();
     chosen = NextLesson();
     Retranslate();
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-    const bool seen = settings
-                          .value(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
-                                     + QLatin1String(SettingsKey::CourseIntroSeen),
-                                 false)
-                          .toBool();
-    ShowIntro(!seen);
+    if (intro)
+        ShowIntro(true);
+    else
+        ShowNextKey();
     // Made while the page shows: shown now, not on the next turn of the
     // event loop as a layout would.
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         w->show();
     // Once the page is on screen: the keys go to its button, not to the tabs.
-    QWidget* first = seen ? static_cast<QWidget*>(btn_start_course) : btn_course_intro;
+    QWidget* first = intro ? static_cast<QWidget*>(btn_course_intro) : btn_start_course;
     QTimer::singleShot(0, first, [first] { first->setFocus(Qt::OtherFocusReason); });
+}
+
+void CoursePage::BuildIntro()
+{
+    intro = new QWidget(stack);
+    auto* introLayout = new QVBoxLayout(intro);
+    introLayout->setContentsMargins(8, 4, 8, 4);
+    lbl_course_intro = new QLabel(intro);
+    lbl_course_intro->setObjectName(QStringLiteral("lbl_course_intro"));
+    lbl_course_intro->setWordWrap(true);
+    lbl_course_intro->setTextFormat(Qt::RichText);
+    lbl_course_intro->setAlignment(Qt::AlignCenter);
+    introLayout->addWidget(lbl_course_intro, 1);
+    auto* introButtons = new QHBoxLayout;
+    introButtons->addStretch(1);
+    btn_course_intro = new QPushButton(intro);
+    btn_course_intro->setObjectName(QStringLiteral("btn_course_intro"));
+    btn_course_intro->setAutoDefault(false);
+    btn_course_intro->setStyleSheet(QStringLiteral("padding: 0 12px;"));
+    introButtons->addWidget(btn_course_intro);
+    introButtons->addStretch(1);
+    introLayout->addLayout(introButtons);
+    stack->addWidget(intro);
+    connect(btn_course_intro, &QPushButton::clicked, this, [this] {
+        QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+        settings.setValue(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
+                              + QLatin1String(SettingsKey::CourseIntroSeen),
+                          true);
+        ShowIntro(false);
+        btn_start_course->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void CoursePage::Retranslate()
 {
     if (!stack)
         return;
-    lbl_course_intro->setText(QStringLiteral("<b>%1</b><br>%2").arg(
-        DialogText("Before lesson 1: where your hands rest"), CourseText::HomeRow(wg_course_kb->Keys().geometry())));
-    btn_course_intro->setText(DialogText("Begin lesson 1"));
+    if (intro) {
+        lbl_course_intro->setText(
+            QStringLiteral("<b>%1</b><br>%2")
+                .arg(DialogText("Before lesson 1: where your hands rest"),
+                     CourseText::HomeRow(wg_course_kb->Keys().geometry())));
+        btn_course_intro->setText(DialogText("Begin lesson 1"));
+    }
     lbl_course_target->setText(DialogText("Your target speed:"));
     spn_course_target->setSpecialValueText(DialogText("each lesson's"));
     spn_course_target->setToolTip(DialogText("The speed, in characters a minute, that passes every lesson; "
                                              "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText("Stop") : DialogText("Start"));
+    lbl_course_speed->setText(DialogText("Characters a minute"));
+    lbl_course_accuracy->setText(DialogText("Accuracy"));
+    le_speed_course->setToolTip(DialogText("Speed in characters typed a minute, from the first key"));
+    le_correct_course->setToolTip(
+        DialogText("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
     ShowLessons();
     if (IsRunning())
         ShowLine();
@@ -329,7 +387,10 @@ void CoursePage::Refresh()
     const int revision = store.Revision();
     if (revision == shownRevision)
         return;
-    const HistoryStore::CourseProgress kept = store.ReadCourse();
+    // A history not made yet holds no lesson: the first lesson kept makes
+    // it, not a look at the tab.
+    const HistoryStore::CourseProgress kept =
+        QFileInfo::exists(store.FilePath()) ? store.ReadCourse() : HistoryStore::CourseProgress();
     const CourseState read = course->StateFrom(kept.lessons, kept.ownTargetCpm);
     // What this run holds and the file does not (a history that cannot be
     // written) stays.
@@ -393,7 +454,18 @@ void CoursePage::SetOwnTarget(int cpm)
 
 void CoursePage::ShowIntro(bool show)
 {
-    stack->setCurrentIndex(show ? 0 : 1);
+    if (!intro)
+        return;
+    if (show) {
+        stack->setCurrentWidget(intro);
+    } else {
+        // Shown once: gone for good, it no longer weighs on the layout.
+        intro->deleteLater();
+        intro = nullptr;
+        lbl_course_intro = nullptr;
+        btn_course_intro = nullptr;
+        stack->setCurrentIndex(stack->count() - 1);
+    }
     ShowNextKey();
 }
 
@@ -537,12 +609,9 @@ void CoursePage::ShowFigures()
     if (!stack)
         return;
     // Nothing to say before the first key.
-    if (session.Stats().typedCount == 0)
-        lbl_course_figures->clear();
-    else
-        lbl_course_figures->setText(DialogText("Speed: %1 characters a minute   Accuracy: %2 %")
-                                        .arg(qFloor(session.Cpm()))
-                                        .arg(qFloor(session.Accuracy())));
+    const bool typed = session.Stats().typedCount > 0;
+    le_speed_course->setText(typed ? QString::number(qFloor(session.Cpm())) : QString());
+    le_correct_course->setText(typed ? QString::number(qFloor(session.Accuracy())) : QString());
     ShowProgress(prg_course, session.Percent());
 }
 

@@ -58,6 +58,7 @@ protected:
 
 private:
     void Build();
+    void BuildIntro();
     HistoryStore& History();
     // Reads the learner's standing when the history changed since.
     void Refresh();
@@ -94,6 +95,7 @@ private:
     CourseSession session;
 
     QStackedWidget* stack = nullptr;
+    QWidget* intro = nullptr;  // until the learner has seen it
     QLabel* lbl_course_intro = nullptr;
     QPushButton* btn_course_intro = nullptr;
     LessonList* lst_lessons = nullptr;
@@ -103,7 +105,10 @@ private:
     QPushButton* btn_start_course = nullptr;
     QLabel* lbl_src_course = nullptr;
     QLineEdit* le_dst_course = nullptr;
-    QLabel* lbl_course_figures = nullptr;
+    QLabel* lbl_course_speed = nullptr;
+    QLineEdit* le_speed_course = nullptr;
+    QLabel* lbl_course_accuracy = nullptr;
+    QLineEdit* le_correct_course = nullptr;
     QProgressBar* prg_course = nullptr;
     FingerKeyboard* wg_course_kb = nullptr;
     HandsView* wg_hands = nullptr;

@@ -11,6 +11,8 @@ namespace {
 constexpr qreal Width = 400;
 constexpr qreal Height = 100;
 constexpr qreal FingerWidth = 21;
+// Pictures of lit fingers kept at most.
+constexpr int MaxDrawn = 64;
 
 struct FingerPlace
 {
@@ -77,9 +79,9 @@ QSize HandsView::minimumSizeHint() const
 
 void HandsView::SetFingers(const QList<Finger>& fingers)
 {
-    if (fingers == lit)
+    if (fingers == litFingers)
         return;
-    lit = fingers;
+    litFingers = fingers;
     update();
 }
 
@@ -119,7 +121,29 @@ QPointF HandsView::FingerCentre(Finger finger) const
 
 void HandsView::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
+    // The few sets of fingers a lesson lights are each drawn once.
+    int lit = 0;
+    for (Finger f : litFingers)
+        lit |= 1 << int(f);
+    const qreal ratio = devicePixelRatioF();
+    if (drawnSize != size() * ratio || drawn.size() > MaxDrawn) {
+        drawn.clear();
+        drawnSize = size() * ratio;
+    }
+    QPixmap& picture = drawn[lit];
+    if (picture.isNull()) {
+        picture = QPixmap(drawnSize);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        Draw(p);
+    }
+    QPainter(this).drawPixmap(0, 0, picture);
+}
+
+void HandsView::Draw(QPainter& p) const
+{
+    const QList<Finger>& lit = litFingers;
     p.setRenderHint(QPainter::Antialiasing);
     p.setTransform(Placement());
     QPen edge(SkinEdge, 1.2);

@@ -1,11 +1,15 @@
 #ifndef HANDSVIEW_H
 #define HANDSVIEW_H
 
+#include <QHash>
 #include <QList>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QWidget>
 
 #include "keyboard/fingers.h"
+
+class QPainter;
 
 // Two hands seen from above, resting under the keyboard: each finger in its
 // finger's colour, and the fingers that press the next key lit. The left
@@ -18,7 +22,7 @@ public:
     explicit HandsView(QWidget* parent = nullptr);
 
     void SetFingers(const QList<Finger>& fingers);
-    QList<Finger> LitFingers() const { return lit; }
+    QList<Finger> LitFingers() const { return litFingers; }
     // The middle of a finger as drawn, in the widget's coordinates (of the
     // left thumb for the thumbs).
     QPointF FingerCentre(Finger finger) const;
@@ -36,7 +40,11 @@ private:
     // `right`: of the right hand.
     static QPainterPath Shape(Finger finger, bool right, bool nail = false);
 
-    QList<Finger> lit;
+    void Draw(QPainter& p) const;
+
+    QList<Finger> litFingers;
+    QHash<int, QPixmap> drawn;  // by the lit fingers' bits, at drawnSize
+    QSize drawnSize;
 };
 
 #endif // HANDSVIEW_H

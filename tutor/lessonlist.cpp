@@ -51,8 +51,10 @@ LessonList::LessonList(QWidget* parent)
     setModel(model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setWordWrap(true);
-    setTextElideMode(Qt::ElideNone);
+    // Two lines each, a title too long cut short (the lesson beside the
+    // list names it whole): laid out at once, not item by item.
+    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSpacing(1);
@@ -75,17 +77,18 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
     for (int i = 0; i < course.Count(); ++i) {
         const CourseState::Status status = state.StatusOf(i);
         const LessonResult result = state.Result(i);
-        QString text = CourseText::LessonTitle(course, i) + QLatin1Char('\n');
+        QString state;
         switch (status) {
-        case CourseState::Status::Locked: text += DialogText("Locked"); break;
-        case CourseState::Status::Open: text += DialogText("Open"); break;
-        case CourseState::Status::Passed: text += DialogText("Passed"); break;
+        case CourseState::Status::Locked: state = DialogText("Locked"); break;
+        case CourseState::Status::Open: state = DialogText("Open"); break;
+        case CourseState::Status::Passed: state = DialogText("Passed"); break;
         }
+        // The best typing, never rounded up to a pass.
         if (result.bestCpm > 0)
-            text += QLatin1Char('\n')
-                + DialogText("Best: %1 characters a minute, %2 % accuracy")
-                      .arg(qFloor(result.bestCpm))
-                      .arg(qFloor(result.bestAccuracy));
+            state = DialogText("%1 · best %2/min, %3 %")
+                        .arg(state, QString::number(qFloor(result.bestCpm)),
+                             QString::number(qFloor(result.bestAccuracy)));
+        const QString text = CourseText::LessonTitle(course, i) + QLatin1Char('\n') + state;
         QStandardItem* item = model->item(i);
         if (!item) {
             item = new QStandardItem;

@@ -430,10 +430,6 @@ Can&apos;t report!</source>
         <translation>تم اجتيازه</translation>
     </message>
     <message>
-        <source>Best: %1 characters a minute, %2 % accuracy</source>
-        <translation>الأفضل: %1 حرفًا في الدقيقة بدقة %2 %</translation>
-    </message>
-    <message>
         <source>New keys: %1</source>
         <translation>المفاتيح الجديدة: %1</translation>
     </message>
@@ -472,10 +468,6 @@ Can&apos;t report!</source>
     <message>
         <source>To pass: %1 characters a minute at %2 % accuracy or better</source>
         <translation>للنجاح: %1 حرفًا في الدقيقة بدقة %2 % أو أكثر</translation>
-    </message>
-    <message>
-        <source>Speed: %1 characters a minute   Accuracy: %2 %</source>
-        <translation>السرعة: %1 حرفًا في الدقيقة   الدقة: %2 %</translation>
     </message>
     <message>
         <source>%1 characters a minute at %2 % accuracy</source>
@@ -620,6 +612,22 @@ Can&apos;t report!</source>
     <message>
         <source>Brackets and the tilde</source>
         <translation>الأقواس وعلامة التلدة</translation>
+    </message>
+    <message>
+        <source>%1 · best %2/min, %3 %</source>
+        <translation>%1 · الأفضل %2/دقيقة، %3 %</translation>
+    </message>
+    <message>
+        <source>Characters a minute</source>
+        <translation>حروف في الدقيقة</translation>
+    </message>
+    <message>
+        <source>Speed in characters typed a minute, from the first key</source>
+        <translation>السرعة: عدد الحروف المكتوبة في الدقيقة منذ أول مفتاح</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
+        <translation>الدقة: نسبة المفاتيح المكتوبة صحيحة بالمئة؛ المفتاح الخاطئ يُكتب من جديد</translation>
     </message>
 </context>
 <context>

@@ -430,10 +430,6 @@ Can&apos;t report!</source>
         <translation>已通过</translation>
     </message>
     <message>
-        <source>Best: %1 characters a minute, %2 % accuracy</source>
-        <translation>最好成绩：每分钟 %1 个字符，正确率 %2 %</translation>
-    </message>
-    <message>
         <source>New keys: %1</source>
         <translation>新键：%1</translation>
     </message>
@@ -472,10 +468,6 @@ Can&apos;t report!</source>
     <message>
         <source>To pass: %1 characters a minute at %2 % accuracy or better</source>
         <translation>通过要求：每分钟 %1 个字符，正确率至少 %2 %</translation>
-    </message>
-    <message>
-        <source>Speed: %1 characters a minute   Accuracy: %2 %</source>
-        <translation>速度：每分钟 %1 个字符   正确率：%2 %</translation>
     </message>
     <message>
         <source>%1 characters a minute at %2 % accuracy</source>
@@ -620,6 +612,22 @@ Can&apos;t report!</source>
     <message>
         <source>Brackets and the tilde</source>
         <translation>括号和波浪号</translation>
+    </message>
+    <message>
+        <source>%1 · best %2/min, %3 %</source>
+        <translation>%1 · 最好 %2/分钟，%3 %</translation>
+    </message>
+    <message>
+        <source>Characters a minute</source>
+        <translation>每分钟字符数</translation>
+    </message>
+    <message>
+        <source>Speed in characters typed a minute, from the first key</source>
+        <translation>速度：从第一个按键起每分钟打出的字符数</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
+        <translation>正确率：打对的按键所占的百分比；打错的键要重新打</translation>
     </message>
 </context>
 <context>
