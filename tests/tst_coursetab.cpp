@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "app/appstyle.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
@@ -63,6 +64,7 @@ private slots:
     void wholeCourseOnBothLayouts_data();
     void wholeCourseOnBothLayouts();
     void standingKeptAndUpgradedInPlace();
+    void courseNamesTranslated();
     void firstRunLanguage_data();
     void firstRunLanguage();
     void passUnlockRepeatAndRestart();
@@ -70,6 +72,7 @@ private slots:
     void nextKeyAndFingerFollowTheTyping_data();
     void nextKeyAndFingerFollowTheTyping();
     void drawingsNotMirroredInArabic();
+    void textsFitInEveryLanguage();
 
 private:
     void OpenTutor()
@@ -274,6 +277,24 @@ void TestCourseTab::standingKeptAndUpgradedInPlace()
     QCOMPARE(state.StatusOf(1), CourseState::Status::Open);
     QCOMPARE(state.StatusOf(2), CourseState::Status::Locked);
     QCOMPARE(course.StateFrom({{QStringLiteral("no-such-lesson"), {1, 1, true}}}, 0).results.size(), 0);
+}
+
+// The lesson file's titles and the fingers' names are texts of the window
+// too: both catalogues have them.
+void TestCourseTab::courseNamesTranslated()
+{
+    QStringList names;
+    const Course& course = Course::Shipped();
+    for (int i = 0; i < course.Count(); ++i)
+        names << course.At(i).title;
+    for (int f = 0; f < Fingers::Count; ++f)
+        names << QLatin1String(Fingers::Name(Finger(f)));
+    for (const char* code : {"cn", "ar"}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + QLatin1String(code)));
+        for (const QString& name : names)
+            QVERIFY2(!catalogue.translate("Dialog", name.toUtf8().constData()).isEmpty(), qPrintable(name));
+    }
 }
 
 void TestCourseTab::firstRunLanguage_data()
@@ -484,6 +505,27 @@ void TestCourseTab::drawingsNotMirroredInArabic()
     }
     QCOMPARE(board[1], board[0]);
     QCOMPARE(hands[1], hands[0]);
+}
+
+// Every label and button of the tab shows its whole text in each language,
+// with the tutor's style and fonts, a lesson under way.
+void TestCourseTab::textsFitInEveryLanguage()
+{
+    AppStyle::Install(*qApp);
+    auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    OpenTutor();
+    W<QPushButton>("btn_course_intro")->click();
+    W<QPushButton>("btn_start_course")->click();
+    Press(W<QLineEdit>("le_dst_course"), QLatin1Char('f'));
+    for (const char* language : {"rad_lang_english", "rad_lang_arabic", "rad_lang_chinese"}) {
+        W<QRadioButton>(language)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QWidget* w : W<QWidget>("tab_course")->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            if (w->isVisible() && ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w)))
+                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(language + (u' ' + w->objectName())));
+        }
+    }
 }
 
 QTEST_MAIN(TestCourseTab)

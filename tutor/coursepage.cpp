@@ -134,7 +134,7 @@ QLineEdit* FigureField(QWidget* parent, const char* name)
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
-    field->setFixedWidth(48);
+    field->setFixedWidth(44);
     return field;
 }
 
@@ -204,7 +204,7 @@ void CoursePage::Build()
     columns->setSpacing(8);
     lst_lessons = new LessonList(lessonsPane);
     lst_lessons->setObjectName(QStringLiteral("lst_lessons"));
-    lst_lessons->setFixedWidth(212);
+    lst_lessons->setFixedWidth(232);
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     columns->addWidget(lst_lessons);
@@ -270,7 +270,7 @@ void CoursePage::Build()
     prg_course->setRange(0, 100);
     prg_course->setValue(0);
     prg_course->setLocale(QLocale::c());
-    prg_course->setFixedWidth(120);
+    prg_course->setFixedWidth(90);
     figures->addWidget(prg_course);
     typing->addLayout(figures);
     columns->addLayout(typing, 1);

@@ -551,7 +551,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Reaching from the home row: alef, lam and tah</source>
-        <translation>从基准行伸指：ا、ل 和 ط</translation>
+        <translation>从基准行伸指：阿利夫、拉姆和塔</translation>
     </message>
     <message>
         <source>Upper row, index fingers</source>
