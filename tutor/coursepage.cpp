@@ -138,6 +138,18 @@ QLineEdit* FigureField(QWidget* parent, const char* name)
     return field;
 }
 
+// Whether the home row has been shown, in the settings store.
+QString IntroSeenKey()
+{
+    return QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/') + QLatin1String(SettingsKey::CourseIntroSeen);
+}
+
+std::unique_ptr<QSettings> Settings()
+{
+    return std::make_unique<QSettings>(QString::fromLatin1(AppInfo::Organisation),
+                                       QString::fromLatin1(AppInfo::Application));
+}
+
 } // namespace
 
 CoursePage::CoursePage(QWidget* parent)
@@ -188,16 +200,46 @@ void CoursePage::Build()
     page->addWidget(stack);
 
     // How the hands rest, shown the first time.
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-    const bool seen = settings
-                          .value(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
-                                     + QLatin1String(SettingsKey::CourseIntroSeen),
-                                 false)
-                          .toBool();
-    if (!seen)
+    if (!Settings()->value(IntroSeenKey(), false).toBool())
         BuildIntro();
+    BuildLessons();
 
-    // The lessons and the one being typed.
+    // The guidance under both: the keyboard, and the hands under it.
+    wg_course_kb = new FingerKeyboard(this);
+    wg_course_kb->setObjectName(QStringLiteral("wg_course_kb"));
+    wg_course_kb->SetKeyboard(layout);
+    page->addWidget(wg_course_kb, 1);
+    wg_hands = new HandsView(this);
+    wg_hands->setObjectName(QStringLiteral("wg_hands"));
+    wg_hands->setFixedHeight(56);
+    page->addWidget(wg_hands);
+
+    ticker = new QTimer(this);
+    ticker->setInterval(1000);
+    connect(ticker, &QTimer::timeout, this, [this] {
+        session.Tick();
+        ShowFigures();
+    });
+
+    Refresh();
+    chosen = NextLesson();
+    Retranslate();
+    if (intro)
+        ShowIntro(true);
+    else
+        ShowNextKey();
+    // Made while the page shows: shown now, not on the next turn of the
+    // event loop as a layout would.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        w->show();
+    // Once the page is on screen: the keys go to its button, not to the tabs.
+    QWidget* first = intro ? static_cast<QWidget*>(btn_course_intro) : btn_start_course;
+    QTimer::singleShot(0, first, [first] { first->setFocus(Qt::OtherFocusReason); });
+}
+
+// The lessons, and the one chosen as it is typed.
+void CoursePage::BuildLessons()
+{
     auto* lessonsPane = new QWidget(stack);
     auto* columns = new QHBoxLayout(lessonsPane);
     columns->setContentsMargins(0, 0, 0, 0);
@@ -276,22 +318,6 @@ void CoursePage::Build()
     columns->addLayout(typing, 1);
     stack->addWidget(lessonsPane);
 
-    // The guidance under both: the keyboard, and the hands under it.
-    wg_course_kb = new FingerKeyboard(this);
-    wg_course_kb->setObjectName(QStringLiteral("wg_course_kb"));
-    wg_course_kb->SetKeyboard(layout);
-    page->addWidget(wg_course_kb, 1);
-    wg_hands = new HandsView(this);
-    wg_hands->setObjectName(QStringLiteral("wg_hands"));
-    wg_hands->setFixedHeight(56);
-    page->addWidget(wg_hands);
-
-    ticker = new QTimer(this);
-    ticker->setInterval(1000);
-    connect(ticker, &QTimer::timeout, this, [this] {
-        session.Tick();
-        ShowFigures();
-    });
     connect(lst_lessons, &LessonList::Chosen, this, &CoursePage::Choose);
     connect(lst_lessons, &LessonList::Started, this, [this](int lesson) {
         Choose(lesson);
@@ -302,21 +328,6 @@ void CoursePage::Build()
     // Anything that changes the answer line but a key (there is nothing
     // else, but a platform may find a way) is put back.
     connect(le_dst_course, &QLineEdit::textEdited, this, [this] { ShowLine(); });
-
-    Refresh();
-    chosen = NextLesson();
-    Retranslate();
-    if (intro)
-        ShowIntro(true);
-    else
-        ShowNextKey();
-    // Made while the page shows: shown now, not on the next turn of the
-    // event loop as a layout would.
-    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        w->show();
-    // Once the page is on screen: the keys go to its button, not to the tabs.
-    QWidget* first = intro ? static_cast<QWidget*>(btn_course_intro) : btn_start_course;
-    QTimer::singleShot(0, first, [first] { first->setFocus(Qt::OtherFocusReason); });
 }
 
 void CoursePage::BuildIntro()
@@ -341,10 +352,7 @@ void CoursePage::BuildIntro()
     introLayout->addLayout(introButtons);
     stack->addWidget(intro);
     connect(btn_course_intro, &QPushButton::clicked, this, [this] {
-        QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-        settings.setValue(QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/')
-                              + QLatin1String(SettingsKey::CourseIntroSeen),
-                          true);
+        Settings()->setValue(IntroSeenKey(), true);
         ShowIntro(false);
         btn_start_course->setFocus(Qt::OtherFocusReason);
     });

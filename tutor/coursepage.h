@@ -59,6 +59,7 @@ protected:
 private:
     void Build();
     void BuildIntro();
+    void BuildLessons();
     HistoryStore& History();
     // Reads the learner's standing when the history changed since.
     void Refresh();
