@@ -129,6 +129,13 @@ private:
     QWidget* held;
 };
 
+// A field is drawn again only when its text changes.
+void SetField(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
 QLineEdit* FigureField(QWidget* parent, const char* name)
 {
     auto* field = new QLineEdit(parent);
@@ -561,7 +568,7 @@ void CoursePage::KeyPressed(QKeyEvent* event)
     case CourseSession::KeyResult::Wrong:
         QApplication::beep();
         ShowLine();
-        ShowFigures();
+        ShowFigures(true);
         return;
     case CourseSession::KeyResult::LineDone:
         qDebug("Course lesson %d line %d/%d: %s", running + 1, session.LineIndex() + 1, session.LineCount(),
@@ -575,7 +582,7 @@ void CoursePage::KeyPressed(QKeyEvent* event)
     }
     ShowLine();
     ShowNextKey();
-    ShowFigures();
+    ShowFigures(true);
 }
 
 void CoursePage::ShowLine()
@@ -612,15 +619,19 @@ QString CoursePage::OutcomeText() const
         .arg(QLatin1String(outcome.passed ? PassedColour : NotPassedColour), text.toHtmlEscaped());
 }
 
-void CoursePage::ShowFigures()
+void CoursePage::ShowFigures(bool keysOnly)
 {
     if (!stack)
         return;
-    // Nothing to say before the first key.
+    // Nothing to say before the first key. The speed moves on with the
+    // clock (keys set the rest): a field redrawn on every key costs more
+    // than all else the key does.
     const bool typed = session.Stats().typedCount > 0;
-    le_speed_course->setText(typed ? QString::number(qFloor(session.Cpm())) : QString());
-    le_correct_course->setText(typed ? QString::number(qFloor(session.Accuracy())) : QString());
-    ShowProgress(prg_course, session.Percent());
+    if (!keysOnly || !typed)
+        SetField(le_speed_course, typed ? QString::number(qFloor(session.Cpm())) : QString());
+    SetField(le_correct_course, typed ? QString::number(qFloor(session.Accuracy())) : QString());
+    if (prg_course->value() != session.Percent())
+        ShowProgress(prg_course, session.Percent());
 }
 
 void CoursePage::ShowNextKey()

@@ -70,7 +70,9 @@ private:
     void FinishRun();
     void KeyPressed(QKeyEvent* event);
     void ShowLine();
-    void ShowFigures();
+    // The figures of the lesson; `keysOnly`: those a key changes, not the
+    // speed.
+    void ShowFigures(bool keysOnly = false);
     void ShowNextKey();
     void SetOwnTarget(int cpm);
     // The lesson the learner is at: the first open one not yet passed.
