@@ -295,6 +295,56 @@ QStringList Course::LessonExercise(int lesson, quint32 seed) const
     return all;
 }
 
+QStringList Course::TypingLines(int lesson, quint32 seed) const
+{
+    QStringList lines;
+    for (QString text : LessonExercise(lesson, seed)) {
+        while (text.size() > TypedLineLength) {
+            int cut = text.lastIndexOf(Space, TypedLineLength);
+            if (cut <= 0)
+                cut = text.indexOf(Space, TypedLineLength);
+            if (cut <= 0)
+                break;
+            lines << text.left(cut);
+            text = text.mid(cut + 1);
+        }
+        if (!text.isEmpty())
+            lines << text;
+    }
+    return lines;
+}
+
+QStringList Course::LearntPairs(int lesson) const
+{
+    QStringList pairs;
+    for (const QString& item : LearntKeys(lesson)) {
+        if (item.size() == 2)
+            pairs << item;
+    }
+    return pairs;
+}
+
+int Course::IndexOf(const QString& id) const
+{
+    for (int i = 0; i < Count(); ++i) {
+        if (m_lessons[i].id == id)
+            return i;
+    }
+    return -1;
+}
+
+CourseState Course::StateFrom(const QMap<QString, LessonResult>& byId, int ownTargetCpm) const
+{
+    CourseState state;
+    state.ownTargetCpm = ownTargetCpm;
+    for (auto it = byId.cbegin(); it != byId.cend(); ++it) {
+        const int lesson = IndexOf(it.key());
+        if (lesson >= 0)
+            state.results.insert(lesson, it.value());
+    }
+    return state;
+}
+
 QStringList Course::Groups(int lesson, bool newOnly, quint32 seed) const
 {
     QRandomGenerator random = Generator(seed, lesson, newOnly ? Step::NewKeys : Step::MixedGroups);

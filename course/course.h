@@ -63,6 +63,18 @@ public:
     QStringList Exercise(int lesson, Step step, quint32 seed) const;
     // Every step of the lesson, in order.
     QStringList LessonExercise(int lesson, quint32 seed) const;
+    // The same as it is typed, line by line: a sentence longer than
+    // TypedLineLength is broken at a space.
+    QStringList TypingLines(int lesson, quint32 seed) const;
+    static constexpr int TypedLineLength = 34;
+    // The two-character keys (lam-alef) learnt by `lesson`.
+    QStringList LearntPairs(int lesson) const;
+
+    // The lesson whose id is `id`, or -1.
+    int IndexOf(const QString& id) const;
+    // The learner's state from their results by lesson id, as the history
+    // keeps them; ids of no lesson are left out.
+    CourseState StateFrom(const QMap<QString, LessonResult>& byId, int ownTargetCpm) const;
 
     // The words and sentences that use only characters learnt by `lesson`.
     QStringList Words(int lesson) const { return Usable(m_words, lesson); }

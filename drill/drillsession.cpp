@@ -6,24 +6,6 @@
 #include "keyboard/typedtext.h"
 #include "progress/keystatistics.h"
 
-namespace {
-
-bool IsModifier(int key)
-{
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_AltGr:
-    case Qt::Key_CapsLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
                          const DrillOptions& options)
@@ -162,6 +144,21 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
     drill.confusions = confusions;
     drill.items = typedItems;
     return drill;
+}
+
+bool DrillSession::IsModifier(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool DrillSession::ScoreOffered(const DrillStats& stats)

@@ -87,6 +87,9 @@ public:
     static bool ScoreOffered(const DrillStats& stats);
     static bool AccurateEnough(const DrillStats& stats) { return stats.Accuracy() >= RecordMinAccuracy; }
 
+    // Shift, Ctrl, ... on their own: half of a key, not a key press.
+    static bool IsModifier(int key);
+
     // `typed` against `target`, character by character.
     static Answer Judge(const QString& target, const QString& typed);
 

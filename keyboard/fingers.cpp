@@ -44,6 +44,32 @@ bool IsLeftHand(Finger finger)
     return finger <= Finger::LeftIndex;
 }
 
+QList<int> HomeKeys(const KeyGeometry& geometry)
+{
+    const QList<KeyGeometry::Key>& keys = geometry.keys();
+    QList<int> marked;  // left, then right
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys[i].homeMark)
+            marked << i;
+    }
+    QList<int> home;
+    if (marked.size() != 2)
+        return home;
+    for (int f = int(Finger::LeftLittle); f <= int(Finger::RightLittle); ++f) {
+        const KeyGeometry::Key& mark = keys[marked[IsLeftHand(Finger(f)) ? 0 : 1]];
+        int best = -1;
+        for (int i = 0; i < keys.size(); ++i) {
+            if (keys[i].row != mark.row || !keys[i].IsCharacterKey() || ForKey(geometry, i) != Finger(f))
+                continue;
+            if (best < 0 || std::abs(keys[i].left - mark.left) < std::abs(keys[best].left - mark.left))
+                best = i;
+        }
+        if (best >= 0)
+            home << best;
+    }
+    return home;
+}
+
 const char* Name(Finger finger)
 {
     static const char* const names[Count] = {

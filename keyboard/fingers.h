@@ -20,6 +20,11 @@ Finger ForKey(const KeyGeometry& geometry, int index);
 
 bool IsLeftHand(Finger finger);
 
+// Where the eight fingers rest on `geometry`, from the left little finger
+// to the right one: the keys of the home row nearest to the two marked keys
+// (the F and J bumps), one a finger.
+QList<int> HomeKeys(const KeyGeometry& geometry);
+
 // English name ("left index finger"), to be translated in context "Dialog".
 const char* Name(Finger finger);
 

@@ -33,9 +33,11 @@ using CharCounts = QMap<QString, CharCount>;
 // typed instead, how often.
 using Confusions = QMap<QString, QMap<QString, quint32>>;
 
-// The kinds of drill. The numbers are the history's, and the order of the
-// drills' tabs in the tutor window.
-enum class DrillKind { Letters = 0, Words = 1, Sentences = 2 };
+// The kinds of drill. The numbers are the history's; the first three are
+// also the order of the drills' tabs in the tutor window, each with its top
+// scores. A course lesson typed on the Course tab is a drill of its own kind.
+enum class DrillKind { Letters = 0, Words = 1, Sentences = 2, Course = 3 };
+// The drills with a tab and a score table of their own (not the course).
 inline constexpr int DrillKindCount = 3;
 
 // A word or sentence completed in a drill: typed right, or with a mistake.
@@ -64,7 +66,7 @@ struct DrillRecord
     quint32 correct = 0;
     quint32 hints = 0;
     quint32 elapsedSeconds = 0;
-    double speed = 0;        // keys or characters per second
+    double speed = 0;        // keys or characters per second (course: characters typed)
     double accuracy = 0;     // percent
     quint32 score = 0;
     CharCounts chars;

@@ -66,8 +66,12 @@ QStringList Step(int version)
                                " errors INTEGER NOT NULL) WITHOUT ROWID"),
                 QStringLiteral("INSERT INTO char_total SELECT ch, SUM(presses), SUM(errors) FROM drill_char"
                                " GROUP BY ch")};
-    case 3: // left to the Course tab's state
-        return {};
+    case 3: // the course: how the learner stands in each lesson, by the
+            // lesson's id, and their own target speed (one row).
+        return {QStringLiteral("CREATE TABLE course_lesson (lesson TEXT PRIMARY KEY, best_cpm REAL NOT NULL,"
+                               " best_accuracy REAL NOT NULL, passed INTEGER NOT NULL) WITHOUT ROWID"),
+                QStringLiteral("CREATE TABLE course_target (id INTEGER PRIMARY KEY CHECK (id = 1),"
+                               " cpm INTEGER NOT NULL)")};
     case 4: // the time each character took, what was typed in place of which
             // character, each character's smoothed speed and accuracy (the
             // accuracy of older files starts from their totals; their times
@@ -102,6 +106,10 @@ QString NotNull(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;
 }
+
+// The version whose step made the course's tables: an older file read as
+// it stands has no course.
+constexpr int CourseTablesSince = 3;
 
 // The practice state's names.
 const QString AdaptiveKeysName = QStringLiteral("adaptive_keys");
@@ -464,6 +472,11 @@ void HistoryStore::Failed(const QSqlError& error)
 
 bool HistoryStore::Record(const DrillRecord& drill)
 {
+    return RecordWith(drill, {});
+}
+
+bool HistoryStore::RecordWith(const DrillRecord& drill, const std::function<QSqlError()>& more)
+{
     if (drill.itemsDone == 0 || !EnsureOpen() || state != State::Ready)
         return false;
 
@@ -483,6 +496,10 @@ bool HistoryStore::Record(const DrillRecord& drill)
         error = d.lastError();
     if (ok)
         ok = RecordDetail(drill, d.lastInsertId(), error);
+    if (ok && more) {
+        error = more();
+        ok = !error.isValid();
+    }
     if (ok && db->db.commit()) {
         ++revision;
         return true;
@@ -739,6 +756,73 @@ bool HistoryStore::SetAdaptiveKeys(int keys)
         return true;
     const QSqlError error = q.lastError();
     q.finish();
+    Failed(error);
+    return false;
+}
+
+HistoryStore::CourseProgress HistoryStore::ReadCourse()
+{
+    CourseProgress course;
+    if (!EnsureOpen() || fileVersion < CourseTablesSince)
+        return course;
+    QSqlError error;
+    {
+        QSqlQuery q(db->db);
+        q.setForwardOnly(true);
+        if (q.exec(QStringLiteral("SELECT lesson, best_cpm, best_accuracy, passed FROM course_lesson"))) {
+            while (q.next()) {
+                bool cpmOk = false, accuracyOk = false;
+                LessonResult r;
+                const QString lesson = q.value(0).toString();
+                r.bestCpm = q.value(1).toDouble(&cpmOk);
+                r.bestAccuracy = q.value(2).toDouble(&accuracyOk);
+                r.passed = q.value(3).toInt() != 0;
+                // Figures no typing can have: left out.
+                if (lesson.isEmpty() || !cpmOk || !accuracyOk || !(r.bestCpm >= 0 && r.bestCpm <= MostSpeed * 60)
+                    || !(r.bestAccuracy >= 0 && r.bestAccuracy <= 100))
+                    continue;
+                course.lessons.insert(lesson, r);
+            }
+        }
+        if (!q.lastError().isValid() && q.exec(QStringLiteral("SELECT cpm FROM course_target")) && q.next())
+            course.ownTargetCpm = qBound(0, q.value(0).toInt(), int(MostSpeed * 60));
+        error = q.lastError();
+    }
+    if (error.isValid())
+        Failed(error);
+    return course;
+}
+
+bool HistoryStore::RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result)
+{
+    return RecordWith(drill, [&] {
+        QSqlQuery q(db->db);
+        q.prepare(QStringLiteral(
+            "INSERT INTO course_lesson (lesson, best_cpm, best_accuracy, passed) VALUES (?, ?, ?, ?)"
+            " ON CONFLICT (lesson) DO UPDATE SET best_cpm = max(best_cpm, excluded.best_cpm),"
+            " best_accuracy = max(best_accuracy, excluded.best_accuracy), passed = max(passed, excluded.passed)"));
+        q.addBindValue(lessonId);
+        q.addBindValue(result.bestCpm);
+        q.addBindValue(result.bestAccuracy);
+        q.addBindValue(int(result.passed));
+        return q.exec() ? QSqlError() : q.lastError();
+    });
+}
+
+bool HistoryStore::SetOwnTargetCpm(int cpm)
+{
+    if (!EnsureOpen() || state != State::Ready)
+        return false;
+    QSqlError error;
+    {
+        QSqlQuery q(db->db);
+        q.prepare(QStringLiteral(
+            "INSERT INTO course_target (id, cpm) VALUES (1, ?) ON CONFLICT (id) DO UPDATE SET cpm = excluded.cpm"));
+        q.addBindValue(qMax(0, cpm));
+        if (q.exec())
+            return true;
+        error = q.lastError();
+    }
     Failed(error);
     return false;
 }

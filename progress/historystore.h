@@ -2,12 +2,14 @@
 #define PROGRESS_HISTORYSTORE_H
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QString>
 #include <QVariant>
 #include <functional>
 #include <memory>
 
+#include "course/coursestate.h"
 #include "progress/dailygoal.h"
 #include "progress/drillrecord.h"
 #include "progress/keyskill.h"
@@ -20,8 +22,9 @@ class QSqlQuery;
 // per finished drill, its per-character counts and times and what was typed
 // in place of which character, plus running totals per character, each
 // character's smoothed speed and accuracy, the words and sentences missed,
-// and where adaptive practice stands. The file is opened on first use, not before, so that the
-// tutor starts as fast without it.
+// where adaptive practice stands, and how the learner stands in the course.
+// The file is opened on first use, not before, so that the tutor starts as
+// fast without it.
 //
 // Nothing here stops the tutor. A damaged or foreign file is moved aside
 // under a dated name and a new one started. A file or folder that cannot be
@@ -91,6 +94,22 @@ public:
     // the first.
     int AdaptiveKeys();
     bool SetAdaptiveKeys(int keys);
+    // The course as the learner stands in it: each lesson typed, by the
+    // lesson's id (so that lessons added or moved later keep their
+    // results), and the learner's own target speed (0: none).
+    struct CourseProgress
+    {
+        QMap<QString, LessonResult> lessons;
+        int ownTargetCpm = 0;
+    };
+    CourseProgress ReadCourse();
+    // Keeps a course lesson typed: the drill, as Record does, and the
+    // lesson's standing, all in one transaction. The best figures and a pass
+    // are merged with what the file holds (another tutor may have written
+    // it meanwhile): nothing kept is made worse. A drill with no item done
+    // keeps nothing.
+    bool RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result);
+    bool SetOwnTargetCpm(int cpm);
 
     // Changes whenever drills were recorded, through this object or by
     // another tutor on the same file, so that a reader knows when to read
@@ -137,6 +156,8 @@ private:
     // Keeps what a drill adds to the per-character rows, the key skills and
     // the missed items; false with `error` set when a statement failed.
     bool RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error);
+    // Record with more statements in the same transaction.
+    bool RecordWith(const DrillRecord& drill, const std::function<QSqlError()>& more);
     // Runs `read` over the rows of `sql` (bound to `values`) when the file
     // has the tables of `version`; a failure is handled as any other.
     void ReadRows(int version, const QString& sql, const QVariantList& values,

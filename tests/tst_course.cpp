@@ -88,6 +88,11 @@ private slots:
             fingers.insert(s.finger);
         }
         QCOMPARE(fingers.size(), Fingers::Count);
+        // Where the fingers rest, from the left little finger on.
+        QString home;
+        for (int key : Fingers::HomeKeys(layout.geometry()))
+            home += layout.geometry().Gives(layout.geometry().keys().at(key).plain);
+        QCOMPARE(home, QStringLiteral("شسيبتنمك"));
     }
 
     // Keys, Shift and fingers as a touch typist has them.
@@ -176,6 +181,11 @@ private slots:
             for (QChar c : alone)
                 QVERIFY(c == QLatin1Char(' ') || (marks && c.isLetter()));
             QVERIFY(course.Exercise(i, Course::Step::MixedGroups, 8) != course.Exercise(i, Course::Step::MixedGroups, 7));
+            // Typed line by line: the same text, long sentences broken at a space.
+            const QStringList typed = course.TypingLines(i, 7);
+            QCOMPARE(typed.join(QLatin1Char(' ')), course.LessonExercise(i, 7).join(QLatin1Char(' ')));
+            for (const QString& line : typed)
+                QVERIFY2(line.size() <= Course::TypedLineLength || !line.contains(QLatin1Char(' ')), qPrintable(line));
         }
         QVERIFY(course.Exercise(course.Count(), Course::Step::NewKeys, 1).isEmpty());
     }

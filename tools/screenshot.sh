@@ -8,6 +8,8 @@
 #                                       (tools/samplehistory.cpp), the pointer
 #                                       on a key of the heat map, whose tooltip
 #                                       lists what was typed in its place
+#   bash tools/screenshot.sh course     docs/course.png: the Course tab, lesson
+#                                       1 typed to a pass and lesson 2 begun
 # Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,7 +41,8 @@ printf '[Normal]\nlang=%s\nkeyboard=101\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_H
 # Window-relative click points.
 keyboard_tab="185 20"
 start_button="555 85"
-progress_tab="605 20"
+progress_tab="535 20"
+course_tab="607 20"
 
 start_tutor() {
     ./build/qirtas >"$tmp/log" 2>&1 &
@@ -86,6 +89,45 @@ if [ "$shot" = keyboard ]; then
     # Escape stops the drill, then closes the window.
     xdotool windowfocus "$wid" 2>/dev/null || true
     xdotool key Escape
+    quit_tutor
+    exit 0
+fi
+
+if [ "$shot" = course ]; then
+    start_tutor
+    xdotool mousemove --window "$wid" $course_tab click 1
+    sleep 0.5
+    xdotool key space # past the home row's picture
+    xdotool key space # Start
+    # Each line the tutor asks for (it prints them) typed with the US keys
+    # that give it on the 101 board.
+    keys_for() { sed -e 's/ب/f/g; s/ت/j/g; s/ي/d/g; s/ن/k/g; s/س/s/g; s/م/l/g; s/ش/a/g; s/ك/;/g; s/ا/h/g; s/ل/g/g'; }
+    type_line() { # lesson, line
+        local line=""
+        for _ in $(seq 1 100); do
+            line=$(grep "^Course lesson $1 line $2/" "$tmp/log" | tail -n 1 || true)
+            [ -n "$line" ] && break
+            sleep 0.1
+        done
+        [ -n "$line" ] || { echo "line $2 of lesson $1 not shown" >&2; exit 1; }
+        printf '%s' "${line#*: }" | keys_for
+    }
+    n=1
+    while :; do
+        xdotool type --delay 300 "$(type_line 1 $n)" # about 400 keys a minute
+        total=$(grep "^Course lesson 1 line $n/" "$tmp/log" | tail -n 1 | sed 's/^[^/]*\/\([0-9]*\):.*/\1/')
+        [ "$n" -ge "$total" ] && break
+        n=$((n + 1))
+    done
+    sleep 0.5
+    xdotool key space # Start lesson 2
+    first=$(type_line 2 1)
+    xdotool type --delay 60 "${first:0:9}"
+    xdotool mousemove 1000 760
+    sleep 1.2
+    save_window course.png
+    xdotool windowfocus "$wid" 2>/dev/null || true
+    xdotool key Escape # stops the lesson, then closes the window
     quit_tutor
     exit 0
 fi

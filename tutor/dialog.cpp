@@ -6,6 +6,7 @@
 #include "content/contentpaths.h"
 #include "progress/historystore.h"
 #include "tutor/afterfirstpaint.h"
+#include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
@@ -26,6 +27,7 @@ Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     }
     ui->setupUi(this);
     ui->tabProgress->SetHistory(history);
+    ui->tab_course->SetHistory(history);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

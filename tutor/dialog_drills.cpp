@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 
+#include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/keylight.h"
+#include "tutor/progressbar.h"
 #include "tutor/ui_dialog.h"
 
 namespace {
@@ -18,17 +20,6 @@ namespace {
 QString TranslatedButtonText(const char* text)
 {
     return QCoreApplication::translate("Dialog", text);
-}
-
-// QProgressBar repaints itself at once, outside the event loop, whenever its
-// text changes: on a drill key that costs more than all the rest of the key.
-// Repainted with the rest of the window instead, it shows the same.
-void ShowProgress(QProgressBar* bar, int value)
-{
-    const bool updates = bar->updatesEnabled();
-    bar->setUpdatesEnabled(false);
-    bar->setValue(value);
-    bar->setUpdatesEnabled(updates);
 }
 
 } // namespace
@@ -157,6 +148,7 @@ void Dialog::closeEvent(QCloseEvent* event)
 {
     if (session.IsRunning())
         StopRunningDrill();
+    ui->tab_course->StopRun();
     QDialog::closeEvent(event);
 }
 

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "progress/historystore.h"
+#include "tutor/coursepage.h"
 #include "tutor/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
@@ -88,9 +89,10 @@ void Dialog::ReportScore()
     AddACTableItem(scores.Table(int(session.Kind())), name, session.Stats().Score());
 }
 
-// A change of tab ends the drill that ran on the tab left.
+// A change of tab ends the drill or the lesson that ran on the tab left.
 void Dialog::on_tabWidget_currentChanged(int)
 {
+    ui->tab_course->StopRun();
     TrainFinished();
 }
 

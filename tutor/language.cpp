@@ -61,12 +61,28 @@ QString Saved()
     QSettings settings(QString::fromLatin1(AppInfo::Organisation),
                        QString::fromLatin1(AppInfo::Application));
     settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    const QString lang = settings.value(QLatin1String(SettingsKey::Language),
-                                        QString::fromLatin1(Chinese)).toString();
+    const QString lang = settings.value(QLatin1String(SettingsKey::Language), FirstRun()).toString();
     // The tutor reads any other value as English.
     if (lang == QLatin1String(Chinese) || lang == QLatin1String(Arabic))
         return lang;
     return QString::fromLatin1(English);
+}
+
+QString FirstRun()
+{
+    return ForLocale(QLocale::system());
+}
+
+QString ForLocale(const QLocale& locale)
+{
+    switch (locale.language()) {
+    case QLocale::Arabic:
+        return QString::fromLatin1(Arabic);
+    case QLocale::English:
+        return QString::fromLatin1(English);
+    default:
+        return QString::fromLatin1(Chinese);
+    }
 }
 
 Qt::LayoutDirection Direction(const QString& langCode)

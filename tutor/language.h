@@ -16,8 +16,12 @@ inline constexpr char English[] = "en";
 // that cannot be loaded leaves the source texts.
 void Install(const QString& langCode);
 
-// The language the tutor saved last; Chinese on a first run.
+// The language the tutor saved last; on a first run, FirstRun().
 QString Saved();
+// The language of a first run, with none saved yet: the system's when it
+// is one of the three, Chinese otherwise.
+QString FirstRun();
+QString ForLocale(const QLocale& locale);
 
 Qt::LayoutDirection Direction(const QString& langCode);
 // Dates and numbers as the speakers of `langCode` write them.

@@ -128,7 +128,8 @@ void ProgressPage::Retranslate(const QLocale& dates)
     const QSignalBlocker quiet(cmb_progress_drill);
     cmb_progress_drill->clear();
     cmb_progress_drill->addItems(
-        {DialogText("Letter drills"), DialogText("Word drills"), DialogText("Sentence drills")});
+        {DialogText("Letter drills"), DialogText("Word drills"), DialogText("Sentence drills"),
+         DialogText("Course lessons")});
     cmb_progress_drill->setCurrentIndex(qMax(0, type));
     btn_weak_keys->setText(DialogText("Practise weak keys"));
     btn_weak_keys->setToolTip(DialogText("A letter drill that asks more often for the characters you miss most"));

@@ -11,6 +11,8 @@ inline constexpr char DisplayExplain[] = "displayexplain";
 inline constexpr char ItemCount[] = "itemcount";
 // Minutes of practice a day the learner aims for.
 inline constexpr char DailyGoal[] = "dailygoal";
+// The Course tab has shown how the hands rest on the home row.
+inline constexpr char CourseIntroSeen[] = "courseintro";
 
 inline constexpr char ScoreGroup[] = "Score";
 // Row keys are the table's prefix, the stem and the row: "l_score_name_0".

@@ -28,6 +28,7 @@
 #include <array>
 
 #include "app/appstyle.h"
+#include "tutor/coursepage.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keylight.h"
 #include "tutor/linkmirror.h"
@@ -524,11 +525,19 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     // Page 5, Progress
     tabProgress = Named(new ProgressPage(), "tabProgress");
     tabWidget->addTab(tabProgress, QString());
-    // The heat map and the lit keys show the keyboard type chosen.
+
+    // Page 6, Course
+    tab_course = Named(new CoursePage(), "tab_course");
+    tabWidget->addTab(tab_course, QString());
+    // A lesson kept in the history is news for the Progress tab.
+    QObject::connect(tab_course, &CoursePage::Recorded, tabProgress, &ProgressPage::Recorded);
+
+    // The heat map, the lit keys and the course show the keyboard type chosen.
     QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
         const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
         tabProgress->SetKeyboard(layout);
         wg_kb_light->SetKeyboard(layout);
+        tab_course->SetKeyboard(layout);
     });
 
     vh_main->addWidget(tabWidget);
@@ -559,6 +568,7 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
         return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word,
                 {le_time_word, le_speed_word, le_correct_word, le_score_word}};
     case DrillKind::Sentences:
+    case DrillKind::Course: // its widgets are the Course tab's own
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
@@ -645,6 +655,8 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
 
     tabProgress->Retranslate(dateLocale);
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText("Progress"));
+    tab_course->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tab_course), DialogText("Course"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.
     const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;

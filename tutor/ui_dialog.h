@@ -25,6 +25,7 @@
 
 #include "progress/drillrecord.h"
 
+class CoursePage;
 class KeyLight;
 class ProgressPage;
 
@@ -171,6 +172,8 @@ public:
     QLabel* label_10;
     // Page 5, Progress
     ProgressPage* tabProgress;
+    // Page 6, Course: its contents are made when it is first shown
+    CoursePage* tab_course;
     // Link strip
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;

@@ -553,6 +553,234 @@ Can&apos;t report!</source>
         <source>Accuracy trend (points per week)</source>
         <translation>تغيّر الدقة (نقاط مئوية في الأسبوع)</translation>
     </message>
+    <message>
+        <source>Course</source>
+        <translation>الدروس</translation>
+    </message>
+    <message>
+        <source>Course lessons</source>
+        <translation>الدروس</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفل</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>مفتوح</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>تم اجتيازه</translation>
+    </message>
+    <message>
+        <source>New keys: %1</source>
+        <translation>المفاتيح الجديدة: %1</translation>
+    </message>
+    <message>
+        <source>Fingers: %1</source>
+        <translation>الأصابع: %1</translation>
+    </message>
+    <message>
+        <source>Before lesson 1: where your hands rest</source>
+        <translation>قبل الدرس الأول: أين تستقر يداك</translation>
+    </message>
+    <message>
+        <source>Rest the fingers of your left hand on %1 and those of your right hand on %2, both thumbs on the space bar.</source>
+        <translation>ضع أصابع يدك اليسرى على %1 وأصابع يدك اليمنى على %2، والإبهامين على مفتاح المسافة.</translation>
+    </message>
+    <message>
+        <source>Feel for the bumps on %1 and %2 without looking: each finger reaches out from its home key and comes back to it.</source>
+        <translation>تحسّس النتوءين على %1 و%2 دون أن تنظر: كل إصبع يمتد من مفتاحه الأساسي ثم يعود إليه.</translation>
+    </message>
+    <message>
+        <source>Begin lesson 1</source>
+        <translation>ابدأ الدرس الأول</translation>
+    </message>
+    <message>
+        <source>Your target speed:</source>
+        <translation>سرعتك المستهدفة:</translation>
+    </message>
+    <message>
+        <source>each lesson's</source>
+        <translation>هدف كل درس</translation>
+    </message>
+    <message>
+        <source>The speed, in characters a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>السرعة (بالحروف في الدقيقة) التي تجتاز بها كل الدروس؛ عند أدنى قيمة يطلب كل درس سرعته الخاصة</translation>
+    </message>
+    <message>
+        <source>To pass: %1 characters a minute at %2 % accuracy or better</source>
+        <translation>للنجاح: %1 حرفًا في الدقيقة بدقة %2 % أو أكثر</translation>
+    </message>
+    <message>
+        <source>%1 characters a minute at %2 % accuracy</source>
+        <translation>%1 حرفًا في الدقيقة بدقة %2 %</translation>
+    </message>
+    <message>
+        <source>Passed: %1. Lesson %2 is open.</source>
+        <translation>نجحت: %1. الدرس %2 مفتوح الآن.</translation>
+    </message>
+    <message>
+        <source>Passed: %1. You have passed every lesson of the course.</source>
+        <translation>نجحت: %1. لقد اجتزت جميع دروس المنهج.</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.</source>
+        <translation>لم تنجح بعد: %1. يطلب هذا الدرس %2 حرفًا في الدقيقة بدقة %3 %.</translation>
+    </message>
+    <message>
+        <source>Little</source>
+        <translation>الخنصر</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>البنصر</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>الوسطى</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>السبابة</translation>
+    </message>
+    <message>
+        <source>Thumbs</source>
+        <translation>الإبهامان</translation>
+    </message>
+    <message>
+        <source>Home keys</source>
+        <translation>مفاتيح الارتكاز</translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation>خنصر اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>بنصر اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>وسطى اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>سبابة اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>سبابة اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>وسطى اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>بنصر اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>خنصر اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>thumbs</source>
+        <translation>الإبهامان</translation>
+    </message>
+    <message>
+        <source>The home row</source>
+        <translation>صف الارتكاز</translation>
+    </message>
+    <message>
+        <source>Reaching from the home row: alef, lam and tah</source>
+        <translation>الامتداد من صف الارتكاز: الألف واللام والطاء</translation>
+    </message>
+    <message>
+        <source>Upper row, index fingers</source>
+        <translation>الصف العلوي: السبابتان</translation>
+    </message>
+    <message>
+        <source>Lower row, index fingers</source>
+        <translation>الصف السفلي: السبابتان</translation>
+    </message>
+    <message>
+        <source>Upper row, middle and ring fingers</source>
+        <translation>الصف العلوي: الوسطى والبنصر</translation>
+    </message>
+    <message>
+        <source>Little fingers: the outer letters</source>
+        <translation>الخنصران: الحروف الطرفية</translation>
+    </message>
+    <message>
+        <source>Lower row, right hand</source>
+        <translation>الصف السفلي: اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>Hamza on the lower row</source>
+        <translation>الهمزة في الصف السفلي</translation>
+    </message>
+    <message>
+        <source>Hamza and madda on alef (Shift)</source>
+        <translation>الهمزة والمدة على الألف (مع مفتاح التبديل)</translation>
+    </message>
+    <message>
+        <source>Lam-alef with hamza and madda, and tatweel</source>
+        <translation>لام ألف بالهمزة والمدة، والتطويل</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>علامات الترقيم</translation>
+    </message>
+    <message>
+        <source>Short vowels and sukun</source>
+        <translation>الحركات القصيرة والسكون</translation>
+    </message>
+    <message>
+        <source>Tanween and shadda</source>
+        <translation>التنوين والشدة</translation>
+    </message>
+    <message>
+        <source>Digits, left hand</source>
+        <translation>الأرقام: اليد اليسرى</translation>
+    </message>
+    <message>
+        <source>Digits, right hand</source>
+        <translation>الأرقام: اليد اليمنى</translation>
+    </message>
+    <message>
+        <source>Quotation marks and signs</source>
+        <translation>علامات الاقتباس والرموز</translation>
+    </message>
+    <message>
+        <source>Brackets and the tilde</source>
+        <translation>الأقواس وعلامة التلدة</translation>
+    </message>
+    <message>
+        <source>%1 · best %2/min, %3 %</source>
+        <translation>%1 · الأفضل %2/دقيقة، %3 %</translation>
+    </message>
+    <message>
+        <source>Characters a minute</source>
+        <translation>حروف في الدقيقة</translation>
+    </message>
+    <message>
+        <source>Speed in characters typed a minute, from the first key</source>
+        <translation>السرعة: عدد الحروف المكتوبة في الدقيقة منذ أول مفتاح</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
+        <translation>الدقة: نسبة المفاتيح المكتوبة صحيحة بالمئة؛ المفتاح الخاطئ يُكتب من جديد</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -553,6 +553,234 @@ Can&apos;t report!</source>
         <source>Accuracy trend (points per week)</source>
         <translation>准确率变化（每周 百分点）</translation>
     </message>
+    <message>
+        <source>Course</source>
+        <translation>课程</translation>
+    </message>
+    <message>
+        <source>Course lessons</source>
+        <translation>课程练习</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>未解锁</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>已解锁</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>已通过</translation>
+    </message>
+    <message>
+        <source>New keys: %1</source>
+        <translation>新键：%1</translation>
+    </message>
+    <message>
+        <source>Fingers: %1</source>
+        <translation>手指：%1</translation>
+    </message>
+    <message>
+        <source>Before lesson 1: where your hands rest</source>
+        <translation>第 1 课之前：双手放在哪里</translation>
+    </message>
+    <message>
+        <source>Rest the fingers of your left hand on %1 and those of your right hand on %2, both thumbs on the space bar.</source>
+        <translation>左手手指放在 %1 上，右手手指放在 %2 上，两个拇指放在空格键上。</translation>
+    </message>
+    <message>
+        <source>Feel for the bumps on %1 and %2 without looking: each finger reaches out from its home key and comes back to it.</source>
+        <translation>不看键盘，摸一摸 %1 和 %2 上的凸点：每个手指都从自己的基准键伸出去，再回到基准键。</translation>
+    </message>
+    <message>
+        <source>Begin lesson 1</source>
+        <translation>开始第 1 课</translation>
+    </message>
+    <message>
+        <source>Your target speed:</source>
+        <translation>你的目标速度：</translation>
+    </message>
+    <message>
+        <source>each lesson's</source>
+        <translation>按每课要求</translation>
+    </message>
+    <message>
+        <source>The speed, in characters a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>通过每一课所需的速度（每分钟字符数）；调到最低时，每课按自己的要求</translation>
+    </message>
+    <message>
+        <source>To pass: %1 characters a minute at %2 % accuracy or better</source>
+        <translation>通过要求：每分钟 %1 个字符，正确率至少 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 characters a minute at %2 % accuracy</source>
+        <translation>每分钟 %1 个字符，正确率 %2 %</translation>
+    </message>
+    <message>
+        <source>Passed: %1. Lesson %2 is open.</source>
+        <translation>通过：%1。第 %2 课已解锁。</translation>
+    </message>
+    <message>
+        <source>Passed: %1. You have passed every lesson of the course.</source>
+        <translation>通过：%1。你已通过课程的全部课。</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.</source>
+        <translation>尚未通过：%1。本课要求每分钟 %2 个字符，正确率 %3 %。</translation>
+    </message>
+    <message>
+        <source>Little</source>
+        <translation>小指</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>无名指</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中指</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>食指</translation>
+    </message>
+    <message>
+        <source>Thumbs</source>
+        <translation>拇指</translation>
+    </message>
+    <message>
+        <source>Home keys</source>
+        <translation>基准键</translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation>左手小指</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>左手无名指</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>左手中指</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>左手食指</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>右手食指</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>右手中指</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>右手无名指</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>右手小指</translation>
+    </message>
+    <message>
+        <source>thumbs</source>
+        <translation>拇指</translation>
+    </message>
+    <message>
+        <source>The home row</source>
+        <translation>基准行</translation>
+    </message>
+    <message>
+        <source>Reaching from the home row: alef, lam and tah</source>
+        <translation>从基准行伸指：阿利夫、拉姆和塔</translation>
+    </message>
+    <message>
+        <source>Upper row, index fingers</source>
+        <translation>上排：食指</translation>
+    </message>
+    <message>
+        <source>Lower row, index fingers</source>
+        <translation>下排：食指</translation>
+    </message>
+    <message>
+        <source>Upper row, middle and ring fingers</source>
+        <translation>上排：中指和无名指</translation>
+    </message>
+    <message>
+        <source>Little fingers: the outer letters</source>
+        <translation>小指：两侧的字母</translation>
+    </message>
+    <message>
+        <source>Lower row, right hand</source>
+        <translation>下排：右手</translation>
+    </message>
+    <message>
+        <source>Hamza on the lower row</source>
+        <translation>下排的海姆宰</translation>
+    </message>
+    <message>
+        <source>Hamza and madda on alef (Shift)</source>
+        <translation>阿利夫上的海姆宰和长音符（上档键）</translation>
+    </message>
+    <message>
+        <source>Lam-alef with hamza and madda, and tatweel</source>
+        <translation>带海姆宰和长音符的拉姆阿利夫，以及延长符</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>标点符号</translation>
+    </message>
+    <message>
+        <source>Short vowels and sukun</source>
+        <translation>短元音和静符</translation>
+    </message>
+    <message>
+        <source>Tanween and shadda</source>
+        <translation>鼻音符和叠音符</translation>
+    </message>
+    <message>
+        <source>Digits, left hand</source>
+        <translation>数字：左手</translation>
+    </message>
+    <message>
+        <source>Digits, right hand</source>
+        <translation>数字：右手</translation>
+    </message>
+    <message>
+        <source>Quotation marks and signs</source>
+        <translation>引号和符号</translation>
+    </message>
+    <message>
+        <source>Brackets and the tilde</source>
+        <translation>括号和波浪号</translation>
+    </message>
+    <message>
+        <source>%1 · best %2/min, %3 %</source>
+        <translation>%1 · 最好 %2/分钟，%3 %</translation>
+    </message>
+    <message>
+        <source>Characters a minute</source>
+        <translation>每分钟字符数</translation>
+    </message>
+    <message>
+        <source>Speed in characters typed a minute, from the first key</source>
+        <translation>速度：从第一个按键起每分钟打出的字符数</translation>
+    </message>
+    <message>
+        <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
+        <translation>正确率：打对的按键所占的百分比；打错的键要重新打</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

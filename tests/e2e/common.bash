@@ -7,6 +7,10 @@ exe="$1"
 tmp=$(mktemp -d)
 trap 'kill -KILL $(jobs -p) 2>/dev/null; rm -rf "$tmp"' EXIT
 export QT_QPA_PLATFORM=xcb
+# A first start speaks the system's language when the tutor has it: here a
+# language it has not, so that a first start is Chinese wherever it runs.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"

@@ -22,7 +22,7 @@ wait_output '/usr/lib/qirtas/word.kq"' "$tmp/run.log" || fail "installed word fi
 
 # Click points and the word drill's item label, window-relative in the
 # left-to-right (Chinese) layout.
-word_tab="275 20"
+word_tab="245 20"
 start_button="556 84"
 label() { import -window "$id" -crop 560x100+50+183 +repage png:- 2>/dev/null | md5sum; }
 

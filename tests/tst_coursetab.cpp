@@ -1,0 +1,532 @@
+// The Course tab: the typing engine of a lesson without a window, the
+// learner's standing in the history (across restarts and from an older
+// file), and the page driven as a learner drives it: the home row first,
+// lessons passed, failed and repeated, the next key and finger lit as the
+// typing goes on, and drawings that do not turn round in Arabic.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include "app/appstyle.h"
+#include "course/course.h"
+#include "drill/coursesession.h"
+#include "keyboard/layoutkeys.h"
+#include "progress/historystore.h"
+#include "testutil.h"
+#include "tutor/coursepage.h"
+#include "tutor/fingercolours.h"
+#include "tutor/fingerkeyboard.h"
+#include "tutor/handsview.h"
+#include "tutor/language.h"
+#include "tutor/lessonlist.h"
+
+using namespace TestUtil;
+
+Q_DECLARE_METATYPE(KeyboardLayout)
+
+namespace {
+
+DrillSession::KeyPress Key(const QString& text)
+{
+    return {text};
+}
+
+DrillRecord CourseDrill(qint64 finished)
+{
+    DrillRecord d;
+    d.finished = QDateTime::fromSecsSinceEpoch(finished, Qt::UTC);
+    d.type = DrillKind::Course;
+    d.itemsAsked = d.itemsDone = d.keysTyped = d.correct = 30;
+    d.elapsedSeconds = 20;
+    d.speed = 1.5;
+    d.accuracy = 100;
+    d.chars = {{QStringLiteral("ب"), {4, 1}}};
+    return d;
+}
+
+// Colours as drawn are close to the ones meant (antialiased edges aside).
+bool Near(QRgb drawn, const QColor& meant)
+{
+    const QColor c(drawn);
+    return qAbs(c.red() - meant.red()) + qAbs(c.green() - meant.green()) + qAbs(c.blue() - meant.blue()) < 40;
+}
+
+} // namespace
+
+class TestCourseTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { settings.reset(new TempSettings); }
+    void cleanup() { dialog.reset(), settings.reset(); }
+
+    void typingALessonKeyByKey();
+    void wholeCourseOnBothLayouts_data();
+    void wholeCourseOnBothLayouts();
+    void standingKeptAndUpgradedInPlace();
+    void courseNamesTranslated();
+    void firstRunLanguage_data();
+    void firstRunLanguage();
+    void passUnlockRepeatAndRestart();
+    void runEndedByTabChangeOrEscape();
+    void nextKeyAndFingerFollowTheTyping_data();
+    void nextKeyAndFingerFollowTheTyping();
+    void drawingsNotMirroredInArabic();
+    void textsFitInEveryLanguage();
+
+private:
+    void OpenTutor()
+    {
+        dialog.reset(new Dialog);
+        ScriptedTutor(dialog.get());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        Child<QTabWidget>(dialog.get(), "tabWidget")->setCurrentIndex(6);
+    }
+    template <class T> T* W(const char* name) const { return Child<T>(dialog.get(), name); }
+    bool Running() const { return W<QPushButton>("btn_start_course")->text() == QLatin1String("Stop"); }
+    // The line on screen, as the learner reads it.
+    QString Line() const
+    {
+        return QTextDocumentFragment::fromHtml(W<QLabel>("lbl_src_course")->text())
+            .toPlainText()
+            .replace(QChar(0xA0), QLatin1Char(' '));
+    }
+    bool Enabled(int lesson) const
+    {
+        return W<LessonList>("lst_lessons")->Lessons()->item(lesson)->flags() & Qt::ItemIsEnabled;
+    }
+    // Types the lesson running to its end, after `wrong` wrong keys before
+    // each right one; `check` is told what is left of the line first.
+    void TypeLesson(int wrong = 0, const std::function<void(const QString&)>& check = {})
+    {
+        auto* answer = W<QLineEdit>("le_dst_course");
+        const bool kb101 = W<QRadioButton>("rad_kb_101")->isChecked();
+        for (int keys = 0; Running() && keys < 2000; ++keys) {
+            const QString rest = Line().mid(answer->text().size());
+            const QString keysLeft = KeysFor(rest, kb101);
+            QVERIFY2(!keysLeft.isEmpty(), qPrintable(Line()));
+            if (check)
+                check(rest);
+            for (int i = 0; i < wrong; ++i)
+                Press(answer, QLatin1Char('1'));
+            Press(answer, keysLeft.at(0));
+        }
+        QVERIFY(!Running());
+    }
+
+    std::unique_ptr<TempSettings> settings;
+    std::unique_ptr<Dialog> dialog;
+};
+
+// A wrong key counts and waits for the right one; the lam-alef key and its
+// two letters typed apart are both right; keys that type nothing are not
+// judged; the record is a course drill with what was typed.
+void TestCourseTab::typingALessonKeyByKey()
+{
+    using R = CourseSession::KeyResult;
+    CourseSession s;
+    QVERIFY(!s.IsRunning());
+    s.Start({QStringLiteral("بتك"), QString(), QStringLiteral("لا أم"), QStringLiteral("سلام")}, KeyboardLayout::Kb101,
+            {QStringLiteral("لا")});
+    QCOMPARE(s.LineCount(), 3);
+    QCOMPARE(s.Stats().targetCount, 12u);
+    QCOMPARE(s.NextItem(), QStringLiteral("ب"));
+    QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
+    QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
+    QVERIFY(s.WrongPending());
+    QCOMPARE(s.Position(), 0);
+    QCOMPARE(s.PressKey(Key(QStringLiteral("f"))), R::Right);
+    QVERIFY(!s.WrongPending());
+    QCOMPARE(s.PressKey({QString(), Qt::Key_Shift}), R::Ignored);                // Shift alone
+    QCOMPARE(s.PressKey({QStringLiteral("j"), Qt::Key_J, true}), R::Ignored);    // held down
+    QCOMPARE(s.PressKey(Key(QStringLiteral("\r"))), R::Ignored);
+    QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Right);
+    QCOMPARE(s.PressKey(Key(QStringLiteral(";"))), R::LineDone);
+    QCOMPARE(s.Line(), QStringLiteral("لا أم"));
+    QCOMPARE(s.NextItem(), QStringLiteral("لا")); // shown as its own key
+    QCOMPARE(s.PressKey(Key(QStringLiteral("b"))), R::Right);
+    QCOMPARE(s.Position(), 2);
+    QCOMPARE(s.PressKey(Key(QStringLiteral(" "))), R::Right);
+    QCOMPARE(s.PressKey(Key(QStringLiteral("h"))), R::Wrong); // alef without its hamza
+    QCOMPARE(s.PressKey(Key(QStringLiteral("H"))), R::Right); // Shift gives it
+    QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::LineDone);
+    QCOMPARE(s.NextItem(), QStringLiteral("س"));
+    for (const char* k : {"s", "g", "h"}) // lam and alef apart
+        QCOMPARE(s.PressKey(Key(QLatin1String(k))), R::Right);
+    QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Complete);
+    QVERIFY(s.IsComplete());
+    QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Ignored);
+    QCOMPARE(s.Percent(), 100);
+
+    const DrillRecord d = s.Finish();
+    QVERIFY(!s.IsRunning());
+    QCOMPARE(d.type, DrillKind::Course);
+    QCOMPARE(d.itemsAsked, 12u);
+    QCOMPARE(d.itemsDone, 12u);
+    QCOMPARE(d.keysTyped, 14u);
+    QCOMPARE(d.correct, 11u);
+    QCOMPARE(d.accuracy, 100.0 * 11 / 14);
+    QVERIFY(d.speed > 0 && d.elapsedSeconds >= 1);
+    QCOMPARE(d.chars.value(QStringLiteral("ب")).presses, 3u);
+    QCOMPARE(d.chars.value(QStringLiteral("ب")).errors, 2u);
+    QCOMPARE(d.chars.value(QStringLiteral("لا")).presses, 1u);
+    QCOMPARE(d.chars.value(QStringLiteral("ل")).presses, 1u);
+    QCOMPARE(d.chars.value(QStringLiteral("أ")).errors, 1u);
+    QCOMPARE(d.confusions.value(QStringLiteral("ب")).value(QStringLiteral("ت")), 2u);
+    QCOMPARE(d.confusions.value(QStringLiteral("أ")).value(QStringLiteral("ا")), 1u);
+    // Each key typed right within two seconds of the key before is timed.
+    QCOMPARE(d.chars.value(QStringLiteral("ت")).timedPresses, 1u);
+    QCOMPARE(d.chars.value(QStringLiteral("ب")).timedPresses, 1u);
+}
+
+void TestCourseTab::wholeCourseOnBothLayouts_data()
+{
+    QTest::addColumn<KeyboardLayout>("layout");
+    QTest::newRow("101") << KeyboardLayout::Kb101;
+    QTest::newRow("102") << KeyboardLayout::Kb102;
+}
+
+// Every lesson, from the first to the last, can be typed on either board
+// with the keys its guidance lights, and typed right it passes and opens
+// the next.
+void TestCourseTab::wholeCourseOnBothLayouts()
+{
+    QFETCH(KeyboardLayout, layout);
+    const Course& course = Course::Shipped();
+    const LayoutKeys keys(layout);
+    CourseState state;
+    for (int lesson = 0; lesson < course.Count(); ++lesson) {
+        QVERIFY(state.IsOpen(lesson));
+        CourseSession s;
+        s.Start(course.TypingLines(lesson, 11), layout, course.LearntPairs(lesson));
+        int pressed = 0;
+        while (!s.IsComplete() && pressed++ < 2000) {
+            const KeyStroke stroke = keys.StrokeFor(s.NextItem());
+            QVERIFY2(stroke.IsValid(), qPrintable(s.NextItem()));
+            const KeyGeometry::Key& k = keys.geometry().keys().at(stroke.key);
+            s.PressKey(Key(QString(stroke.shift ? k.shifted : k.plain)));
+        }
+        QVERIFY(s.IsComplete());
+        QCOMPARE(s.Accuracy(), 100.0);
+        const DrillRecord d = s.Finish();
+        QVERIFY(course.Record(state, lesson, course.TargetCpm(lesson, state), d.accuracy));
+    }
+    QCOMPARE(state.StatusOf(course.Count() - 1), CourseState::Status::Passed);
+}
+
+// The course's tables come with a step that upgrades an older history in
+// place; the standing survives a restart, merges with what another tutor
+// kept, and is never made worse.
+void TestCourseTab::standingKeptAndUpgradedInPlace()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QLatin1String(HistoryStore::FileName));
+    {
+        // A history of the version before, with one drill.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (int v = 1; v <= 2; ++v) {
+            for (const QString& sql : HistoryStore::SchemaStep(v))
+                QVERIFY2(q.exec(sql), qPrintable(sql));
+        }
+        QVERIFY(q.exec(QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId)));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version=2")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill VALUES (1, 1000, 0, 101, 0, 40, 40, 40, 38, 0, 30, 1.3,"
+                                      " 95, 300)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill_char VALUES (1, 'ب', 5, 1)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO char_total VALUES ('ب', 5, 1)")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+    const Course& course = Course::Shipped();
+    const QString first = course.At(0).id, second = course.At(1).id;
+    {
+        HistoryStore store(dir.path());
+        QVERIFY(store.ReadCourse().lessons.isEmpty());
+        QCOMPARE(store.Drills(DrillKind::Letters).size(), 1); // nothing lost
+        QVERIFY(store.RecordLesson(CourseDrill(2000), first, {70, 96, true}));
+        QVERIFY(store.RecordLesson(CourseDrill(3000), second, {50, 99, false}));
+        QVERIFY(store.SetOwnTargetCpm(90));
+        HistoryStore otherTutor(dir.path());
+        QVERIFY(otherTutor.RecordLesson(CourseDrill(4000), first, {40, 98, false})); // worse speed, better accuracy
+    }
+    HistoryStore store(dir.path());
+    const HistoryStore::CourseProgress kept = store.ReadCourse();
+    QCOMPARE(kept.ownTargetCpm, 90);
+    QCOMPARE(kept.lessons.value(first), (LessonResult{70, 98, true}));
+    QCOMPARE(kept.lessons.value(second), (LessonResult{50, 99, false}));
+    QCOMPARE(store.Drills(DrillKind::Course).size(), 3);
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
+    QCOMPARE(store.CharTotals().value(QStringLiteral("ب")).presses, 5u + 3 * 4);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+        QCOMPARE(q.value(0).toInt(), HistoryStore::SchemaVersion);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+
+    const CourseState state = course.StateFrom(kept.lessons, kept.ownTargetCpm);
+    QCOMPARE(state.StatusOf(0), CourseState::Status::Passed);
+    QCOMPARE(state.StatusOf(1), CourseState::Status::Open);
+    QCOMPARE(state.StatusOf(2), CourseState::Status::Locked);
+    QCOMPARE(course.StateFrom({{QStringLiteral("no-such-lesson"), {1, 1, true}}}, 0).results.size(), 0);
+}
+
+// The lesson file's titles and the fingers' names are texts of the window
+// too: both catalogues have them.
+void TestCourseTab::courseNamesTranslated()
+{
+    QStringList names;
+    const Course& course = Course::Shipped();
+    for (int i = 0; i < course.Count(); ++i)
+        names << course.At(i).title;
+    for (int f = 0; f < Fingers::Count; ++f)
+        names << QLatin1String(Fingers::Name(Finger(f)));
+    for (const char* code : {"cn", "ar"}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + QLatin1String(code)));
+        for (const QString& name : names)
+            QVERIFY2(!catalogue.translate("Dialog", name.toUtf8().constData()).isEmpty(), qPrintable(name));
+    }
+}
+
+void TestCourseTab::firstRunLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Chinese") << "zh_CN" << "cn";
+    QTest::newRow("Chinese, Taiwan") << "zh_TW" << "cn";
+    QTest::newRow("Arabic, Egypt") << "ar_EG" << "ar";
+    QTest::newRow("Arabic, Saudi Arabia") << "ar_SA" << "ar";
+    QTest::newRow("English, UK") << "en_GB" << "en";
+    QTest::newRow("English, US") << "en_US" << "en";
+    QTest::newRow("German") << "de_DE" << "cn";
+    QTest::newRow("French") << "fr_FR" << "cn";
+    QTest::newRow("C") << "C" << "cn";
+}
+
+void TestCourseTab::firstRunLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QCOMPARE(Language::ForLocale(QLocale(locale)), language);
+}
+
+// The tab is made when first shown and says how the hands rest, once; a
+// lesson typed with too many errors does not pass, one typed well does and
+// opens the next; a passed lesson can be typed again without losing its
+// pass; all of it, and the page seen, are there after a restart.
+void TestCourseTab::passUnlockRepeatAndRestart()
+{
+    dialog.reset(new Dialog);
+    auto* page = Child<CoursePage>(dialog.get(), "tab_course");
+    QVERIFY(page->findChildren<QWidget*>().isEmpty()); // nothing made before it shows
+    QVERIFY(!QFile::exists(AppInfo::DataFolder() + QLatin1String("/history.sqlite")));
+    OpenTutor();
+    auto* intro = W<QPushButton>("btn_course_intro");
+    QVERIFY(intro->isVisible());
+    QVERIFY(W<QLabel>("lbl_course_intro")->text().contains(QStringLiteral("ش")));
+    QVERIFY(!W<LessonList>("lst_lessons")->isVisible());
+    intro->click();
+    QVERIFY(W<LessonList>("lst_lessons")->isVisible());
+    QVERIFY(Enabled(0) && !Enabled(1));
+
+    // Half the keys wrong: not passed, nothing opens.
+    W<QPushButton>("btn_start_course")->click();
+    QVERIFY(Running());
+    QVERIFY(W<QLineEdit>("le_dst_course")->hasFocus());
+    TypeLesson(1);
+    QVERIFY2(W<QLabel>("lbl_src_course")->text().contains(QLatin1String("Not passed yet")),
+             qPrintable(W<QLabel>("lbl_src_course")->text()));
+    QVERIFY(!Enabled(1));
+    QVERIFY(W<LessonList>("lst_lessons")->Lessons()->item(0)->text().endsWith(QLatin1String(", 50 %")));
+    // The progress made, on screen: the bar made while the tab was coming
+    // up is drawn too.
+    auto* bar = W<QProgressBar>("prg_course");
+    QCOMPARE(bar->value(), 100);
+    QCoreApplication::processEvents();
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(dialog->winId()).toImage();
+    const QPoint inBar = bar->mapTo(dialog.get(), QPoint(bar->width() / 4, bar->height() / 2));
+    QVERIFY(screen.pixel(inBar) != screen.pixel(W<QWidget>("tab_course")->mapTo(dialog.get(), QPoint(2, 2))));
+
+    // Typed well: passed, the next lesson open and chosen.
+    W<QPushButton>("btn_start_course")->click();
+    TypeLesson();
+    QVERIFY2(W<QLabel>("lbl_src_course")->text().contains(QLatin1String("Lesson 2 is open")),
+             qPrintable(W<QLabel>("lbl_src_course")->text()));
+    QVERIFY(Enabled(1) && !Enabled(2));
+    QCOMPARE(W<LessonList>("lst_lessons")->Current(), 1);
+
+    // Lesson 1 again, badly: it stays passed.
+    W<LessonList>("lst_lessons")->SetCurrent(0);
+    W<QPushButton>("btn_start_course")->click();
+    TypeLesson(2);
+    QVERIFY(Enabled(1));
+    QVERIFY(W<LessonList>("lst_lessons")->Lessons()->item(0)->text().contains(QStringLiteral("\nPassed · best")));
+
+    dialog.reset();
+    OpenTutor();
+    QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("btn_course_intro"))); // seen once is enough
+    QVERIFY(Enabled(1) && !Enabled(2));
+    QCOMPARE(W<LessonList>("lst_lessons")->Current(), 1); // where the learner is
+    HistoryStore store(AppInfo::DataFolder());
+    QCOMPARE(store.Drills(DrillKind::Course).size(), 3);
+    QVERIFY(store.CharTotals().value(QStringLiteral("ب")).presses > 0);
+}
+
+// A change of tab or Escape ends a lesson as Stop does: kept as a drill,
+// neither passed nor a best; Escape with no lesson closes the window.
+void TestCourseTab::runEndedByTabChangeOrEscape()
+{
+    OpenTutor();
+    W<QPushButton>("btn_course_intro")->click();
+    auto* answer = W<QLineEdit>("le_dst_course");
+    for (int round = 0; round < 2; ++round) {
+        W<QPushButton>("btn_start_course")->click();
+        for (int i = 0; i < 5; ++i)
+            Press(answer, KeysFor(Line().mid(answer->text().size()), true).at(0));
+        if (round == 0) {
+            W<QTabWidget>("tabWidget")->setCurrentIndex(0);
+            W<QTabWidget>("tabWidget")->setCurrentIndex(6);
+        } else {
+            QTest::keyClick(answer, Qt::Key_Escape);
+        }
+        QVERIFY(!Running());
+        QVERIFY(dialog->isVisible());
+    }
+    QVERIFY(!Enabled(1));
+    QVERIFY(!W<LessonList>("lst_lessons")->Lessons()->item(0)->text().contains(QLatin1String("best")));
+    QCOMPARE(HistoryStore(AppInfo::DataFolder()).Drills(DrillKind::Course).size(), 2);
+    QTest::keyClick(answer, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestCourseTab::nextKeyAndFingerFollowTheTyping_data()
+{
+    QTest::addColumn<KeyboardLayout>("layout");
+    QTest::newRow("101") << KeyboardLayout::Kb101;
+    QTest::newRow("102") << KeyboardLayout::Kb102;
+}
+
+// In a lesson of shifted letters, before each key the key that gives the
+// next character is lit in its finger's colour, with the Shift key of the
+// other hand when it needs one, and the same fingers are lit on the hands.
+void TestCourseTab::nextKeyAndFingerFollowTheTyping()
+{
+    QFETCH(KeyboardLayout, layout);
+    const Course& course = Course::Shipped();
+    const int lesson = course.IndexOf(QStringLiteral("hamza-alef"));
+    QVERIFY(lesson > 0);
+    {
+        HistoryStore store(AppInfo::DataFolder());
+        for (int i = 0; i < lesson; ++i)
+            QVERIFY(store.RecordLesson(CourseDrill(1000 + i), course.At(i).id, {200, 100, true}));
+    }
+    OpenTutor();
+    W<QRadioButton>(layout == KeyboardLayout::Kb101 ? "rad_kb_101" : "rad_kb_102")->click();
+    W<QTabWidget>("tabWidget")->setCurrentIndex(6);
+    W<QPushButton>("btn_course_intro")->click();
+    QCOMPARE(W<LessonList>("lst_lessons")->Current(), lesson);
+    auto* keyboard = W<FingerKeyboard>("wg_course_kb");
+    auto* hands = W<HandsView>("wg_hands");
+    QCOMPARE(keyboard->LitKeys().size(), 9); // at rest: the home keys and the space bar
+    W<QPushButton>("btn_start_course")->click();
+    const KeyGeometry& g = keyboard->Keys().geometry();
+    int shifted = 0, checked = 0;
+    TypeLesson(0, [&](const QString& rest) {
+        if (checked++ > 150)
+            return;
+        // The key lit, with Shift when Shift is lit too, types what comes next.
+        const QList<FingerKeyboard::Lit> lit = keyboard->LitKeys();
+        QVERIFY(lit.size() == 1 || lit.size() == 2);
+        const KeyGeometry::Key& k = g.keys().at(lit[0].key);
+        const bool shift = lit.size() == 2;
+        const QString gives = g.Gives(shift ? k.shifted : k.plain);
+        QVERIFY2(!gives.isEmpty() && rest.startsWith(gives), qPrintable(gives + QLatin1String(" / ") + rest));
+        QVERIFY(shift || g.Gives(k.shifted) != gives);
+        QCOMPARE(lit[0].finger, Fingers::ForKey(g, lit[0].key));
+        if (shift) {
+            ++shifted;
+            QVERIFY(g.ShiftKeys().contains(lit[1].key));
+            QCOMPARE(Fingers::IsLeftHand(lit[1].finger), !Fingers::IsLeftHand(lit[0].finger));
+        }
+        QCOMPARE(hands->LitFingers(), keyboard->LitFingers());
+        if (checked % 25 == 1) {
+            // As drawn: the key and the finger in the finger's strong colour.
+            const QImage board = keyboard->grab().toImage();
+            const QRectF face = keyboard->KeyRect(lit[0].key);
+            QVERIFY(Near(board.pixel(QPointF(face.left() + 3, face.center().y()).toPoint()),
+                         FingerColours::Strong(lit[0].finger)));
+            QVERIFY(Near(hands->grab().toImage().pixel(hands->FingerCentre(lit[0].finger).toPoint()),
+                         FingerColours::Strong(lit[0].finger)));
+        }
+    });
+    QVERIFY(shifted > 5);
+}
+
+// The keyboard and the hands are the ones on the desk: right to left, as in
+// the Arabic interface, they are drawn as they are left to right.
+void TestCourseTab::drawingsNotMirroredInArabic()
+{
+    QImage board[2], hands[2];
+    for (int rtl = 0; rtl < 2; ++rtl) {
+        FingerKeyboard keyboard;
+        keyboard.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        keyboard.resize(440, 160);
+        keyboard.ShowHome();
+        // The key block alone: the legend under it reads in the language's
+        // direction.
+        QRectF block;
+        for (int i = 0; i < keyboard.Keys().geometry().keys().size(); ++i)
+            block |= keyboard.KeyRect(i);
+        board[rtl] = keyboard.grab(block.toAlignedRect()).toImage();
+        const QRectF a = keyboard.KeyRect(keyboard.Keys().StrokeFor(QStringLiteral("ش")).key);
+        QVERIFY(a.center().x() < block.center().x());
+        QVERIFY(Near(board[rtl].pixel((QPointF(a.left() + 3, a.center().y()) - block.topLeft()).toPoint()),
+                     FingerColours::Strong(Finger::LeftLittle)));
+
+        HandsView view;
+        view.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        view.resize(300, 60);
+        view.SetFingers({Finger::LeftIndex});
+        hands[rtl] = view.grab().toImage();
+        const QPointF index = view.FingerCentre(Finger::LeftIndex);
+        QVERIFY(index.x() < view.width() / 2);
+        QVERIFY(Near(hands[rtl].pixel(index.toPoint()), FingerColours::Strong(Finger::LeftIndex)));
+        QVERIFY(Near(hands[rtl].pixel(view.FingerCentre(Finger::RightIndex).toPoint()),
+                     FingerColours::Tint(Finger::RightIndex)));
+    }
+    QCOMPARE(board[1], board[0]);
+    QCOMPARE(hands[1], hands[0]);
+}
+
+// Every label and button of the tab shows its whole text in each language,
+// with the tutor's style and fonts, a lesson under way.
+void TestCourseTab::textsFitInEveryLanguage()
+{
+    AppStyle::Install(*qApp);
+    auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    OpenTutor();
+    W<QPushButton>("btn_course_intro")->click();
+    W<QPushButton>("btn_start_course")->click();
+    Press(W<QLineEdit>("le_dst_course"), QLatin1Char('f'));
+    for (const char* language : {"rad_lang_english", "rad_lang_arabic", "rad_lang_chinese"}) {
+        W<QRadioButton>(language)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QWidget* w : W<QWidget>("tab_course")->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            if (w->isVisible() && ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w)))
+                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(language + (u' ' + w->objectName())));
+        }
+    }
+}
+
+QTEST_MAIN(TestCourseTab)
+#include "tst_coursetab.moc"

@@ -1,0 +1,121 @@
+#ifndef COURSEPAGE_H
+#define COURSEPAGE_H
+
+#include <QWidget>
+#include <memory>
+
+#include "course/coursestate.h"
+#include "drill/coursesession.h"
+#include "keyboard/keyboardlayout.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+class QTimer;
+class Course;
+class FingerKeyboard;
+class HandsView;
+class HistoryStore;
+class LessonList;
+
+// The Course tab: the lessons, one of them typed with the next key lit on a
+// keyboard tinted by fingers and the finger lit on a drawing of two hands,
+// the pass and unlock rules, and the learner's standing kept in the history.
+// The page exists with the window, but nothing in it is made (nor the
+// course read, nor the history opened) before it is first shown. The first
+// time, it shows how the hands rest on the home row before lesson 1.
+class CoursePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CoursePage(QWidget* parent = nullptr);
+    ~CoursePage() override;
+
+    // The learner's history, kept by the window; without one the page keeps
+    // its own in the learner's data folder.
+    void SetHistory(HistoryStore* store) { history = store; }
+    void SetKeyboard(KeyboardLayout layout);
+    void Retranslate();
+    // Ends the lesson being typed as Stop does, keeping it as a drill in the
+    // history; a lesson not typed to its end neither passes nor counts as
+    // its best.
+    void StopRun();
+    bool IsRunning() const { return session.IsRunning(); }
+
+signals:
+    // A lesson typed was handed to the history.
+    void Recorded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build();
+    void BuildIntro();
+    void BuildLessons();
+    HistoryStore& History();
+    // Reads the learner's standing when the history changed since.
+    void Refresh();
+    void ShowLessons();
+    void Choose(int lesson);
+    void ShowIntro(bool show);
+    void StartRun();
+    void FinishRun();
+    void KeyPressed(QKeyEvent* event);
+    void ShowLine();
+    // The figures of the lesson; `keysOnly`: those a key changes, not the
+    // speed.
+    void ShowFigures(bool keysOnly = false);
+    void ShowNextKey();
+    void SetOwnTarget(int cpm);
+    // The lesson the learner is at: the first open one not yet passed.
+    int NextLesson() const;
+
+    const Course* course = nullptr;
+    HistoryStore* history = nullptr;
+    std::unique_ptr<HistoryStore> ownHistory;
+    KeyboardLayout layout = KeyboardLayout::Kb101;
+    CourseState state;
+    int shownRevision = -1;
+    int chosen = 0;      // the lesson chosen in the list
+    int running = -1;    // the lesson being typed
+    // What the last lesson typed to its end came to.
+    struct Outcome
+    {
+        int lesson = -1;  // none yet
+        bool passed = false;
+        double cpm = 0;
+        double accuracy = 0;
+    } outcome;
+    QString OutcomeText() const;
+    CourseSession session;
+
+    QStackedWidget* stack = nullptr;
+    QWidget* intro = nullptr;  // until the learner has seen it
+    QLabel* lbl_course_intro = nullptr;
+    QPushButton* btn_course_intro = nullptr;
+    LessonList* lst_lessons = nullptr;
+    QLabel* lbl_course_lesson = nullptr;
+    QLabel* lbl_course_target = nullptr;
+    QSpinBox* spn_course_target = nullptr;
+    QPushButton* btn_start_course = nullptr;
+    QLabel* lbl_src_course = nullptr;
+    QLineEdit* le_dst_course = nullptr;
+    QLabel* lbl_course_speed = nullptr;
+    QLineEdit* le_speed_course = nullptr;
+    QLabel* lbl_course_accuracy = nullptr;
+    QLineEdit* le_correct_course = nullptr;
+    QProgressBar* prg_course = nullptr;
+    FingerKeyboard* wg_course_kb = nullptr;
+    HandsView* wg_hands = nullptr;
+    QTimer* ticker = nullptr;
+};
+
+#endif // COURSEPAGE_H

@@ -1,0 +1,80 @@
+#include "tutor/coursetext.h"
+
+#include "course/course.h"
+#include "keyboard/keycharmap.h"
+#include "keyboard/layoutkeys.h"
+#include "tutor/dialogtext.h"
+
+namespace {
+
+const QChar LeftToRightIsolate(0x2066);
+const QChar PopDirectionalIsolate(0x2069);
+const QChar LeftToRightMark(0x200E);
+
+// A key's item as a label: a bare mark on a dotted circle, the space bar
+// named.
+QString Shown(const QString& item)
+{
+    return item == QLatin1String(" ") ? DialogText("Space") : KeyCharMap::Visible(item);
+}
+
+} // namespace
+
+namespace CourseText {
+
+QString LessonTitle(const Course& course, int lesson)
+{
+    // The lesson file's titles are English, translated like the window's.
+    return DialogText("%1. %2")
+        .arg(lesson + 1)
+        .arg(QCoreApplication::translate("Dialog", course.At(lesson).title.toUtf8().constData()));
+}
+
+QString NewKeys(const Course& course, int lesson)
+{
+    QStringList shown;
+    for (const QString& item : course.NewKeys(lesson))
+        shown << Shown(item);
+    return DialogText("New keys: %1").arg(shown.join(QLatin1Char(' ')));
+}
+
+QString Fingers(const Course& course, int lesson, const LayoutKeys& layout)
+{
+    QStringList names;
+    for (Finger f : course.Fingers(lesson, layout))
+        names << DialogText(Fingers::Name(f));
+    return DialogText("Fingers: %1").arg(names.join(DialogText(", ")));
+}
+
+QString KeyRow(const QStringList& items)
+{
+    // Isolated left to right, and each key closed by a mark that is, so
+    // that Arabic letters side by side keep the keyboard's order.
+    QString row = LeftToRightIsolate;
+    for (int i = 0; i < items.size(); ++i)
+        row += (i ? QStringLiteral(" ") : QString()) + Shown(items[i]) + LeftToRightMark;
+    return row + PopDirectionalIsolate;
+}
+
+QString HomeRow(const KeyGeometry& geometry)
+{
+    QStringList left, right, marked;
+    const QList<int> home = Fingers::HomeKeys(geometry);
+    for (int i = 0; i < home.size(); ++i) {
+        const KeyGeometry::Key& key = geometry.keys().at(home[i]);
+        (i < home.size() / 2 ? left : right) << geometry.Gives(key.plain);
+        if (key.homeMark)
+            marked << geometry.Gives(key.plain);
+    }
+    if (marked.size() != 2)
+        return QString();
+    return DialogText("Rest the fingers of your left hand on %1 and those of your right hand on %2, "
+                      "both thumbs on the space bar.")
+               .arg(KeyRow(left), KeyRow(right))
+        + QLatin1Char(' ')
+        + DialogText("Feel for the bumps on %1 and %2 without looking: each finger reaches out from its "
+                     "home key and comes back to it.")
+              .arg(KeyRow({marked[0]}), KeyRow({marked[1]}));
+}
+
+} // namespace CourseText

@@ -1,0 +1,40 @@
+#ifndef LESSONLIST_H
+#define LESSONLIST_H
+
+#include <QListView>
+
+class Course;
+class LayoutKeys;
+class QStandardItemModel;
+struct CourseState;
+
+// The Course tab's lessons: each with its number, title and state (locked,
+// open or passed) and its best speed and accuracy; the new keys and their
+// fingers as its tool tip. A locked lesson is not enabled, so it cannot be
+// chosen.
+class LessonList : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit LessonList(QWidget* parent = nullptr);
+
+    // Shows every lesson of `course` as `state` has it, the keys' fingers
+    // as on `layout`; the lesson chosen stays chosen while it is open.
+    void Show(const Course& course, const CourseState& state, const LayoutKeys& layout);
+    // The lesson chosen, or -1.
+    int Current() const;
+    void SetCurrent(int lesson);
+    QStandardItemModel* Lessons() const { return model; }
+
+signals:
+    // Another lesson was chosen.
+    void Chosen(int lesson);
+    // A lesson was double-clicked or Return pressed on it: to be typed.
+    void Started(int lesson);
+
+private:
+    QStandardItemModel* model;
+};
+
+#endif // LESSONLIST_H
