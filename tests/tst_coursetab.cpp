@@ -337,6 +337,7 @@ void TestCourseTab::passUnlockRepeatAndRestart()
     intro->click();
     QVERIFY(W<LessonList>("lst_lessons")->isVisible());
     QVERIFY(Enabled(0) && !Enabled(1));
+    QVERIFY(!W<QPushButton>("btn_course_adaptive")->isVisible());
 
     // Half the keys wrong: not passed, nothing opens.
     W<QPushButton>("btn_start_course")->click();
@@ -379,6 +380,18 @@ void TestCourseTab::passUnlockRepeatAndRestart()
     HistoryStore store(AppInfo::DataFolder());
     QCOMPARE(store.Drills(DrillKind::Course).size(), 3);
     QVERIFY(store.CharTotals().value(QStringLiteral("ب")).presses > 0);
+
+    // Lesson 1 passed: adaptive practice is offered, a word drill on the
+    // Word tab over the keys lesson 1 taught.
+    auto* adaptive = W<QPushButton>("btn_course_adaptive");
+    QVERIFY(adaptive->isVisible());
+    adaptive->click();
+    QCOMPARE(W<QTabWidget>("tabWidget")->currentIndex(), 1);
+    QCOMPARE(W<QPushButton>("btn_start_word")->text(), QStringLiteral("Stop"));
+    const QString word = ItemShown(W<QLabel>("lbl_src_word"));
+    QVERIFY(!word.isEmpty());
+    for (QChar c : word)
+        QVERIFY2(QStringLiteral("شسيبتنمك").contains(c), qPrintable(word));
 }
 
 // A change of tab or Escape ends a lesson as Stop does: kept as a drill,

@@ -258,6 +258,10 @@ void CoursePage::BuildLessons()
     lbl_course_target->setBuddy(spn_course_target);
     controls->addWidget(spn_course_target);
     controls->addStretch(1);
+    btn_course_adaptive = new QPushButton(lessonsPane);
+    btn_course_adaptive->setObjectName(QStringLiteral("btn_course_adaptive"));
+    btn_course_adaptive->setAutoDefault(false);
+    controls->addWidget(btn_course_adaptive);
     btn_start_course = new QPushButton(lessonsPane);
     btn_start_course->setObjectName(QStringLiteral("btn_start_course"));
     btn_start_course->setAutoDefault(false);
@@ -312,6 +316,7 @@ void CoursePage::BuildLessons()
         StartRun();
     });
     connect(btn_start_course, &QPushButton::clicked, this, [this] { IsRunning() ? StopRun() : StartRun(); });
+    connect(btn_course_adaptive, &QPushButton::clicked, this, &CoursePage::PractiseAdaptively);
     connect(spn_course_target, &QSpinBox::valueChanged, this, &CoursePage::SetOwnTarget);
     // Anything that changes the answer line but a key (there is nothing
     // else, but a platform may find a way) is put back.
@@ -362,6 +367,10 @@ void CoursePage::Retranslate()
     spn_course_target->setToolTip(DialogText("The speed, in characters a minute, that passes every lesson; "
                                              "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText("Stop") : DialogText("Start"));
+    btn_course_adaptive->setText(DialogText("Practise adaptively"));
+    btn_course_adaptive->setToolTip(DialogText("A word drill on the keys the course has taught: most words practise "
+                                               "the key furthest from mastered, and the next key of the course joins "
+                                               "once every key is mastered"));
     lbl_course_speed->setText(DialogText("Characters a minute"));
     lbl_course_accuracy->setText(DialogText("Accuracy"));
     le_speed_course->setToolTip(DialogText("Speed in characters typed a minute, from the first key"));
@@ -419,6 +428,8 @@ void CoursePage::ShowLessons()
     if (!stack)
         return;
     lst_lessons->Show(*course, state, wg_course_kb->Keys());
+    // Adaptive practice starts from the keys of the lessons passed.
+    btn_course_adaptive->setVisible(state.StatusOf(0) == CourseState::Status::Passed);
     if (!state.IsOpen(chosen))
         chosen = NextLesson();
     const QSignalBlocker quiet(lst_lessons);

@@ -50,6 +50,8 @@ public:
 signals:
     // A lesson typed was handed to the history.
     void Recorded();
+    // "Practise adaptively", offered once lesson 1 is passed.
+    void PractiseAdaptively();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,6 +108,7 @@ private:
     QLabel* lbl_course_target = nullptr;
     QSpinBox* spn_course_target = nullptr;
     QPushButton* btn_start_course = nullptr;
+    QPushButton* btn_course_adaptive = nullptr;
     QLabel* lbl_src_course = nullptr;
     QLineEdit* le_dst_course = nullptr;
     QLabel* lbl_course_speed = nullptr;

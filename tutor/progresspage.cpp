@@ -168,16 +168,6 @@ int ProgressPage::GoalMinutes() const
     return wg_daily_goal->Goal();
 }
 
-void ProgressPage::SetCourseProgress(int passed, int ownTarget)
-{
-    lessonsPassed = passed;
-    ownTargetCpm = ownTarget;
-    // Read again when next shown.
-    shownRevision = -1;
-    if (isVisible())
-        Refresh();
-}
-
 HistoryStore& ProgressPage::History()
 {
     if (!history) {
@@ -191,8 +181,15 @@ AdaptivePlan ProgressPage::Plan()
 {
     HistoryStore& store = History();
     const int stored = store.AdaptiveKeys();
-    AdaptivePlan plan =
-        AdaptivePlan::ForCourse(Course::Shipped(), lessonsPassed, stored, store.Skills(), ownTargetCpm);
+    // Adaptive practice starts from the keys the course has taught: the
+    // lessons passed in a row from the first, with the learner's own target.
+    const Course& course = Course::Shipped();
+    const HistoryStore::CourseProgress standing = store.ReadCourse();
+    const CourseState state = course.StateFrom(standing.lessons, standing.ownTargetCpm);
+    int passed = 0;
+    while (passed < course.Count() && state.StatusOf(passed) == CourseState::Status::Passed)
+        ++passed;
+    AdaptivePlan plan = AdaptivePlan::ForCourse(course, passed, stored, store.Skills(), standing.ownTargetCpm);
     // Kept once the learner has gone beyond what the course taught.
     if (plan.Advance())
         store.SetAdaptiveKeys(plan.IncludedCount());

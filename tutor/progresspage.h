@@ -55,9 +55,6 @@ public:
     static QString Worded(const HistoryStore::Problem& problem, bool readOnly);
 
 public slots:
-    // The learner's course: lessons passed and their own target speed (0:
-    // each lesson's). Adaptive practice starts from the keys taught.
-    void SetCourseProgress(int lessonsPassed, int ownTargetCpm = 0);
     // Adaptive practice as a word drill (PractiseWords).
     void PractiseAdaptively();
     // The missed words and sentences as a word drill (PractiseWords).
@@ -95,8 +92,6 @@ private:
     AdaptivePanel* wg_adaptive;
     CharCounts totals;
     int missedCount = 0;
-    int lessonsPassed = 0;
-    int ownTargetCpm = 0;
     int shownRevision = -1;
     int shownType = -1;
 };

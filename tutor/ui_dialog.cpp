@@ -531,6 +531,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWidget->addTab(tab_course, QString());
     // A lesson kept in the history is news for the Progress tab.
     QObject::connect(tab_course, &CoursePage::Recorded, tabProgress, &ProgressPage::Recorded);
+    QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
     // The heat map, the lit keys and the course show the keyboard type chosen.
     QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
