@@ -19,10 +19,11 @@ namespace {
 const char InputStyle[] = "font: 12pt \"Arabic Transparent\";";
 const char TitleStyle[] = "font: bold 14pt \"Aharoni\";\ncolor:rgb(170, 0, 127)";
 
-QString Tr(const char* source)
+// The editor window's texts, in its context as lupdate reads it.
+class EditorText
 {
-    return QCoreApplication::translate("DialogData", source, nullptr);
-}
+    Q_DECLARE_TR_FUNCTIONS(DialogData)
+};
 
 template <class W>
 W* Named(W* widget, const char* name)
@@ -105,16 +106,16 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
 
 void Ui_DialogData::retranslateUi(QDialog* DialogData)
 {
-    DialogData->setWindowTitle(Tr("内容编辑"));
-    groupBox->setTitle(Tr("操作"));
-    label->setText(Tr("阿语"));
-    label_2->setText(Tr("解释"));
-    label_3->setText(Tr("URL"));
-    btn_add->setText(Tr("增加"));
-    btn_modify->setText(Tr("修改"));
-    btn_del->setText(Tr("删除"));
-    btn_open->setText(Tr("打开"));
-    btn_save->setText(Tr("保存"));
-    btn_exit->setText(Tr("退出"));
-    label_4->setText(Tr("内容编辑"));
+    DialogData->setWindowTitle(EditorText::tr("内容编辑"));
+    groupBox->setTitle(EditorText::tr("操作"));
+    label->setText(EditorText::tr("阿语"));
+    label_2->setText(EditorText::tr("解释"));
+    label_3->setText(EditorText::tr("URL"));
+    btn_add->setText(EditorText::tr("增加"));
+    btn_modify->setText(EditorText::tr("修改"));
+    btn_del->setText(EditorText::tr("删除"));
+    btn_open->setText(EditorText::tr("打开"));
+    btn_save->setText(EditorText::tr("保存"));
+    btn_exit->setText(EditorText::tr("退出"));
+    label_4->setText(EditorText::tr("内容编辑"));
 }

@@ -37,9 +37,9 @@ AdaptivePanel::AdaptivePanel(QWidget* parent)
 
 void AdaptivePanel::Retranslate()
 {
-    lbl_adaptive_title->setText(DialogText("Adaptive practice"));
-    btn_adaptive->setText(DialogText("Practise adaptively"));
-    btn_adaptive->setToolTip(DialogText("A word drill on the keys the course has taught: most words practise the key "
+    lbl_adaptive_title->setText(DialogText::tr("Adaptive practice"));
+    btn_adaptive->setText(DialogText::tr("Practise adaptively"));
+    btn_adaptive->setToolTip(DialogText::tr("A word drill on the keys the course has taught: most words practise the key "
                                         "furthest from mastered, and the next key of the course joins once every "
                                         "key is mastered"));
     ShowPlan();
@@ -60,12 +60,12 @@ void AdaptivePanel::ShowPlan()
     } else {
         // The key is Arabic whatever the interface language.
         const QChar mark(layoutDirection() == Qt::RightToLeft ? 0x200F : 0x200E);
-        lbl_adaptive_focus->setText(DialogText("Focus key: %1. %2 of %3 keys mastered.")
+        lbl_adaptive_focus->setText(DialogText::tr("Focus key: %1. %2 of %3 keys mastered.")
                                         .arg(mark + KeyCharMap::Visible(focus) + mark)
                                         .arg(plan.MasteredCount())
                                         .arg(plan.IncludedCount()));
         // The rule in full where the tiles' bars need it, out of the way.
-        lbl_adaptive_focus->setToolTip(DialogText("A key is mastered at %1 characters per minute and %2% right.")
+        lbl_adaptive_focus->setToolTip(DialogText::tr("A key is mastered at %1 characters per minute and %2% right.")
                                            .arg(qRound(plan.TargetCpm()))
                                            .arg(qRound(KeySkill::MasteryAccuracy)));
     }

@@ -19,12 +19,12 @@ constexpr int BoxWidth = 420;
 AddressBox::AddressBox(const QString& address, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(DialogText("Nuvari Arabic typing software"));
+    setWindowTitle(DialogText::tr("Nuvari Arabic typing software"));
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(DialogText("No web browser could be opened. The address is:"), this);
+    auto* text = new QLabel(DialogText::tr("No web browser could be opened. The address is:"), this);
     text->setObjectName(QStringLiteral("lbl_no_browser"));
     text->setWordWrap(true);
     addressView = new QPlainTextEdit(address, this);

@@ -358,24 +358,24 @@ void CoursePage::Retranslate()
     if (intro) {
         lbl_course_intro->setText(
             QStringLiteral("<b>%1</b><br>%2")
-                .arg(DialogText("Before lesson 1: where your hands rest"),
+                .arg(DialogText::tr("Before lesson 1: where your hands rest"),
                      CourseText::HomeRow(wg_course_kb->Keys().geometry())));
-        btn_course_intro->setText(DialogText("Begin lesson 1"));
+        btn_course_intro->setText(DialogText::tr("Begin lesson 1"));
     }
-    lbl_course_target->setText(DialogText("Your target speed:"));
-    spn_course_target->setSpecialValueText(DialogText("each lesson's"));
-    spn_course_target->setToolTip(DialogText("The speed, in characters a minute, that passes every lesson; "
+    lbl_course_target->setText(DialogText::tr("Your target speed:"));
+    spn_course_target->setSpecialValueText(DialogText::tr("each lesson's"));
+    spn_course_target->setToolTip(DialogText::tr("The speed, in characters a minute, that passes every lesson; "
                                              "at its lowest each lesson asks for its own"));
-    btn_start_course->setText(IsRunning() ? DialogText("Stop") : DialogText("Start"));
-    btn_course_adaptive->setText(DialogText("Practise adaptively"));
-    btn_course_adaptive->setToolTip(DialogText("A word drill on the keys the course has taught: most words practise "
+    btn_start_course->setText(IsRunning() ? DialogText::tr("Stop") : DialogText::tr("Start"));
+    btn_course_adaptive->setText(DialogText::tr("Practise adaptively"));
+    btn_course_adaptive->setToolTip(DialogText::tr("A word drill on the keys the course has taught: most words practise "
                                                "the key furthest from mastered, and the next key of the course joins "
                                                "once every key is mastered"));
-    lbl_course_speed->setText(DialogText("Characters a minute"));
-    lbl_course_accuracy->setText(DialogText("Accuracy"));
-    le_speed_course->setToolTip(DialogText("Speed in characters typed a minute, from the first key"));
+    lbl_course_speed->setText(DialogText::tr("Characters a minute"));
+    lbl_course_accuracy->setText(DialogText::tr("Accuracy"));
+    le_speed_course->setToolTip(DialogText::tr("Speed in characters typed a minute, from the first key"));
     le_correct_course->setToolTip(
-        DialogText("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
+        DialogText::tr("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
     ShowLessons();
     if (IsRunning())
         ShowLine();
@@ -446,7 +446,7 @@ void CoursePage::Choose(int lesson)
         QStringLiteral("<b>%1</b><br>%2<br>%3")
             .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
                  CourseText::NewKeys(*course, lesson).toHtmlEscaped(),
-                 DialogText("To pass: %1 characters a minute at %2 % accuracy or better")
+                 DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
                      .arg(course->TargetCpm(lesson, state))
                      .arg(CourseState::PassAccuracy)));
     ShowLine();
@@ -484,7 +484,7 @@ void CoursePage::StartRun()
     outcome = Outcome();
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
                   course->LearntPairs(running));
-    btn_start_course->setText(DialogText("Stop"));
+    btn_start_course->setText(DialogText::tr("Stop"));
     lst_lessons->setEnabled(false);
     spn_course_target->setEnabled(false);
     prg_course->setValue(0);
@@ -522,7 +522,7 @@ void CoursePage::FinishRun()
     }
     if (drill.itemsDone > 0)
         emit Recorded();
-    btn_start_course->setText(DialogText("Start"));
+    btn_start_course->setText(DialogText::tr("Start"));
     lst_lessons->setEnabled(true);
     spn_course_target->setEnabled(true);
     ShowLessons();
@@ -583,7 +583,7 @@ void CoursePage::ShowLine()
         return;
     if (!IsRunning()) {
         le_dst_course->clear();
-        lbl_src_course->setText(outcome.lesson < 0 ? DialogText("Click Start button to start...") : OutcomeText());
+        lbl_src_course->setText(outcome.lesson < 0 ? DialogText::tr("Click Start button to start...") : OutcomeText());
         return;
     }
     const QString line = session.Line();
@@ -595,18 +595,18 @@ void CoursePage::ShowLine()
 
 QString CoursePage::OutcomeText() const
 {
-    const QString figures = DialogText("%1 characters a minute at %2 % accuracy")
+    const QString figures = DialogText::tr("%1 characters a minute at %2 % accuracy")
                                 .arg(qFloor(outcome.cpm))
                                 .arg(qFloor(outcome.accuracy));
     QString text;
     if (!outcome.passed)
-        text = DialogText("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.")
+        text = DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.")
                    .arg(figures, QString::number(course->TargetCpm(outcome.lesson, state)),
                         QString::number(CourseState::PassAccuracy));
     else if (outcome.lesson + 1 < course->Count())
-        text = DialogText("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
+        text = DialogText::tr("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
     else
-        text = DialogText("Passed: %1. You have passed every lesson of the course.").arg(figures);
+        text = DialogText::tr("Passed: %1. You have passed every lesson of the course.").arg(figures);
     return QStringLiteral("<span style=\"font-size:13px; font-weight:normal; color:%1\">%2</span>")
         .arg(QLatin1String(outcome.passed ? PassedColour : NotPassedColour), text.toHtmlEscaped());
 }

@@ -15,7 +15,7 @@ const QChar LeftToRightMark(0x200E);
 // named.
 QString Shown(const QString& item)
 {
-    return item == QLatin1String(" ") ? DialogText("Space") : KeyCharMap::Visible(item);
+    return item == QLatin1String(" ") ? DialogText::tr("Space") : KeyCharMap::Visible(item);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ namespace CourseText {
 QString LessonTitle(const Course& course, int lesson)
 {
     // The lesson file's titles are English, translated like the window's.
-    return DialogText("%1. %2")
+    return DialogText::tr("%1. %2")
         .arg(lesson + 1)
         .arg(QCoreApplication::translate("Dialog", course.At(lesson).title.toUtf8().constData()));
 }
@@ -35,15 +35,15 @@ QString NewKeys(const Course& course, int lesson)
     QStringList shown;
     for (const QString& item : course.NewKeys(lesson))
         shown << Shown(item);
-    return DialogText("New keys: %1").arg(shown.join(QLatin1Char(' ')));
+    return DialogText::tr("New keys: %1").arg(shown.join(QLatin1Char(' ')));
 }
 
 QString Fingers(const Course& course, int lesson, const LayoutKeys& layout)
 {
     QStringList names;
     for (Finger f : course.Fingers(lesson, layout))
-        names << DialogText(Fingers::Name(f));
-    return DialogText("Fingers: %1").arg(names.join(DialogText(", ")));
+        names << DialogText::tr(Fingers::Name(f));
+    return DialogText::tr("Fingers: %1").arg(names.join(DialogText::tr(", ")));
 }
 
 QString KeyRow(const QStringList& items)
@@ -68,11 +68,11 @@ QString HomeRow(const KeyGeometry& geometry)
     }
     if (marked.size() != 2)
         return QString();
-    return DialogText("Rest the fingers of your left hand on %1 and those of your right hand on %2, "
+    return DialogText::tr("Rest the fingers of your left hand on %1 and those of your right hand on %2, "
                       "both thumbs on the space bar.")
                .arg(KeyRow(left), KeyRow(right))
         + QLatin1Char(' ')
-        + DialogText("Feel for the bumps on %1 and %2 without looking: each finger reaches out from its "
+        + DialogText::tr("Feel for the bumps on %1 and %2 without looking: each finger reaches out from its "
                      "home key and comes back to it.")
               .arg(KeyRow({marked[0]}), KeyRow({marked[1]}));
 }

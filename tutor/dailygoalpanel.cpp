@@ -66,12 +66,12 @@ DailyGoalPanel::DailyGoalPanel(QWidget* parent)
 
 void DailyGoalPanel::Retranslate(const QLocale& dates)
 {
-    lbl_goal_title->setText(DialogText("Daily goal"));
-    lbl_goal_minutes->setText(DialogText("Minutes a day:"));
-    spn_daily_goal->setToolTip(DialogText("How many minutes you mean to practise each day"));
+    lbl_goal_title->setText(DialogText::tr("Daily goal"));
+    lbl_goal_minutes->setText(DialogText::tr("Minutes a day:"));
+    spn_daily_goal->setToolTip(DialogText::tr("How many minutes you mean to practise each day"));
     spn_daily_goal->setLocale(dates);
     wg_practice_calendar->SetDateLocale(dates);
-    wg_practice_calendar->setToolTip(DialogText("The last five weeks: the days you practised are marked"));
+    wg_practice_calendar->setToolTip(DialogText::tr("The last five weeks: the days you practised are marked"));
     ShowToday();
 }
 
@@ -98,8 +98,8 @@ void DailyGoalPanel::ShowToday()
     const qint64 done = seconds.value(today);
     const qint64 minutes = done / 60;
     lbl_goal_today->setText(done >= goal * 60
-                                ? DialogText("Today: %1 minutes, goal reached").arg(minutes)
-                                : DialogText("Today: %1 of %2 minutes").arg(minutes).arg(goal));
+                                ? DialogText::tr("Today: %1 minutes, goal reached").arg(minutes)
+                                : DialogText::tr("Today: %1 of %2 minutes").arg(minutes).arg(goal));
     prgros_goal_today->setRange(0, goal * 60);
     prgros_goal_today->setValue(int(qMin<qint64>(done, goal * 60)));
     wg_practice_calendar->SetDays(seconds, goal, today);

@@ -15,15 +15,6 @@
 #include "tutor/progressbar.h"
 #include "tutor/ui_dialog.h"
 
-namespace {
-
-QString TranslatedButtonText(const char* text)
-{
-    return QCoreApplication::translate("Dialog", text);
-}
-
-} // namespace
-
 // What the learner has chosen for a drill of `kind`, as the widgets say now.
 DrillOptions Dialog::Options(DrillKind kind) const
 {
@@ -64,12 +55,12 @@ void Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
     session.Start(kind, std::move(source), count, Options(kind));
-    w.start->setText(TranslatedButtonText("Stop"));
+    w.start->setText(tr("Stop"));
 }
 
 void Dialog::StopRunningDrill()
 {
-    ui->Drill(session.Kind()).start->setText(TranslatedButtonText("Start"));
+    ui->Drill(session.Kind()).start->setText(tr("Start"));
     TrainFinished();
 }
 

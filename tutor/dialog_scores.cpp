@@ -74,7 +74,7 @@ void Dialog::TrainFinished()
         }
     }
 
-    const QString start = QCoreApplication::translate("Dialog", "Start");
+    const QString start = tr("Start");
     for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences})
         ui->Drill(kind).start->setText(start);
 }

@@ -2,13 +2,14 @@
 #define DIALOGTEXT_H
 
 #include <QCoreApplication>
-#include <QString>
 
-// A text of the tutor window, translated in its catalogue context ("Dialog"),
-// also where a page or drawing of its own puts it on screen.
-inline QString DialogText(const char* source)
+// The tutor's texts, translated in its window's context ("Dialog") also
+// where a page or a drawing of its own puts them on screen:
+// DialogText::tr("…"). lupdate reads the macro, so every such text reaches
+// the catalogues.
+class DialogText
 {
-    return QCoreApplication::translate("Dialog", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(Dialog)
+};
 
 #endif // DIALOGTEXT_H

@@ -248,9 +248,9 @@ void FingerKeyboard::paintEvent(QPaintEvent*)
 // from the reading edge and centred.
 void FingerKeyboard::DrawLegend(QPainter& p, const QRectF& area) const
 {
-    const QString names[FingerColours::KindCount] = {DialogText("Little"), DialogText("Ring"), DialogText("Middle"),
-                                                     DialogText("Index"), DialogText("Thumbs")};
-    const QString home = DialogText("Home keys");
+    const QString names[FingerColours::KindCount] = {DialogText::tr("Little"), DialogText::tr("Ring"), DialogText::tr("Middle"),
+                                                     DialogText::tr("Index"), DialogText::tr("Thumbs")};
+    const QString home = DialogText::tr("Home keys");
     QFont f = font();
     f.setPixelSize(11);
     p.setFont(f);

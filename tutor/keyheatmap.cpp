@@ -44,7 +44,7 @@ QColor SpeedColour(double confidence)
 QString Shown(const QString& text)
 {
     if (text == QLatin1String(" "))
-        return DialogText("Space");
+        return DialogText::tr("Space");
     return KeyCharMap::Visible(text);
 }
 
@@ -177,14 +177,14 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
             const KeySkill skill = skills.value(c);
             const QString shown = mark + Shown(c) + mark;
             if (mode == Mode::Speed)
-                lines << (skill.IsMeasured() ? DialogText("%1: %2 characters per minute, %3% right")
+                lines << (skill.IsMeasured() ? DialogText::tr("%1: %2 characters per minute, %3% right")
                                                    .arg(shown)
                                                    .arg(qRound(skill.Cpm()))
                                                    .arg(qRound(skill.Accuracy()))
-                                             : DialogText("%1: speed not measured yet").arg(shown));
+                                             : DialogText::tr("%1: speed not measured yet").arg(shown));
             else
-                lines << (n.presses == 0 ? DialogText("%1: not practised yet").arg(shown)
-                                         : DialogText("%1: %2 presses, %3% errors")
+                lines << (n.presses == 0 ? DialogText::tr("%1: not practised yet").arg(shown)
+                                         : DialogText::tr("%1: %2 presses, %3% errors")
                                                .arg(shown)
                                                .arg(n.presses)
                                                .arg(qRound(KeyStatistics::ErrorRate(n) * 100)));
@@ -195,7 +195,7 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
                 typed.append({it.value(), it.key()});
             std::stable_sort(typed.begin(), typed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
             for (int i = 0; i < typed.size() && i < ConfusionsShown; ++i)
-                lines << DialogText("typed %1 instead of %2: %3×")
+                lines << DialogText::tr("typed %1 instead of %2: %3×")
                              .arg(mark + Shown(typed[i].second) + mark, shown)
                              .arg(typed[i].first);
         }
@@ -281,10 +281,10 @@ void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
 
     const bool speed = mode == Mode::Speed;
     const double targetCpm = 60000.0 / targetMs;
-    const QString title = speed ? DialogText("Speed per key (characters per minute):") : DialogText("Errors per key:");
+    const QString title = speed ? DialogText::tr("Speed per key (characters per minute):") : DialogText::tr("Errors per key:");
     const QString from = speed ? QString::number(qRound(targetCpm * SlowestShare)) : QStringLiteral("0%");
     const QString to = speed ? QString::number(qRound(targetCpm)) : QStringLiteral("%1%").arg(qRound(TopRate * 100));
-    const QString plain = speed ? DialogText("not measured") : DialogText("not practised");
+    const QString plain = speed ? DialogText::tr("not measured") : DialogText::tr("not practised");
     // The scale takes the room the words leave, within reason.
     const qreal words = fm.horizontalAdvance(title) + fm.horizontalAdvance(from) + fm.horizontalAdvance(to)
         + fm.horizontalAdvance(plain) + 18 + 12 + 5 * 6 + 4;

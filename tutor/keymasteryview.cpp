@@ -89,25 +89,25 @@ QString KeyMasteryView::ToolTipAt(const QPointF& pos) const
             continue;
         const QString shown = mark + KeyCharMap::Visible(t.key) + mark;
         if (t.next)
-            return DialogText("%1 joins once every key before it is mastered.").arg(shown);
+            return DialogText::tr("%1 joins once every key before it is mastered.").arg(shown);
         const KeySkill skill = plan.Skill(t.key);
         QString text;
         if (!skill.IsMeasured())
-            text = DialogText("%1: not practised yet").arg(shown);
+            text = DialogText::tr("%1: not practised yet").arg(shown);
         else if (t.mastered)
-            text = DialogText("%1: mastered, %2 characters per minute and %3% right")
+            text = DialogText::tr("%1: mastered, %2 characters per minute and %3% right")
                        .arg(shown)
                        .arg(qRound(skill.Cpm()))
                        .arg(qRound(skill.Accuracy()));
         else
-            text = DialogText("%1: %2 of %3 characters per minute, %4% right of %5% needed")
+            text = DialogText::tr("%1: %2 of %3 characters per minute, %4% right of %5% needed")
                        .arg(shown)
                        .arg(qRound(skill.Cpm()))
                        .arg(qRound(plan.TargetCpm()))
                        .arg(qRound(skill.Accuracy()))
                        .arg(qRound(KeySkill::MasteryAccuracy));
         if (t.focus)
-            text += QLatin1Char('\n') + DialogText("Most words practise this key now.");
+            text += QLatin1Char('\n') + DialogText::tr("Most words practise this key now.");
         return text;
     }
     return QString();

@@ -79,13 +79,13 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
         const LessonResult result = state.Result(i);
         QString state;
         switch (status) {
-        case CourseState::Status::Locked: state = DialogText("Locked"); break;
-        case CourseState::Status::Open: state = DialogText("Open"); break;
-        case CourseState::Status::Passed: state = DialogText("Passed"); break;
+        case CourseState::Status::Locked: state = DialogText::tr("Locked"); break;
+        case CourseState::Status::Open: state = DialogText::tr("Open"); break;
+        case CourseState::Status::Passed: state = DialogText::tr("Passed"); break;
         }
         // The best typing, never rounded up to a pass.
         if (result.bestCpm > 0)
-            state = DialogText("%1 · best %2/min, %3 %")
+            state = DialogText::tr("%1 · best %2/min, %3 %")
                         .arg(state, QString::number(qFloor(result.bestCpm)),
                              QString::number(qFloor(result.bestAccuracy)));
         const QString text = CourseText::LessonTitle(course, i) + QLatin1Char('\n') + state;

@@ -119,8 +119,8 @@ void PracticeCalendar::paintEvent(QPaintEvent*)
         at += w + 4;
         return r;
     };
-    for (const auto& [colour, text] : {std::pair(Practised, DialogText("practised")),
-                                       std::pair(GoalReached, DialogText("goal reached"))}) {
+    for (const auto& [colour, text] : {std::pair(Practised, DialogText::tr("practised")),
+                                       std::pair(GoalReached, DialogText::tr("goal reached"))}) {
         p.setPen(QPen(Edge, 1));
         p.setBrush(colour);
         p.drawRoundedRect(place(11).adjusted(0, 2, 0, -1), 2, 2);

@@ -269,8 +269,8 @@ void ProgressChart::paintEvent(QPaintEvent*)
     if (drills.isEmpty()) {
         p.setPen(Ink);
         p.drawText(rect().adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
-                   keeping ? DialogText("Your finished drills will appear here, with their speed and accuracy.")
-                           : DialogText("Your drills are not kept during this run."));
+                   keeping ? DialogText::tr("Your finished drills will appear here, with their speed and accuracy.")
+                           : DialogText::tr("Your drills are not kept during this run."));
         return;
     }
     const Layout l = Arrange(fm);
@@ -351,8 +351,8 @@ void ProgressChart::paintEvent(QPaintEvent*)
         p.drawText(rtl ? r.adjusted(0, 0, -22, 0) : r.adjusted(22, 0, 0, 0),
                    (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute, name);
     };
-    legend(DialogText("Speed (characters per second)"), SpeedColour, true, 0, false);
-    legend(DialogText("Accuracy (%)"), AccuracyColour, false, 0, false);
-    legend(DialogText("one drill"), Ink, true, 1, true);
-    legend(DialogText("average of the last %1 drills").arg(AverageWindow), Ink, false, 1, false);
+    legend(DialogText::tr("Speed (characters per second)"), SpeedColour, true, 0, false);
+    legend(DialogText::tr("Accuracy (%)"), AccuracyColour, false, 0, false);
+    legend(DialogText::tr("one drill"), Ink, true, 1, true);
+    legend(DialogText::tr("average of the last %1 drills").arg(AverageWindow), Ink, false, 1, false);
 }

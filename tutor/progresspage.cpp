@@ -128,14 +128,14 @@ void ProgressPage::Retranslate(const QLocale& dates)
     const QSignalBlocker quiet(cmb_progress_drill);
     cmb_progress_drill->clear();
     cmb_progress_drill->addItems(
-        {DialogText("Letter drills"), DialogText("Word drills"), DialogText("Sentence drills"),
-         DialogText("Course lessons")});
+        {DialogText::tr("Letter drills"), DialogText::tr("Word drills"), DialogText::tr("Sentence drills"),
+         DialogText::tr("Course lessons")});
     cmb_progress_drill->setCurrentIndex(qMax(0, type));
-    btn_weak_keys->setText(DialogText("Practise weak keys"));
-    btn_weak_keys->setToolTip(DialogText("A letter drill that asks more often for the characters you miss most"));
+    btn_weak_keys->setText(DialogText::tr("Practise weak keys"));
+    btn_weak_keys->setToolTip(DialogText::tr("A letter drill that asks more often for the characters you miss most"));
     ShowMissed(missedCount);
-    rad_heat_errors->setText(DialogText("Errors per key"));
-    rad_heat_speed->setText(DialogText("Speed per key"));
+    rad_heat_errors->setText(DialogText::tr("Errors per key"));
+    rad_heat_speed->setText(DialogText::tr("Speed per key"));
     wg_daily_goal->Retranslate(dates);
     wg_adaptive->Retranslate();
     // The chart and the heat map fetch their texts as they paint.
@@ -146,9 +146,9 @@ void ProgressPage::Retranslate(const QLocale& dates)
 void ProgressPage::ShowMissed(int count)
 {
     missedCount = count;
-    btn_missed_words->setText(DialogText("Practise missed words (%1)").arg(count));
+    btn_missed_words->setText(DialogText::tr("Practise missed words (%1)").arg(count));
     btn_missed_words->setEnabled(count > 0);
-    btn_missed_words->setToolTip(DialogText("A word drill over the words and sentences you typed with a mistake, the "
+    btn_missed_words->setToolTip(DialogText::tr("A word drill over the words and sentences you typed with a mistake, the "
                                             "latest and most frequent first. Each leaves the list once typed right "
                                             "three times in a row."));
 }
@@ -203,8 +203,8 @@ void ProgressPage::PractiseAdaptively()
     const Course& course = Course::Shipped();
     auto source = std::make_shared<AdaptiveSource>(plan, course.Words(course.Count() - 1));
     if (source->IsEmpty()) {
-        QMessageBox box(QMessageBox::Information, DialogText("Nuvari Arabic typing software"),
-                        DialogText("No word can be typed with the keys taught so far, so there is nothing to "
+        QMessageBox box(QMessageBox::Information, DialogText::tr("Nuvari Arabic typing software"),
+                        DialogText::tr("No word can be typed with the keys taught so far, so there is nothing to "
                                    "practise adaptively yet."),
                         QMessageBox::Ok, window());
         box.exec();
@@ -289,7 +289,7 @@ void ProgressPage::TellProblem()
     const HistoryStore::Problem problem = History().TakeProblem();
     if (problem.kind == HistoryStore::Problem::None)
         return;
-    QMessageBox box(QMessageBox::Warning, DialogText("Nuvari Arabic typing software"),
+    QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
                     Worded(problem, history->IsReadOnly()), QMessageBox::Ok, window());
     box.exec();
 }
@@ -307,48 +307,48 @@ QString ProgressPage::Worded(const HistoryStore::Problem& given, bool readOnly)
     case P::None:
         return QString();
     case P::StartedAfresh:
-        return DialogText("The history of your drills, %1, could not be read, so a new one was started. "
+        return DialogText::tr("The history of your drills, %1, could not be read, so a new one was started. "
                           "The old file was kept as %2.")
             .arg(problem.path, problem.movedAside);
     case P::NotWritable:
         text = readOnly
-            ? DialogText("New drills cannot be kept because %1 cannot be written; the drills kept so far "
+            ? DialogText::tr("New drills cannot be kept because %1 cannot be written; the drills kept so far "
                          "are shown. Make it writable, then start the tutor again.")
-            : DialogText("Your drills cannot be kept during this run because %1 cannot be written. "
+            : DialogText::tr("Your drills cannot be kept during this run because %1 cannot be written. "
                          "Make it writable, then start the tutor again.");
         text = text.arg(problem.path);
         break;
     case P::NewerVersion:
-        text = DialogText("The history of your drills, %1, was written by a newer version of this program "
+        text = DialogText::tr("The history of your drills, %1, was written by a newer version of this program "
                           "and is left as it is, so your drills are not kept during this run. Use the newer "
                           "version, or move the file elsewhere to start a new history.")
                    .arg(problem.path);
         break;
     case P::CannotMoveAside:
-        text = DialogText("The history of your drills, %1, could not be read, nor moved aside to start a new "
+        text = DialogText::tr("The history of your drills, %1, could not be read, nor moved aside to start a new "
                           "one, so your drills are not kept during this run. Move or rename the file, then "
                           "start the tutor again.")
                    .arg(problem.path);
         break;
     case P::NoDriver:
-        text = DialogText("Your drills cannot be kept in %1 during this run because the SQLite driver of Qt "
+        text = DialogText::tr("Your drills cannot be kept in %1 during this run because the SQLite driver of Qt "
                           "is missing. Install it (on Debian, the package libqt6sql6-sqlite), then start "
                           "the tutor again.")
                    .arg(problem.path);
         break;
     case P::Busy:
-        text = DialogText("This drill could not be kept because another program held %1 for too long. "
+        text = DialogText::tr("This drill could not be kept because another program held %1 for too long. "
                           "Your next drills are kept as usual.")
                    .arg(problem.path);
         break;
     case P::Failed:
-        text = DialogText("Your drills cannot be kept in %1 during this run (%2). Everything else works as "
+        text = DialogText::tr("Your drills cannot be kept in %1 during this run (%2). Everything else works as "
                           "usual; if this happens again, move the file elsewhere to start a new history.")
                    .arg(problem.path, problem.detail);
         break;
     }
     if (!problem.movedAside.isEmpty())
-        text += (text.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + DialogText("The old history, which could not be read, was kept as %1.")
+        text += (text.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + DialogText::tr("The old history, which could not be read, was kept as %1.")
                                        .arg(problem.movedAside);
     return text;
 }
