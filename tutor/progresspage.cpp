@@ -45,6 +45,13 @@ constexpr int SideWidth = 182;
 ProgressPage::ProgressPage(QWidget* parent)
     : QWidget(parent)
 {
+}
+
+// The page's contents, made when it is first shown: a tutor that starts on
+// another tab does not make them at all.
+void ProgressPage::Build()
+{
+    built = true;
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 4);
     page->setSpacing(4);
@@ -118,12 +125,18 @@ ProgressPage::ProgressPage(QWidget* parent)
     connect(rad_heat_speed, &QRadioButton::toggled, this, [this](bool speed) {
         wg_heat_map->SetMode(speed ? KeyHeatMap::Mode::Speed : KeyHeatMap::Mode::Errors);
     });
+    wg_heat_map->SetKeyboard(layout);
+    wg_daily_goal->SetGoal(goalMinutes);
+    Retranslate(dates);
 }
 
 ProgressPage::~ProgressPage() = default;
 
-void ProgressPage::Retranslate(const QLocale& dates)
+void ProgressPage::Retranslate(const QLocale& dateLocale)
 {
+    dates = dateLocale;
+    if (!built)
+        return;
     const int type = cmb_progress_drill->currentIndex();
     const QSignalBlocker quiet(cmb_progress_drill);
     cmb_progress_drill->clear();
@@ -146,6 +159,8 @@ void ProgressPage::Retranslate(const QLocale& dates)
 void ProgressPage::ShowMissed(int count)
 {
     missedCount = count;
+    if (!built)
+        return;
     btn_missed_words->setText(DialogText::tr("Practise missed words (%1)").arg(count));
     btn_missed_words->setEnabled(count > 0);
     btn_missed_words->setToolTip(DialogText::tr("A word drill over the words and sentences you typed with a mistake, the "
@@ -153,19 +168,23 @@ void ProgressPage::ShowMissed(int count)
                                             "three times in a row."));
 }
 
-void ProgressPage::SetKeyboard(KeyboardLayout layout)
+void ProgressPage::SetKeyboard(KeyboardLayout keyboard)
 {
-    wg_heat_map->SetKeyboard(layout);
+    layout = keyboard;
+    if (built)
+        wg_heat_map->SetKeyboard(layout);
 }
 
 void ProgressPage::SetGoalMinutes(int minutes)
 {
-    wg_daily_goal->SetGoal(minutes);
+    goalMinutes = minutes;
+    if (built)
+        wg_daily_goal->SetGoal(minutes);
 }
 
 int ProgressPage::GoalMinutes() const
 {
-    return wg_daily_goal->Goal();
+    return built ? wg_daily_goal->Goal() : goalMinutes;
 }
 
 HistoryStore& ProgressPage::History()
@@ -199,7 +218,8 @@ AdaptivePlan ProgressPage::Plan()
 void ProgressPage::PractiseAdaptively()
 {
     const AdaptivePlan plan = Plan();
-    wg_adaptive->SetPlan(plan);
+    if (built)
+        wg_adaptive->SetPlan(plan);
     const Course& course = Course::Shipped();
     auto source = std::make_shared<AdaptiveSource>(plan, course.Words(course.Count() - 1));
     if (source->IsEmpty()) {
@@ -232,9 +252,8 @@ void ProgressPage::Recorded()
 void ProgressPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Shown on its own, without the window's texts applied to it.
-    if (cmb_progress_drill->count() == 0)
-        Retranslate();
+    if (!built)
+        Build();
     Refresh();
     // A problem is told once the tab is on screen, not while it changes.
     QTimer::singleShot(0, this, &ProgressPage::TellProblem);
@@ -276,6 +295,8 @@ void ProgressPage::ShowDays()
 void ProgressPage::ShowStanding()
 {
     // Before the history is first opened there is nothing to say.
+    if (!built)
+        return;
     const bool off = history && history->IsOff();
     const bool readOnly = history && history->IsReadOnly();
     wg_progress_chart->SetKeeping(!off && !readOnly);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "progress/adaptiveplan.h"
+#include "progress/dailygoal.h"
 #include "progress/drillrecord.h"
 #include "progress/historystore.h"
 
@@ -70,6 +71,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Build();
     HistoryStore& History();
     // Reads what changed since the page last showed it.
     void Refresh();
@@ -80,18 +82,23 @@ private:
 
     HistoryStore* history = nullptr;
     std::unique_ptr<HistoryStore> ownHistory;
-    QComboBox* cmb_progress_drill;
-    QPushButton* btn_missed_words;
-    QPushButton* btn_weak_keys;
-    QLabel* lbl_progress_note;
-    ProgressChart* wg_progress_chart;
-    QRadioButton* rad_heat_errors;
-    QRadioButton* rad_heat_speed;
-    KeyHeatMap* wg_heat_map;
-    DailyGoalPanel* wg_daily_goal;
-    AdaptivePanel* wg_adaptive;
+    QComboBox* cmb_progress_drill = nullptr;
+    QPushButton* btn_missed_words = nullptr;
+    QPushButton* btn_weak_keys = nullptr;
+    QLabel* lbl_progress_note = nullptr;
+    ProgressChart* wg_progress_chart = nullptr;
+    QRadioButton* rad_heat_errors = nullptr;
+    QRadioButton* rad_heat_speed = nullptr;
+    KeyHeatMap* wg_heat_map = nullptr;
+    DailyGoalPanel* wg_daily_goal = nullptr;
+    AdaptivePanel* wg_adaptive = nullptr;
     CharCounts totals;
     int missedCount = 0;
+    // Kept for the contents, which are made when the page first shows.
+    bool built = false;
+    QLocale dates = QLocale(QLocale::English, QLocale::UnitedStates);
+    KeyboardLayout layout = KeyboardLayout::Kb101;
+    int goalMinutes = DailyGoal::DefaultMinutes;
     int shownRevision = -1;
     int shownType = -1;
 };
