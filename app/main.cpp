@@ -3,7 +3,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "app/appstyle.h"
 #include "app/startup.h"
 

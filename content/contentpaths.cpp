@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 
 ContentPaths::ContentPaths()
     : ContentPaths(AppInfo::DataFolder(), QCoreApplication::applicationDirPath())

@@ -16,7 +16,7 @@
 #include <numeric>
 #include <vector>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "content/contentlist.h"
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"

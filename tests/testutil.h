@@ -10,7 +10,7 @@
 #include <functional>
 #include <unistd.h>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "content/contentlist.h"
 #include "keyboard/keycharmap.h"
 #include "tutor/dialog.h"

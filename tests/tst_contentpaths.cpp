@@ -4,7 +4,7 @@
 #include <QtWidgets>
 #include <QTest>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "content/contentlist.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"

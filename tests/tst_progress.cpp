@@ -7,7 +7,7 @@
 #include <QTextDocumentFragment>
 #include <QTest>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "app/appstyle.h"
 #include "keyboard/keycharmap.h"
 #include "course/course.h"

@@ -14,7 +14,7 @@
 #include <QTextStream>
 #include <cmath>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "progress/historystore.h"
 
 namespace {

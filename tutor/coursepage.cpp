@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "course/course.h"
 #include "progress/historystore.h"
 #include "tutor/coursetext.h"

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "content/contentpaths.h"
 #include "progress/historystore.h"
 #include "tutor/afterfirstpaint.h"

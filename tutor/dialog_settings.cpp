@@ -4,7 +4,7 @@
 
 #include <QSettings>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "app/appstyle.h"
 #include "tutor/language.h"
 #include "tutor/preferences.h"

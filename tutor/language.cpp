@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "app/appstyle.h"
 #include "tutor/settingskeys.h"
 

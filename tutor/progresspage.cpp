@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "course/course.h"
 #include "drill/adaptivesource.h"
 #include "drill/missedsource.h"

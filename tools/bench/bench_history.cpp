@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 #include "cputime.h"
 #include "course/course.h"
 #include "drill/adaptivesource.h"

@@ -1,4 +1,4 @@
-#include "app/appinfo.h"
+#include "content/appinfo.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
