@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class AdaptivePanel;
+class ClassLink;
 class DailyGoalPanel;
 class ItemSource;
 class KeyHeatMap;
@@ -23,8 +24,8 @@ class ProgressChart;
 // type, a heat map of their errors or speed per key, the daily goal with a
 // calendar of the last weeks, where adaptive practice stands, and the
 // drills made from the history: adaptive practice, missed words and weak
-// keys. Nothing is read before the page is first shown or a drill is
-// recorded. While the history is off or read-only, a note above the chart
+// keys; the class the seat belongs to and how sending to it stands.
+// Nothing is read before the page is first shown or a drill is recorded. While the history is off or read-only, a note above the chart
 // says why and what to do.
 class ProgressPage : public QWidget
 {
@@ -48,6 +49,9 @@ public:
     int GoalMinutes() const;
     // Where adaptive practice stands now (read from the history).
     AdaptivePlan Plan();
+    // Reads which class the seat belongs to and, if any, starts sending
+    // (once; the tutor calls it when its window is on screen).
+    void StartClass();
 
     // A problem of the history as the learner reads it: whole sentences in
     // the interface language that name the file and say what to do.
@@ -80,13 +84,18 @@ private:
     void ShowMissed(int count);
     void TellProblem();
     void ShowStanding();
+    void ShowClass();
 
     HistoryStore* history = nullptr;
     std::unique_ptr<HistoryStore> ownHistory;
     QComboBox* cmb_progress_drill;
     QPushButton* btn_missed_words;
     QPushButton* btn_weak_keys;
+    QPushButton* btn_class;
     QLabel* lbl_progress_note;
+    QLabel* lbl_class_state;
+    ClassLink* classLink;
+    QLocale dates{QLocale::English, QLocale::UnitedStates};
     ProgressChart* wg_progress_chart;
     QRadioButton* rad_heat_errors;
     QRadioButton* rad_heat_speed;
