@@ -122,7 +122,11 @@ ClassWindow::ClassWindow(QWidget* parent)
         auto* edit = new QDateEdit(date, this);
         edit->setObjectName(QLatin1String(name));
         edit->setLocale(dates);
-        edit->setDisplayFormat(dates.dateFormat(QLocale::ShortFormat));
+        // The language's short date, with the whole year.
+        QString format = dates.dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        edit->setDisplayFormat(format);
         edit->setCalendarPopup(true);
         return edit;
     };

@@ -66,6 +66,7 @@ ClassDialog::ClassDialog(ClassLink* link, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     btn_class_join = buttons->addButton(DialogText("Join"), QDialogButtonBox::AcceptRole);
     btn_class_join->setObjectName(QStringLiteral("btn_class_join"));
+    btn_class_join->setDefault(true);
     btn_class_leave = buttons->addButton(DialogText("Leave the class"), QDialogButtonBox::DestructiveRole);
     btn_class_leave->setObjectName(QStringLiteral("btn_class_leave"));
     buttons->addButton(QDialogButtonBox::Cancel);
