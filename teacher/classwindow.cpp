@@ -276,9 +276,22 @@ void ClassWindow::Open()
     const ClassConnection given = text == server.Stored() ? server : ClassConnection::FromText(text);
     if (!given.IsValid()) {
         Say(DialogText("The class server cannot be read as connection settings, a postgresql:// address or a "
-                       "service name (%1).").arg(given.IsValid() ? QString() : given.Error()),
+                       "service name (%1).").arg(given.Error()),
             QString(), true);
         return;
+    }
+    if (given.Stored() != server.Stored()) {
+        // Nothing of another server stays on show.
+        const QSignalBlocker quiet(cmb_class);
+        cmb_class->clear();
+        learners.clear();
+        learnerModel->removeRows(0, learnerModel->rowCount());
+        detail = LearnerDetail();
+        ShowDrills();
+        lbl_class_learner->setText(DialogText("Choose a learner in the table to see their drills."));
+        wg_class_learner_keys->SetTotals({});
+        wg_class_keys->SetTotals({});
+        btn_class_export->setEnabled(false);
     }
     server = given;
     // What the field shows from now on: never a password.
