@@ -113,8 +113,8 @@ ClassWindow::ClassWindow(QWidget* parent)
     classRow->addWidget(new QLabel(DialogText("Class:"), this));
     cmb_class = new QComboBox(this);
     cmb_class->setObjectName(QStringLiteral("cmb_class"));
-    cmb_class->setMinimumContentsLength(12);
-    cmb_class->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmb_class->setMinimumContentsLength(16);
+    cmb_class->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     classRow->addWidget(cmb_class);
     classRow->addSpacing(12);
     const QDate today = QDate::currentDate();
@@ -165,6 +165,8 @@ ClassWindow::ClassWindow(QWidget* parent)
     tv_class_learners->verticalHeader()->hide();
     tv_class_learners->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tv_class_learners->horizontalHeader()->setStretchLastSection(true);
+    // A name of thousands of characters stays within a column of its own.
+    tv_class_learners->horizontalHeader()->setMaximumSectionSize(360);
 
     // Below the table: the chosen learner's chart across, their keys and
     // the whole class's side by side.
@@ -428,7 +430,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
     }
     btn_class_export->setEnabled(true);
     Say(DialogText("Learners in the class %1: %2. Figures as the server had them at %3.")
-            .arg(ClassLink::Isolated(cmb_class->currentText()), dates.toString(int(figures.size())),
+            .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown), dates.toString(int(figures.size())),
                  dates.toString(QTime::currentTime(), QLocale::ShortFormat)));
 }
 
@@ -438,7 +440,8 @@ void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& nam
         return;
     detailName = name;
     detail = d;
-    lbl_class_learner->setText(ClassLink::Isolated(name));
+    lbl_class_learner->setText(ClassLink::Isolated(name, ClassLink::NameShown));
+    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? name : QString());
     wg_class_learner_keys->SetTotals(d.keys);
     ShowDrills();
 }

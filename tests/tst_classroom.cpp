@@ -6,6 +6,7 @@
 #include <QtWidgets>
 #include <QTest>
 
+#include "class/classsender.h"
 #include "class/classstatus.h"
 #include "classtestutil.h"
 #include "progress/historystore.h"
@@ -393,17 +394,30 @@ void TestClassroom::teacherToldWhyNot()
 // misses are drawn red.
 void TestClassroom::teacherWindowRightToLeft()
 {
-    std::unique_ptr<ClassWindow> teacher = Teacher("ar", 3);
+    // And a name of 10,000 characters, led by a right-to-left override,
+    // stays in its cell and its title.
+    const QString hostile = QChar(0x202E) + QString(ClassMember::MaxName - 1, QChar(0x0645));
+    QVERIFY(ClassSender(ClassConnection::FromText(learnerServer), {"ar101", hostile}, "hostile")
+                .Send({MakeDrill(1767225600, 0, 1, 90)}).Ok());
+    std::unique_ptr<ClassWindow> teacher = Teacher("ar", 4);
     QCOMPARE(teacher->layoutDirection(), Qt::RightToLeft);
     QVERIFY(teacher->windowTitle() != "Qirtas class");
     auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
     QVERIFY(table->horizontalHeader()->sectionViewportPosition(0) > table->horizontalHeader()->sectionViewportPosition(1));
-    // Chosen as a click would choose it.
-    for (int row = 0; row < 3; ++row) {
-        const QModelIndex name = table->model()->index(row, 0);
-        if (name.data().toString() == "Amal")
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(name).center());
-    }
+    // Chosen as a click would choose them.
+    auto choose = [&](const QString& learner) {
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex name = table->model()->index(row, 0);
+            if (name.data().toString() == learner)
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(name).center());
+        }
+    };
+    choose(hostile);
+    auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
+    QTRY_COMPARE_WITH_TIMEOUT(title->toolTip(), hostile, 20000);
+    QVERIFY(title->text().size() <= ClassLink::NameShown + 2 && !title->text().contains(QChar(0x202E)));
+    QVERIFY(teacher->minimumSizeHint().width() < 1000 && teacher->width() == 1000);
+    choose("Amal");
     auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
     QTRY_COMPARE_WITH_TIMEOUT(chart->Drills().size(), 3, 20000);
     QVERIFY(chart->SpeedPoint(chart->ShownCount() - 1).x() < chart->SpeedPoint(0).x());

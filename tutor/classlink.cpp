@@ -155,13 +155,19 @@ QString ClassLink::Detail() const
     return status.state == ClassStatus::Sent && status.heldBack == 0 ? QString() : server.Scrub(status.detail);
 }
 
-QString ClassLink::Isolated(const QString& text)
+QString ClassLink::Isolated(const QString& text, int most)
 {
     QString plain;
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (!(u >= 0x202A && u <= 0x202E) && !(u >= 0x2066 && u <= 0x2069))
             plain += c;
+    }
+    if (most > 0 && plain.size() > most) {
+        plain.truncate(most - 1);
+        if (!plain.isEmpty() && plain.back().isHighSurrogate())
+            plain.chop(1);
+        plain += QChar(0x2026);
     }
     return QChar(0x2068) + plain + QChar(0x2069);
 }
@@ -172,7 +178,7 @@ QString ClassLink::Worded(const QLocale& dates) const
         return QString();
     const ClassStatus s = Status();
     const QString who = DialogText("You are in the class %1 as %2.")
-                            .arg(Isolated(member.classCode), Isolated(member.learner));
+                            .arg(Isolated(member.classCode, NameShown), Isolated(member.learner, NameShown));
     QString state;
     switch (s.state) {
     case ClassStatus::Connecting:
