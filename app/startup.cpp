@@ -7,6 +7,7 @@
 #include "class/classschema.h"
 #include "class/classsql.h"
 #include "editor/dialogdata.h"
+#include "teacher/classwindow.h"
 #include "tutor/dialog.h"
 
 namespace Startup {
@@ -23,11 +24,12 @@ QString CommandLineAnswer(const QStringList& arguments)
     for (const QString& a : arguments.mid(1)) {
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             return QStringLiteral(
-                "Usage: qirtas [data]\n"
+                "Usage: qirtas [data | class]\n"
                 "Arabic typing tutor for learners with a US keyboard.\n"
                 "\n"
                 "  qirtas            start the tutor\n"
                 "  qirtas data       open the content editor for word and sentence files (*.kq)\n"
+                "  qirtas class      open the teacher's window: the learners of a class on a class server\n"
                 "  qirtas class --init CONNECTION\n"
                 "                    create or upgrade a class server's tables and roles; CONNECTION\n"
                 "                    is a libpq connection string or service name\n"
@@ -42,15 +44,20 @@ QString CommandLineAnswer(const QStringList& arguments)
 
 bool WantsClassCommand(const QStringList& arguments)
 {
-    return arguments.value(1) == QLatin1String("class");
+    return arguments.value(1) == QLatin1String("class") && arguments.size() > 2;
+}
+
+bool WantsTeacher(const QStringList& arguments)
+{
+    return arguments.value(1) == QLatin1String("class") && arguments.size() == 2;
 }
 
 int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const QStringList args = arguments.mid(2);
     if (args.size() != 2 || args[0] != QLatin1String("--init")) {
-        err << "Usage: qirtas class --init CONNECTION\n"
-               "CONNECTION is a libpq connection string (\"host=... dbname=... user=...\"),\n"
+        err << "Usage: qirtas class [--init CONNECTION]\n"
+               "Without arguments, opens the teacher's window. CONNECTION is a libpq connection string (\"host=... dbname=... user=...\"),\n"
                "a postgresql:// URI or a service name from pg_service.conf. Give the\n"
                "password in ~/.pgpass rather than here.\n";
         return 2;
@@ -90,6 +97,9 @@ QDialog* CreateWindow(const QStringList& arguments)
     if (WantsEditor(arguments)) {
         qDebug() << "Qirtas DataeditDlg";
         window = new DialogData;
+    } else if (WantsTeacher(arguments)) {
+        qDebug() << "Qirtas ClassDlg";
+        window = new ClassWindow;
     } else {
         qDebug() << "Qirtas MainDlg";
         window = new Dialog;

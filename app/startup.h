@@ -17,9 +17,11 @@ bool WantsEditor(const QStringList& arguments);
 // editor, nor otherwise. Needs no application object.
 QString CommandLineAnswer(const QStringList& arguments);
 
-// True when the first argument is "class": the class server's command
-// line, answered before any other.
+// True when the first argument is "class" and more follow: the class
+// server's command line, answered before any other.
 bool WantsClassCommand(const QStringList& arguments);
+// True for "class" alone: the teacher's window.
+bool WantsTeacher(const QStringList& arguments);
 
 // Runs "qirtas class --init CONNECTION": creates or upgrades the class
 // tables and roles on the server, says what it did on `out` or why not on
@@ -28,7 +30,8 @@ bool WantsClassCommand(const QStringList& arguments);
 int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // Creates the window the arguments ask for (the content editor for "data",
-// the tutor otherwise), with a minimize button added to its own flags.
+// the teacher's window for "class" alone, the tutor otherwise), with a
+// minimize button added to its own flags.
 QDialog* CreateWindow(const QStringList& arguments);
 
 } // namespace Startup

@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 
+#include "course/course.h"
 #include "keyboard/keyboardlayout.h"
 
 const char ClassDrill::InsertSql[] =
@@ -29,6 +30,18 @@ const char ClassDrill::SelectJson[] =
     " 'presses', d.presses, 'errors', d.errors, 'timed', d.timed, 'time_ms', d.time_ms,"
     " 'confusions', d.confusions)";
 
+ClassDrill ClassDrill::FromRecord(const DrillRecord& drill)
+{
+    ClassDrill c;
+    c.drill = drill;
+    if (!drill.lesson.isEmpty()) {
+        const Course& course = Course::Shipped();
+        for (int i = 0; i < course.Count() && !c.lessonNumber; ++i)
+            c.lessonNumber = course.At(i).id == drill.lesson ? i + 1 : 0;
+    }
+    return c;
+}
+
 QJsonObject ClassDrill::ToJson() const
 {
     QJsonArray ch, presses, errors, timed, timeMs;
@@ -48,7 +61,7 @@ QJsonObject ClassDrill::ToJson() const
         confusions.insert(asked.key(), typed);
     }
     QJsonObject o{
-        {QStringLiteral("id"), id.toString(QUuid::WithoutBraces)},
+        {QStringLiteral("id"), drill.id.toString(QUuid::WithoutBraces)},
         {QStringLiteral("finished"), drill.finished.toMSecsSinceEpoch()},
         {QStringLiteral("kind"), int(drill.type)},
         {QStringLiteral("keyboard"), KeyboardLayouts::Number(drill.keyboard)},
@@ -69,8 +82,8 @@ QJsonObject ClassDrill::ToJson() const
         {QStringLiteral("time_ms"), timeMs},
         {QStringLiteral("confusions"), confusions},
     };
-    if (!lesson.isEmpty()) {
-        o.insert(QStringLiteral("lesson"), lesson);
+    if (!drill.lesson.isEmpty()) {
+        o.insert(QStringLiteral("lesson"), drill.lesson);
         o.insert(QStringLiteral("lesson_number"), lessonNumber);
     }
     return o;
@@ -79,10 +92,10 @@ QJsonObject ClassDrill::ToJson() const
 ClassDrill ClassDrill::FromJson(const QJsonObject& o)
 {
     ClassDrill c;
-    c.id = QUuid::fromString(o.value(QStringLiteral("id")).toString());
-    c.lesson = o.value(QStringLiteral("lesson")).toString();
     c.lessonNumber = o.value(QStringLiteral("lesson_number")).toInt();
     DrillRecord& d = c.drill;
+    d.id = QUuid::fromString(o.value(QStringLiteral("id")).toString());
+    d.lesson = o.value(QStringLiteral("lesson")).toString();
     const auto count = [&o](const char* key) { return quint32(o.value(QLatin1String(key)).toInteger()); };
     d.finished = QDateTime::fromMSecsSinceEpoch(o.value(QStringLiteral("finished")).toInteger(), Qt::UTC);
     d.type = DrillKind(o.value(QStringLiteral("kind")).toInt());

@@ -6,19 +6,21 @@
 
 #include "progress/drillrecord.h"
 
-// One finished drill as the class server knows it: the history's record
-// with the id that makes sending it twice harmless, and the course lesson
-// it belongs to.
+// One finished drill as the class server knows it: the history's record,
+// whose id makes sending it twice harmless and whose lesson (a course
+// drill's) the teacher sees, with the lesson's place in the course.
 //
 // The one place that turns a drill into what goes over the wire and back:
 // ToJson() is what the sender sends, FromJson() reads what the server's
 // queries give, with the same keys.
 struct ClassDrill
 {
-    QUuid id;
     DrillRecord drill;
-    QString lesson;         // the lesson's id; empty: not a course drill
-    int lessonNumber = 0;   // its place in the course, from 1
+    int lessonNumber = 0;   // the lesson's place in the course, from 1; 0: none
+
+    const QUuid& Id() const { return drill.id; }
+    // The drill as the history gave it, its lesson found in the course.
+    static ClassDrill FromRecord(const DrillRecord& drill);
 
     QJsonObject ToJson() const;
     static ClassDrill FromJson(const QJsonObject& json);

@@ -24,6 +24,10 @@ public:
     // The server has these drills. False when that could not be noted:
     // they are sent again later, which the server ignores.
     virtual bool MarkSent(const QList<QUuid>& ids) = 0;
+    // The learner's drills from the server (what a new seat fetches): adds
+    // those the seat does not have, by id, as sent. How many were new, or
+    // -1 when they could not be kept (they are fetched again later).
+    virtual int Merge(const QList<ClassDrill>& drills) = 0;
 };
 
 #endif // CLASS_CLASSOUTBOX_H

@@ -8,6 +8,20 @@ ClassUplink::ClassUplink(const ClassConnection& server, const ClassMember& membe
     , thread(new QThread)
     , worker(new ClassWorker(server, member, outbox, pauses))
 {
+    Start();
+}
+
+ClassUplink::ClassUplink(const ClassConnection& server, const ClassMember& member,
+                         std::unique_ptr<ClassOutbox> outbox, ClassWorker::Pauses pauses, QObject* parent)
+    : QObject(parent)
+    , thread(new QThread)
+    , worker(new ClassWorker(server, member, std::move(outbox), pauses))
+{
+    Start();
+}
+
+void ClassUplink::Start()
+{
     thread->setObjectName(QStringLiteral("qirtas-class"));
     worker->moveToThread(thread);
     // The worker and its connection end on their own thread.
@@ -16,6 +30,7 @@ ClassUplink::ClassUplink(const ClassConnection& server, const ClassMember& membe
         status = s;
         emit StatusChanged(s);
     });
+    connect(worker, &ClassWorker::OwnDrillsMerged, this, &ClassUplink::OwnDrillsMerged);
     thread->start();
     DrillRecorded();
 }
@@ -35,4 +50,9 @@ ClassUplink::~ClassUplink()
 void ClassUplink::DrillRecorded()
 {
     QMetaObject::invokeMethod(worker, &ClassWorker::Wake, Qt::QueuedConnection);
+}
+
+void ClassUplink::FetchOwnDrills()
+{
+    QMetaObject::invokeMethod(worker, &ClassWorker::FetchOwn, Qt::QueuedConnection);
 }

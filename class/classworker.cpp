@@ -16,6 +16,21 @@ ClassWorker::ClassWorker(const ClassConnection& server, const ClassMember& membe
     connect(&retry, &QTimer::timeout, this, &ClassWorker::SendAll);
 }
 
+ClassWorker::ClassWorker(const ClassConnection& server, const ClassMember& member, std::unique_ptr<ClassOutbox> outbox,
+                         Pauses pauses)
+    : ClassWorker(server, member, outbox.get(), pauses)
+{
+    owned = std::move(outbox);
+}
+
+ClassWorker::~ClassWorker() = default;
+
+void ClassWorker::FetchOwn()
+{
+    fetchOwn = true;
+    Wake();
+}
+
 void ClassWorker::Wake()
 {
     if (retry.isActive()) {
@@ -35,7 +50,7 @@ void ClassWorker::SendAll()
     while (!QThread::currentThread()->isInterruptionRequested()) {
         QList<ClassDrill> batch;
         for (const ClassDrill& d : outbox->Pending(BatchSize + int(heldBack.size()))) {
-            if (!heldBack.contains(d.id) && batch.size() < BatchSize)
+            if (!heldBack.contains(d.Id()) && batch.size() < BatchSize)
                 batch << d;
         }
         if (batch.isEmpty())
@@ -48,6 +63,8 @@ void ClassWorker::SendAll()
         if (r.Ok() && !Delivered(batch, &r))
             return Failed(r);
     }
+    if (ClassSql::Result r; !Fetch(&r))
+        return Failed(r);
     failures = 0;
     status.state = heldBack.isEmpty() ? ClassStatus::Sent : ClassStatus::Failing;
     status.since = QDateTime();
@@ -63,7 +80,7 @@ bool ClassWorker::SendSingly(const QList<ClassDrill>& batch, ClassSql::Result* f
     for (const ClassDrill& d : batch) {
         const ClassSql::Result r = sender.Send({d});
         if (r.failure == ClassSql::Failure::Data) {
-            heldBack.insert(d.id);
+            heldBack.insert(d.Id());
             status.detail = r.message;
         } else if (!r.Ok()) {
             *failure = r;
@@ -80,7 +97,7 @@ bool ClassWorker::Delivered(const QList<ClassDrill>& drills, ClassSql::Result* f
     status.lastSent = QDateTime::currentDateTimeUtc();
     QList<QUuid> ids;
     for (const ClassDrill& d : drills)
-        ids << d.id;
+        ids << d.Id();
     if (outbox->MarkSent(ids))
         return true;
     // Sending on would send the same drills again at once.
@@ -88,6 +105,24 @@ bool ClassWorker::Delivered(const QList<ClassDrill>& drills, ClassSql::Result* f
     failure->failure = ClassSql::Failure::Other;
     failure->message = QStringLiteral("the history could not note which drills were sent");
     return false;
+}
+
+bool ClassWorker::Fetch(ClassSql::Result* failure)
+{
+    if (!fetchOwn || QThread::currentThread()->isInterruptionRequested())
+        return true;
+    QList<ClassDrill> own;
+    if (*failure = sender.OwnDrills(&own); !failure->Ok())
+        return false;
+    const int added = outbox->Merge(own);
+    if (added < 0) {
+        failure->failure = ClassSql::Failure::Other;
+        failure->message = QStringLiteral("the history could not take the drills from the class server");
+        return false;
+    }
+    fetchOwn = false;
+    emit OwnDrillsMerged(added);
+    return true;
 }
 
 void ClassWorker::Failed(const ClassSql::Result& result)

@@ -4,11 +4,11 @@
 #include <QObject>
 #include <QSet>
 #include <QTimer>
+#include <memory>
 
 #include "class/classsender.h"
+#include "class/classoutbox.h"
 #include "class/classstatus.h"
-
-class ClassOutbox;
 
 // The pauses between tries after a failure: the first, doubled after each
 // failure up to the longest.
@@ -33,14 +33,24 @@ public:
 
     ClassWorker(const ClassConnection& server, const ClassMember& member, ClassOutbox* outbox,
                 Pauses pauses = Pauses());
+    // The worker owns `outbox` and deletes it with itself, on its thread.
+    ClassWorker(const ClassConnection& server, const ClassMember& member, std::unique_ptr<ClassOutbox> outbox,
+                Pauses pauses = Pauses());
+    ~ClassWorker() override;
 
 public slots:
     // Sends what waits, unless a pause after a failure is running: then
     // only the count of waiting drills is brought up to date.
     void Wake();
+    // Once connected and everything is sent, fetches the learner's drills
+    // from the server into the outbox's history (ClassOutbox::Merge),
+    // trying again after failures as sending does.
+    void FetchOwn();
 
 signals:
     void StatusChanged(const ClassStatus& status);
+    // The learner's drills from the server are in the history: `added` new.
+    void OwnDrillsMerged(int added);
 
 private:
     void SendAll();
@@ -51,12 +61,17 @@ private:
     bool Delivered(const QList<ClassDrill>& drills, ClassSql::Result* failure);
     void Failed(const ClassSql::Result& result);
     void Report();
+    // After sending: the learner's own drills when asked for. False on a
+    // failure (in `failure`).
+    bool Fetch(ClassSql::Result* failure);
 
+    std::unique_ptr<ClassOutbox> owned;
     ClassOutbox* const outbox;
     const Pauses pauses;
     ClassSender sender;
     QTimer retry;
     int failures = 0;
+    bool fetchOwn = false;
     QSet<QUuid> heldBack;
     ClassStatus status;
 };

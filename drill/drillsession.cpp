@@ -127,6 +127,7 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
         stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
     running = false;
 
+    drill.id = QUuid::createUuid();
     drill.finished = QDateTime::currentDateTimeUtc();
     drill.type = kind;
     drill.keyboard = options.layout;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QUuid>
 
 #include "keyboard/keyboardlayout.h"
 
@@ -56,6 +57,10 @@ struct TypedItem
 // One finished drill as the history keeps it.
 struct DrillRecord
 {
+    // Names the drill wherever it is kept (this seat's history, the class
+    // server, another seat of the same learner); null until the drill
+    // finishes (the history gives one to a drill without).
+    QUuid id;
     QDateTime finished;      // UTC
     DrillKind type = DrillKind::Letters;
     KeyboardLayout keyboard = KeyboardLayout::Kb101;
@@ -73,6 +78,8 @@ struct DrillRecord
     Confusions confusions;
     // Word and sentence drills: the items completed, in the order typed.
     QList<TypedItem> items;
+    // A course lesson typed: the lesson's id; empty for any other drill.
+    QString lesson;
 };
 
 // What the chart shows of a drill.

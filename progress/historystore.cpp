@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -97,6 +98,19 @@ QStringList Step(int version)
                                " right_in_row INTEGER NOT NULL) WITHOUT ROWID"),
                 QStringLiteral("CREATE TABLE practice_state (name TEXT PRIMARY KEY, value INTEGER NOT NULL)"
                                " WITHOUT ROWID")};
+    case 5: // an id per drill (a version 4 UUID as text), so that a drill
+            // kept in several places (the class server, another seat of the
+            // same learner) is known as one; older drills get theirs here.
+            // The course lesson a drill typed, and the drills waiting to go
+            // to the class. Only the drill table of step 1 is touched, so
+            // the step follows any other.
+        return {QStringLiteral("ALTER TABLE drill ADD COLUMN uuid TEXT"),
+                QStringLiteral("ALTER TABLE drill ADD COLUMN lesson TEXT"),
+                QStringLiteral("UPDATE drill SET uuid = lower(hex(randomblob(4)) || '-' || hex(randomblob(2))"
+                               " || '-4' || substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1)"
+                               " || substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"),
+                QStringLiteral("CREATE UNIQUE INDEX drill_by_uuid ON drill (uuid)"),
+                QStringLiteral("CREATE TABLE class_outbox (drill INTEGER PRIMARY KEY REFERENCES drill (id))")};
     }
     return {};
 }
@@ -130,6 +144,7 @@ struct HistoryStore::Connection
     QSqlQuery missItem;
     QSqlQuery rightItem;
     QSqlQuery dropLearnt;
+    QSqlQuery enqueue;
 };
 
 QStringList HistoryStore::SchemaStep(int version)
@@ -260,8 +275,8 @@ HistoryStore::Opening HistoryStore::OpenWritable()
     const std::pair<QSqlQuery Connection::*, const char*> statements[] = {
         {&Connection::insertDrill,
          "INSERT INTO drill (finished, type, keyboard, symbols, items_asked, items_done,"
-         " keys_typed, correct, hints, elapsed, speed, accuracy, score)"
-         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+         " keys_typed, correct, hints, elapsed, speed, accuracy, score, uuid, lesson)"
+         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
         {&Connection::insertChar,
          "INSERT INTO drill_char (drill, ch, presses, errors, timed, time_ms) VALUES (?, ?, ?, ?, ?, ?)"},
         {&Connection::addToTotal,
@@ -279,6 +294,7 @@ HistoryStore::Opening HistoryStore::OpenWritable()
          " last_missed = excluded.last_missed, right_in_row = 0"},
         {&Connection::rightItem, "UPDATE missed_item SET right_in_row = right_in_row + 1 WHERE text = ?"},
         {&Connection::dropLearnt, "DELETE FROM missed_item WHERE right_in_row >= ?"},
+        {&Connection::enqueue, "INSERT INTO class_outbox (drill) VALUES (?)"},
     };
     bool prepared = true;
     for (const auto& [query, sql] : statements) {
@@ -470,6 +486,25 @@ void HistoryStore::Failed(const QSqlError& error)
     }
 }
 
+bool HistoryStore::InsertDrill(const DrillRecord& drill, QVariant* rowId, QSqlError& error)
+{
+    QSqlQuery& d = db->insertDrill;
+    const QVariantList values = {
+        drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard), int(drill.symbols),
+        drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
+        drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score,
+        (drill.id.isNull() ? QUuid::createUuid() : drill.id).toString(QUuid::WithoutBraces),
+        drill.lesson.isEmpty() ? QVariant() : QVariant(drill.lesson)};
+    for (int i = 0; i < values.size(); ++i)
+        d.bindValue(i, values[i]);
+    if (!d.exec()) {
+        error = d.lastError();
+        return false;
+    }
+    *rowId = d.lastInsertId();
+    return true;
+}
+
 bool HistoryStore::Record(const DrillRecord& drill)
 {
     return RecordWith(drill, {});
@@ -480,22 +515,19 @@ bool HistoryStore::RecordWith(const DrillRecord& drill, const std::function<QSql
     if (drill.itemsDone == 0 || !EnsureOpen() || state != State::Ready)
         return false;
 
-    QSqlQuery& d = db->insertDrill;
-    const QVariantList values = {
-        drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard), int(drill.symbols),
-        drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
-        drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score};
-    for (int i = 0; i < values.size(); ++i)
-        d.bindValue(i, values[i]);
-
     QSqlError error;
+    QVariant id;
     if (!db->db.transaction())
         error = db->db.lastError();
-    bool ok = !error.isValid() && d.exec();
-    if (!ok && !error.isValid())
-        error = d.lastError();
+    bool ok = !error.isValid() && InsertDrill(drill, &id, error);
     if (ok)
-        ok = RecordDetail(drill, d.lastInsertId(), error);
+        ok = RecordDetail(drill, id, error);
+    if (ok && queueForClass) {
+        db->enqueue.bindValue(0, id);
+        ok = db->enqueue.exec();
+        if (!ok)
+            error = db->enqueue.lastError();
+    }
     if (ok && more) {
         error = more();
         ok = !error.isValid();
@@ -511,7 +543,7 @@ bool HistoryStore::RecordWith(const DrillRecord& drill, const std::function<QSql
     return false;
 }
 
-bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error)
+bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error, bool learnt)
 {
     auto run = [&error](QSqlQuery& q, const QVariantList& values) {
         for (int i = 0; i < values.size(); ++i)
@@ -522,7 +554,7 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
     };
     // The figures of every character at once (a few dozen rows), read
     // inside this transaction: one statement rather than one a character.
-    if (!run(db->readSkills, {}))
+    if (learnt && !run(db->readSkills, {}))
         return false;
     KeySkills skills;
     for (QSqlQuery& read = db->readSkills; read.next();)
@@ -534,6 +566,8 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
         if (!run(db->insertChar, {id, it.key(), n.presses, n.errors, n.timedPresses, n.timeMs})
             || !run(db->addToTotal, {it.key(), n.presses, n.errors}))
             return false;
+        if (!learnt)
+            continue;
         KeySkill skill = skills.value(it.key());
         // A row that no drill can have starts afresh.
         if (!std::isfinite(skill.timeMs) || skill.timeMs < 0 || !(skill.errorRate >= 0 && skill.errorRate <= 1))
@@ -550,6 +584,8 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
                 return false;
         }
     }
+    if (!learnt)
+        return true;
     const qint64 when = drill.finished.toSecsSinceEpoch();
     for (const TypedItem& item : drill.items) {
         const bool ok = item.right ? run(db->rightItem, {item.text})
@@ -793,8 +829,11 @@ HistoryStore::CourseProgress HistoryStore::ReadCourse()
     return course;
 }
 
-bool HistoryStore::RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result)
+bool HistoryStore::RecordLesson(const DrillRecord& given, const QString& lessonId, const LessonResult& result)
 {
+    // The lesson goes with the drill too, so that a class's teacher sees it.
+    DrillRecord drill = given;
+    drill.lesson = lessonId;
     return RecordWith(drill, [&] {
         QSqlQuery q(db->db);
         q.prepare(QStringLiteral(
@@ -825,4 +864,179 @@ bool HistoryStore::SetOwnTargetCpm(int cpm)
     }
     Failed(error);
     return false;
+}
+
+bool HistoryStore::Write(const std::function<bool(QSqlError&)>& body)
+{
+    if (!EnsureOpen() || state != State::Ready || fileVersion < ClassVersion)
+        return false;
+    QSqlError error;
+    if (!db->db.transaction())
+        error = db->db.lastError();
+    bool ok = !error.isValid() && body(error);
+    if (ok && db->db.commit())
+        return true;
+    if (ok)
+        error = db->db.lastError();
+    db->db.rollback();
+    Failed(error);
+    return false;
+}
+
+QList<DrillRecord> HistoryStore::ClassQueue(int max)
+{
+    QList<DrillRecord> drills;
+    QList<qint64> rows;
+    ReadRows(ClassVersion,
+             QStringLiteral("SELECT d.id, d.uuid, d.finished, d.type, d.keyboard, d.symbols, d.items_asked,"
+                            " d.items_done, d.keys_typed, d.correct, d.hints, d.elapsed, d.speed, d.accuracy,"
+                            " d.score, d.lesson FROM class_outbox o JOIN drill d ON d.id = o.drill"
+                            " ORDER BY d.finished, d.id LIMIT ?"),
+             {max}, [&](const QSqlQuery& q) {
+                 DrillRecord d;
+                 d.id = QUuid::fromString(q.value(1).toString());
+                 d.finished = QDateTime::fromSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC);
+                 d.type = DrillKind(q.value(3).toInt());
+                 d.keyboard = KeyboardLayouts::FromNumber(q.value(4).toInt());
+                 d.symbols = q.value(5).toBool();
+                 quint32* const counts[] = {&d.itemsAsked, &d.itemsDone, &d.keysTyped, &d.correct, &d.hints,
+                                            &d.elapsedSeconds};
+                 for (int i = 0; i < 6; ++i)
+                     *counts[i] = q.value(6 + i).toUInt();
+                 d.speed = q.value(12).toDouble();
+                 d.accuracy = q.value(13).toDouble();
+                 d.score = q.value(14).toUInt();
+                 d.lesson = q.value(15).toString();
+                 rows << q.value(0).toLongLong();
+                 drills << d;
+             });
+    for (int i = 0; i < drills.size(); ++i) {
+        DrillRecord& d = drills[i];
+        ReadRows(ClassVersion, QStringLiteral("SELECT ch, presses, errors, timed, time_ms FROM drill_char WHERE drill = ?"),
+                 {rows[i]}, [&d](const QSqlQuery& q) {
+                     d.chars[q.value(0).toString()] = {q.value(1).toUInt(), q.value(2).toUInt(), q.value(3).toUInt(),
+                                                       q.value(4).toULongLong()};
+                 });
+        ReadRows(ClassVersion, QStringLiteral("SELECT ch, typed, count FROM drill_confusion WHERE drill = ?"),
+                 {rows[i]}, [&d](const QSqlQuery& q) {
+                     d.confusions[q.value(0).toString()][q.value(1).toString()] = q.value(2).toUInt();
+                 });
+    }
+    return drills;
+}
+
+int HistoryStore::ClassQueueCount()
+{
+    int count = 0;
+    ReadRows(ClassVersion, QStringLiteral("SELECT count(*) FROM class_outbox"), {},
+             [&](const QSqlQuery& q) { count = q.value(0).toInt(); });
+    return count;
+}
+
+bool HistoryStore::MarkSentToClass(const QList<QUuid>& ids)
+{
+    return Write([&](QSqlError& error) {
+        QSqlQuery q(db->db);
+        if (!q.prepare(QStringLiteral(
+                "DELETE FROM class_outbox WHERE drill IN (SELECT id FROM drill WHERE uuid = ?)"))) {
+            error = q.lastError();
+            return false;
+        }
+        for (const QUuid& id : ids) {
+            q.bindValue(0, id.toString(QUuid::WithoutBraces));
+            if (!q.exec()) {
+                error = q.lastError();
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+bool HistoryStore::ClearClassQueue()
+{
+    return Write([&](QSqlError& error) {
+        QSqlQuery q(db->db);
+        if (q.exec(QStringLiteral("DELETE FROM class_outbox")))
+            return true;
+        error = q.lastError();
+        return false;
+    });
+}
+
+int HistoryStore::AddSent(QList<DrillRecord> drills)
+{
+    // Oldest first, as they would have been recorded here.
+    std::stable_sort(drills.begin(), drills.end(),
+                     [](const DrillRecord& a, const DrillRecord& b) { return a.finished < b.finished; });
+    int added = 0;
+    const bool ok = Write([&](QSqlError& error) {
+        QSqlQuery known(db->db);
+        if (!known.prepare(QStringLiteral("SELECT 1 FROM drill WHERE uuid = ?"))) {
+            error = known.lastError();
+            return false;
+        }
+        for (const DrillRecord& drill : drills) {
+            if (drill.id.isNull() || drill.itemsDone == 0)
+                continue;
+            known.bindValue(0, drill.id.toString(QUuid::WithoutBraces));
+            if (!known.exec()) {
+                error = known.lastError();
+                return false;
+            }
+            const bool have = known.next();
+            known.finish();
+            QVariant row;
+            if (have)
+                continue;
+            if (!InsertDrill(drill, &row, error) || !RecordDetail(drill, row, error, false))
+                return false;
+            ++added;
+        }
+        return added == 0 || RebuildSkills(error);
+    });
+    if (!ok)
+        return -1;
+    revision += added > 0;
+    return added;
+}
+
+bool HistoryStore::RebuildSkills(QSqlError& error)
+{
+    KeySkills skills;
+    {
+        QSqlQuery q(db->db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT c.ch, c.presses, c.errors, c.timed, c.time_ms FROM drill_char c"
+                                   " JOIN drill d ON d.id = c.drill ORDER BY d.finished, d.id"))) {
+            error = q.lastError();
+            return false;
+        }
+        while (q.next()) {
+            const qint64 presses = q.value(1).toLongLong(), errors = q.value(2).toLongLong();
+            const qint64 timed = q.value(3).toLongLong(), timeMs = q.value(4).toLongLong();
+            // Counts no drill can have are left out, as everywhere.
+            if (presses <= 0 || presses > MostPresses || errors < 0 || errors > presses || timed < 0
+                || timed > presses || timeMs < 0)
+                continue;
+            skills[q.value(0).toString()].Add({quint32(presses), quint32(errors), quint32(timed), quint64(timeMs)});
+        }
+    }
+    QSqlQuery clear(db->db);
+    if (!clear.exec(QStringLiteral("DELETE FROM key_skill"))) {
+        error = clear.lastError();
+        return false;
+    }
+    for (auto it = skills.cbegin(); it != skills.cend(); ++it) {
+        QSqlQuery& w = db->writeSkill;
+        const QVariantList values = {it.key(), it->IsMeasured() ? QVariant(it->timeMs) : QVariant(), it->errorRate,
+                                     it->drills};
+        for (int i = 0; i < values.size(); ++i)
+            w.bindValue(i, values[i]);
+        if (!w.exec()) {
+            error = w.lastError();
+            return false;
+        }
+    }
+    return true;
 }

@@ -58,10 +58,13 @@ public:
     static constexpr char FileName[] = "history.sqlite";
     // Marks the file as ours (SQLite's application id): "Qirt".
     static constexpr int ApplicationId = 0x51697274;
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
     // The first version with times per key, confusions, key skills, missed
     // items and the practice state.
     static constexpr int PracticeVersion = 4;
+    // The first version with an id per drill, the course lesson of a drill
+    // and the class outbox.
+    static constexpr int ClassVersion = 5;
     // The statements that bring a file from `version` - 1 to `version`.
     static QStringList SchemaStep(int version);
 
@@ -111,6 +114,26 @@ public:
     bool RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result);
     bool SetOwnTargetCpm(int cpm);
 
+    // While on, each drill recorded also waits in the class outbox until it
+    // is marked sent (see ClassOutbox). Off at first.
+    void SetClassQueue(bool on) { queueForClass = on; }
+    // Up to `max` drills waiting in the class outbox, oldest first, with
+    // their counts and confusions (not their items).
+    QList<DrillRecord> ClassQueue(int max);
+    // How many drills wait in the class outbox.
+    int ClassQueueCount();
+    // Takes the drills with these ids out of the class outbox.
+    bool MarkSentToClass(const QList<QUuid>& ids);
+    // Empties the class outbox: its drills stay here but are not sent.
+    bool ClearClassQueue();
+    // Adds drills kept elsewhere (the learner's drills on the class server)
+    // that this history does not have, by their ids, as sent: they join the
+    // chart, the totals and the days practised, and each character's
+    // smoothed figures are worked out again over all drills in the order
+    // they finished. All in one transaction. The number added, or -1 when
+    // they could not be kept.
+    int AddSent(QList<DrillRecord> drills);
+
     // Changes whenever drills were recorded, through this object or by
     // another tutor on the same file, so that a reader knows when to read
     // again.
@@ -155,7 +178,16 @@ private:
     void TurnOff(const Problem& why);
     // Keeps what a drill adds to the per-character rows, the key skills and
     // the missed items; false with `error` set when a statement failed.
-    bool RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error);
+    // `learnt`: the drill is the newest, so it moves the key skills and
+    // the missed items (a drill added from elsewhere does not).
+    bool RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlError& error, bool learnt = true);
+    // Keeps the drill's own row; `rowId` is set to its row.
+    bool InsertDrill(const DrillRecord& drill, QVariant* rowId, QSqlError& error);
+    // Works each character's smoothed figures out again over all drills.
+    bool RebuildSkills(QSqlError& error);
+    // Runs `body` in one transaction when drills can be kept; a failure is
+    // handled as any other.
+    bool Write(const std::function<bool(QSqlError&)>& body);
     // Record with more statements in the same transaction.
     bool RecordWith(const DrillRecord& drill, const std::function<QSqlError()>& more);
     // Runs `read` over the rows of `sql` (bound to `values`) when the file
@@ -168,6 +200,7 @@ private:
     std::unique_ptr<Connection> db;
     State state = State::Closed;
     int fileVersion = SchemaVersion;
+    bool queueForClass = false;
     Problem problem;       // not yet taken
     Problem standing;      // while off or read-only
     Problem pending;       // why the last opening failed

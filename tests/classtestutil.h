@@ -136,14 +136,21 @@ public:
             --marksToFail;
             return false;
         }
-        pending.removeIf([&ids](const ClassDrill& d) { return ids.contains(d.id); });
+        pending.removeIf([&ids](const ClassDrill& d) { return ids.contains(d.Id()); });
         if (onSent)
             onSent(ids);
         return true;
     }
+    int Merge(const QList<ClassDrill>& drills) override
+    {
+        QMutexLocker lock(&mutex);
+        merged << drills;
+        return int(drills.size());
+    }
 
     QMutex mutex;
     QList<ClassDrill> pending;
+    QList<ClassDrill> merged;
     int marksToFail = 0;
     std::function<void(const QList<QUuid>&)> onSent;
 };
@@ -151,7 +158,7 @@ public:
 inline ClassDrill MakeDrill(qint64 finishedSecs, int kind, double speed, double accuracy, const CharCounts& chars = {})
 {
     ClassDrill c;
-    c.id = QUuid::createUuid();
+    c.drill.id = QUuid::createUuid();
     DrillRecord& d = c.drill;
     d.finished = QDateTime::fromSecsSinceEpoch(finishedSecs, Qt::UTC);
     d.type = DrillKind(kind);

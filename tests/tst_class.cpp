@@ -247,7 +247,7 @@ void TestClass::hostileNamesStayText()
     QList<ClassDrill> own;
     QVERIFY(sender.OwnDrills(&own).Ok());
     QCOMPARE(own.size(), 1);
-    QCOMPARE(own[0].id, drill.id);
+    QCOMPARE(own[0].Id(), drill.Id());
 
     QList<LearnerFigures> learners;
     QVERIFY(ClassReport(As("teacher"), "t").Overview(code, {}, {}, &learners).Ok());
@@ -301,7 +301,7 @@ void TestClass::nothingLostNothingTwice()
     QTRY_COMPARE_WITH_TIMEOUT(uplink.Status().state, ClassStatus::Failing, 20000);
     QCOMPARE(uplink.Status().heldBack, 1);
     QCOMPARE(uplink.Status().waiting, 1);
-    QCOMPARE(outbox.Pending(10)[0].id, poison.id);
+    QCOMPARE(outbox.Pending(10)[0].Id(), poison.Id());
     Session admin(server.Settings(), QStringLiteral("admin"));
     const ClassSql::Result arrived = admin.Exec("SELECT count(*), count(DISTINCT id) FROM qirtas.drill WHERE learner = 'Offline'");
     QCOMPARE(arrived.Int(0, 0), 250);
@@ -353,7 +353,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
             d.drill.confusions[Teh][Kaf] = 2;
         }
         if (i == 30) {
-            d.lesson = QStringLiteral("home-row");
+            d.drill.lesson = QStringLiteral("home-row");
             d.lessonNumber = 3;
         }
         QVERIFY(history.Record(d.drill));
@@ -438,7 +438,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     QVERIFY(ClassSender(As("ar101"), {code, "Samir"}, "seat").OwnDrills(&own).Ok());
     QCOMPARE(own.size(), drills.size());
     for (int i = 0; i < own.size(); ++i) {
-        QCOMPARE(own[i].id, drills[i].id);
+        QCOMPARE(own[i].Id(), drills[i].Id());
         QCOMPARE(QJsonDocument(own[i].ToJson()).toJson(), QJsonDocument(drills[i].ToJson()).toJson());
     }
 }

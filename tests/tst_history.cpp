@@ -88,6 +88,7 @@ private slots:
     void unwritable();
     void writeLockOfAnotherTutorWaitedFor();
     void countsPerCharacter();
+    void classOutboxAndDrillsFromElsewhere();
     void weakCharactersDrawnMostNoneStarved();
 };
 
@@ -157,7 +158,7 @@ void TestHistory::upgradeFromFirstVersion()
 void TestHistory::upgradeKeepsEverything_data()
 {
     QTest::addColumn<int>("version");
-    for (int v = 2; v < HistoryStore::SchemaVersion; ++v)
+    for (int v = 2; v < HistoryStore::PracticeVersion; ++v)
         QTest::addRow("from version %d", v) << v;
 }
 
@@ -186,6 +187,11 @@ void TestHistory::upgradeKeepsEverything()
     const CharCounts totals{{Kaf, {20, 4}}, {Teh, {2, 2}}};
     QCOMPARE(store.CharTotals(), totals);
     QCOMPARE(Sql(store.FilePath(), {perDrill}), before);
+    // Every drill has an id of its own, as a version 4 UUID.
+    const CharCounts ids = Sql(store.FilePath(), {QStringLiteral("SELECT uuid, id, 0 FROM drill")});
+    QCOMPARE(ids.size(), 2);
+    for (const QString& id : ids.keys())
+        QVERIFY2(QUuid::fromString(id).version() == QUuid::Random && id == id.toLower(), qPrintable(id));
     QCOMPARE(store.Drills(DrillKind::Words).size(), 1);
     QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
     const KeySkills skills = store.Skills();
@@ -476,3 +482,48 @@ void TestHistory::weakCharactersDrawnMostNoneStarved()
 
 QTEST_GUILESS_MAIN(TestHistory)
 #include "tst_history.moc"
+
+// While the seat belongs to a class, each drill also waits in the class
+// outbox, whole, until marked sent; drills from elsewhere join by their
+// ids, once, as sent, and the key skills are worked out as if each drill
+// had been recorded here in the order they finished.
+void TestHistory::classOutboxAndDrillsFromElsewhere()
+{
+    QTemporaryDir dir, elsewhere;
+    HistoryStore store(dir.path());
+    QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {4, 1, 3, 900}}})));
+    store.SetClassQueue(true);
+    DrillRecord queued = Drill(DrillKind::Words, 3000, 2, {{Kaf, {2, 0, 2, 500}}, {Teh, {1, 1}}});
+    queued.id = QUuid::createUuid();
+    queued.lesson = QStringLiteral("home-row");
+    queued.confusions[Teh][Beh] = 1;
+    queued.items = {{Teh + Kaf, QString(), false}};
+    QVERIFY(store.Record(queued));
+    QCOMPARE(store.ClassQueueCount(), 1);
+    QList<DrillRecord> waiting = store.ClassQueue(10);
+    QCOMPARE(waiting.size(), 1);
+    DrillRecord expected = queued;
+    expected.items.clear();
+    const DrillRecord& got = waiting[0];
+    QVERIFY(got.id == expected.id && got.finished == expected.finished && got.type == expected.type
+            && got.speed == expected.speed && got.chars == expected.chars && got.confusions == expected.confusions
+            && got.lesson == expected.lesson && got.itemsDone == expected.itemsDone);
+    QVERIFY(store.MarkSentToClass({queued.id}));
+    QCOMPARE(store.ClassQueueCount(), 0);
+
+    // Another seat's drills: one known here already, two not, out of order.
+    DrillRecord older = Drill(DrillKind::Letters, 500, 0.5, {{Kaf, {5, 4, 1, 2000}}});
+    DrillRecord between = Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 0, 3, 600}}});
+    older.id = QUuid::createUuid();
+    between.id = QUuid::createUuid();
+    QCOMPARE(store.AddSent({between, queued, older}), 2);
+    QCOMPARE(store.AddSent({between, older}), 0);
+    QCOMPARE(store.ClassQueueCount(), 0);
+    QCOMPARE(store.Drills(DrillKind::Letters).size(), 3);
+    QCOMPARE(store.CharTotals().value(Kaf), (CharCount{14, 5}));
+    HistoryStore inOrder(elsewhere.path());
+    for (const DrillRecord& d : {older, Drill(DrillKind::Letters, 1000, 1, {{Kaf, {4, 1, 3, 900}}}), between, queued})
+        QVERIFY(inOrder.Record(d));
+    QCOMPARE(store.Skills(), inOrder.Skills());
+    QCOMPARE(store.TakeProblem().kind, Problem::None);
+}

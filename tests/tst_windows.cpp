@@ -4,6 +4,7 @@
 // the maker's pages.
 #include "app/startup.h"
 #include "editor/dialogdata.h"
+#include "teacher/classwindow.h"
 #include "testutil.h"
 #include "tutor/website.h"
 
@@ -72,6 +73,8 @@ private slots:
         QTest::newRow("program path named data") << QStringList{"data"} << "DialogData";
         for (const char* other : {"Data", "DATA", "-data", "--data", "datas", "database"})
             QTest::newRow(other) << QStringList{"qirtas", other} << "Dialog";
+        QTest::newRow("class alone") << QStringList{"qirtas", "class"} << "ClassWindow";
+        QTest::newRow("class not first") << QStringList{"qirtas", "x", "class"} << "Dialog";
     }
 
     // The chosen window gets a minimize button on top of every flag it had.
@@ -80,10 +83,14 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, window);
         QCOMPARE(Startup::WantsEditor(args), window == "DialogData");
-        QTest::ignoreMessage(QtDebugMsg, window == "Dialog" ? "Qirtas MainDlg" : "Qirtas DataeditDlg");
+        QTest::ignoreMessage(QtDebugMsg, window == "Dialog"        ? "Qirtas MainDlg"
+                                         : window == "DialogData" ? "Qirtas DataeditDlg"
+                                                                  : "Qirtas ClassDlg");
         std::unique_ptr<QDialog> made(Startup::CreateWindow(args));
         QCOMPARE(QString::fromLatin1(made->metaObject()->className()), window);
-        std::unique_ptr<QDialog> plain(window == "Dialog" ? static_cast<QDialog*>(new Dialog) : new DialogData);
+        std::unique_ptr<QDialog> plain(window == "Dialog"       ? static_cast<QDialog*>(new Dialog)
+                                       : window == "DialogData" ? static_cast<QDialog*>(new DialogData)
+                                                                : new ClassWindow);
         QCOMPARE(made->windowFlags(), plain->windowFlags() | Qt::WindowMinimizeButtonHint);
     }
 
@@ -91,8 +98,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("firstLine"); // of what is printed; none: a window opens
-        QTest::newRow("help") << QStringList{"qirtas", "--help"} << "Usage: qirtas [data]";
-        QTest::newRow("short help among others") << QStringList{"qirtas", "x", "-h"} << "Usage: qirtas [data]";
+        QTest::newRow("help") << QStringList{"qirtas", "--help"} << "Usage: qirtas [data | class]";
+        QTest::newRow("short help among others") << QStringList{"qirtas", "x", "-h"} << "Usage: qirtas [data | class]";
         QTest::newRow("version first") << QStringList{"qirtas", "--version", "--help"} << "qirtas " QIRTAS_VERSION;
         QTest::newRow("data opens the editor") << QStringList{"qirtas", "--help", "data"} << "";
         QTest::newRow("look-alikes") << QStringList{"qirtas", "-help", "--helpme", "version", "-v"} << "";

@@ -16,7 +16,8 @@
 # settings (the Chinese interface is the first-start default).
 #
 # Usage: bash tools/bench_startup.sh [ROUNDS [CASE...]]
-#   ROUNDS defaults to 7; CASE is cn, en, ar or editor (all four by default).
+#   ROUNDS defaults to 7; CASE is cn, en, ar, joined (the English tutor of a
+#   seat in a class) or editor (all but joined by default).
 #   BUILD_DIR=other-build bash tools/bench_startup.sh   measures another build;
 #   QIRTAS=/path/to/qirtas bash tools/bench_startup.sh   measures that program
 #   as it is (say, another version's build) against the bare dialog built here.
@@ -94,6 +95,10 @@ for c in $cases; do
         cn) bench_case "tutor cn" "" ;;
         en) bench_case "tutor en" '[Normal]\nlang=en\n' ;;
         ar) bench_case "tutor ar" '[Normal]\nlang=ar\n' ;;
+        # A seat in a class whose server refuses at once: the link to it
+        # starts once the window is on screen.
+        joined) bench_case "tutor en, in a class" \
+            '[Normal]\nlang=en\n[Class]\nserver=host=127.0.0.1 port=9 user=bench\ncode=bench\nlearner=Bench\n' ;;
         editor) bench_case "editor" "" data ;;
         *) echo "unknown case: $c" >&2; exit 2 ;;
     esac

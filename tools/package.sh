@@ -28,6 +28,7 @@ expected=(
     ./usr/lib/qirtas/qirtas ./usr/lib/qirtas/word.kq ./usr/lib/qirtas/Sentence.kq
     ./usr/share/applications/example.nuvari.Qirtas.desktop
     ./usr/share/applications/example.nuvari.Qirtas.Editor.desktop
+    ./usr/share/applications/example.nuvari.Qirtas.Class.desktop
     ./usr/share/metainfo/example.nuvari.Qirtas.metainfo.xml
     ./usr/share/man/man1/qirtas.1.gz
     ./usr/share/doc/qirtas/copyright ./usr/share/doc/qirtas/changelog.gz
@@ -39,6 +40,7 @@ for f in "${expected[@]}"; do
     grep -qxF "$f" <<<"$contents" || fail "not in the package: $f"
 done
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "no library dependencies"
+dpkg-deb --field "$deb" Depends | grep -q libqt6sql6-psql || fail "no dependency on the class server's driver"
 
 if command -v lintian >/dev/null; then
     root=()

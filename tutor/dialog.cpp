@@ -50,6 +50,8 @@ Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     // The lists are read once the window is on screen, or earlier when a
     // drill asks for them: no learner can start one before that.
     new AfterFirstPaint(this, [this] { ReadContent(); });
+    // So is the class, if the seat belongs to one.
+    new AfterFirstPaint(this, [this] { ui->tabProgress->StartClass(); });
 
     ReadSettings();
 }

@@ -19,6 +19,8 @@
 #include "progress/dailygoal.h"
 #include "progress/missedwords.h"
 #include "tutor/adaptivepanel.h"
+#include "tutor/classdialog.h"
+#include "tutor/classlink.h"
 #include "tutor/dailygoalpanel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
@@ -45,6 +47,16 @@ constexpr int SideWidth = 182;
 ProgressPage::ProgressPage(QWidget* parent)
     : QWidget(parent)
 {
+    // The class link exists from the start: drills are handed to it whether
+    // the page has been shown or not.
+    classLink = new ClassLink(this);
+    classLink->setObjectName(QStringLiteral("class_link"));
+    connect(classLink, &ClassLink::StatusChanged, this, &ProgressPage::ShowClass);
+    connect(classLink, &ClassLink::HistoryMerged, this, [this] {
+        shownRevision = -1;
+        if (isVisible())
+            Refresh();
+    });
 }
 
 // The page's contents, made when it is first shown: a tutor that starts on
@@ -61,6 +73,8 @@ void ProgressPage::Build()
     // As wide as the names of the language chosen now, not the first one.
     cmb_progress_drill->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     top->addWidget(cmb_progress_drill);
+    btn_class = Button(this, "btn_class");
+    top->addWidget(btn_class);
     top->addStretch(1);
     btn_missed_words = Button(this, "btn_missed_words");
     top->addWidget(btn_missed_words);
@@ -76,6 +90,11 @@ void ProgressPage::Build()
     lbl_progress_note->setPalette(warning);
     lbl_progress_note->hide();
     page->addWidget(lbl_progress_note);
+    lbl_class_state = new QLabel(this);
+    lbl_class_state->setObjectName(QStringLiteral("lbl_class_state"));
+    lbl_class_state->setWordWrap(true);
+    lbl_class_state->hide();
+    page->addWidget(lbl_class_state);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(10);
@@ -121,6 +140,11 @@ void ProgressPage::Build()
         emit PractiseWeakKeys(totals);
     });
     connect(btn_missed_words, &QPushButton::clicked, this, &ProgressPage::PractiseMissedWords);
+    connect(btn_class, &QPushButton::clicked, this, [this] {
+        StartClass();
+        ClassDialog dialog(classLink, window());
+        dialog.exec();
+    });
     connect(wg_adaptive, &AdaptivePanel::Practise, this, &ProgressPage::PractiseAdaptively);
     connect(rad_heat_speed, &QRadioButton::toggled, this, [this](bool speed) {
         wg_heat_map->SetMode(speed ? KeyHeatMap::Mode::Speed : KeyHeatMap::Mode::Errors);
@@ -151,6 +175,9 @@ void ProgressPage::Retranslate(const QLocale& dateLocale)
     rad_heat_speed->setText(DialogText::tr("Speed per key"));
     wg_daily_goal->Retranslate(dates);
     wg_adaptive->Retranslate();
+    btn_class->setText(DialogText::tr("Class…"));
+    btn_class->setToolTip(DialogText::tr("Join a class, so that your teacher sees your drills, or leave it"));
+    ShowClass();
     // The chart and the heat map fetch their texts as they paint.
     update();
     ShowStanding();
@@ -243,8 +270,24 @@ void ProgressPage::PractiseMissedWords()
     emit PractiseWords(std::make_shared<MissedSource>(items));
 }
 
+void ProgressPage::StartClass()
+{
+    classLink->Start(&History());
+    ShowClass();
+}
+
+void ProgressPage::ShowClass()
+{
+    if (!built)
+        return;
+    lbl_class_state->setVisible(classLink->IsJoined());
+    lbl_class_state->setText(classLink->Worded(dates));
+    lbl_class_state->setToolTip(classLink->Detail());
+}
+
 void ProgressPage::Recorded()
 {
+    classLink->DrillRecorded();
     ShowStanding();
     TellProblem();
 }

@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class AdaptivePanel;
+class ClassLink;
 class DailyGoalPanel;
 class ItemSource;
 class KeyHeatMap;
@@ -24,8 +25,8 @@ class ProgressChart;
 // type, a heat map of their errors or speed per key, the daily goal with a
 // calendar of the last weeks, where adaptive practice stands, and the
 // drills made from the history: adaptive practice, missed words and weak
-// keys. Nothing is read before the page is first shown or a drill is
-// recorded. While the history is off or read-only, a note above the chart
+// keys; the class the seat belongs to and how sending to it stands.
+// Nothing is read before the page is first shown or a drill is recorded. While the history is off or read-only, a note above the chart
 // says why and what to do.
 class ProgressPage : public QWidget
 {
@@ -49,6 +50,9 @@ public:
     int GoalMinutes() const;
     // Where adaptive practice stands now (read from the history).
     AdaptivePlan Plan();
+    // Reads which class the seat belongs to and, if any, starts sending
+    // (once; the tutor calls it when its window is on screen).
+    void StartClass();
 
     // A problem of the history as the learner reads it: whole sentences in
     // the interface language that name the file and say what to do.
@@ -79,13 +83,17 @@ private:
     void ShowMissed(int count);
     void TellProblem();
     void ShowStanding();
+    void ShowClass();
 
     HistoryStore* history = nullptr;
     std::unique_ptr<HistoryStore> ownHistory;
     QComboBox* cmb_progress_drill = nullptr;
     QPushButton* btn_missed_words = nullptr;
     QPushButton* btn_weak_keys = nullptr;
+    QPushButton* btn_class = nullptr;
     QLabel* lbl_progress_note = nullptr;
+    QLabel* lbl_class_state = nullptr;
+    ClassLink* classLink = nullptr;
     ProgressChart* wg_progress_chart = nullptr;
     QRadioButton* rad_heat_errors = nullptr;
     QRadioButton* rad_heat_speed = nullptr;

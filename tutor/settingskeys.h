@@ -14,6 +14,21 @@ inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.
 inline constexpr char CourseIntroSeen[] = "courseintro";
 
+// The class this seat belongs to; none while the group is empty. The
+// server's settings are kept without any password (ClassConnection::Stored).
+inline constexpr char ClassGroup[] = "Class";
+inline constexpr char ClassServer[] = "server";
+inline constexpr char ClassCode[] = "code";
+inline constexpr char ClassLearner[] = "learner";
+// True once the learner's earlier drills from the server are in this seat's
+// history.
+inline constexpr char ClassFetched[] = "fetched";
+// The teacher's window: the server (without any password) and the class it
+// showed last.
+inline constexpr char TeacherGroup[] = "Teacher";
+inline constexpr char TeacherServer[] = "server";
+inline constexpr char TeacherClass[] = "class";
+
 inline constexpr char ScoreGroup[] = "Score";
 // Row keys are the table's prefix, the stem and the row: "l_score_name_0".
 inline constexpr char ScoreName[] = "_score_name_";

@@ -562,6 +562,166 @@ Can&apos;t report!</source>
         <translation>الدروس</translation>
     </message>
     <message>
+        <source>You are in the class %1 as %2.</source>
+        <translation>أنت في الصف %1 باسم %2.</translation>
+    </message>
+    <message>
+        <source>Connecting to the class server…</source>
+        <translation>جارٍ الاتصال بخادم الصف…</translation>
+    </message>
+    <message>
+        <source>All your drills are on the class server; the last were sent at %1.</source>
+        <translation>كل تمارينك على خادم الصف؛ أُرسل آخرها في %1.</translation>
+    </message>
+    <message>
+        <source>All your drills are on the class server.</source>
+        <translation>كل تمارينك على خادم الصف.</translation>
+    </message>
+    <message>
+        <source>The class server has not answered since %1; your drills wait here and are sent when it answers again.</source>
+        <translation>لم يستجب خادم الصف منذ %1؛ تنتظر تمارينك هنا وتُرسل حين يستجيب من جديد.</translation>
+    </message>
+    <message>
+        <source>The class server would not let you in; your drills wait here. Ask whoever set up the class to check your login and password.</source>
+        <translation>رفض خادم الصف دخولك؛ تنتظر تمارينك هنا. اطلب ممن أعدّ الصف أن يتحقق من اسم الدخول وكلمة المرور.</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables yet: whoever set it up must run “qirtas class --init” on it. Your drills wait here.</source>
+        <translation>لا توجد جداول الصف على الخادم بعد: على من أعدّه أن يشغّل عليه «qirtas class --init». تنتظر تمارينك هنا.</translation>
+    </message>
+    <message>
+        <source>The class server would not take %1 of your drills; they stay here and are tried again when the tutor next starts.</source>
+        <translation>لم يقبل خادم الصف %1 من تمارينك؛ تبقى هنا ويُعاد إرسالها عند التشغيل التالي للبرنامج.</translation>
+    </message>
+    <message>
+        <source>Sending to the class server failed; it is tried again in a while.</source>
+        <translation>تعذّر الإرسال إلى خادم الصف؛ ستُعاد المحاولة بعد قليل.</translation>
+    </message>
+    <message>
+        <source>Drills waiting to be sent: %1.</source>
+        <translation>التمارين التي تنتظر الإرسال: %1.</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>الصف</translation>
+    </message>
+    <message>
+        <source>Your drills are kept on this computer and also sent to your class, where your teacher sees them and you find them again on another computer.</source>
+        <translation>تُحفظ تمارينك على هذا الحاسوب وتُرسل أيضًا إلى صفك، حيث يراها معلمك وتجدها مرة أخرى على حاسوب آخر.</translation>
+    </message>
+    <message>
+        <source>Class server:</source>
+        <translation>خادم الصف:</translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation>رمز الصف:</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>اسمك:</translation>
+    </message>
+    <message>
+        <source>The class server is a PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name, as whoever set up the class gave it. A password typed here is used until the tutor closes and never kept: keep it in the file .pgpass instead.</source>
+        <translation>خادم الصف سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة، كما أعطاكه من أعدّ الصف. كلمة المرور المكتوبة هنا تُستعمل حتى يُغلق البرنامج ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>انضمّ</translation>
+    </message>
+    <message>
+        <source>Leave the class</source>
+        <translation>غادر الصف</translation>
+    </message>
+    <message>
+        <source>Give the class server: a connection string or a service name, as whoever set up the class gave it.</source>
+        <translation>اكتب خادم الصف: سلسلة اتصال أو اسم خدمة، كما أعطاكه من أعدّ الصف.</translation>
+    </message>
+    <message>
+        <source>The class server cannot be read as connection settings, a postgresql:// address or a service name (%1).</source>
+        <translation>تعذّرت قراءة خادم الصف كإعدادات اتصال أو عنوان postgresql://‎ أو اسم خدمة (%1).</translation>
+    </message>
+    <message>
+        <source>Give the class code your teacher gave you.</source>
+        <translation>اكتب رمز الصف الذي أعطاك إياه معلمك.</translation>
+    </message>
+    <message>
+        <source>Give your name as your teacher should see it.</source>
+        <translation>اكتب اسمك كما ينبغي أن يراه معلمك.</translation>
+    </message>
+    <message>
+        <source>Class…</source>
+        <translation>الصف…</translation>
+    </message>
+    <message>
+        <source>Join a class, so that your teacher sees your drills, or leave it</source>
+        <translation>انضمّ إلى صف ليرى معلمك تمارينك، أو غادره</translation>
+    </message>
+    <message>
+        <source>Your login teaches no class on this server: ask whoever set it up to give it one (qirtas.allow_teacher).</source>
+        <translation>لا يدرّس اسم دخولك أي صف على هذا الخادم: اطلب ممن أعدّه أن يخصص له صفًا (qirtas.allow_teacher).</translation>
+    </message>
+    <message>
+        <source>Qirtas class</source>
+        <translation>صف قرطاس</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
+        <translation>سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة. كلمة المرور المكتوبة هنا تُستعمل حتى تُغلق النافذة ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
+    </message>
+    <message>
+        <source>Open the class</source>
+        <translation>افتح الصف</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>الصف:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>تصدير CSV…</translation>
+    </message>
+    <message>
+        <source>Keys the class misses</source>
+        <translation>المفاتيح التي يخطئ فيها الصف</translation>
+    </message>
+    <message>
+        <source>Choose a learner in the table to see their drills.</source>
+        <translation>اختر متعلمًا في الجدول لترى تمارينه.</translation>
+    </message>
+    <message>
+        <source>The server said: %1</source>
+        <translation>قال الخادم: %1</translation>
+    </message>
+    <message>
+        <source>No class server answers at %1. Check the server&apos;s settings and the network, then press Open again.</source>
+        <translation>لا يستجيب أي خادم صف في %1. تحقّق من إعدادات الخادم ومن الشبكة، ثم اضغط «افتح» مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The class server at %1 would not let you in: check the user name, and the password in the file .pgpass, with whoever set up the server.</source>
+        <translation>رفض خادم الصف في %1 دخولك: راجع اسم المستخدم وكلمة المرور في الملف ‎.pgpass مع من أعدّ الخادم.</translation>
+    </message>
+    <message>
+        <source>The server at %1 has no class tables: run “qirtas class --init” on it first.</source>
+        <translation>لا توجد جداول الصف على الخادم في %1: شغّل عليه «qirtas class --init» أولًا.</translation>
+    </message>
+    <message>
+        <source>The class server at %1 could not give the figures.</source>
+        <translation>تعذّر على خادم الصف في %1 تقديم الأرقام.</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>جارٍ قراءة الصف…</translation>
+    </message>
+    <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -780,6 +940,26 @@ Can&apos;t report!</source>
     <message>
         <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
         <translation>الدقة: نسبة المفاتيح المكتوبة صحيحة بالمئة؛ المفتاح الخاطئ يُكتب من جديد</translation>
+    </message>
+    <message>
+        <source>Learners in the class %1: %2. Figures as the server had them at %3.</source>
+        <translation>المتعلمون في الصف %1: %2. الأرقام كما كانت على الخادم في %3.</translation>
+    </message>
+    <message>
+        <source>Spreadsheet table (*.csv)</source>
+        <translation>جدول بيانات (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table was saved as %1.</source>
+        <translation>حُفظ الجدول باسم %1.</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1 (%2).</source>
+        <translation>تعذّر حفظ الجدول باسم %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Keys this learner misses</source>
+        <translation>المفاتيح التي يخطئ فيها هذا المتعلم</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,166 @@ Can&apos;t report!</source>
         <translation>课程练习</translation>
     </message>
     <message>
+        <source>You are in the class %1 as %2.</source>
+        <translation>你在班级 %1 中，名字是 %2。</translation>
+    </message>
+    <message>
+        <source>Connecting to the class server…</source>
+        <translation>正在连接班级服务器…</translation>
+    </message>
+    <message>
+        <source>All your drills are on the class server; the last were sent at %1.</source>
+        <translation>你的所有练习都已在班级服务器上；最近一次发送于 %1。</translation>
+    </message>
+    <message>
+        <source>All your drills are on the class server.</source>
+        <translation>你的所有练习都已在班级服务器上。</translation>
+    </message>
+    <message>
+        <source>The class server has not answered since %1; your drills wait here and are sent when it answers again.</source>
+        <translation>班级服务器自 %1 起没有应答；你的练习保存在本机，等它恢复应答后再发送。</translation>
+    </message>
+    <message>
+        <source>The class server would not let you in; your drills wait here. Ask whoever set up the class to check your login and password.</source>
+        <translation>班级服务器拒绝了你的登录；你的练习保存在本机。请让设置班级的人检查你的登录名和密码。</translation>
+    </message>
+    <message>
+        <source>The class server has no class tables yet: whoever set it up must run “qirtas class --init” on it. Your drills wait here.</source>
+        <translation>班级服务器上还没有班级数据表：设置它的人需要在上面运行“qirtas class --init”。你的练习保存在本机。</translation>
+    </message>
+    <message>
+        <source>The class server would not take %1 of your drills; they stay here and are tried again when the tutor next starts.</source>
+        <translation>班级服务器不接受你的 %1 次练习；它们保存在本机，下次启动时再试。</translation>
+    </message>
+    <message>
+        <source>Sending to the class server failed; it is tried again in a while.</source>
+        <translation>发送到班级服务器失败；稍后会再试。</translation>
+    </message>
+    <message>
+        <source>Drills waiting to be sent: %1.</source>
+        <translation>等待发送的练习：%1。</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>班级</translation>
+    </message>
+    <message>
+        <source>Your drills are kept on this computer and also sent to your class, where your teacher sees them and you find them again on another computer.</source>
+        <translation>你的练习保存在这台电脑上，同时发送到你的班级：老师可以看到，你在另一台电脑上也能找回。</translation>
+    </message>
+    <message>
+        <source>Class server:</source>
+        <translation>班级服务器：</translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation>班级代码：</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>你的名字：</translation>
+    </message>
+    <message>
+        <source>The class server is a PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name, as whoever set up the class gave it. A password typed here is used until the tutor closes and never kept: keep it in the file .pgpass instead.</source>
+        <translation>班级服务器是一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名，由设置班级的人提供。在这里输入的密码只在本次运行中使用，从不保存：请把它放在 .pgpass 文件中。</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>Leave the class</source>
+        <translation>退出班级</translation>
+    </message>
+    <message>
+        <source>Give the class server: a connection string or a service name, as whoever set up the class gave it.</source>
+        <translation>请填写班级服务器：由设置班级的人提供的连接字符串或服务名。</translation>
+    </message>
+    <message>
+        <source>The class server cannot be read as connection settings, a postgresql:// address or a service name (%1).</source>
+        <translation>无法把班级服务器读作连接设置、postgresql:// 地址或服务名（%1）。</translation>
+    </message>
+    <message>
+        <source>Give the class code your teacher gave you.</source>
+        <translation>请填写老师给你的班级代码。</translation>
+    </message>
+    <message>
+        <source>Give your name as your teacher should see it.</source>
+        <translation>请填写你的名字，老师会看到这个名字。</translation>
+    </message>
+    <message>
+        <source>Class…</source>
+        <translation>班级…</translation>
+    </message>
+    <message>
+        <source>Join a class, so that your teacher sees your drills, or leave it</source>
+        <translation>加入班级，让老师看到你的练习；或退出班级</translation>
+    </message>
+    <message>
+        <source>Your login teaches no class on this server: ask whoever set it up to give it one (qirtas.allow_teacher).</source>
+        <translation>你的登录名在这台服务器上没有任教的班级：请让设置服务器的人给它分配一个（qirtas.allow_teacher）。</translation>
+    </message>
+    <message>
+        <source>Qirtas class</source>
+        <translation>Qirtas 班级</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
+        <translation>一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名。在这里输入的密码只在窗口关闭前使用，从不保存：请把它放在 .pgpass 文件中。</translation>
+    </message>
+    <message>
+        <source>Open the class</source>
+        <translation>打开班级</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>班级：</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>从：</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>到：</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Keys the class misses</source>
+        <translation>全班常错的键</translation>
+    </message>
+    <message>
+        <source>Choose a learner in the table to see their drills.</source>
+        <translation>在表中选择一名学员以查看其练习。</translation>
+    </message>
+    <message>
+        <source>The server said: %1</source>
+        <translation>服务器的回答：%1</translation>
+    </message>
+    <message>
+        <source>No class server answers at %1. Check the server&apos;s settings and the network, then press Open again.</source>
+        <translation>%1 处没有班级服务器应答。请检查服务器设置和网络，然后再按“打开”。</translation>
+    </message>
+    <message>
+        <source>The class server at %1 would not let you in: check the user name, and the password in the file .pgpass, with whoever set up the server.</source>
+        <translation>%1 处的班级服务器拒绝了你的登录：请与设置服务器的人核对用户名以及 .pgpass 文件中的密码。</translation>
+    </message>
+    <message>
+        <source>The server at %1 has no class tables: run “qirtas class --init” on it first.</source>
+        <translation>%1 处的服务器上没有班级数据表：请先在上面运行“qirtas class --init”。</translation>
+    </message>
+    <message>
+        <source>The class server at %1 could not give the figures.</source>
+        <translation>%1 处的班级服务器无法给出数据。</translation>
+    </message>
+    <message>
+        <source>Reading the class…</source>
+        <translation>正在读取班级…</translation>
+    </message>
+    <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -780,6 +940,26 @@ Can&apos;t report!</source>
     <message>
         <source>Accuracy: the share of keys typed right, in percent; a wrong key is typed again</source>
         <translation>正确率：打对的按键所占的百分比；打错的键要重新打</translation>
+    </message>
+    <message>
+        <source>Learners in the class %1: %2. Figures as the server had them at %3.</source>
+        <translation>班级 %1 的学员：%2 名。数据为服务器在 %3 时的情况。</translation>
+    </message>
+    <message>
+        <source>Spreadsheet table (*.csv)</source>
+        <translation>电子表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table was saved as %1.</source>
+        <translation>表格已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1 (%2).</source>
+        <translation>无法把表格保存为 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Keys this learner misses</source>
+        <translation>这名学员常错的键</translation>
     </message>
 </context>
 <context>

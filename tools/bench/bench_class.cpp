@@ -105,7 +105,7 @@ void Senders(PgServer& server, const QString& code, bool restart, int intervalMs
                 ClassDrill d = MakeDrill(1767225600 + recorded, recorded % 3, 2, 90, {{QStringLiteral("\u0643"), {3, 1}}});
                 {
                     QMutexLocker lock(&timesMutex);
-                    recordedAt.insert(d.id, clock.nsecsElapsed());
+                    recordedAt.insert(d.Id(), clock.nsecsElapsed());
                 }
                 outboxes[l]->Add(d);
                 uplinks[l]->DrillRecorded();

@@ -1,0 +1,450 @@
+// A class as the README sets it up, against a real PostgreSQL 15 of its own:
+// learners join from the Progress tab of their tutors (each seat its own
+// settings and data folder), their drills reach the server through the
+// history's outbox, also after an outage, follow them to a new seat, and
+// the teacher's window shows them as the learners' own tabs do.
+#include <QtWidgets>
+#include <QTest>
+
+#include "class/classsender.h"
+#include "class/classstatus.h"
+#include "classtestutil.h"
+#include "progress/historystore.h"
+#include "teacher/classwindow.h"
+#include "testutil.h"
+#include "tutor/classlink.h"
+#include "tutor/dialogtext.h"
+#include "tutor/keyheatmap.h"
+#include "tutor/progresschart.h"
+
+using namespace ClassTest;
+using namespace TestUtil;
+
+namespace {
+
+const ClassPauses QuickPauses{50, 400};
+
+// Whatever the program logs while a test runs.
+QStringList logged;
+QtMessageHandler testHandler = nullptr;
+void Keep(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    logged << message;
+    testHandler(type, context, message);
+}
+
+// One learner's computer: a settings and data folder of its own, a word
+// file there, and the tutor on it (shown; the class pauses shortened).
+struct Seat
+{
+    TempSettings folders;
+    Dialog* tutor = nullptr;
+
+    Seat()
+    {
+        const QString data = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QLatin1String("/Nuvari Soft/Qirtas");
+        QDir().mkpath(data);
+        Records({QStringLiteral("\u0643\u062A\u0628|wrote|"), QStringLiteral("\u0628\u064A\u062A|house|"),
+                 QStringLiteral("\u0633\u0644\u0627\u0645|peace|")})
+            .WriteContentFile(data + QLatin1String("/word.kq"));
+        Start();
+    }
+    ~Seat() { delete tutor; }
+    // The tutor closes and starts again on the same folders.
+    void Start()
+    {
+        delete tutor;
+        tutor = new Dialog;
+        Link()->SetPauses(QuickPauses);
+        ScriptedTutor(tutor);
+        tutor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tutor));
+        Child<QTabWidget>(tutor, "tabWidget")->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
+        QTRY_VERIFY(Link()->IsStarted());
+    }
+    ClassLink* Link() const { return Child<ClassLink>(tutor, "class_link"); }
+    QString DataFolder() const { return AppInfo::DataFolder(); }
+    // The learner joins through the Class… dialog.
+    void Join(const QString& server, const QString& code, const QString& name, QString* problem = nullptr)
+    {
+        WhenModal([=](QWidget* w) {
+            Child<QLineEdit>(w, "le_class_server")->setText(server);
+            Child<QLineEdit>(w, "le_class_code")->setText(code);
+            Child<QLineEdit>(w, "le_class_learner")->setText(name);
+            Child<QPushButton>(w, "btn_class_join")->click();
+            if (problem)
+                *problem = Child<QLabel>(w, "lbl_class_problem")->text();
+        });
+        Child<QPushButton>(tutor, "btn_class")->click();
+    }
+    // A whole letter drill, its first letter missed twice, and a whole word
+    // drill typed right.
+    void Practise()
+    {
+        Child<QTabWidget>(tutor, "tabWidget")->setCurrentIndex(0);
+        Child<QPushButton>(tutor, "btn_start_letter")->click();
+        QuitIfAsked();
+        const QString right = KeysFor(ItemShown(Child<QLabel>(tutor, "lbl_src_letter")), true);
+        for (int i = 0; i < 2; ++i)
+            Press(Child<QWidget>(tutor, "tabletter"), right == "f" ? 'd' : 'f');
+        QVERIFY(PlayDrill(tutor, 0) > 0);
+        Child<QPushButton>(tutor, "btn_start_word")->click();
+        QuitIfAsked();
+        QVERIFY(PlayDrill(tutor, 1) > 0);
+        Child<QTabWidget>(tutor, "tabWidget")->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
+    }
+    bool AllSent() const
+    {
+        const ClassStatus s = Link()->Status();
+        return s.state == ClassStatus::Sent && s.waiting == 0;
+    }
+    QLabel* State() const { return Child<QLabel>(tutor, "lbl_class_state"); }
+};
+
+// What a seat's history holds, as its Progress tab reads it.
+struct Figures
+{
+    QList<DrillPoint> drills[DrillKindCount];
+    CharCounts keys;
+    double minutes = 0;
+    int count = 0;
+
+    explicit Figures(const QString& folder)
+    {
+        HistoryStore history(folder);
+        for (int k = 0; k < DrillKindCount; ++k) {
+            drills[k] = history.Drills(DrillKind(k));
+            count += int(drills[k].size());
+        }
+        keys = history.CharTotals();
+        for (const PracticeSpan& s : history.PracticeSince(QDateTime::fromSecsSinceEpoch(0)))
+            minutes += s.seconds / 60.0;
+    }
+};
+
+bool SamePoints(const QList<DrillPoint>& a, const QList<DrillPoint>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a[i].finished != b[i].finished || a[i].speed != b[i].speed || a[i].accuracy != b[i].accuracy)
+            return false;
+    }
+    return true;
+}
+
+// The counts per key a heat map draws.
+QMap<QString, QPair<quint32, quint32>> KeyCounts(const KeyHeatMap* map)
+{
+    QMap<QString, QPair<quint32, quint32>> counts;
+    for (const KeyHeatMap::Key& k : map->Keys())
+        counts[k.characters.join(u' ')] = {k.count.presses, k.count.errors};
+    return counts;
+}
+
+} // namespace
+
+class TestClassroom : public QObject
+{
+    Q_OBJECT
+
+    PgServer server{QStringLiteral(QIRTAS_BINARY_DIR "/tests/pg-tst_classroom")};
+    QString learnerServer;  // the class's shared login, its password in .pgpass
+    QString teacherServer;
+    std::unique_ptr<TempSettings> teacherFolders;
+    QMap<QString, int> sent;  // drills each learner sent
+
+    int OnServer(const QString& learner)
+    {
+        Session admin(server.Settings(), QStringLiteral("count"));
+        const ClassSql::Result r = admin.Exec("SELECT count(*), count(DISTINCT id) FROM qirtas.drill WHERE learner = $1", {learner});
+        return r.Int(0, 0) == r.Int(0, 1) ? int(r.Int(0, 0)) : -1;
+    }
+    // The teacher's window in `lang`, opened on the class "ar101" from 2000.
+    std::unique_ptr<ClassWindow> Teacher(const char* lang, int learners)
+    {
+        teacherFolders.reset(new TempSettings);
+        std::unique_ptr<QSettings> s(TempSettings::Store());
+        s->setValue("Normal/lang", lang);
+        s->sync();
+        std::unique_ptr<ClassWindow> w(new ClassWindow);
+        w->show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(w.get())); }();
+        Child<QDateEdit>(w.get(), "de_class_from")->setDate(QDate(2000, 1, 1));
+        Child<QLineEdit>(w.get(), "le_class_server")->setText(teacherServer);
+        Child<QPushButton>(w.get(), "btn_class_open")->click();
+        auto* table = Child<QTableView>(w.get(), "tv_class_learners");
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(table->model()->rowCount(), learners, 20000); }();
+        return w;
+    }
+
+private slots:
+    void initTestCase();
+    void init() { logged.clear(); testHandler = qInstallMessageHandler(Keep); }
+    void cleanup() { qInstallMessageHandler(testHandler); }
+    void joinKeepsNoPassword();
+    void twoSeatsOneTeacher();
+    void outageDrillsArriveOnce();
+    void historyFollowsTheLearner();
+    void teacherToldWhyNot_data();
+    void teacherToldWhyNot();
+    void teacherWindowRightToLeft();
+};
+
+// The server as the README sets it up: --init from the command line, a
+// shared login for the class, a login for its teacher.
+void TestClassroom::initTestCase()
+{
+    QVERIFY2(server.Start(), qPrintable(server.error));
+    QProcess init;
+    init.start(QStringLiteral(QIRTAS_BINARY_DIR "/qirtas"), {"class", "--init", server.Settings()});
+    QVERIFY(init.waitForFinished(30000));
+    QVERIFY2(init.exitCode() == 0, init.readAllStandardError().constData());
+    Session admin(server.Settings(), QStringLiteral("admin"));
+    for (const char* sql : {"CREATE ROLE ar101 LOGIN PASSWORD 'pw-ar101'", "SELECT qirtas.allow_class('ar101', 'ar101')",
+                            "CREATE ROLE ar102 LOGIN PASSWORD 'pw-ar102'", "SELECT qirtas.allow_class('ar102', 'ar102')",
+                            "CREATE ROLE karim LOGIN PASSWORD 'pw-karim'", "SELECT qirtas.allow_teacher('ar101', 'karim')"}) {
+        const ClassSql::Result r = admin.Exec(sql);
+        QVERIFY2(r.Ok(), qPrintable(r.message));
+    }
+    server.AddPassword("ar101", "pw-ar101");
+    server.AddPassword("karim", "pw-karim");
+    learnerServer = server.Settings("ar101");
+    teacherServer = server.Settings("karim");
+}
+
+// A password typed into the Class… dialog is used for this run but kept
+// nowhere and logged nowhere: after a restart the server refuses the seat,
+// and the tab says so. Leaving is one click and forgets the class.
+void TestClassroom::joinKeepsNoPassword()
+{
+    Seat seat;
+    QVERIFY(seat.State()->isHidden());
+    QString problem;
+    seat.Join(server.Settings("ar102"), QString(), "Hana", &problem);
+    QCOMPARE(problem, DialogText::tr("Give the class code your teacher gave you."));
+    QVERIFY(!seat.Link()->IsJoined());
+
+    seat.Join(server.Settings("ar102") + " password=pw-ar102", "ar102", "Hana");
+    QVERIFY(seat.Link()->IsJoined());
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    seat.Practise();
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent() && OnServer("Hana") == 2, 20000);
+    QVERIFY(seat.State()->isVisible());
+    QCOMPARE(seat.State()->text(), seat.Link()->Worded(QLocale(QLocale::English, QLocale::UnitedStates)));
+    QVERIFY2(seat.State()->text().contains("All your drills are on the class server"), qPrintable(seat.State()->text()));
+
+    seat.Start();
+    QTRY_COMPARE_WITH_TIMEOUT(seat.Link()->Status().state, ClassStatus::Refused, 20000);
+    QVERIFY(seat.State()->text().contains("would not let you in"));
+    QVERIFY(seat.Link()->Detail().contains("password"));
+    const QString kept = ClassConnection::FromText(server.Settings("ar102")).Stored();
+    WhenModal([kept](QWidget* w) {
+        QCOMPARE(Child<QLineEdit>(w, "le_class_server")->text(), kept);
+        Child<QPushButton>(w, "btn_class_leave")->click();
+    });
+    Child<QPushButton>(seat.tutor, "btn_class")->click();
+    QVERIFY(!seat.Link()->IsJoined() && seat.State()->isHidden());
+
+    QDirIterator files(seat.folders.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile f(files.next());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(!f.readAll().contains("pw-ar102"), qPrintable(f.fileName()));
+    }
+    QVERIFY(!logged.filter("Class: joined").isEmpty());
+    QVERIFY2(logged.filter("pw-ar102").isEmpty(), qPrintable(logged.filter("pw-ar102").join('\n')));
+    std::unique_ptr<QSettings> settings(TempSettings::Store());
+    QVERIFY(settings->childGroups().contains("Normal") && !settings->childGroups().contains("Class"));
+}
+
+// Two learners on two computers practise; the teacher's window shows each
+// with the figures of their own Progress tab, and the keys the class misses.
+void TestClassroom::twoSeatsOneTeacher()
+{
+    QMap<QString, std::shared_ptr<Figures>> local;
+    for (const QString& name : {QStringLiteral("Amal"), QStringLiteral("\u0628\u0644\u0627\u0644 Bilal")}) {
+        Seat seat;
+        seat.Join(learnerServer, "ar101", name);
+        seat.Practise();
+        if (name == "Amal")
+            seat.Practise();
+        local[name] = std::make_shared<Figures>(seat.DataFolder());
+        sent[name] = local[name]->count;
+        QTRY_COMPARE_WITH_TIMEOUT(OnServer(name), sent[name], 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    }
+
+    std::unique_ptr<ClassWindow> teacher = Teacher("en", 2);
+    auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
+    CharCounts classKeys;
+    for (int row = 0; row < 2; ++row) {
+        const QString name = table->model()->index(row, 0).data().toString();
+        const Figures& mine = *local.value(name);
+        QCOMPARE(table->model()->index(row, 1).data(Qt::UserRole).toInt(), mine.count);
+        QCOMPARE(table->model()->index(row, 2).data(Qt::UserRole).toDouble(), mine.minutes);
+        table->selectRow(row);
+        auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
+        auto* kind = Child<QComboBox>(teacher.get(), "cmb_class_drill");
+        for (int k = 0; k < DrillKindCount; ++k) {
+            kind->setCurrentIndex(k);
+            QTRY_VERIFY_WITH_TIMEOUT(SamePoints(chart->Drills(), mine.drills[k]), 20000);
+        }
+        KeyHeatMap own;
+        own.SetTotals(mine.keys);
+        QCOMPARE(KeyCounts(Child<KeyHeatMap>(teacher.get(), "wg_class_learner_keys")), KeyCounts(&own));
+        for (auto c = mine.keys.cbegin(); c != mine.keys.cend(); ++c)
+            classKeys[c.key()] = {classKeys[c.key()].presses + c->presses, classKeys[c.key()].errors + c->errors};
+    }
+    KeyHeatMap whole;
+    whole.SetTotals(classKeys);
+    QCOMPARE(KeyCounts(Child<KeyHeatMap>(teacher.get(), "wg_class_keys")), KeyCounts(&whole));
+
+    // The CSV as the spreadsheet reads it.
+    QTemporaryDir dir;
+    QVERIFY(teacher->Export(dir.filePath("ar101.csv")));
+    QFile csv(dir.filePath("ar101.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBFLearner,Drills,"));
+    QVERIFY(bytes.contains(("\r\nAmal," + QString::number(sent["Amal"]) + ",").toUtf8()));
+    QVERIFY(bytes.contains(QStringLiteral("\r\n\u0628\u0644\u0627\u0644 Bilal,").toUtf8()));
+}
+
+// Drills recorded while the server is down wait in the history, also across
+// a restart of the tutor, and arrive once each when it is back.
+void TestClassroom::outageDrillsArriveOnce()
+{
+    Seat seat;
+    seat.Join(learnerServer, "ar101", "Omar");
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    QVERIFY2(server.Halt(), qPrintable(server.error));
+    seat.Practise();
+    QTRY_COMPARE_WITH_TIMEOUT(seat.Link()->Status().state, ClassStatus::Unreachable, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(seat.Link()->Status().waiting, 2, 20000);
+    QVERIFY2(seat.State()->text().contains("has not answered since")
+                 && seat.State()->text().contains("Drills waiting to be sent: 2."),
+             qPrintable(seat.State()->text()));
+    seat.Practise();
+    delete seat.tutor;
+    seat.tutor = nullptr;
+    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 4);
+
+    QVERIFY2(server.Resume(), qPrintable(server.error));
+    seat.Start();
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    QCOMPARE(OnServer("Omar"), 4);
+    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 0);
+    sent["Omar"] = 4;
+}
+
+// On a new computer, joining as the same learner brings their drills into
+// its history and Progress tab, once, as sent.
+void TestClassroom::historyFollowsTheLearner()
+{
+    Seat seat;
+    seat.Join(learnerServer, "ar101", "Amal");
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    auto* chart = Child<ProgressChart>(seat.tutor, "wg_progress_chart");
+    QTRY_COMPARE_WITH_TIMEOUT(chart->Drills().size(), 2, 20000); // Amal's letter drills
+    QCOMPARE(Figures(seat.DataFolder()).count, sent["Amal"]);
+    // Joined again, nothing comes twice; what came is not sent back.
+    seat.Link()->Leave();
+    seat.Join(learnerServer, "ar101", "Amal");
+    QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+    std::unique_ptr<QSettings> settings(TempSettings::Store());
+    QTRY_VERIFY(settings->value("Class/fetched").toBool());
+    QCOMPARE(Figures(seat.DataFolder()).count, sent["Amal"]);
+    seat.Practise();
+    sent["Amal"] += 2;
+    QTRY_COMPARE_WITH_TIMEOUT(OnServer("Amal"), sent["Amal"], 20000);
+}
+
+void TestClassroom::teacherToldWhyNot_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no server") << "host=127.0.0.1 port=1 user=karim" << "No class server answers at";
+    QTest::newRow("wrong password") << "password=wrong " + server.Settings("karim") << "would not let you in";
+    QTest::newRow("not a teacher") << server.Settings("ar101") << "Your login teaches no class";
+}
+
+// The window answers at once and then says why the server gives nothing,
+// never showing a password.
+void TestClassroom::teacherToldWhyNot()
+{
+    QFETCH(QString, settings);
+    QFETCH(QString, says);
+    TempSettings folders;
+    std::unique_ptr<QSettings>(TempSettings::Store())->setValue("Normal/lang", "en");
+    ClassWindow w;
+    w.show();
+    Child<QLineEdit>(&w, "le_class_server")->setText(settings);
+    Child<QPushButton>(&w, "btn_class_open")->click();
+    auto* message = Child<QLabel>(&w, "lbl_class_message");
+    QCOMPARE(message->text(), DialogText::tr("Connecting to the class server…"));
+    QVERIFY(!Child<QLineEdit>(&w, "le_class_server")->text().contains("wrong"));
+    QTRY_VERIFY2_WITH_TIMEOUT(message->text().contains(says), qPrintable(message->text()), 20000);
+    QVERIFY(!message->text().contains("wrong") && !message->toolTip().contains("wrong"));
+    QCOMPARE(Child<QComboBox>(&w, "cmb_class")->count(), 0);
+}
+
+// In Arabic the window reads right to left, with the chart's newest drill
+// on the left, but the keyboards stay as on the desk; the keys the class
+// misses are drawn red.
+void TestClassroom::teacherWindowRightToLeft()
+{
+    // And a name of 10,000 characters, led by a right-to-left override,
+    // stays in its cell and its title.
+    const QString hostile = QChar(0x202E) + QString(ClassMember::MaxName - 1, QChar(0x0645));
+    QVERIFY(ClassSender(ClassConnection::FromText(learnerServer), {"ar101", hostile}, "hostile")
+                .Send({MakeDrill(1767225600, 0, 1, 90)}).Ok());
+    std::unique_ptr<ClassWindow> teacher = Teacher("ar", 4);
+    QCOMPARE(teacher->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(teacher->windowTitle() != "Qirtas class");
+    auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
+    QVERIFY(table->horizontalHeader()->sectionViewportPosition(0) > table->horizontalHeader()->sectionViewportPosition(1));
+    // Chosen as a click would choose them.
+    auto choose = [&](const QString& learner) {
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex name = table->model()->index(row, 0);
+            if (name.data().toString() == learner)
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(name).center());
+        }
+    };
+    choose(hostile);
+    auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
+    QTRY_COMPARE_WITH_TIMEOUT(title->toolTip(), hostile, 20000);
+    QVERIFY(title->text().size() <= ClassLink::NameShown + 2 && !title->text().contains(QChar(0x202E)));
+    QVERIFY(teacher->minimumSizeHint().width() < 1000 && teacher->width() == 1000);
+    choose("Amal");
+    auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
+    QTRY_COMPARE_WITH_TIMEOUT(chart->Drills().size(), 3, 20000);
+    QVERIFY(chart->SpeedPoint(chart->ShownCount() - 1).x() < chart->SpeedPoint(0).x());
+
+    auto* keys = Child<KeyHeatMap>(teacher.get(), "wg_class_keys");
+    QTRY_VERIFY_WITH_TIMEOUT(!keys->Keys().isEmpty() && keys->Keys().first().count.presses > 0, 20000);
+    KeyHeatMap plain;
+    plain.resize(keys->size());
+    const QList<KeyHeatMap::Key> drawn = keys->Keys(), unmirrored = plain.Keys();
+    QCOMPARE(drawn.size(), unmirrored.size());
+    for (int i = 0; i < drawn.size(); ++i)
+        QCOMPARE(drawn[i].rect, unmirrored[i].rect);
+    // Each practised key in the colour of its error rate: green for none
+    // through yellow to red at one in two.
+    const QImage image = teacher->grab().toImage();
+    int missed = 0;
+    for (const KeyHeatMap::Key& k : drawn) {
+        if (k.count.presses == 0)
+            continue;
+        const QPoint at = keys->mapTo(teacher.get(), (k.rect.bottomLeft() + QPointF(5, -4)).toPoint());
+        const int hue = QColor(image.pixel(at)).hsvHue();
+        const double rate = double(k.count.errors) / k.count.presses;
+        missed += rate > 0;
+        QVERIFY2(qAbs(hue - (1 - qMin(rate / 0.5, 1.0)) * 120) < 10, qPrintable(k.characters.join(' ') + " " + QString::number(hue)));
+    }
+    QVERIFY(missed > 0);
+}
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
