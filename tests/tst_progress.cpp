@@ -449,8 +449,11 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     keys.back() = keys.back() == u'f' ? u'j' : u'f';
     for (QChar k : keys)
         TestUtil::Press(W<QWidget>("le_dst_word"), k);
+    // Stopped at once: typed right three more times, the word would leave
+    // the list again.
     TestUtil::QuitIfAsked();
-    QCOMPARE(TestUtil::PlayDrill(dialog.get(), 1), 39);
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+    QCOMPARE(W<QPushButton>("btn_start_word")->text(), QStringLiteral("Start"));
 
     for (int run = 0; run < 2; ++run) {
         if (run == 1) {
