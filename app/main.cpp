@@ -6,6 +6,7 @@
 #include "content/appinfo.h"
 #include "app/appstyle.h"
 #include "app/startup.h"
+#include "progress/historystore.h"
 
 int main(int argc, char* argv[])
 {
@@ -30,7 +31,10 @@ int main(int argc, char* argv[])
     AppInfo::Apply();
     AppStyle::Install(app);
 
-    QDialog* window = Startup::CreateWindow(QCoreApplication::arguments());
+    // The learner's history, for the whole run: the tutor and its pages
+    // record into it and read it. Its file opens when first needed.
+    HistoryStore history(AppInfo::DataFolder());
+    QDialog* window = Startup::CreateWindow(QCoreApplication::arguments(), &history);
     window->setVisible(true);
     const int result = app.exec();
     // Deleting the tutor saves its settings, so this must follow the loop.

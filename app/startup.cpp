@@ -91,7 +91,7 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     return 0;
 }
 
-QDialog* CreateWindow(const QStringList& arguments)
+QDialog* CreateWindow(const QStringList& arguments, HistoryStore* history)
 {
     QDialog* window = nullptr;
     if (WantsEditor(arguments)) {
@@ -102,7 +102,7 @@ QDialog* CreateWindow(const QStringList& arguments)
         window = new ClassWindow;
     } else {
         qDebug() << "Qirtas MainDlg";
-        window = new Dialog;
+        window = new Dialog(history);
     }
     // Before the native window exists the flags need only be stored: it is
     // made with them. setWindowFlags would move the window to a new native

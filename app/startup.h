@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+class HistoryStore;
 class QDialog;
 class QTextStream;
 
@@ -31,8 +32,9 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 
 // Creates the window the arguments ask for (the content editor for "data",
 // the teacher's window for "class" alone, the tutor otherwise), with a
-// minimize button added to its own flags.
-QDialog* CreateWindow(const QStringList& arguments);
+// minimize button added to its own flags. The tutor keeps its drills in
+// `history`, which must outlive it; without one it keeps its own.
+QDialog* CreateWindow(const QStringList& arguments, HistoryStore* history = nullptr);
 
 } // namespace Startup
 

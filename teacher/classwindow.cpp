@@ -178,7 +178,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     learnerTop->addWidget(lbl_class_learner, 1);
     cmb_class_drill = new QComboBox(below);
     cmb_class_drill->setObjectName(QStringLiteral("cmb_class_drill"));
-    cmb_class_drill->addItems({DialogText::tr("Letter drills"), DialogText::tr("Word drills"), DialogText::tr("Sentence drills")});
+    cmb_class_drill->addItems(DialogText::DrillKinds());
     learnerTop->addWidget(cmb_class_drill);
     grid->addLayout(learnerTop, 0, 0, 1, 2);
     wg_class_chart = new ProgressChart(below);

@@ -2,6 +2,7 @@
 #define DIALOGTEXT_H
 
 #include <QCoreApplication>
+#include <QStringList>
 
 // The tutor's texts, translated in its window's context ("Dialog") also
 // where a page or a drawing of its own puts them on screen:
@@ -10,6 +11,14 @@
 class DialogText
 {
     Q_DECLARE_TR_FUNCTIONS(Dialog)
+
+public:
+    // The kinds of drill as the lists of drills name them, in DrillKind's
+    // order.
+    static QStringList DrillKinds()
+    {
+        return {tr("Letter drills"), tr("Word drills"), tr("Sentence drills"), tr("Course lessons")};
+    }
 };
 
 #endif // DIALOGTEXT_H

@@ -164,9 +164,7 @@ void ProgressPage::Retranslate(const QLocale& dateLocale)
     const int type = cmb_progress_drill->currentIndex();
     const QSignalBlocker quiet(cmb_progress_drill);
     cmb_progress_drill->clear();
-    cmb_progress_drill->addItems(
-        {DialogText::tr("Letter drills"), DialogText::tr("Word drills"), DialogText::tr("Sentence drills"),
-         DialogText::tr("Course lessons")});
+    cmb_progress_drill->addItems(DialogText::DrillKinds());
     cmb_progress_drill->setCurrentIndex(qMax(0, type));
     btn_weak_keys->setText(DialogText::tr("Practise weak keys"));
     btn_weak_keys->setToolTip(DialogText::tr("A letter drill that asks more often for the characters you miss most"));
