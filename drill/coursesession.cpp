@@ -122,17 +122,10 @@ DrillRecord CourseSession::Finish()
     Tick();
     if (stats.typedCount > 0)
         stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
-    drill.finished = QDateTime::currentDateTimeUtc();
-    drill.type = DrillKind::Course;
-    drill.keyboard = layout;
-    drill.itemsAsked = stats.targetCount;
-    drill.itemsDone = stats.doneCount;
-    drill.keysTyped = stats.typedCount;
-    drill.correct = stats.correctCount;
-    drill.elapsedSeconds = stats.elapsedSeconds;
+    drill = RecordOf(DrillKind::Course, layout, stats);
+    // Speed and accuracy as the course measures them.
     drill.speed = Cpm() / 60;
     drill.accuracy = Accuracy();
-    drill.score = quint32(stats.Score());
     drill.chars = counts;
     drill.confusions = confusions;
     running = false;

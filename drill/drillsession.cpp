@@ -127,20 +127,8 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
         stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
     running = false;
 
-    drill.id = QUuid::createUuid();
-    drill.finished = QDateTime::currentDateTimeUtc();
-    drill.type = kind;
-    drill.keyboard = options.layout;
+    drill = RecordOf(kind, options.layout, stats);
     drill.symbols = kind == DrillKind::Letters && options.symbols;
-    drill.itemsAsked = stats.targetCount;
-    drill.itemsDone = stats.doneCount;
-    drill.keysTyped = stats.typedCount;
-    drill.correct = stats.correctCount;
-    drill.hints = stats.hintCount;
-    drill.elapsedSeconds = stats.elapsedSeconds;
-    drill.speed = stats.Speed();
-    drill.accuracy = stats.Accuracy();
-    drill.score = quint32(stats.Score());
     drill.chars = counts;
     drill.confusions = confusions;
     drill.items = typedItems;

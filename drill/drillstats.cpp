@@ -1,5 +1,7 @@
 #include "drill/drillstats.h"
 
+#include <QDateTime>
+#include <QUuid>
 #include <QtDebug>
 
 namespace {
@@ -54,6 +56,25 @@ ulong DrillStats::Score() const
     const ulong score = quint32(truncated);
     qDebug("s:%0.2f f:%0.2f a:%0.2f %ld", s, f, a, long(score));
     return score;
+}
+
+DrillRecord RecordOf(DrillKind kind, KeyboardLayout layout, const DrillStats& stats)
+{
+    DrillRecord drill;
+    drill.id = QUuid::createUuid();
+    drill.finished = QDateTime::currentDateTimeUtc();
+    drill.type = kind;
+    drill.keyboard = layout;
+    drill.itemsAsked = stats.targetCount;
+    drill.itemsDone = stats.doneCount;
+    drill.keysTyped = stats.typedCount;
+    drill.correct = stats.correctCount;
+    drill.hints = stats.hintCount;
+    drill.elapsedSeconds = stats.elapsedSeconds;
+    drill.speed = stats.Speed();
+    drill.accuracy = stats.Accuracy();
+    drill.score = quint32(stats.Score());
+    return drill;
 }
 
 QString DrillStats::TimeText() const

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "progress/drillrecord.h"
+
 // Counters of the running drill and the measures derived from them.
 struct DrillStats
 {
@@ -31,5 +33,9 @@ struct DrillStats
     QString AccuracyText() const;
     QString ScoreText() const;
 };
+
+// The record of a drill that ends now with these figures: a new id, the
+// time, the counts, speed, accuracy and score; the rest is the caller's.
+DrillRecord RecordOf(DrillKind kind, KeyboardLayout layout, const DrillStats& stats);
 
 #endif // DRILLSTATS_H

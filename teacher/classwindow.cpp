@@ -24,6 +24,7 @@
 #include "teacher/classreader.h"
 #include "tutor/afterfirstpaint.h"
 #include "tutor/classlink.h"
+#include "tutor/boldlabel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/language.h"
@@ -45,16 +46,6 @@ constexpr int SortRole = Qt::UserRole;
 QSettings* Store()
 {
     return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-}
-
-QLabel* Title(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
 }
 
 // Two whole sentences, spaced as the language spaces them.
@@ -174,7 +165,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     auto* grid = new QGridLayout(below);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* learnerTop = new QHBoxLayout;
-    lbl_class_learner = Title(below, "lbl_class_learner");
+    lbl_class_learner = BoldLabel(below, "lbl_class_learner");
     learnerTop->addWidget(lbl_class_learner, 1);
     cmb_class_drill = new QComboBox(below);
     cmb_class_drill->setObjectName(QStringLiteral("cmb_class_drill"));
@@ -184,10 +175,10 @@ ClassWindow::ClassWindow(QWidget* parent)
     wg_class_chart = new ProgressChart(below);
     wg_class_chart->setObjectName(QStringLiteral("wg_class_chart"));
     grid->addWidget(wg_class_chart, 1, 0, 1, 2);
-    auto* learnerKeysTitle = Title(below, "lbl_class_learner_keys");
+    auto* learnerKeysTitle = BoldLabel(below, "lbl_class_learner_keys");
     learnerKeysTitle->setText(DialogText::tr("Keys this learner misses"));
     grid->addWidget(learnerKeysTitle, 2, 0);
-    auto* classKeysTitle = Title(below, "lbl_class_keys");
+    auto* classKeysTitle = BoldLabel(below, "lbl_class_keys");
     classKeysTitle->setText(DialogText::tr("Keys the class misses"));
     grid->addWidget(classKeysTitle, 2, 1);
     wg_class_learner_keys = new KeyHeatMap(below);

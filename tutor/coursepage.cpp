@@ -21,6 +21,7 @@
 #include "progress/historystore.h"
 #include "tutor/coursetext.h"
 #include "tutor/dialogtext.h"
+#include "tutor/drilllabel.h"
 #include "tutor/fingerkeyboard.h"
 #include "tutor/handsview.h"
 #include "tutor/lessonlist.h"
@@ -47,17 +48,6 @@ const QList<Finger> AllFingers{Finger::LeftLittle, Finger::LeftRing, Finger::Lef
                                Finger::RightIndex, Finger::RightMiddle, Finger::RightRing, Finger::RightLittle,
                                Finger::Thumb};
 
-void AppendEscaped(QString& out, QChar c)
-{
-    switch (c.unicode()) {
-    case u'<': out += QLatin1String("&lt;"); break;
-    case u'>': out += QLatin1String("&gt;"); break;
-    case u'&': out += QLatin1String("&amp;"); break;
-    case u'"': out += QLatin1String("&quot;"); break;
-    default: out += c;
-    }
-}
-
 // `line` with its first `done` characters typed, as rich text. A letter and
 // the marks on it are coloured as one: the next character is that of a
 // whole letter with its marks.
@@ -73,7 +63,7 @@ QString LineText(const QString& line, int done, bool wrong, const QColor& neutra
         ++end;
     html += QStringLiteral("<span style=\"color:%1\">").arg(QLatin1String(DoneColour));
     for (int i = 0; i < next && i < line.size(); ++i)
-        AppendEscaped(html, line.at(i));
+        DrillLabel::AppendEscaped(html, line.at(i));
     html += QLatin1String("</span>");
     if (next < line.size()) {
         html += QStringLiteral("<span style=\"background:%1;%2\">")
@@ -84,11 +74,11 @@ QString LineText(const QString& line, int done, bool wrong, const QColor& neutra
             if (line.at(i) == QLatin1Char(' '))
                 html += QLatin1String("&nbsp;");
             else
-                AppendEscaped(html, line.at(i));
+                DrillLabel::AppendEscaped(html, line.at(i));
         }
         html += QStringLiteral("</span><span style=\"color:%1\">").arg(neutral.name());
         for (int i = end; i < line.size(); ++i)
-            AppendEscaped(html, line.at(i));
+            DrillLabel::AppendEscaped(html, line.at(i));
         html += QLatin1String("</span>");
     }
     return html;

@@ -7,22 +7,9 @@
 #include <QVBoxLayout>
 
 #include "progress/dailygoal.h"
+#include "tutor/boldlabel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/practicecalendar.h"
-
-namespace {
-
-QLabel* Heading(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-} // namespace
 
 DailyGoalPanel::DailyGoalPanel(QWidget* parent)
     : QWidget(parent)
@@ -31,7 +18,7 @@ DailyGoalPanel::DailyGoalPanel(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
-    lbl_goal_title = Heading(this, "lbl_goal_title");
+    lbl_goal_title = BoldLabel(this, "lbl_goal_title");
     column->addWidget(lbl_goal_title);
     lbl_goal_today = new QLabel(this);
     lbl_goal_today->setObjectName(QStringLiteral("lbl_goal_today"));

@@ -43,6 +43,10 @@ QString Explanation(const QString& explanation)
         + QLatin1String(FontClose);
 }
 
+} // namespace
+
+namespace DrillLabel {
+
 void AppendEscaped(QString& out, QChar c)
 {
     switch (c.unicode()) {
@@ -53,10 +57,6 @@ void AppendEscaped(QString& out, QChar c)
     default: out += c;
     }
 }
-
-} // namespace
-
-namespace DrillLabel {
 
 QString Letter(const DrillItem& item, Colour colour, bool withKey)
 {

@@ -11,6 +11,10 @@ namespace DrillLabel {
 
 enum class Colour { Plain, Green, Red };
 
+// `c` as rich text: a key that gives < or & must show as that character,
+// not open a tag.
+void AppendEscaped(QString& out, QChar c);
+
 // A letter item in `colour`, with the key that gives it after an F2.
 QString Letter(const DrillItem& item, Colour colour, bool withKey = false);
 // A word or sentence as it first shows: nothing typed yet, so all in the

@@ -30,27 +30,6 @@ const QRectF Palm(38, PalmTop, 122, 60);
 const QColor Skin(0xf7, 0xe6, 0xd8);
 const QColor SkinEdge(0xa8, 0x83, 0x6a);
 
-int Slot(Finger finger)
-{
-    switch (finger) {
-    case Finger::LeftLittle:
-    case Finger::RightLittle:
-        return 0;
-    case Finger::LeftRing:
-    case Finger::RightRing:
-        return 1;
-    case Finger::LeftMiddle:
-    case Finger::RightMiddle:
-        return 2;
-    case Finger::LeftIndex:
-    case Finger::RightIndex:
-        return 3;
-    case Finger::Thumb:
-        break;
-    }
-    return 4;
-}
-
 QTransform Mirror(bool right)
 {
     return right ? QTransform(-1, 0, 0, 1, Width, 0) : QTransform();
@@ -97,7 +76,7 @@ QTransform HandsView::Placement() const
 
 QPainterPath HandsView::Shape(Finger finger, bool right, bool nail)
 {
-    const int slot = Slot(finger);
+    const int slot = FingerColours::KindOf(finger);
     const FingerPlace& place = slot < 4 ? Places[slot] : Thumb;
     const qreal width = slot < 4 ? FingerWidth : FingerWidth + 3;
     // Upright from its base, reaching a little into the palm; the nail at
