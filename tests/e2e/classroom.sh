@@ -62,7 +62,7 @@ for learner in Amal Bilal; do
     click "$id" "$random_box"
     click "$id" "$start_button"
     sleep 0.5
-    xdotool type --delay 80 "$keys"
+    xdotool type --delay 30 "$keys"
     answer_with_return "Nuvari Arabic typing software" # record the score
     answer_with_return "Record Score"
     for _ in $(seq 1 300); do
