@@ -101,20 +101,20 @@ ClassConnection ClassConnection::FromText(const QString& input)
         }
         QStringList hosts, ports;
         bool anyPort = false;
-        for (const QString& spec : rest.split(u',')) {
-            QString host = spec, port;
-            if (spec.startsWith(u'[')) {
-                const int close = spec.indexOf(u']');
+        for (const QString& hostPort : rest.split(u',')) {
+            QString host = hostPort, port;
+            if (hostPort.startsWith(u'[')) {
+                const int close = hostPort.indexOf(u']');
                 if (close < 0) {
                     c.error = QStringLiteral("a host address in [ ] is not closed");
                     return c;
                 }
-                host = spec.mid(1, close - 1);
-                if (spec.mid(close + 1).startsWith(u':'))
-                    port = spec.mid(close + 2);
-            } else if (const int colon = spec.lastIndexOf(u':'); colon >= 0) {
-                host = spec.left(colon);
-                port = spec.mid(colon + 1);
+                host = hostPort.mid(1, close - 1);
+                if (hostPort.mid(close + 1).startsWith(u':'))
+                    port = hostPort.mid(close + 2);
+            } else if (const int colon = hostPort.lastIndexOf(u':'); colon >= 0) {
+                host = hostPort.left(colon);
+                port = hostPort.mid(colon + 1);
             }
             hosts << decode(host);
             ports << port;
