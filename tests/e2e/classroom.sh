@@ -41,7 +41,7 @@ answer_with_return() {
     [ -n "$box" ] || fail "no window '$1'"
     xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
     sleep 0.3
-    [ -z "${2:-}" ] || xdotool type --delay 20 "$2"
+    [ -z "${2:-}" ] || xdotool type --delay 5 "$2"
     xdotool key Return
     sleep 0.5
 }
