@@ -385,6 +385,11 @@ void TestCourseTab::passUnlockRepeatAndRestart()
     // Word tab over the keys lesson 1 taught.
     auto* adaptive = W<QPushButton>("btn_course_adaptive");
     QVERIFY(adaptive->isVisible());
+    for (const char* language : {"rad_lang_arabic", "rad_lang_chinese", "rad_lang_english"}) {
+        W<QRadioButton>(language)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY2(adaptive->width() >= adaptive->sizeHint().width(), language);
+    }
     adaptive->click();
     QCOMPARE(W<QTabWidget>("tabWidget")->currentIndex(), 1);
     QCOMPARE(W<QPushButton>("btn_start_word")->text(), QStringLiteral("Stop"));

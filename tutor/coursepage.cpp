@@ -227,7 +227,16 @@ void CoursePage::BuildLessons()
     lst_lessons->setFixedWidth(232);
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-    columns->addWidget(lst_lessons);
+    // Under the lessons, adaptive practice over the keys they taught.
+    auto* lessons = new QVBoxLayout;
+    lessons->setSpacing(4);
+    lessons->addWidget(lst_lessons, 1);
+    btn_course_adaptive = new QPushButton(lessonsPane);
+    btn_course_adaptive->setObjectName(QStringLiteral("btn_course_adaptive"));
+    btn_course_adaptive->setAutoDefault(false);
+    btn_course_adaptive->setFixedWidth(lst_lessons->width());
+    lessons->addWidget(btn_course_adaptive);
+    columns->addLayout(lessons);
     auto* typing = new QVBoxLayout;
     typing->setSpacing(4);
     lbl_course_lesson = new QLabel(lessonsPane);
@@ -248,10 +257,6 @@ void CoursePage::BuildLessons()
     lbl_course_target->setBuddy(spn_course_target);
     controls->addWidget(spn_course_target);
     controls->addStretch(1);
-    btn_course_adaptive = new QPushButton(lessonsPane);
-    btn_course_adaptive->setObjectName(QStringLiteral("btn_course_adaptive"));
-    btn_course_adaptive->setAutoDefault(false);
-    controls->addWidget(btn_course_adaptive);
     btn_start_course = new QPushButton(lessonsPane);
     btn_start_course->setObjectName(QStringLiteral("btn_start_course"));
     btn_start_course->setAutoDefault(false);
