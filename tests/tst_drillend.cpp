@@ -133,12 +133,15 @@ void TestDrillEnd::closingMidDrillKeepsIt()
         QApplication::sendEvent(QApplication::focusWidget(), &repeat);
     }
     QString asked;
+    bool escaped = false;
     TestUtil::WhenModal([&](QWidget* box) {
         asked = qobject_cast<QMessageBox*>(box)->text();
         QTest::keyClick(box, Qt::Key_Escape);
+        escaped = !box->isVisible();
     });
     dialog->close();
     QCOMPARE(asked, QStringLiteral("Do you want to report the Score?"));
+    QVERIFY(escaped); // Escape is an answer: do not record
     QCOMPARE(Field("le_correct"), QStringLiteral("100"));
     QVERIFY(!dialog->isVisible());
     QVERIFY(!Child<QTableView>(dialog, "tv_letter_score")->model()->index(0, 0).data().isValid());
