@@ -31,20 +31,6 @@ keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="465 2
 progress_tab="535 20" class_button="200 62"
 keys='hfje[po]`v.sawq'"'"'/uytr;glk,ibdnxcz'"m"'hfje[p'
 
-# Waits for a window other than the tutor's named $1 and presses Return in it.
-answer_with_return() {
-    local box
-    for _ in $(seq 1 150); do
-        box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -v "^$id\$" | head -n 1)
-        [ -n "$box" ] && break || sleep 0.1
-    done
-    [ -n "$box" ] || fail "no window '$1'"
-    xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-    sleep 0.3
-    [ -z "${2:-}" ] || xdotool type --delay 5 "$2"
-    xdotool key Return
-    sleep 0.5
-}
 
 for learner in Amal Bilal; do
     export XDG_CONFIG_HOME="$tmp/$learner/config" XDG_DATA_HOME="$tmp/$learner/data"
@@ -62,7 +48,7 @@ for learner in Amal Bilal; do
     click "$id" "$random_box"
     click "$id" "$start_button"
     sleep 0.5
-    xdotool type --delay 30 "$keys"
+    xdotool type --delay 20 "$keys"
     answer_with_return "Nuvari Arabic typing software" # record the score
     answer_with_return "Record Score"
     for _ in $(seq 1 300); do

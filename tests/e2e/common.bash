@@ -47,6 +47,26 @@ wait_output() {
 
 click() { xdotool mousemove --window "$1" $2 click 1; sleep 0.3; }
 
+# Waits for a window named $1 other than the main one ($id), types $2 into
+# it if given, presses Return and waits until it is gone.
+answer_with_return() {
+    local box
+    for _ in $(seq 1 150); do
+        box=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -v "^$id\$" | head -n 1)
+        [ -n "$box" ] && break || sleep 0.1
+    done
+    [ -n "$box" ] || fail "no window '$1'"
+    xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
+    sleep 0.1
+    [ -z "${2:-}" ] || xdotool type --delay 5 "$2"
+    xdotool key Return
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$box" || return 0
+        sleep 0.05
+    done
+    fail "window '$1' still open"
+}
+
 # Presses Escape in the window (a dialog closes on Escape, which ends the
 # program and saves the tutor's settings) and waits for the process; fails
 # unless it ends by itself with exit code 0.
