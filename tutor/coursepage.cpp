@@ -89,20 +89,32 @@ QString LineText(const QString& line, int done, bool wrong, const QColor& neutra
     return html;
 }
 
-// Holds one widget as large as itself. The widget's changes of text (on
-// every key) then redraw it alone: they do not lay out the page again.
+// Holds one widget as large as itself, at least `least` high. The widget's
+// changes of text (on every key) then redraw it alone: they do not lay out
+// the page again. Fit makes it as high as the widget's text needs.
 class Holder : public QWidget
 {
 public:
-    Holder(QWidget* held, QWidget* parent) : QWidget(parent), held(held) { held->setParent(this); }
-    QSize sizeHint() const override { return held->sizeHint(); }
-    QSize minimumSizeHint() const override { return held->minimumSizeHint(); }
+    Holder(QWidget* held, int least, QWidget* parent) : QWidget(parent), held(held), least(least)
+    {
+        held->setParent(this);
+        setFixedHeight(least);
+    }
+    QSize sizeHint() const override { return {held->sizeHint().width(), height()}; }
+    QSize minimumSizeHint() const override { return {held->minimumSizeHint().width(), height()}; }
+    void Fit() { setFixedHeight(width() > 0 ? qMax(least, held->heightForWidth(width())) : least); }
 
 protected:
-    void resizeEvent(QResizeEvent*) override { held->setGeometry(rect()); }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        held->setGeometry(rect());
+        if (event->size().width() != event->oldSize().width())
+            Fit();
+    }
 
 private:
     QWidget* held;
+    int least;
 };
 
 // A field is drawn again only when its text changes.
@@ -301,8 +313,7 @@ void CoursePage::BuildLessons()
     lbl_src_course->setAlignment(Qt::AlignCenter);
     lbl_src_course->setTextFormat(Qt::RichText);
     lbl_src_course->setWordWrap(true);
-    auto* source = new Holder(lbl_src_course, lessonsPane);
-    source->setFixedHeight(40);
+    auto* source = new Holder(lbl_src_course, 40, lessonsPane);
     typing->addWidget(source);
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
@@ -392,6 +403,8 @@ void CoursePage::Retranslate()
     }
     lbl_course_target->setText(DialogText::tr("Your target speed:"));
     spn_course_target->setSpecialValueText(DialogText::tr("each lesson's"));
+    // The box does not ask for the room of its new text itself.
+    spn_course_target->updateGeometry();
     spn_course_target->setToolTip(DialogText::tr("The speed, in characters a minute, that passes every lesson; "
                                              "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText::tr("Stop") : DialogText::tr("Start"));
@@ -690,6 +703,9 @@ void CoursePage::ShowLine()
     if (!IsRunning()) {
         le_dst_course->clear();
         lbl_src_course->setText(outcome.lesson < 0 ? DialogText::tr("Click Start button to start...") : OutcomeText());
+        // Between lessons the line may take more room: a message to read,
+        // not keys to follow.
+        static_cast<Holder*>(lbl_src_course->parentWidget())->Fit();
         return;
     }
     const QString line = session.Line();
