@@ -429,7 +429,7 @@ void CoursePage::Refresh()
     if (IsRunning())
         return;
     HistoryStore& store = History();
-    if (!unsaved.isEmpty())
+    if (!unsaved.IsEmpty())
         KeepUnsaved();
     // Taken before reading, so that what another tutor keeps meanwhile is
     // read next time.
@@ -463,18 +463,10 @@ void CoursePage::Refresh()
 
 void CoursePage::KeepUnsaved()
 {
-    bool kept = false;
-    while (!unsaved.isEmpty()) {
-        const Unsaved& u = unsaved.first();
-        if (!History().RecordLesson(u.drill, course->At(u.lesson).id, state.Result(u.lesson)))
-            break;
-        unsaved.removeFirst();
-        kept = true;
-    }
-    if (unsaved.isEmpty())
-        retry->stop();
-    if (kept)
+    if (unsaved.Keep(History(), [this](int lesson) { return state.Result(lesson); }))
         emit Recorded();
+    if (unsaved.IsEmpty())
+        retry->stop();
     ShowNote();
 }
 
@@ -486,15 +478,10 @@ void CoursePage::ShowNote()
     QStringList said;
     if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
         said << ProgressPage::Worded(store.Standing(), !store.IsOff());
-    QList<int> lessons;
-    for (const Unsaved& u : unsaved) {
-        if (!lessons.contains(u.lesson)) {
-            lessons << u.lesson;
-            said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
-                                   "if the tutor is still open then.")
-                        .arg(u.lesson + 1);
-        }
-    }
+    for (int lesson : unsaved.Indexes())
+        said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
+                               "if the tutor is still open then.")
+                    .arg(lesson + 1);
     const QString text = said.join(QLatin1Char(' '));
     if (lbl_course_note->text() != text)
         lbl_course_note->setText(text);
@@ -503,20 +490,15 @@ void CoursePage::ShowNote()
 
 void CoursePage::Closing()
 {
-    if (unsaved.isEmpty())
+    if (unsaved.IsEmpty())
         return;
     KeepUnsaved();
     QStringList said;
-    QList<int> lessons;
-    for (const Unsaved& u : unsaved) {
-        if (!lessons.contains(u.lesson)) {
-            lessons << u.lesson;
-            said << DialogText::tr("Your pass of lesson %1 could not be kept because the disk that holds the history "
-                                   "of your drills is full: after a restart the lesson is not passed, and it has to "
-                                   "be passed again.")
-                        .arg(u.lesson + 1);
-        }
-    }
+    for (int lesson : unsaved.Indexes())
+        said << DialogText::tr("Your pass of lesson %1 could not be kept because the disk that holds the history "
+                               "of your drills is full: after a restart the lesson is not passed, and it has to "
+                               "be passed again.")
+                    .arg(lesson + 1);
     if (said.isEmpty())
         return;
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
@@ -627,11 +609,10 @@ void CoursePage::FinishRun()
         KeepUnsaved();
         // A pass the history cannot keep only while the disk is full is
         // kept by this run until it can.
-        if (!History().RecordLesson(drill, course->At(lesson).id, state.Result(lesson)) && passed
-            && History().IsDiskFull()) {
-            unsaved << Unsaved{drill, lesson};
+        const QString id = course->At(lesson).id;
+        if (!History().RecordLesson(drill, id, state.Result(lesson)) && passed
+            && unsaved.Hold(History(), {drill, id, lesson}))
             retry->start();
-        }
         outcome = {lesson, passed, cpm, drill.accuracy};
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;

@@ -7,6 +7,7 @@
 #include "course/coursestate.h"
 #include "drill/coursesession.h"
 #include "keyboard/keyboardlayout.h"
+#include "progress/pendinglessons.h"
 
 class QKeyEvent;
 class QLabel;
@@ -110,14 +111,8 @@ private:
     } outcome;
     QString OutcomeText() const;
     CourseSession session;
-    // A lesson passed that the history could not keep yet: kept by this
-    // run, and tried again until it is kept.
-    struct Unsaved
-    {
-        DrillRecord drill;
-        int lesson = 0;
-    };
-    QList<Unsaved> unsaved;
+    // Passes the history could not keep yet, tried again until it does.
+    PendingLessons unsaved;
     QTimer* retry = nullptr;
 
     QStackedWidget* stack = nullptr;
