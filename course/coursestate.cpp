@@ -1,5 +1,7 @@
 #include "course/coursestate.h"
 
+#include <cmath>
+
 CourseState::Status CourseState::StatusOf(int lesson) const
 {
     if (lesson < 0)
@@ -26,13 +28,25 @@ bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double acc
 {
     if (!IsOpen(lesson))
         return false;
-    LessonResult& r = results[lesson];
-    if (cpm > r.bestCpm)
-        r.bestCpm = cpm;
-    if (accuracy > r.bestAccuracy)
-        r.bestAccuracy = accuracy;
     const bool pass = Passes(cpm, accuracy, TargetCpm(lessonTargetCpm));
-    if (pass)
-        r.passed = true;
+    // A figure no typing can have is no best.
+    if (std::isfinite(cpm) && std::isfinite(accuracy))
+        results[lesson] = Result(lesson).With({cpm, accuracy, pass});
     return pass;
+}
+
+bool LessonResult::IsBeatenBy(const LessonResult& run) const
+{
+    if (run.passed != passed)
+        return run.passed;
+    if (run.bestCpm != bestCpm)
+        return run.bestCpm > bestCpm;
+    return run.bestAccuracy > bestAccuracy;
+}
+
+LessonResult LessonResult::With(const LessonResult& run) const
+{
+    LessonResult r = IsBeatenBy(run) ? run : *this;
+    r.passed = passed || run.passed;
+    return r;
 }

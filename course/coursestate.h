@@ -3,12 +3,21 @@
 
 #include <QMap>
 
-// How the learner stands in one lesson.
+// How the learner stands in one lesson: whether it passed, and its best
+// typing as it was typed (its speed and accuracy belong together).
 struct LessonResult
 {
-    double bestCpm = 0;       // best speed of any typing, characters per minute
-    double bestAccuracy = 0;  // best accuracy of any typing, percent
+    double bestCpm = 0;       // the best typing's speed, characters per minute
+    double bestAccuracy = 0;  // the best typing's accuracy, percent
     bool passed = false;      // one typing met the pass rule
+
+    // Whether the typing `run` (`passed` saying whether it passed) is better
+    // than the best so far: one that passed before one that did not, then
+    // the faster, then the more accurate. The best typing passed whenever
+    // the lesson has.
+    bool IsBeatenBy(const LessonResult& run) const;
+    // This standing with `run` counted too.
+    LessonResult With(const LessonResult& run) const;
 
     bool operator==(const LessonResult& o) const
     {

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QUrl>
 #include <QVariant>
 #include <algorithm>
@@ -22,11 +23,16 @@ const char ConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 // it nor makes its side files, which a read-only file would leave read-only
 // for the runs after it.
 const char ReadOnlyOptions[] = "QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI";
+// Reading a file on a full disk: whoever holds it (another tutor) is not
+// waited for long.
+const char HeldOptions[] = "QSQLITE_BUSY_TIMEOUT=500";
 // What SQLite keeps beside the file while it is open.
 const char* const SideFiles[] = {"-wal", "-shm"};
 
 // SQLite's primary result codes that matter here.
 constexpr int SqliteBusy = 5;
+constexpr int SqliteIoError = 10;
+constexpr int SqliteFull = 13;
 constexpr int SqliteLocked = 6;
 constexpr int SqliteReadOnly = 8;
 constexpr int SqliteCorrupt = 11;
@@ -40,6 +46,20 @@ int Code(const QSqlError& error)
 bool IsDamage(const QSqlError& error)
 {
     return Code(error) == SqliteCorrupt || Code(error) == SqliteNotADatabase;
+}
+
+// SQLite says a full disk is full, or (making its shared memory file, or
+// writing one of its side files) that it could not write, or Qt gives no
+// code (a commit that failed): then the disk may have no room to speak of.
+bool NoRoom(const QSqlError& error, const QString& folder)
+{
+    constexpr qint64 Little = 1 << 20;
+    if (Code(error) == SqliteFull)
+        return true;
+    if (Code(error) != SqliteIoError && !error.nativeErrorCode().isEmpty())
+        return false;
+    const QStorageInfo disk(folder);
+    return disk.isValid() && disk.bytesAvailable() < Little;
 }
 
 // Beyond any drill: a row with more is damaged or not ours.
@@ -111,6 +131,19 @@ QStringList Step(int version)
                                " || substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"),
                 QStringLiteral("CREATE UNIQUE INDEX drill_by_uuid ON drill (uuid)"),
                 QStringLiteral("CREATE TABLE class_outbox (drill INTEGER PRIMARY KEY REFERENCES drill (id))")};
+    case 6: // a lesson's best figures are those of one typing, no longer the
+            // best speed and the best accuracy of any two. Older rows take
+            // them from the lesson's drills where these are kept (since
+            // step 5): for a lesson passed, the fastest typing at the pass
+            // accuracy or better, otherwise the fastest; ties go to the more
+            // accurate. A lesson with no such drill keeps its figures.
+        return {QStringLiteral(
+            "UPDATE course_lesson SET (best_cpm, best_accuracy) = (SELECT d.speed * 60, d.accuracy FROM drill d"
+            " WHERE d.lesson = course_lesson.lesson AND (course_lesson.passed = 0 OR d.accuracy >= %1)"
+            " ORDER BY d.speed DESC, d.accuracy DESC LIMIT 1)"
+            " WHERE EXISTS (SELECT 1 FROM drill d WHERE d.lesson = course_lesson.lesson"
+            " AND (course_lesson.passed = 0 OR d.accuracy >= %1))")
+                    .arg(CourseState::PassAccuracy)};
     }
     return {};
 }
@@ -193,6 +226,29 @@ bool HistoryStore::EnsureOpen()
     return state == State::Ready || state == State::ReadOnly;
 }
 
+bool HistoryStore::EnsureWritable()
+{
+    if (IsDiskFull() && state != State::Ready) {
+        Close();
+        state = State::Closed;
+        standing = Problem();
+        const Problem untold = problem;
+        Open(false);
+        // Still full: said already. Room again: the file is read anew.
+        if (IsDiskFull() && problem.kind == Problem::DiskFull)
+            problem = untold;
+        else
+            ++revision;
+    }
+    return EnsureOpen() && state == State::Ready;
+}
+
+void HistoryStore::Kept()
+{
+    if (IsDiskFull() && state == State::Ready)
+        standing = Problem();
+}
+
 void HistoryStore::Open(bool damaged)
 {
     Opening result = damaged ? Opening::Damaged : TryOpen();
@@ -233,6 +289,10 @@ HistoryStore::Opening HistoryStore::TryOpen()
     }
     RepairSideFiles();
     const Opening result = OpenWritable();
+    // Opened on a full disk: read on as it is (another tutor may share its
+    // latest drills through SQLite's side files), when there is anything.
+    if (result == Opening::Full)
+        return fileVersion == 0 ? Opening::Unavailable : Opening::ReadOnly;
     return result == Opening::ReadOnly ? OpenReadOnly() : result;
 }
 
@@ -245,10 +305,8 @@ HistoryStore::Opening HistoryStore::OpenWritable()
         return header;
     QSqlQuery q(db->db);
     auto failed = [&](const QSqlError& error) {
-        pending = {Problem::Failed, FilePath(), QString(), error.text()};
-        if (Code(error) == SqliteReadOnly)
-            return Opening::ReadOnly;
-        return IsDamage(error) ? Opening::Damaged : Opening::Unavailable;
+        const Opening result = OpeningFailed(error, false);
+        return pending.kind == Problem::DiskFull ? Opening::Full : result;
     };
     // Readers never wait for the writer, and a drill's commit does not wait
     // for the disk (a crash may lose the last drills, never the file).
@@ -308,18 +366,40 @@ HistoryStore::Opening HistoryStore::OpenWritable()
 HistoryStore::Opening HistoryStore::OpenReadOnly()
 {
     Close();
-    const Opening header = OpenAndCheck(true);
+    const Problem why = pending;
+    const bool full = why.kind == Problem::DiskFull;
+    // On a full disk the file is read with what SQLite keeps beside it (the
+    // latest drills may be there), or failing that as it stands.
+    Opening header = full ? OpenAndCheck(true, true) : Opening::Unavailable;
     if (header != Opening::Ready)
+        header = OpenAndCheck(true);
+    if (header != Opening::Ready) {
+        if (full)
+            pending = why;
         return header;
+    }
     // A new file with nothing in it yet has nothing to show.
-    pending = {Problem::NotWritable, Unwritable()};
+    pending = full ? why : Problem{Problem::NotWritable, Unwritable()};
     return fileVersion == 0 ? Opening::Unavailable : Opening::ReadOnly;
+}
+
+HistoryStore::Opening HistoryStore::OpeningFailed(const QSqlError& error, bool readOnly)
+{
+    pending = {Problem::Failed, FilePath(), QString(), error.text()};
+    if (NoRoom(error, folder)) {
+        // What was kept may still be read.
+        pending.kind = Problem::DiskFull;
+        return readOnly ? Opening::Unavailable : Opening::ReadOnly;
+    }
+    if (!readOnly && Code(error) == SqliteReadOnly)
+        return Opening::ReadOnly;
+    return IsDamage(error) ? Opening::Damaged : Opening::Unavailable;
 }
 
 // Opens the connection and checks that the file is a history this version
 // can read: Damaged when it is not one, Unavailable (with `pending` set)
 // when it cannot be opened or is newer.
-HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly)
+HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly, bool held)
 {
     Close();
     db.reset(new Connection);
@@ -328,7 +408,10 @@ HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly)
         pending = {Problem::NoDriver, FilePath()};
         return Opening::Unavailable;
     }
-    if (readOnly) {
+    if (held) {
+        db->db.setDatabaseName(FilePath());
+        db->db.setConnectOptions(QLatin1String(HeldOptions));
+    } else if (readOnly) {
         db->db.setDatabaseName(QUrl::fromLocalFile(FilePath()).toString(QUrl::FullyEncoded)
                                + QLatin1String("?immutable=1"));
         db->db.setConnectOptions(QLatin1String(ReadOnlyOptions));
@@ -341,8 +424,12 @@ HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly)
         error = db->db.lastError();
     } else {
         QSqlQuery q(db->db);
+        // Set before the file is first read, so that SQLite keeps what it
+        // would share in memory.
+        if (held && !q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")))
+            error = q.lastError();
         // Reading the header is where a file that is not a database fails.
-        if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
+        else if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
             error = q.lastError();
         } else {
             const int applicationId = q.value(0).toInt();
@@ -360,12 +447,8 @@ HistoryStore::Opening HistoryStore::OpenAndCheck(bool readOnly)
             }
         }
     }
-    if (error.isValid()) {
-        pending = {Problem::Failed, FilePath(), QString(), error.text()};
-        if (!readOnly && Code(error) == SqliteReadOnly)
-            return Opening::ReadOnly;
-        return IsDamage(error) ? Opening::Damaged : Opening::Unavailable;
-    }
+    if (error.isValid())
+        return OpeningFailed(error, readOnly);
     if (fileVersion > SchemaVersion) {
         // Written by a newer tutor: leave it alone.
         pending = {Problem::NewerVersion, FilePath()};
@@ -477,6 +560,12 @@ void HistoryStore::Failed(const QSqlError& error)
         state = State::ReadOnly;
         Report(Problem::NotWritable, Unwritable());
         standing = problem;
+    } else if (NoRoom(error, folder)) {
+        // Kept as it was; the next write tries again. Said once until it
+        // goes through.
+        if (!IsDiskFull())
+            Report(Problem::DiskFull, FilePath());
+        standing = {Problem::DiskFull, QDir::toNativeSeparators(FilePath())};
     } else if (Code(error) == SqliteBusy || Code(error) == SqliteLocked) {
         // Held by another program for longer than we wait: this drill is
         // lost, the next ones are kept.
@@ -512,7 +601,7 @@ bool HistoryStore::Record(const DrillRecord& drill)
 
 bool HistoryStore::RecordWith(const DrillRecord& drill, const std::function<QSqlError()>& more)
 {
-    if (drill.itemsDone == 0 || !EnsureOpen() || state != State::Ready)
+    if (drill.itemsDone == 0 || !EnsureWritable())
         return false;
 
     QSqlError error;
@@ -534,6 +623,7 @@ bool HistoryStore::RecordWith(const DrillRecord& drill, const std::function<QSql
     }
     if (ok && db->db.commit()) {
         ++revision;
+        Kept();
         return true;
     }
     if (ok)
@@ -782,14 +872,16 @@ int HistoryStore::AdaptiveKeys()
 
 bool HistoryStore::SetAdaptiveKeys(int keys)
 {
-    if (!EnsureOpen() || state != State::Ready)
+    if (!EnsureWritable())
         return false;
     QSqlQuery q(db->db);
     q.prepare(QStringLiteral("REPLACE INTO practice_state (name, value) VALUES (?, ?)"));
     q.addBindValue(AdaptiveKeysName);
     q.addBindValue(keys);
-    if (q.exec())
+    if (q.exec()) {
+        Kept();
         return true;
+    }
     const QSqlError error = q.lastError();
     q.finish();
     Failed(error);
@@ -836,10 +928,15 @@ bool HistoryStore::RecordLesson(const DrillRecord& given, const QString& lessonI
     drill.lesson = lessonId;
     return RecordWith(drill, [&] {
         QSqlQuery q(db->db);
+        // The better typing's figures, as LessonResult::With chooses (every
+        // expression reads the row as it was).
+        const QString better = QStringLiteral(
+            "(excluded.passed, excluded.best_cpm, excluded.best_accuracy) > (passed, best_cpm, best_accuracy)");
         q.prepare(QStringLiteral(
             "INSERT INTO course_lesson (lesson, best_cpm, best_accuracy, passed) VALUES (?, ?, ?, ?)"
-            " ON CONFLICT (lesson) DO UPDATE SET best_cpm = max(best_cpm, excluded.best_cpm),"
-            " best_accuracy = max(best_accuracy, excluded.best_accuracy), passed = max(passed, excluded.passed)"));
+            " ON CONFLICT (lesson) DO UPDATE SET best_cpm = iif(%1, excluded.best_cpm, best_cpm),"
+            " best_accuracy = iif(%1, excluded.best_accuracy, best_accuracy), passed = max(passed, excluded.passed)")
+                      .arg(better));
         q.addBindValue(lessonId);
         q.addBindValue(result.bestCpm);
         q.addBindValue(result.bestAccuracy);
@@ -850,7 +947,7 @@ bool HistoryStore::RecordLesson(const DrillRecord& given, const QString& lessonI
 
 bool HistoryStore::SetOwnTargetCpm(int cpm)
 {
-    if (!EnsureOpen() || state != State::Ready)
+    if (!EnsureWritable())
         return false;
     QSqlError error;
     {
@@ -858,8 +955,10 @@ bool HistoryStore::SetOwnTargetCpm(int cpm)
         q.prepare(QStringLiteral(
             "INSERT INTO course_target (id, cpm) VALUES (1, ?) ON CONFLICT (id) DO UPDATE SET cpm = excluded.cpm"));
         q.addBindValue(qMax(0, cpm));
-        if (q.exec())
+        if (q.exec()) {
+            Kept();
             return true;
+        }
         error = q.lastError();
     }
     Failed(error);
@@ -868,14 +967,16 @@ bool HistoryStore::SetOwnTargetCpm(int cpm)
 
 bool HistoryStore::Write(const std::function<bool(QSqlError&)>& body)
 {
-    if (!EnsureOpen() || state != State::Ready || fileVersion < ClassVersion)
+    if (!EnsureWritable() || fileVersion < ClassVersion)
         return false;
     QSqlError error;
     if (!db->db.transaction())
         error = db->db.lastError();
     bool ok = !error.isValid() && body(error);
-    if (ok && db->db.commit())
+    if (ok && db->db.commit()) {
+        Kept();
         return true;
+    }
     if (ok)
         error = db->db.lastError();
     db->db.rollback();

@@ -28,9 +28,10 @@ class QSqlQuery;
 //
 // Nothing here stops the tutor. A damaged or foreign file is moved aside
 // under a dated name and a new one started. A file or folder that cannot be
-// written leaves the drills kept so far readable but keeps no new ones; a
-// file written by a newer version is left alone, with the history off for
-// the rest of the run. What happened is told once, as a value (TakeProblem)
+// written leaves the drills kept so far readable but keeps no new ones; so
+// does a full disk, until space is freed: each write tries again. A file
+// written by a newer version is left alone, with the history off for the
+// rest of the run. What happened is told once, as a value (TakeProblem)
 // that the window words for the learner.
 class HistoryStore
 {
@@ -46,6 +47,7 @@ public:
             NoDriver,        // Qt's SQLite driver is missing; `path` is the file it would have kept
             Busy,            // another program held `path` too long: one drill not kept
             Failed,          // `path` could not be read or written; `detail` is SQLite's reason
+            DiskFull,        // the disk that holds `path` is full: nothing new is kept until there is room
         };
         Kind kind = None;
         QString path;
@@ -58,7 +60,7 @@ public:
     static constexpr char FileName[] = "history.sqlite";
     // Marks the file as ours (SQLite's application id): "Qirt".
     static constexpr int ApplicationId = 0x51697274;
-    static constexpr int SchemaVersion = 5;
+    static constexpr int SchemaVersion = 6;
     // The first version with times per key, confusions, key skills, missed
     // items and the practice state.
     static constexpr int PracticeVersion = 4;
@@ -107,9 +109,10 @@ public:
     };
     CourseProgress ReadCourse();
     // Keeps a course lesson typed: the drill, as Record does, and the
-    // lesson's standing, all in one transaction. The best figures and a pass
+    // lesson's standing, all in one transaction. The best typing and a pass
     // are merged with what the file holds (another tutor may have written
-    // it meanwhile): nothing kept is made worse. A drill with no item done
+    // it meanwhile, see LessonResult::With): nothing kept is made worse. A
+    // drill with no item done
     // keeps nothing.
     bool RecordLesson(const DrillRecord& drill, const QString& lessonId, const LessonResult& result);
     bool SetOwnTargetCpm(int cpm);
@@ -142,6 +145,9 @@ public:
     bool IsOff() const { return state == State::Off; }
     // The drills kept so far are read, but no new ones are kept.
     bool IsReadOnly() const { return state == State::ReadOnly; }
+    // The disk is full: the drills kept so far are read (where the file
+    // could be read at all), new ones are not kept until space is freed.
+    bool IsDiskFull() const { return standing.kind == Problem::DiskFull; }
     QString FilePath() const;
 
     // The problem met since the last call, reported once.
@@ -151,18 +157,28 @@ public:
 
 private:
     enum class State { Closed, Ready, ReadOnly, Off };
-    enum class Opening { Ready, ReadOnly, Damaged, Unavailable };
+    // Full: opened, and read as it is, on a full disk.
+    enum class Opening { Ready, ReadOnly, Full, Damaged, Unavailable };
     struct Connection;
 
     // True when the drills can be read (and perhaps kept).
     bool EnsureOpen();
+    // True when drills can be kept; on a full disk, first opens the file
+    // again to see whether there is room now.
+    bool EnsureWritable();
+    // A write went through: a full disk has room again.
+    void Kept();
     // Opens the file, or first moves it aside as `damaged`, and settles the
     // state from what happened.
     void Open(bool damaged);
     Opening TryOpen();
     Opening OpenWritable();
     Opening OpenReadOnly();
-    Opening OpenAndCheck(bool readOnly);
+    // `held`: to read a file on a full disk, where SQLite cannot make its
+    // shared memory file: the connection keeps it to itself instead.
+    Opening OpenAndCheck(bool readOnly, bool held = false);
+    // What a failed opening statement means; `pending` says why.
+    Opening OpeningFailed(const QSqlError& error, bool readOnly);
     // Drops SQLite's leftover side files' read-only mode when the file itself
     // may be written (a run with a read-only file leaves them so).
     void RepairSideFiles() const;

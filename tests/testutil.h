@@ -171,6 +171,28 @@ inline void WatchModalBoxes()
 }
 Q_COREAPP_STARTUP_FUNCTION(WatchModalBoxes)
 
+// The visible labels, buttons and number boxes under `root` whose text does
+// not fit the room they were given (a wrapped label: its height at its
+// width), by object name or text.
+inline QStringList CutOff(QWidget* root)
+{
+    QStringList cut;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(w);
+        const bool wraps = label && label->wordWrap();
+        if (!w->isVisible() || !(label || qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w)))
+            continue;
+        const QSize hint = w->sizeHint();
+        const bool fits = wraps ? w->heightForWidth(w->width()) <= w->height()
+                                : w->width() >= hint.width() && w->height() >= w->minimumSizeHint().height();
+        if (!fits)
+            cut << (w->objectName().isEmpty() ? (label ? label->text() : w->metaObject()->className()) : w->objectName())
+                       + QStringLiteral(" %1x%2 < %3x%4").arg(w->width()).arg(w->height()).arg(hint.width())
+                             .arg(wraps ? w->heightForWidth(w->width()) : hint.height());
+    }
+    return cut;
+}
+
 // Content records written as "text|explanation|url"; "<null>" is a null url.
 inline ContentList Records(const QStringList& records)
 {

@@ -231,20 +231,26 @@ private slots:
         const int target = course.At(0).targetCpm;
 
         // A locked lesson records nothing; too slow or too many errors
-        // keep the best figures but do not pass.
+        // do not pass, the fastest of them kept as it was typed.
         QVERIFY(!course.Record(state, 1, 500, 100));
         QVERIFY(!state.results.contains(1));
         QVERIFY(!course.Record(state, 0, target - 1, 100));
         QVERIFY(!course.Record(state, 0, target + 50, 94.9));
         QVERIFY(!course.Record(state, 0, qQNaN(), qQNaN()));
-        QCOMPARE(state.Result(0), (LessonResult{target + 50.0, 100.0, false}));
+        QCOMPARE(state.Result(0), (LessonResult{target + 50.0, 94.9, false}));
+        QVERIFY(!course.Record(state, 0, target + 50, 94));
         QCOMPARE(state.StatusOf(1), S::Locked);
 
-        // Passing opens the next lesson; a worse repeat keeps it passed.
+        // Passing opens the next lesson and is the best typing from then on,
+        // faster ones that did not pass or not; a worse repeat keeps it.
         QVERIFY(course.Record(state, 0, target, 95));
         QCOMPARE(state.StatusOf(0), S::Passed);
         QCOMPARE(state.StatusOf(1), S::Open);
         QVERIFY(!course.Record(state, 0, 1, 10));
+        QVERIFY(!course.Record(state, 0, target * 9, 88));
+        QCOMPARE(state.Result(0), (LessonResult{double(target), 95.0, true}));
+        QVERIFY(course.Record(state, 0, target, 99));
+        QCOMPARE(state.Result(0), (LessonResult{double(target), 99.0, true}));
         QCOMPARE(state.StatusOf(0), S::Passed);
         QCOMPARE(state.StatusOf(2), S::Locked);
 

@@ -5,6 +5,7 @@
 // typing goes on, and drawings that do not turn round in Arabic.
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <sys/mount.h>
 
 #include "app/appstyle.h"
 #include "course/course.h"
@@ -69,6 +70,8 @@ private slots:
     void firstRunLanguage();
     void passUnlockRepeatAndRestart();
     void runEndedByTabChangeOrEscape();
+    void passesKeptThroughAFullDisk();
+    void secondTutorFollows();
     void nextKeyAndFingerFollowTheTyping_data();
     void nextKeyAndFingerFollowTheTyping();
     void drawingsNotMirroredInArabic();
@@ -222,46 +225,68 @@ void TestCourseTab::standingKeptAndUpgradedInPlace()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QLatin1String(HistoryStore::FileName));
+    const Course& course = Course::Shipped();
+    const QString first = course.At(0).id, second = course.At(1).id, third = course.At(2).id;
     {
-        // A history of the version before, with one drill.
+        // A history of the version before, with a letter drill and lessons
+        // whose best speed and best accuracy came from different typings.
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
         db.setDatabaseName(file);
         QVERIFY(db.open());
         QSqlQuery q(db);
-        for (int v = 1; v <= 2; ++v) {
+        for (int v = 1; v < HistoryStore::SchemaVersion; ++v) {
             for (const QString& sql : HistoryStore::SchemaStep(v))
                 QVERIFY2(q.exec(sql), qPrintable(sql));
         }
         QVERIFY(q.exec(QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId)));
-        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version=2")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill VALUES (1, 1000, 0, 101, 0, 40, 40, 40, 38, 0, 30, 1.3,"
-                                      " 95, 300)")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill_char VALUES (1, 'ب', 5, 1)")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version=%1").arg(HistoryStore::SchemaVersion - 1)));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill (id, finished, type, keyboard, symbols, items_asked,"
+                                      " items_done, keys_typed, correct, hints, elapsed, speed, accuracy, score,"
+                                      " uuid, lesson) VALUES (1, 1000, 0, 101, 0, 40, 40, 40, 38, 0, 30, 1.3, 95,"
+                                      " 300, 'a', NULL), (2, 1100, 3, 101, 0, 9, 9, 9, 9, 0, 9, 61.75, 88, 1, 'b',"
+                                      " '%1'), (3, 1200, 3, 101, 0, 9, 9, 9, 9, 0, 9, 1.25, 100, 1, 'c', '%1'),"
+                                      " (4, 1300, 3, 101, 0, 9, 9, 9, 9, 0, 9, 3, 90, 1, 'd', '%2'),"
+                                      " (5, 1400, 3, 101, 0, 9, 9, 9, 9, 0, 9, 1.5, 97, 1, 'e', '%2')")
+                           .arg(first, second)));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO course_lesson VALUES ('%1', 3705, 100, 0), ('%2', 180, 97, 1),"
+                                      " ('%3', 50, 60, 0)")
+                           .arg(first, second, third)));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO drill_char VALUES (1, 'ب', 5, 1, 0, 0)")));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO char_total VALUES ('ب', 5, 1)")));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
 
-    const Course& course = Course::Shipped();
-    const QString first = course.At(0).id, second = course.At(1).id;
     {
         HistoryStore store(dir.path());
-        QVERIFY(store.ReadCourse().lessons.isEmpty());
+        // Each lesson's best is one typing as it was typed: for a lesson
+        // passed, one that could have passed it; a lesson whose typings
+        // were not kept keeps what it had.
+        const HistoryStore::CourseProgress upgraded = store.ReadCourse();
+        QCOMPARE(upgraded.lessons.value(first), (LessonResult{3705, 88, false}));
+        QCOMPARE(upgraded.lessons.value(second), (LessonResult{90, 97, true}));
+        QCOMPARE(upgraded.lessons.value(third), (LessonResult{50, 60, false}));
         QCOMPARE(store.Drills(DrillKind::Letters).size(), 1); // nothing lost
+        QCOMPARE(store.Drills(DrillKind::Course).size(), 4);
         QVERIFY(store.RecordLesson(CourseDrill(2000), first, {70, 96, true}));
-        QVERIFY(store.RecordLesson(CourseDrill(3000), second, {50, 99, false}));
+        QVERIFY(store.RecordLesson(CourseDrill(3000), third, {51, 59, false}));
         QVERIFY(store.SetOwnTargetCpm(90));
         HistoryStore otherTutor(dir.path());
-        QVERIFY(otherTutor.RecordLesson(CourseDrill(4000), first, {40, 98, false})); // worse speed, better accuracy
+        // Slower, more accurate: not better, nor is a faster typing that
+        // did not pass.
+        QVERIFY(otherTutor.RecordLesson(CourseDrill(4000), first, {40, 98, true}));
+        QVERIFY(otherTutor.RecordLesson(CourseDrill(4100), first, {400, 80, false}));
+        QVERIFY(otherTutor.RecordLesson(CourseDrill(4200), second, {90, 99, true}));
     }
     HistoryStore store(dir.path());
     const HistoryStore::CourseProgress kept = store.ReadCourse();
     QCOMPARE(kept.ownTargetCpm, 90);
-    QCOMPARE(kept.lessons.value(first), (LessonResult{70, 98, true}));
-    QCOMPARE(kept.lessons.value(second), (LessonResult{50, 99, false}));
-    QCOMPARE(store.Drills(DrillKind::Course).size(), 3);
+    QCOMPARE(kept.lessons.value(first), (LessonResult{70, 96, true}));
+    QCOMPARE(kept.lessons.value(second), (LessonResult{90, 99, true}));
+    QCOMPARE(kept.lessons.value(third), (LessonResult{51, 59, false}));
+    QCOMPARE(store.Drills(DrillKind::Course).size(), 4 + 5);
     QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
-    QCOMPARE(store.CharTotals().value(QStringLiteral("ب")).presses, 5u + 3 * 4);
+    QCOMPARE(store.CharTotals().value(QStringLiteral("ب")).presses, 5u + 5 * 4);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(file);
@@ -274,8 +299,8 @@ void TestCourseTab::standingKeptAndUpgradedInPlace()
 
     const CourseState state = course.StateFrom(kept.lessons, kept.ownTargetCpm);
     QCOMPARE(state.StatusOf(0), CourseState::Status::Passed);
-    QCOMPARE(state.StatusOf(1), CourseState::Status::Open);
-    QCOMPARE(state.StatusOf(2), CourseState::Status::Locked);
+    QCOMPARE(state.StatusOf(2), CourseState::Status::Open);
+    QCOMPARE(state.StatusOf(3), CourseState::Status::Locked);
     QCOMPARE(course.StateFrom({{QStringLiteral("no-such-lesson"), {1, 1, true}}}, 0).results.size(), 0);
 }
 
@@ -426,6 +451,116 @@ void TestCourseTab::runEndedByTabChangeOrEscape()
     QVERIFY(!dialog->isVisible());
 }
 
+// On a full disk both tabs say so, the standing kept is shown, and a pass
+// made then is kept by the tutor until there is room again; one still not
+// kept when the tutor closes is told. A small disk of its own is mounted
+// when the test may (as root).
+void TestCourseTab::passesKeptThroughAFullDisk()
+{
+    const QString folder = AppInfo::DataFolder();
+    QVERIFY(QDir().mkpath(folder));
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=512k") != 0)
+        QSKIP("no small disk of its own: mounting a tmpfs needs root");
+    const auto unmount = qScopeGuard([&] {
+        dialog.reset();
+        ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    QFile filler(folder + QLatin1String("/filler"));
+    auto fill = [&filler] {
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        filler.close();
+    };
+    auto passNext = [this] {
+        W<QPushButton>("btn_start_course")->click();
+        TypeLesson();
+    };
+    auto note = [this] { return W<QLabel>("lbl_course_note"); };
+    OpenTutor();
+    W<QPushButton>("btn_course_intro")->click();
+    passNext();
+    QVERIFY(!note()->isVisible());
+    dialog.reset();
+
+    // Full before the tutor starts: what was kept is shown, and why nothing
+    // new can be kept, on both tabs.
+    fill();
+    OpenTutor();
+    QVERIFY(Enabled(1) && !Enabled(2));
+    QVERIFY2(note()->isVisible() && note()->text().contains(QLatin1String("is full")), qPrintable(note()->text()));
+    QString told;
+    ClickInNextBox(QString(), &told);
+    auto* tabs = W<QTabWidget>("tabWidget");
+    tabs->setCurrentWidget(W<QWidget>("tabProgress"));
+    QTRY_VERIFY(!told.isEmpty());
+    const QString progressNote = W<QLabel>("lbl_progress_note")->text();
+    for (const QString& said : {told, progressNote}) {
+        QVERIFY2(said.contains(QLatin1String("is full")) && !said.contains(QLatin1String("move the file")),
+                 qPrintable(said));
+    }
+    tabs->setCurrentIndex(6);
+
+    // A pass while full is the tutor's until there is room again.
+    passNext();
+    QVERIFY(Enabled(2));
+    QVERIFY2(note()->text().contains(QLatin1String("lesson 2 is not kept yet")), qPrintable(note()->text()));
+    QVERIFY(!HistoryStore(folder).ReadCourse().lessons.value(Course::Shipped().At(1).id).passed);
+    QVERIFY(filler.remove());
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(6);
+    QVERIFY(!note()->isVisible());
+    QVERIFY(HistoryStore(folder).ReadCourse().lessons.value(Course::Shipped().At(1).id).passed);
+
+    // Full again while the tutor runs, and still full when it closes.
+    fill();
+    ClickInNextBox(QString(), &told);
+    passNext();
+    QVERIFY2(told.contains(QLatin1String("is full")), qPrintable(told));
+    QVERIFY2(note()->text().contains(QLatin1String("lesson 3 is not kept yet")), qPrintable(note()->text()));
+    told.clear();
+    ClickInNextBox(QString(), &told);
+    dialog->close();
+    QVERIFY2(told.contains(QLatin1String("lesson 3 could not be kept")), qPrintable(told));
+    dialog.reset();
+    QVERIFY(filler.remove());
+    OpenTutor();
+    QVERIFY(Enabled(2) && !Enabled(3));
+    QVERIFY2(!note()->isVisible(), qPrintable(note()->text()));
+}
+
+// A second tutor on the same history shows what the first passed when its
+// Course tab is shown again or its window comes back, also when the history
+// was first made by the other.
+void TestCourseTab::secondTutorFollows()
+{
+    Dialog second;
+    ScriptedTutor(&second);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    auto* secondTabs = Child<QTabWidget>(&second, "tabWidget");
+    secondTabs->setCurrentIndex(6);
+    Child<QPushButton>(&second, "btn_course_intro")->click();
+    auto secondOpen = [&second](int lesson) {
+        return bool(Child<LessonList>(&second, "lst_lessons")->Lessons()->item(lesson)->flags() & Qt::ItemIsEnabled);
+    };
+    QVERIFY(!secondOpen(1));
+    OpenTutor(); // the home row seen in the other
+    W<QPushButton>("btn_start_course")->click();
+    TypeLesson();
+    QVERIFY(Enabled(1));
+    QVERIFY(!secondOpen(1));
+    secondTabs->setCurrentIndex(0);
+    secondTabs->setCurrentIndex(6);
+    QVERIFY(secondOpen(1) && !secondOpen(2));
+
+    W<QPushButton>("btn_start_course")->click();
+    TypeLesson();
+    QVERIFY(Enabled(2));
+    QApplication::setActiveWindow(&second);
+    QVERIFY(secondOpen(2));
+}
+
 void TestCourseTab::nextKeyAndFingerFollowTheTyping_data()
 {
     QTest::addColumn<KeyboardLayout>("layout");
@@ -450,8 +585,11 @@ void TestCourseTab::nextKeyAndFingerFollowTheTyping()
     OpenTutor();
     W<QRadioButton>(layout == KeyboardLayout::Kb101 ? "rad_kb_101" : "rad_kb_102")->click();
     W<QTabWidget>("tabWidget")->setCurrentIndex(6);
-    W<QPushButton>("btn_course_intro")->click();
+    // Lessons passed already: no home row first, even the first time.
+    QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("btn_course_intro")));
+    QVERIFY(W<LessonList>("lst_lessons")->isVisible());
     QCOMPARE(W<LessonList>("lst_lessons")->Current(), lesson);
+    QCoreApplication::processEvents(); // the page laid out, as on screen
     auto* keyboard = W<FingerKeyboard>("wg_course_kb");
     auto* hands = W<HandsView>("wg_hands");
     QCOMPARE(keyboard->LitKeys().size(), 9); // at rest: the home keys and the space bar
@@ -525,25 +663,54 @@ void TestCourseTab::drawingsNotMirroredInArabic()
     QCOMPARE(hands[1], hands[0]);
 }
 
-// Every label and button of the tab shows its whole text in each language,
-// with the tutor's style and fonts, a lesson under way.
+// Every label, button and box of the tab shows its whole text in each
+// language, with the tutor's style and fonts: at rest, while a lesson is
+// typed and at its end, passed or not. A lesson's best
+// typing is shown as it was typed, its figures whole.
 void TestCourseTab::textsFitInEveryLanguage()
 {
     AppStyle::Install(*qApp);
     auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    {
+        HistoryStore store(AppInfo::DataFolder());
+        QVERIFY(store.RecordLesson(CourseDrill(1000), Course::Shipped().At(0).id, {59999.5, 99.9, true}));
+        QVERIFY(store.RecordLesson(CourseDrill(2000), Course::Shipped().At(1).id, {59999.5, 88.9, false}));
+        QVERIFY(store.RecordLesson(CourseDrill(3000), Course::Shipped().At(1).id, {68, 100, false}));
+    }
     OpenTutor();
-    W<QPushButton>("btn_course_intro")->click();
+    auto* list = W<LessonList>("lst_lessons");
+    const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+    int lessonsTried = 2; // whose best the test knows
+    auto check = [&](const char* when) {
+        // English last: the test reads the Start button's text.
+        for (const char* language : {"rad_lang_arabic", "rad_lang_chinese", "rad_lang_english"}) {
+            W<QRadioButton>(language)->click();
+            // Laid out as on screen: a height that follows the width takes
+            // a second round.
+            for (int round = 0; round < 3; ++round)
+                QCoreApplication::processEvents();
+            const QStringList cut = CutOff(W<QWidget>("tab_course"));
+            QVERIFY2(cut.isEmpty(), qPrintable(QString::fromLatin1(when) + u' ' + QLatin1String(language) + u' ' + cut.join(u", ")));
+            for (int lesson = 0; lesson < lessonsTried; ++lesson) {
+                const QString best = list->Lessons()->item(lesson)->text().section(u'\n', 1);
+                QVERIFY2(best.contains(QLatin1String("59999/")) && best.contains(lesson ? "88 %" : "99 %"),
+                         qPrintable(best));
+                QVERIFY2(list->fontMetrics().horizontalAdvance(best) + icon + 8
+                             <= list->visualRect(list->Lessons()->index(lesson, 0)).width(),
+                         qPrintable(language + (u' ' + best)));
+            }
+        }
+    };
+    check("at rest");
     W<QPushButton>("btn_start_course")->click();
     Press(W<QLineEdit>("le_dst_course"), QLatin1Char('f'));
-    for (const char* language : {"rad_lang_english", "rad_lang_arabic", "rad_lang_chinese"}) {
-        W<QRadioButton>(language)->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        for (QWidget* w : W<QWidget>("tab_course")->findChildren<QWidget*>()) {
-            auto* label = qobject_cast<QLabel*>(w);
-            if (w->isVisible() && ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w)))
-                QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(language + (u' ' + w->objectName())));
-        }
-    }
+    check("typing");
+    TypeLesson(1);
+    check("not passed");
+    W<QPushButton>("btn_start_course")->click();
+    TypeLesson();
+    lessonsTried = 1;
+    check("passed");
 }
 
 QTEST_MAIN(TestCourseTab)

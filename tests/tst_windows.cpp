@@ -2,10 +2,13 @@
 // two windows offer before anything is done: the widgets the program and its
 // tests find by name, their first state, the tab order, the size limits and
 // the maker's pages.
+#include "app/appstyle.h"
 #include "app/startup.h"
 #include "editor/dialogdata.h"
 #include "teacher/classwindow.h"
 #include "testutil.h"
+#include "tutor/classdialog.h"
+#include "tutor/classlink.h"
 #include "tutor/website.h"
 
 using namespace TestUtil;
@@ -179,6 +182,46 @@ private slots:
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
         CheckTabOrder(
             &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_exit");
+    }
+
+    void classWindowsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        for (const char* lang : {"cn", "en", "ar"})
+            QTest::newRow(lang) << lang;
+    }
+
+    // The teacher's window and the Class dialog, with the program's style,
+    // show each label and button whole, none cut off or pushed under the
+    // title bar, in every language.
+    void classWindowsFitInEveryLanguage()
+    {
+        QFETCH(QString, lang);
+        AppStyle::Install(*qApp);
+        auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        std::unique_ptr<QSettings>(TempSettings::Store())->setValue(u"Normal/lang"_s, lang);
+        ClassWindow teacher; // speaks the language saved
+        ClassLink link;
+        ClassDialog dialog(&link, &teacher);
+        auto check = [](QWidget* w, const char* when) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            for (int round = 0; round < 3; ++round)
+                QCoreApplication::processEvents();
+            const QStringList cut = CutOff(w);
+            QVERIFY2(cut.isEmpty(), qPrintable(w->objectName() + u' ' + when + u' ' + cut.join(u", "_s)));
+        };
+        check(&teacher, "opened");
+        check(&dialog, "opened");
+        // With what they say of a connection that fails: a server that cannot
+        // be read, a class code left out.
+        Child<QLineEdit>(&teacher, "le_class_server")->setText(u"host='"_s);
+        Child<QPushButton>(&teacher, "btn_class_open")->click();
+        QTRY_VERIFY(!Child<QLabel>(&teacher, "lbl_class_message")->text().isEmpty());
+        check(&teacher, "failed");
+        Child<QLineEdit>(&dialog, "le_class_server")->setText(u"service=qirtas-class"_s);
+        Child<QPushButton>(&dialog, "btn_class_join")->click();
+        check(&dialog, "told");
     }
 
     void buttonsOpenTheirPages_data()

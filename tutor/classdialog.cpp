@@ -31,6 +31,9 @@ ClassDialog::ClassDialog(ClassLink* link, QWidget* parent)
     setObjectName(QStringLiteral("ClassDialog"));
     setWindowTitle(DialogText::tr("Class"));
     auto* page = new QVBoxLayout(this);
+    // As large as its texts need at their width, also once a problem is
+    // told: no text is squeezed under another.
+    page->setSizeConstraint(QLayout::SetFixedSize);
     auto* intro = new QLabel(DialogText::tr("Your drills are kept on this computer and also sent to your class, where "
                                         "your teacher sees them and you find them again on another computer."),
                              this);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
+#include <algorithm>
 
 #include "content/appinfo.h"
 #include "course/course.h"
@@ -26,6 +28,7 @@
 #include "tutor/handsview.h"
 #include "tutor/lessonlist.h"
 #include "tutor/progressbar.h"
+#include "tutor/progresspage.h"
 #include "tutor/settingskeys.h"
 
 namespace {
@@ -42,6 +45,8 @@ const char WrongColour[] = "#c0261c";
 const char PassedColour[] = "#1c7a45";
 const char NotPassedColour[] = "#9a3412";
 constexpr int MaxTargetCpm = 400;
+// How often a pass not kept yet is tried again.
+constexpr int RetryMs = 5000;
 constexpr int TargetStep = 10;
 
 const QList<Finger> AllFingers{Finger::LeftLittle, Finger::LeftRing, Finger::LeftMiddle, Finger::LeftIndex,
@@ -84,20 +89,32 @@ QString LineText(const QString& line, int done, bool wrong, const QColor& neutra
     return html;
 }
 
-// Holds one widget as large as itself. The widget's changes of text (on
-// every key) then redraw it alone: they do not lay out the page again.
+// Holds one widget as large as itself, at least `least` high. The widget's
+// changes of text (on every key) then redraw it alone: they do not lay out
+// the page again. Fit makes it as high as the widget's text needs.
 class Holder : public QWidget
 {
 public:
-    Holder(QWidget* held, QWidget* parent) : QWidget(parent), held(held) { held->setParent(this); }
-    QSize sizeHint() const override { return held->sizeHint(); }
-    QSize minimumSizeHint() const override { return held->minimumSizeHint(); }
+    Holder(QWidget* held, int least, QWidget* parent) : QWidget(parent), held(held), least(least)
+    {
+        held->setParent(this);
+        setFixedHeight(least);
+    }
+    QSize sizeHint() const override { return {held->sizeHint().width(), height()}; }
+    QSize minimumSizeHint() const override { return {held->minimumSizeHint().width(), height()}; }
+    void Fit() { setFixedHeight(width() > 0 ? qMax(least, held->heightForWidth(width())) : least); }
 
 protected:
-    void resizeEvent(QResizeEvent*) override { held->setGeometry(rect()); }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        held->setGeometry(rect());
+        if (event->size().width() != event->oldSize().width())
+            Fit();
+    }
 
 private:
     QWidget* held;
+    int least;
 };
 
 // A field is drawn again only when its text changes.
@@ -158,6 +175,15 @@ void CoursePage::SetKeyboard(KeyboardLayout k)
     ShowNextKey();
 }
 
+bool CoursePage::event(QEvent* event)
+{
+    // Back to the window while the tab shows: what another tutor kept
+    // meanwhile is shown.
+    if (event->type() == QEvent::WindowActivate && stack)
+        Refresh();
+    return QWidget::event(event);
+}
+
 void CoursePage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -174,12 +200,18 @@ void CoursePage::Build()
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 4, 6, 2);
     page->setSpacing(4);
+    lbl_course_note = new QLabel(this);
+    lbl_course_note->setObjectName(QStringLiteral("lbl_course_note"));
+    lbl_course_note->setWordWrap(true);
+    lbl_course_note->setTextFormat(Qt::PlainText);
+    QPalette warning = lbl_course_note->palette();
+    warning.setColor(QPalette::WindowText, QColor(NotPassedColour));
+    lbl_course_note->setPalette(warning);
+    lbl_course_note->hide();
+    page->addWidget(lbl_course_note);
     stack = new QStackedWidget(this);
     page->addWidget(stack);
 
-    // How the hands rest, shown the first time.
-    if (!Settings()->value(IntroSeenKey(), false).toBool())
-        BuildIntro();
     BuildLessons();
 
     // The guidance under both: the keyboard, and the hands under it.
@@ -192,6 +224,12 @@ void CoursePage::Build()
     wg_hands->setFixedHeight(56);
     page->addWidget(wg_hands);
 
+    retry = new QTimer(this);
+    retry->setInterval(RetryMs);
+    connect(retry, &QTimer::timeout, this, [this] {
+        if (!IsRunning())
+            KeepUnsaved();
+    });
     ticker = new QTimer(this);
     ticker->setInterval(1000);
     connect(ticker, &QTimer::timeout, this, [this] {
@@ -201,6 +239,12 @@ void CoursePage::Build()
 
     Refresh();
     chosen = NextLesson();
+    // How the hands rest, shown the first time to a learner who has not
+    // passed a lesson yet.
+    const bool passedAny = std::any_of(state.results.cbegin(), state.results.cend(),
+                                       [](const LessonResult& r) { return r.passed; });
+    if (!passedAny && !Settings()->value(IntroSeenKey(), false).toBool())
+        BuildIntro();
     Retranslate();
     if (intro)
         ShowIntro(true);
@@ -210,6 +254,7 @@ void CoursePage::Build()
     // event loop as a layout would.
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         w->show();
+    ShowNote();
     // Once the page is on screen: the keys go to its button, not to the tabs.
     QWidget* first = intro ? static_cast<QWidget*>(btn_course_intro) : btn_start_course;
     QTimer::singleShot(0, first, [first] { first->setFocus(Qt::OtherFocusReason); });
@@ -268,8 +313,7 @@ void CoursePage::BuildLessons()
     lbl_src_course->setAlignment(Qt::AlignCenter);
     lbl_src_course->setTextFormat(Qt::RichText);
     lbl_src_course->setWordWrap(true);
-    auto* source = new Holder(lbl_src_course, lessonsPane);
-    source->setFixedHeight(40);
+    auto* source = new Holder(lbl_src_course, 40, lessonsPane);
     typing->addWidget(source);
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
@@ -338,7 +382,7 @@ void CoursePage::BuildIntro()
     introButtons->addWidget(btn_course_intro);
     introButtons->addStretch(1);
     introLayout->addLayout(introButtons);
-    stack->addWidget(intro);
+    stack->insertWidget(0, intro);
     connect(btn_course_intro, &QPushButton::clicked, this, [this] {
         Settings()->setValue(IntroSeenKey(), true);
         ShowIntro(false);
@@ -359,6 +403,8 @@ void CoursePage::Retranslate()
     }
     lbl_course_target->setText(DialogText::tr("Your target speed:"));
     spn_course_target->setSpecialValueText(DialogText::tr("each lesson's"));
+    // The box does not ask for the room of its new text itself.
+    spn_course_target->updateGeometry();
     spn_course_target->setToolTip(DialogText::tr("The speed, in characters a minute, that passes every lesson; "
                                              "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText::tr("Stop") : DialogText::tr("Start"));
@@ -368,6 +414,7 @@ void CoursePage::Retranslate()
                                                "once every key is mastered"));
     lbl_course_speed->setText(DialogText::tr("Characters a minute"));
     lbl_course_accuracy->setText(DialogText::tr("Accuracy"));
+    ShowNote();
     le_speed_course->setToolTip(DialogText::tr("Speed in characters typed a minute, from the first key"));
     le_correct_course->setToolTip(
         DialogText::tr("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
@@ -382,31 +429,81 @@ void CoursePage::Refresh()
     if (IsRunning())
         return;
     HistoryStore& store = History();
+    if (!unsaved.IsEmpty())
+        KeepUnsaved();
     // Taken before reading, so that what another tutor keeps meanwhile is
     // read next time.
     const int revision = store.Revision();
-    if (revision == shownRevision)
-        return;
     // A history not made yet holds no lesson: the first lesson kept makes
-    // it, not a look at the tab.
-    const HistoryStore::CourseProgress kept =
-        QFileInfo::exists(store.FilePath()) ? store.ReadCourse() : HistoryStore::CourseProgress();
+    // it, not a look at the tab. Until then it is looked for each time:
+    // another tutor may make it.
+    const bool made = QFileInfo::exists(store.FilePath());
+    if (revision == shownRevision && made == shownMade)
+        return;
+    const HistoryStore::CourseProgress kept = made ? store.ReadCourse() : HistoryStore::CourseProgress();
     const CourseState read = course->StateFrom(kept.lessons, kept.ownTargetCpm);
     // What this run holds and the file does not (a history that cannot be
     // written) stays.
     for (auto it = read.results.cbegin(); it != read.results.cend(); ++it) {
-        LessonResult& r = state.results[it.key()];
-        r.bestCpm = qMax(r.bestCpm, it->bestCpm);
-        r.bestAccuracy = qMax(r.bestAccuracy, it->bestAccuracy);
-        r.passed = r.passed || it->passed;
+        const LessonResult merged = state.Result(it.key()).With(*it);
+        state.results[it.key()] = merged;
     }
-    if (shownRevision < 0) {
+    // The target as kept (another tutor may have changed it), unless this
+    // run's own cannot be kept.
+    if (shownRevision < 0 || (made && !store.IsOff() && !store.IsReadOnly())) {
         state.ownTargetCpm = read.ownTargetCpm;
         const QSignalBlocker quiet(spn_course_target);
         spn_course_target->setValue(state.ownTargetCpm);
     }
     shownRevision = revision;
+    shownMade = made;
     ShowLessons();
+    ShowNote();
+}
+
+void CoursePage::KeepUnsaved()
+{
+    if (unsaved.Keep(History(), [this](int lesson) { return state.Result(lesson); }))
+        emit Recorded();
+    if (unsaved.IsEmpty())
+        retry->stop();
+    ShowNote();
+}
+
+void CoursePage::ShowNote()
+{
+    if (!stack)
+        return;
+    HistoryStore& store = History();
+    QStringList said;
+    if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
+        said << ProgressPage::Worded(store.Standing(), !store.IsOff());
+    for (int lesson : unsaved.Indexes())
+        said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
+                               "if the tutor is still open then.")
+                    .arg(lesson + 1);
+    const QString text = said.join(QLatin1Char(' '));
+    if (lbl_course_note->text() != text)
+        lbl_course_note->setText(text);
+    lbl_course_note->setVisible(!text.isEmpty());
+}
+
+void CoursePage::Closing()
+{
+    if (unsaved.IsEmpty())
+        return;
+    KeepUnsaved();
+    QStringList said;
+    for (int lesson : unsaved.Indexes())
+        said << DialogText::tr("Your pass of lesson %1 could not be kept because the disk that holds the history "
+                               "of your drills is full: after a restart the lesson is not passed, and it has to "
+                               "be passed again.")
+                    .arg(lesson + 1);
+    if (said.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
+                    said.join(QLatin1Char(' ')), QMessageBox::Ok, window());
+    box.exec();
 }
 
 int CoursePage::NextLesson() const
@@ -508,7 +605,14 @@ void CoursePage::FinishRun()
     const double cpm = drill.speed * 60;
     if (complete) {
         const bool passed = course->Record(state, lesson, cpm, drill.accuracy);
-        History().RecordLesson(drill, course->At(lesson).id, state.Result(lesson));
+        // Those not kept before go first, in the order they were typed.
+        KeepUnsaved();
+        // A pass the history cannot keep only while the disk is full is
+        // kept by this run until it can.
+        const QString id = course->At(lesson).id;
+        if (!History().RecordLesson(drill, id, state.Result(lesson)) && passed
+            && unsaved.Hold(History(), {drill, id, lesson}))
+            retry->start();
         outcome = {lesson, passed, cpm, drill.accuracy};
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
@@ -521,6 +625,7 @@ void CoursePage::FinishRun()
     lst_lessons->setEnabled(true);
     spn_course_target->setEnabled(true);
     ShowLessons();
+    ShowNote();
     ShowFigures();
     ShowNextKey();
     btn_start_course->setFocus(Qt::OtherFocusReason);
@@ -579,6 +684,9 @@ void CoursePage::ShowLine()
     if (!IsRunning()) {
         le_dst_course->clear();
         lbl_src_course->setText(outcome.lesson < 0 ? DialogText::tr("Click Start button to start...") : OutcomeText());
+        // Between lessons the line may take more room: a message to read,
+        // not keys to follow.
+        static_cast<Holder*>(lbl_src_course->parentWidget())->Fit();
         return;
     }
     const QString line = session.Line();

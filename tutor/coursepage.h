@@ -7,6 +7,7 @@
 #include "course/coursestate.h"
 #include "drill/coursesession.h"
 #include "keyboard/keyboardlayout.h"
+#include "progress/pendinglessons.h"
 
 class QKeyEvent;
 class QLabel;
@@ -26,8 +27,10 @@ class LessonList;
 // keyboard tinted by fingers and the finger lit on a drawing of two hands,
 // the pass and unlock rules, and the learner's standing kept in the history.
 // The page exists with the window, but nothing in it is made (nor the
-// course read, nor the history opened) before it is first shown. The first
-// time, it shows how the hands rest on the home row before lesson 1.
+// course read, nor the history opened) before it is first shown; from then
+// on it shows the history's standing each time it is shown or its window
+// comes back. The first time, a learner who has passed no lesson is shown
+// how the hands rest on the home row before lesson 1.
 class CoursePage : public QWidget
 {
     Q_OBJECT
@@ -46,6 +49,9 @@ public:
     // its best.
     void StopRun();
     bool IsRunning() const { return session.IsRunning(); }
+    // Before the window closes: a pass the history could not keep yet is
+    // kept now if it can be; the learner is told of one that cannot.
+    void Closing();
 
 signals:
     // A lesson typed was handed to the history.
@@ -54,6 +60,7 @@ signals:
     void PractiseAdaptively();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +84,11 @@ private:
     void ShowFigures(bool keysOnly = false);
     void ShowNextKey();
     void SetOwnTarget(int cpm);
+    // Hands the history the passes it could not keep when they were made
+    // (the disk was full), as far as it can keep them now.
+    void KeepUnsaved();
+    // Why the history keeps nothing new, and the passes not kept yet.
+    void ShowNote();
     // The lesson the learner is at: the first open one not yet passed.
     int NextLesson() const;
 
@@ -86,6 +98,7 @@ private:
     KeyboardLayout layout = KeyboardLayout::Kb101;
     CourseState state;
     int shownRevision = -1;
+    bool shownMade = false;  // whether the history's file was there
     int chosen = 0;      // the lesson chosen in the list
     int running = -1;    // the lesson being typed
     // What the last lesson typed to its end came to.
@@ -98,8 +111,12 @@ private:
     } outcome;
     QString OutcomeText() const;
     CourseSession session;
+    // Passes the history could not keep yet, tried again until it does.
+    PendingLessons unsaved;
+    QTimer* retry = nullptr;
 
     QStackedWidget* stack = nullptr;
+    QLabel* lbl_course_note = nullptr;
     QWidget* intro = nullptr;  // until the learner has seen it
     QLabel* lbl_course_intro = nullptr;
     QPushButton* btn_course_intro = nullptr;

@@ -140,6 +140,7 @@ void Dialog::closeEvent(QCloseEvent* event)
     if (session.IsRunning())
         StopRunningDrill();
     ui->tab_course->StopRun();
+    ui->tab_course->Closing();
     QDialog::closeEvent(event);
 }
 

@@ -3,6 +3,8 @@
 #include <QtMath>
 #include <QPainter>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include "course/course.h"
 #include "keyboard/keycharmap.h"
@@ -83,18 +85,18 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
         case CourseState::Status::Open: state = DialogText::tr("Open"); break;
         case CourseState::Status::Passed: state = DialogText::tr("Passed"); break;
         }
-        // The best typing, never rounded up to a pass.
-        if (result.bestCpm > 0)
-            state = DialogText::tr("%1 · best %2/min, %3 %")
-                        .arg(state, QString::number(qFloor(result.bestCpm)),
-                             QString::number(qFloor(result.bestAccuracy)));
-        const QString text = CourseText::LessonTitle(course, i) + QLatin1Char('\n') + state;
         QStandardItem* item = model->item(i);
         if (!item) {
             item = new QStandardItem;
             model->setItem(i, item);
         }
-        item->setText(text);
+        item->setData(CourseText::LessonTitle(course, i), TitleRole);
+        item->setData(state, StateRole);
+        // The best typing as it was typed, never rounded up to a pass.
+        item->setData(result.bestCpm > 0 ? QVariantList{qFloor(result.bestCpm), qFloor(result.bestAccuracy)}
+                                         : QVariantList(),
+                      BestRole);
+        item->setText(Text(item));
         item->setIcon(StateIcon(status));
         item->setToolTip(CourseText::NewKeys(course, i) + QLatin1Char('\n') + CourseText::Fingers(course, i, layout));
         // A locked lesson can be seen but not chosen.
@@ -105,6 +107,49 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
     }
     if (current >= 0 && state.IsOpen(current))
         SetCurrent(current);
+}
+
+QString LessonList::Text(const QStandardItem* item) const
+{
+    const QString title = item->data(TitleRole).toString(), state = item->data(StateRole).toString();
+    const QVariantList best = item->data(BestRole).toList();
+    if (best.size() != 2)
+        return title + QLatin1Char('\n') + state;
+    auto line = [&best](const QString& state) {
+        return DialogText::tr("%1 · best %2/min, %3 %").arg(state, best[0].toString(), best[1].toString());
+    };
+    // The figures are never cut: when the line is too wide, the name of the
+    // state (which the icon shows too) gives way.
+    const QFontMetrics metrics(font());
+    const int room = TextWidth();
+    QString shown = state;
+    const int rest = metrics.horizontalAdvance(line(QString()));
+    if (metrics.horizontalAdvance(line(state)) > room)
+        shown = metrics.elidedText(state, Qt::ElideRight, qMax(0, room - rest));
+    return title + QLatin1Char('\n') + line(shown);
+}
+
+int LessonList::TextWidth() const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    option.rect = QRect(0, 0, viewport()->width() - 2 * spacing(), 2 * fontMetrics().height());
+    option.text = QStringLiteral("x");
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    // The delegate leaves a margin on either side of the text.
+    return text.width() - 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+}
+
+void LessonList::resizeEvent(QResizeEvent* event)
+{
+    QListView::resizeEvent(event);
+    // A scroll bar that comes or goes changes the room for the texts.
+    for (int i = 0; i < model->rowCount(); ++i) {
+        QStandardItem* item = model->item(i);
+        if (item && item->text() != Text(item))
+            item->setText(Text(item));
+    }
 }
 
 int LessonList::Current() const

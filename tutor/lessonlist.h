@@ -5,6 +5,7 @@
 
 class Course;
 class LayoutKeys;
+class QStandardItem;
 class QStandardItemModel;
 struct CourseState;
 
@@ -33,7 +34,17 @@ signals:
     // A lesson was double-clicked or Return pressed on it: to be typed.
     void Started(int lesson);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // What a lesson's item keeps to make its text.
+    enum Role { TitleRole = Qt::UserRole + 1, StateRole, BestRole };
+    // A lesson's two lines, the second fitted to the room for it.
+    QString Text(const QStandardItem* item) const;
+    // The room for a line of text beside the icon.
+    int TextWidth() const;
+
     QStandardItemModel* model;
 };
 

@@ -340,10 +340,11 @@ void ProgressPage::ShowStanding()
         return;
     const bool off = history && history->IsOff();
     const bool readOnly = history && history->IsReadOnly();
-    wg_progress_chart->SetKeeping(!off && !readOnly);
-    lbl_progress_note->setVisible(off || readOnly);
-    if (off || readOnly)
-        lbl_progress_note->setText(Worded(history->Standing(), readOnly));
+    const bool full = history && history->IsDiskFull();
+    wg_progress_chart->SetKeeping(!off && !readOnly && !full);
+    lbl_progress_note->setVisible(off || readOnly || full);
+    if (off || readOnly || full)
+        lbl_progress_note->setText(Worded(history->Standing(), !off));
 }
 
 void ProgressPage::TellProblem()
@@ -352,7 +353,7 @@ void ProgressPage::TellProblem()
     if (problem.kind == HistoryStore::Problem::None)
         return;
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
-                    Worded(problem, history->IsReadOnly()), QMessageBox::Ok, window());
+                    Worded(problem, !history->IsOff()), QMessageBox::Ok, window());
     box.exec();
 }
 
@@ -402,6 +403,17 @@ QString ProgressPage::Worded(const HistoryStore::Problem& given, bool readOnly)
         text = DialogText::tr("This drill could not be kept because another program held %1 for too long. "
                           "Your next drills are kept as usual.")
                    .arg(problem.path);
+        break;
+    case P::DiskFull:
+        text = readOnly ? DialogText::tr("The disk that holds the history of your drills, %1, is full, so nothing new "
+                                         "can be kept until space is freed there; what was kept so far is shown. "
+                                         "Free some space (delete or move files you no longer need): new drills are "
+                                         "kept again as soon as there is room.")
+                        : DialogText::tr("The disk that holds the history of your drills, %1, is full, so nothing new "
+                                         "can be kept until space is freed there. Free some space (delete or move "
+                                         "files you no longer need): your drills are kept again as soon as there is "
+                                         "room.");
+        text = text.arg(problem.path);
         break;
     case P::Failed:
         text = DialogText::tr("Your drills cannot be kept in %1 during this run (%2). Everything else works as "

@@ -961,6 +961,22 @@ Can&apos;t report!</source>
         <source>Keys this learner misses</source>
         <translation>المفاتيح التي يخطئ فيها هذا المتعلم</translation>
     </message>
+    <message>
+        <source>The disk that holds the history of your drills, %1, is full, so nothing new can be kept until space is freed there; what was kept so far is shown. Free some space (delete or move files you no longer need): new drills are kept again as soon as there is room.</source>
+        <translation>القرص الذي يحفظ سجل تمارينك %1 ممتلئ، لذا لا يمكن حفظ أي شيء جديد حتى تُفرَّغ فيه مساحة؛ ويُعرض ما حُفظ حتى الآن. فرِّغ بعض المساحة (احذف الملفات التي لم تعد تحتاج إليها أو انقلها): تُحفظ التمارين الجديدة من جديد حالما تتوفر مساحة.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the history of your drills, %1, is full, so nothing new can be kept until space is freed there. Free some space (delete or move files you no longer need): your drills are kept again as soon as there is room.</source>
+        <translation>القرص الذي يحفظ سجل تمارينك %1 ممتلئ، لذا لا يمكن حفظ أي شيء جديد حتى تُفرَّغ فيه مساحة. فرِّغ بعض المساحة (احذف الملفات التي لم تعد تحتاج إليها أو انقلها): تُحفظ تمارينك من جديد حالما تتوفر مساحة.</translation>
+    </message>
+    <message>
+        <source>Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, if the tutor is still open then.</source>
+        <translation>لم يُحفظ نجاحك في الدرس %1 بعد: سيُحفظ حالما تتوفر مساحة، إن كان البرنامج لا يزال مفتوحًا حينها.</translation>
+    </message>
+    <message>
+        <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
+        <translation>تعذّر حفظ نجاحك في الدرس %1 لأن القرص الذي يحفظ سجل تمارينك ممتلئ: بعد إعادة التشغيل لن يكون الدرس مجتازًا، وعليك أن تجتازه من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

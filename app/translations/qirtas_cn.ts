@@ -961,6 +961,22 @@ Can&apos;t report!</source>
         <source>Keys this learner misses</source>
         <translation>这名学员常错的键</translation>
     </message>
+    <message>
+        <source>The disk that holds the history of your drills, %1, is full, so nothing new can be kept until space is freed there; what was kept so far is shown. Free some space (delete or move files you no longer need): new drills are kept again as soon as there is room.</source>
+        <translation>保存练习记录 %1 的磁盘已满，在腾出空间之前无法保存任何新内容；此前保存的内容仍会显示。请腾出一些空间（删除或移走不再需要的文件）：一旦有了空间，新的练习就会重新保存。</translation>
+    </message>
+    <message>
+        <source>The disk that holds the history of your drills, %1, is full, so nothing new can be kept until space is freed there. Free some space (delete or move files you no longer need): your drills are kept again as soon as there is room.</source>
+        <translation>保存练习记录 %1 的磁盘已满，在腾出空间之前无法保存任何新内容。请腾出一些空间（删除或移走不再需要的文件）：一旦有了空间，你的练习就会重新保存。</translation>
+    </message>
+    <message>
+        <source>Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, if the tutor is still open then.</source>
+        <translation>你通过第 %1 课的成绩尚未保存：一旦有了空间就会保存，前提是那时本程序仍在运行。</translation>
+    </message>
+    <message>
+        <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
+        <translation>由于保存练习记录的磁盘已满，你通过第 %1 课的成绩未能保存：重新启动后该课将显示为未通过，需要再次通过。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
