@@ -16,13 +16,13 @@ int CourseState::TargetCpm(int lessonTargetCpm) const
     return ownTargetCpm > 0 ? ownTargetCpm : lessonTargetCpm;
 }
 
-bool CourseState::Passes(double cpm, double accuracy, int targetCpm)
+bool CourseState::Passes(double cpm, double accuracy, int targetCpm, double passAccuracy)
 {
     // Written so that a NaN figure never passes.
-    return accuracy >= PassAccuracy && cpm >= targetCpm;
+    return accuracy >= passAccuracy && cpm >= targetCpm;
 }
 
-bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double accuracy)
+bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double accuracy, double passAccuracy)
 {
     if (!IsOpen(lesson))
         return false;
@@ -31,7 +31,7 @@ bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double acc
         r.bestCpm = cpm;
     if (accuracy > r.bestAccuracy)
         r.bestAccuracy = accuracy;
-    const bool pass = Passes(cpm, accuracy, TargetCpm(lessonTargetCpm));
+    const bool pass = Passes(cpm, accuracy, TargetCpm(lessonTargetCpm), passAccuracy);
     if (pass)
         r.passed = true;
     return pass;
