@@ -18,6 +18,8 @@ const QString Space = QStringLiteral(" ");
 // The shipped data, in the resource bundle.
 const QLatin1String LessonsFile(":/course/lessons.json");
 const QLatin1String CommonWordsFile(":/course/commonwords.txt");
+const QLatin1String VowelledWordsFile(":/course/vowelledwords.txt");
+const QLatin1String CourseSentencesFile(":/course/coursesentences.txt");
 const QLatin1String ShippedWordsFile(":/course/words.tsv");
 const QLatin1String ShippedSentencesFile(":/course/sentences.tsv");
 
@@ -34,9 +36,14 @@ const LayoutKeys& Layout102()
     return keys;
 }
 
+bool IsMark(QChar c)
+{
+    return c.category() == QChar::Mark_NonSpacing;
+}
+
 bool IsMark(const QString& item)
 {
-    return item.size() == 1 && item.at(0).category() == QChar::Mark_NonSpacing;
+    return item.size() == 1 && IsMark(item.at(0));
 }
 
 // Letters that a short vowel, tanween or shadda sits on in a drill group:
@@ -100,8 +107,8 @@ const Course& Course::Shipped()
         QString error;
         if (!file.open(QIODevice::ReadOnly) || !c.ReadLessons(file.readAll(), &error))
             qWarning("Course: cannot read %s: %s", qPrintable(LessonsFile), qPrintable(error));
-        c.SetWords(ReadColumn(CommonWordsFile) + ReadColumn(ShippedWordsFile));
-        c.SetSentences(ReadColumn(ShippedSentencesFile));
+        c.SetWords(ReadColumn(CommonWordsFile) + ReadColumn(VowelledWordsFile) + ReadColumn(ShippedWordsFile));
+        c.SetSentences(ReadColumn(CourseSentencesFile) + ReadColumn(ShippedSentencesFile));
         return c;
     }();
     return course;
@@ -131,10 +138,14 @@ bool Course::ReadLessons(const QByteArray& json, QString* error)
         lesson.id = o.value(QLatin1String("id")).toString();
         lesson.title = o.value(QLatin1String("title")).toString();
         lesson.targetCpm = o.value(QLatin1String("target")).toInt();
-        lesson.sentences = o.value(QLatin1String("sentences")).toBool();
+        lesson.passAccuracy = o.value(QLatin1String("accuracy")).toDouble(CourseState::PassAccuracy);
+        for (const QJsonValue& id : o.value(QLatin1String("was")).toArray())
+            lesson.formerIds << id.toString();
         const int index = lessons.size();
         if (lesson.targetCpm <= 0)
             return fail(QStringLiteral("lesson %1: no target speed").arg(index + 1));
+        if (!(lesson.passAccuracy > 0 && lesson.passAccuracy <= 100))
+            return fail(QStringLiteral("lesson %1: the accuracy must be above 0 and at most 100").arg(index + 1));
         const QJsonArray keys = o.value(QLatin1String("new")).toArray();
         if (keys.isEmpty())
             return fail(QStringLiteral("lesson %1: no new keys").arg(index + 1));
@@ -203,7 +214,7 @@ QList<Course::Text> Course::Filter(const QStringList& texts) const
         if (lesson < 0 || seen.contains(text))
             continue;
         seen.insert(text);
-        kept.append({text, lesson});
+        kept.append({text, lesson, std::any_of(text.begin(), text.end(), [](QChar c) { return IsMark(c); })});
     }
     return kept;
 }
@@ -232,9 +243,23 @@ QStringList Course::Usable(const QList<Text>& texts, int lesson)
     return usable;
 }
 
-bool Course::AnyUsable(const QList<Text>& texts, int lesson)
+bool Course::TeachesMarks(int lesson) const
 {
-    return std::any_of(texts.begin(), texts.end(), [lesson](const Text& t) { return t.lesson <= lesson; });
+    const QStringList keys = NewKeys(lesson);
+    return std::any_of(keys.begin(), keys.end(), [](const QString& k) { return IsMark(k); });
+}
+
+// Vowelled text is for the lessons that teach the marks, and they take
+// nothing else; the other lessons type text as it is mostly written.
+bool Course::Suits(const Text& text, int lesson, bool marksLesson)
+{
+    return text.lesson <= lesson && text.vowelled == marksLesson;
+}
+
+bool Course::AnySuits(const QList<Text>& texts, int lesson) const
+{
+    const bool marks = TeachesMarks(lesson);
+    return std::any_of(texts.begin(), texts.end(), [&](const Text& t) { return Suits(t, lesson, marks); });
 }
 
 QStringList Course::LearntKeys(int lesson) const
@@ -264,9 +289,10 @@ QList<Finger> Course::Fingers(int lesson, const LayoutKeys& layout) const
 QList<Course::Step> Course::Steps(int lesson) const
 {
     QList<Step> steps{Step::NewKeys, Step::MixedGroups};
-    if (AnyUsable(m_words, lesson))
+    if (AnySuits(m_words, lesson))
         steps << Step::Words;
-    if (At(lesson).sentences && AnyUsable(m_sentences, lesson))
+    // Sentences as soon as the keys learnt type any.
+    if (AnySuits(m_sentences, lesson))
         steps << Step::Sentences;
     return steps;
 }
@@ -282,7 +308,7 @@ QStringList Course::Exercise(int lesson, Step step, quint32 seed) const
     case Step::Words:
         return PickTexts(m_words, lesson, step, seed);
     case Step::Sentences:
-        return At(lesson).sentences ? PickTexts(m_sentences, lesson, step, seed) : QStringList();
+        return PickTexts(m_sentences, lesson, step, seed);
     }
     return {};
 }
@@ -330,6 +356,10 @@ int Course::IndexOf(const QString& id) const
         if (m_lessons[i].id == id)
             return i;
     }
+    for (int i = 0; i < Count(); ++i) {
+        if (m_lessons[i].formerIds.contains(id))
+            return i;
+    }
     return -1;
 }
 
@@ -339,8 +369,13 @@ CourseState Course::StateFrom(const QMap<QString, LessonResult>& byId, int ownTa
     state.ownTargetCpm = ownTargetCpm;
     for (auto it = byId.cbegin(); it != byId.cend(); ++it) {
         const int lesson = IndexOf(it.key());
-        if (lesson >= 0)
-            state.results.insert(lesson, it.value());
+        if (lesson < 0)
+            continue;
+        // A lesson and the one it took the place of: the best of both.
+        LessonResult& r = state.results[lesson];
+        r.bestCpm = std::max(r.bestCpm, it->bestCpm);
+        r.bestAccuracy = std::max(r.bestAccuracy, it->bestAccuracy);
+        r.passed = r.passed || it->passed;
     }
     return state;
 }
@@ -393,13 +428,14 @@ QStringList Course::Groups(int lesson, bool newOnly, quint32 seed) const
 QStringList Course::PickTexts(const QList<Text>& texts, int lesson, Step step, quint32 seed) const
 {
     QRandomGenerator random = Generator(seed, lesson, step);
-    // Those with the lesson's new keys come first in two of three picks.
-    // (A text can have a new key before its lesson: لأ is lam and alef
-    // with hamza, both learnt before the lam-alef key.)
+    // Those with the lesson's new keys come first, and in two of three
+    // picks after. (A text can have a new key before its lesson: لأ is lam
+    // and alef with hamza, both learnt before the lam-alef key.)
     QStringList fresh, older;
     const QStringList newKeys = NewKeys(lesson);
+    const bool marks = TeachesMarks(lesson);
     for (const Text& t : texts) {
-        if (t.lesson > lesson)
+        if (!Suits(t, lesson, marks))
             continue;
         const bool hasNew = t.lesson == lesson
             || std::any_of(newKeys.begin(), newKeys.end(), [&](const QString& k) { return t.text.contains(k); });
@@ -407,8 +443,10 @@ QStringList Course::PickTexts(const QList<Text>& texts, int lesson, Step step, q
     }
     std::shuffle(fresh.begin(), fresh.end(), random);
     std::shuffle(older.begin(), older.end(), random);
+    bool first = true;
     auto next = [&]() {
-        const bool takeFresh = !fresh.isEmpty() && (older.isEmpty() || random.bounded(3) < 2);
+        const bool takeFresh = !fresh.isEmpty() && (older.isEmpty() || first || random.bounded(3) < 2);
+        first = false;
         return (takeFresh ? fresh : older).takeLast();
     };
 

@@ -29,15 +29,16 @@ public:
     static constexpr int WordLines = 5;
     static constexpr int SentenceCount = 3;
 
-    // The course as shipped: the lessons, the common-word list, and the
-    // words and sentences of the word and sentence drills, from the
-    // resources. Read on first use.
+    // The course as shipped: the lessons, the common-word list, the
+    // course's own vowelled words and sentences, and the words and
+    // sentences of the word and sentence drills, from the resources. Read
+    // on first use.
     static const Course& Shipped();
 
     // Replaces the lessons with those of a lesson file (JSON). On a fault
     // (not JSON, no lessons, an empty or doubled key, a key longer than two
-    // characters, a target not above 0) the course is left unchanged and
-    // `error` tells why.
+    // characters, a target not above 0, an accuracy not above 0 or above
+    // 100) the course is left unchanged and `error` tells why.
     bool ReadLessons(const QByteArray& json, QString* error = nullptr);
     // The words and sentences exercises may use. Those that some layout
     // cannot type, or that use a character no lesson teaches, are left out;
@@ -70,10 +71,11 @@ public:
     // The two-character keys (lam-alef) learnt by `lesson`.
     QStringList LearntPairs(int lesson) const;
 
-    // The lesson whose id is `id`, or -1.
+    // The lesson whose id, or one of whose former ids, is `id`; or -1.
     int IndexOf(const QString& id) const;
     // The learner's state from their results by lesson id, as the history
-    // keeps them; ids of no lesson are left out.
+    // keeps them; ids of no lesson are left out. Results under a lesson's
+    // former ids count for it.
     CourseState StateFrom(const QMap<QString, LessonResult>& byId, int ownTargetCpm) const;
 
     // The words and sentences that use only characters learnt by `lesson`.
@@ -86,7 +88,8 @@ public:
     // Counts a typing of `lesson` in `state` (see CourseState::Record).
     bool Record(CourseState& state, int lesson, double cpm, double accuracy) const
     {
-        return lesson >= 0 && lesson < Count() && state.Record(lesson, At(lesson).targetCpm, cpm, accuracy);
+        return lesson >= 0 && lesson < Count()
+            && state.Record(lesson, At(lesson).targetCpm, cpm, accuracy, At(lesson).passAccuracy);
     }
 
     // Reads the first column of a content source file (text, TAB, ...;
@@ -100,12 +103,15 @@ private:
     {
         QString text;
         int lesson;
+        bool vowelled;  // has a short vowel, tanween, shadda or sukun
     };
 
     int LessonOfText(const QString& text) const;
     QList<Text> Filter(const QStringList& texts) const;
     static QStringList Usable(const QList<Text>& texts, int lesson);
-    static bool AnyUsable(const QList<Text>& texts, int lesson);
+    bool TeachesMarks(int lesson) const;
+    static bool Suits(const Text& text, int lesson, bool marksLesson);
+    bool AnySuits(const QList<Text>& texts, int lesson) const;
     QStringList Groups(int lesson, bool newOnly, quint32 seed) const;
     QStringList PickTexts(const QList<Text>& texts, int lesson, Step step, quint32 seed) const;
 

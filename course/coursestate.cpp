@@ -18,17 +18,17 @@ int CourseState::TargetCpm(int lessonTargetCpm) const
     return ownTargetCpm > 0 ? ownTargetCpm : lessonTargetCpm;
 }
 
-bool CourseState::Passes(double cpm, double accuracy, int targetCpm)
+bool CourseState::Passes(double cpm, double accuracy, int targetCpm, double passAccuracy)
 {
     // Written so that a NaN figure never passes.
-    return accuracy >= PassAccuracy && cpm >= targetCpm;
+    return accuracy >= passAccuracy && cpm >= targetCpm;
 }
 
-bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double accuracy)
+bool CourseState::Record(int lesson, int lessonTargetCpm, double cpm, double accuracy, double passAccuracy)
 {
     if (!IsOpen(lesson))
         return false;
-    const bool pass = Passes(cpm, accuracy, TargetCpm(lessonTargetCpm));
+    const bool pass = Passes(cpm, accuracy, TargetCpm(lessonTargetCpm), passAccuracy);
     // A figure no typing can have is no best.
     if (std::isfinite(cpm) && std::isfinite(accuracy))
         results[lesson] = Result(lesson).With({cpm, accuracy, pass});

@@ -34,6 +34,7 @@ struct CourseState
 {
     enum class Status { Locked, Open, Passed };
 
+    // The accuracy a lesson asks for unless it names its own.
     static constexpr double PassAccuracy = 95.0;
 
     QMap<int, LessonResult> results;  // lessons typed at least once
@@ -44,12 +45,13 @@ struct CourseState
     bool IsOpen(int lesson) const { return StatusOf(lesson) != Status::Locked; }
     // The speed a lesson with its own target `lessonTargetCpm` asks for.
     int TargetCpm(int lessonTargetCpm) const;
-    // Whether a typing at `cpm` with `accuracy` passes against `targetCpm`.
-    static bool Passes(double cpm, double accuracy, int targetCpm);
+    // Whether a typing at `cpm` with `accuracy` passes against `targetCpm`
+    // and `passAccuracy`.
+    static bool Passes(double cpm, double accuracy, int targetCpm, double passAccuracy = PassAccuracy);
     // Counts a finished typing of `lesson`: keeps the best figures and marks
     // the lesson passed when this typing passes. A locked lesson cannot have
     // been typed and is left alone. Returns whether this typing passed.
-    bool Record(int lesson, int lessonTargetCpm, double cpm, double accuracy);
+    bool Record(int lesson, int lessonTargetCpm, double cpm, double accuracy, double passAccuracy = PassAccuracy);
 
     bool operator==(const CourseState& o) const { return results == o.results && ownTargetCpm == o.ownTargetCpm; }
 };

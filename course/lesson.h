@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "course/coursestate.h"
+
 // One lesson of the course as the lesson file gives it.
 struct Lesson
 {
@@ -12,7 +14,9 @@ struct Lesson
     QStringList newKeys;   // what its new keys type: one character each, or
                            // the two of a lam-alef key
     int targetCpm = 0;     // speed that passes it, characters per minute
-    bool sentences = false; // ends with whole sentences
+    double passAccuracy = CourseState::PassAccuracy; // percent
+    QStringList formerIds; // ids of earlier lessons it took the place of,
+                           // whose passes it keeps
 };
 
 #endif // COURSE_LESSON_H

@@ -15,8 +15,12 @@ QList<AdaptivePlan::Key> AdaptivePlan::KeyOrder(const Course& course, int ownTar
 {
     QSet<QChar> used;
     for (const QString& word : course.Words(course.Count() - 1)) {
-        for (QChar c : word)
-            used.insert(c);
+        for (QChar c : word) {
+            // Letters only: the marks, digits and signs of the course's
+            // later words are no keys of this practice.
+            if (c.isLetter())
+                used.insert(c);
+        }
     }
     QList<Key> keys;
     for (int lesson = 0; lesson < course.Count(); ++lesson) {

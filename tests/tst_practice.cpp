@@ -140,8 +140,9 @@ void TestPractice::keyAddedWhenAllMastered()
     QCOMPARE(twoLessons.Included(), firstLesson + course.NewKeys(1));
     QCOMPARE(twoLessons.TargetCpm(), double(course.At(1).targetCpm));
     QCOMPARE(AdaptivePlan::ForCourse(course, 2, 0, {}, 120).TargetCpm(), 120.0);
+    // Letters only: not the marks, digits and signs some course words have.
     for (const AdaptivePlan::Key& key : AdaptivePlan::KeyOrder(course))
-        QVERIFY2(key.text.size() == 1 && key.text != QLatin1String(" "), qPrintable(key.text));
+        QVERIFY2(key.text.size() == 1 && key.text.at(0).isLetter(), qPrintable(key.text));
 }
 
 // Real words of the keys taken in only, most of them with the focus key,

@@ -540,7 +540,7 @@ void CoursePage::Choose(int lesson)
                  CourseText::NewKeys(*course, lesson).toHtmlEscaped(),
                  DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
                      .arg(course->TargetCpm(lesson, state))
-                     .arg(CourseState::PassAccuracy)));
+                     .arg(course->At(lesson).passAccuracy)));
     ShowLine();
 }
 
@@ -705,7 +705,7 @@ QString CoursePage::OutcomeText() const
     if (!outcome.passed)
         text = DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.")
                    .arg(figures, QString::number(course->TargetCpm(outcome.lesson, state)),
-                        QString::number(CourseState::PassAccuracy));
+                        QString::number(course->At(outcome.lesson).passAccuracy));
     else if (outcome.lesson + 1 < course->Count())
         text = DialogText::tr("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
     else

@@ -866,40 +866,56 @@ Can&apos;t report!</source>
         <translation>الامتداد من صف الارتكاز: الألف واللام والطاء</translation>
     </message>
     <message>
-        <source>Upper row, index fingers</source>
-        <translation>الصف العلوي: السبابتان</translation>
+        <source>Lower row: waw, reh, teh marbuta and alef maksura</source>
+        <translation>الصف السفلي: الواو والراء والتاء المربوطة والألف المقصورة</translation>
     </message>
     <message>
-        <source>Lower row, index fingers</source>
-        <translation>الصف السفلي: السبابتان</translation>
+        <source>Ain, feh and qaf; alef with hamza</source>
+        <translation>العين والفاء والقاف، والهمزة على الألف</translation>
     </message>
     <message>
-        <source>Upper row, middle and ring fingers</source>
-        <translation>الصف العلوي: الوسطى والبنصر</translation>
+        <source>Full stop, comma and question mark; dal</source>
+        <translation>النقطة والفاصلة وعلامة الاستفهام، والدال</translation>
     </message>
     <message>
-        <source>Little fingers: the outer letters</source>
-        <translation>الخنصران: الحروف الطرفية</translation>
+        <source>Heh, hah, jeem and lam-alef</source>
+        <translation>الهاء والحاء والجيم، ولام ألف</translation>
     </message>
     <message>
-        <source>Lower row, right hand</source>
-        <translation>الصف السفلي: اليد اليمنى</translation>
+        <source>Zain, sad and alef with hamza below</source>
+        <translation>الزاي والصاد، والهمزة تحت الألف</translation>
     </message>
     <message>
-        <source>Hamza on the lower row</source>
-        <translation>الهمزة في الصف السفلي</translation>
+        <source>Theh, khah and ghain</source>
+        <translation>الثاء والخاء والغين</translation>
     </message>
     <message>
-        <source>Hamza and madda on alef (Shift)</source>
-        <translation>الهمزة والمدة على الألف (مع مفتاح التبديل)</translation>
+        <source>Little fingers: dad, thal and zah</source>
+        <translation>الخنصران: الضاد والذال والظاء</translation>
     </message>
     <message>
-        <source>Lam-alef with hamza and madda, and tatweel</source>
-        <translation>لام ألف بالهمزة والمدة، والتطويل</translation>
+        <source>Hamza on the lower row, and alef with madda</source>
+        <translation>الهمزة في الصف السفلي، والمدة على الألف</translation>
     </message>
     <message>
-        <source>Punctuation</source>
-        <translation>علامات الترقيم</translation>
+        <source>Lam-alef with hamza and madda</source>
+        <translation>لام ألف بالهمزة والمدة</translation>
+    </message>
+    <message>
+        <source>Exclamation mark, semicolon and colon</source>
+        <translation>علامة التعجب والفاصلة المنقوطة والنقطتان</translation>
+    </message>
+    <message>
+        <source>Quotation marks and the slash</source>
+        <translation>علامات الاقتباس والشرطة المائلة</translation>
+    </message>
+    <message>
+        <source>Round and square brackets</source>
+        <translation>الأقواس الهلالية والمعقوفة</translation>
+    </message>
+    <message>
+        <source>Optional: tatweel, the Latin comma and rarer signs</source>
+        <translation>اختياري: التطويل والفاصلة اللاتينية والرموز الأقل استعمالا</translation>
     </message>
     <message>
         <source>Short vowels and sukun</source>
@@ -916,14 +932,6 @@ Can&apos;t report!</source>
     <message>
         <source>Digits, right hand</source>
         <translation>الأرقام: اليد اليمنى</translation>
-    </message>
-    <message>
-        <source>Quotation marks and signs</source>
-        <translation>علامات الاقتباس والرموز</translation>
-    </message>
-    <message>
-        <source>Brackets and the tilde</source>
-        <translation>الأقواس وعلامة التلدة</translation>
     </message>
     <message>
         <source>%1 · best %2/min, %3 %</source>

@@ -866,40 +866,56 @@ Can&apos;t report!</source>
         <translation>从基准行伸指：阿利夫、拉姆和塔</translation>
     </message>
     <message>
-        <source>Upper row, index fingers</source>
-        <translation>上排：食指</translation>
+        <source>Lower row: waw, reh, teh marbuta and alef maksura</source>
+        <translation>下排：四个常用字母</translation>
     </message>
     <message>
-        <source>Lower row, index fingers</source>
-        <translation>下排：食指</translation>
+        <source>Ain, feh and qaf; alef with hamza</source>
+        <translation>上排食指的字母和带海姆宰的阿利夫</translation>
     </message>
     <message>
-        <source>Upper row, middle and ring fingers</source>
-        <translation>上排：中指和无名指</translation>
+        <source>Full stop, comma and question mark; dal</source>
+        <translation>句号、逗号、问号和达勒</translation>
     </message>
     <message>
-        <source>Little fingers: the outer letters</source>
-        <translation>小指：两侧的字母</translation>
+        <source>Heh, hah, jeem and lam-alef</source>
+        <translation>上排右手的字母和拉姆阿利夫</translation>
     </message>
     <message>
-        <source>Lower row, right hand</source>
-        <translation>下排：右手</translation>
+        <source>Zain, sad and alef with hamza below</source>
+        <translation>扎伊、萨德和海姆宰在下的阿利夫</translation>
     </message>
     <message>
-        <source>Hamza on the lower row</source>
-        <translation>下排的海姆宰</translation>
+        <source>Theh, khah and ghain</source>
+        <translation>上排的少用字母</translation>
     </message>
     <message>
-        <source>Hamza and madda on alef (Shift)</source>
-        <translation>阿利夫上的海姆宰和长音符（上档键）</translation>
+        <source>Little fingers: dad, thal and zah</source>
+        <translation>小指：少用的字母</translation>
     </message>
     <message>
-        <source>Lam-alef with hamza and madda, and tatweel</source>
-        <translation>带海姆宰和长音符的拉姆阿利夫，以及延长符</translation>
+        <source>Hamza on the lower row, and alef with madda</source>
+        <translation>下排的海姆宰和带长音符的阿利夫</translation>
     </message>
     <message>
-        <source>Punctuation</source>
-        <translation>标点符号</translation>
+        <source>Lam-alef with hamza and madda</source>
+        <translation>带海姆宰和长音符的拉姆阿利夫</translation>
+    </message>
+    <message>
+        <source>Exclamation mark, semicolon and colon</source>
+        <translation>感叹号、分号和冒号</translation>
+    </message>
+    <message>
+        <source>Quotation marks and the slash</source>
+        <translation>引号和斜线</translation>
+    </message>
+    <message>
+        <source>Round and square brackets</source>
+        <translation>圆括号和方括号</translation>
+    </message>
+    <message>
+        <source>Optional: tatweel, the Latin comma and rarer signs</source>
+        <translation>选学：延长符、拉丁逗号和少用的符号</translation>
     </message>
     <message>
         <source>Short vowels and sukun</source>
@@ -916,14 +932,6 @@ Can&apos;t report!</source>
     <message>
         <source>Digits, right hand</source>
         <translation>数字：右手</translation>
-    </message>
-    <message>
-        <source>Quotation marks and signs</source>
-        <translation>引号和符号</translation>
-    </message>
-    <message>
-        <source>Brackets and the tilde</source>
-        <translation>括号和波浪号</translation>
     </message>
     <message>
         <source>%1 · best %2/min, %3 %</source>
