@@ -371,11 +371,9 @@ CourseState Course::StateFrom(const QMap<QString, LessonResult>& byId, int ownTa
         const int lesson = IndexOf(it.key());
         if (lesson < 0)
             continue;
-        // A lesson and the one it took the place of: the best of both.
-        LessonResult& r = state.results[lesson];
-        r.bestCpm = std::max(r.bestCpm, it->bestCpm);
-        r.bestAccuracy = std::max(r.bestAccuracy, it->bestAccuracy);
-        r.passed = r.passed || it->passed;
+        // A lesson and the one it took the place of: the better typing of
+        // the two, and passed if either was.
+        state.results[lesson] = state.Result(lesson).With(*it);
     }
     return state;
 }
