@@ -61,11 +61,18 @@ private slots:
         QTest::addColumn<double>("accuracy");
         QTest::addColumn<ulong>("score");
         QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
-        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
-        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 637ul
+        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2
+        // prompts: the score counts the speed of 20 - 5 keys.
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 626ul
                                         << "45 0.56 80";
-        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 831ul
                                     << "9 2.3 95";
+        // Keys mashed, every other one right, score far below the same keys
+        // typed with care in twice the time.
+        QTest::newRow("mashed") << DrillStats{50, 50, 50, 99, 1, 0} << 99.0 << 100.0 << 5000.0 / 99 << 802ul
+                                << "1 99 51";
+        QTest::newRow("careful") << DrillStats{50, 50, 50, 50, 2, 0} << 25.0 << 100.0 << 100.0 << 2250ul
+                                 << "2 25 100";
         // Ended before the first tick: no time, so no speed and no score.
         QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
         QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
@@ -90,11 +97,53 @@ private slots:
         QCOMPARE(stats.Completion(), completion);
         QCOMPARE(stats.Accuracy(), accuracy);
         if (QByteArray(QTest::currentDataTag()) == "worked example") // the score's debug line, checked once
-            QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
+            QTest::ignoreMessage(QtDebugMsg, "s:0.33 f:50.00 a:80.00 626");
         QCOMPARE(stats.Score(), score);
         QCOMPARE(stats.ScoreText(), QString::number(score));
         if (!shown.isEmpty())
             QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
+    }
+
+    // However a drill went, one wrong key more never raises its score, nor
+    // does a wrong character in place of a right one; without a wrong key a
+    // drill scores what its speed, completion and accuracy always gave.
+    void wrongKeysNeverRaiseScore_data()
+    {
+        QTest::addColumn<DrillStats>("clean"); // every key right
+        QTest::newRow("1 of 1, 1 s") << DrillStats{1, 1, 1, 1, 1, 0};
+        for (quint32 target : {40u, 50u, 100u}) {
+            for (quint32 done : {1u, target / 2, target}) {
+                for (quint32 seconds : {1u, 2u, 45u, 600u}) {
+                    for (quint32 hints : {0u, 3u})
+                        QTest::addRow("%u of %u, %u s, %u hints", done, target, seconds, hints)
+                            << DrillStats{target, done, done, done, seconds, hints};
+                }
+            }
+        }
+        // Word and sentence drills: characters, many to an item.
+        for (quint32 chars : {3u, 40u, 400u, 4000u})
+            QTest::addRow("%u characters", chars) << DrillStats{10, 10, chars, chars, 30, 1};
+    }
+
+    void wrongKeysNeverRaiseScore()
+    {
+        QFETCH(DrillStats, clean);
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false); // the score line
+        const double before = double(clean.typedCount) / double(clean.elapsedSeconds) * 50
+            + double(clean.doneCount) / double(clean.targetCount) * 100 * 5 + 100.0 * 5 - clean.hintCount * 20.0;
+        QCOMPARE(clean.Score(), ulong(before > 0 ? qint64(before) : 0));
+        DrillStats stats = clean;
+        for (quint32 i = 0; i < 3 * clean.typedCount + 5; ++i) {
+            const ulong score = stats.Score();
+            ++stats.typedCount;
+            QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.typedCount)));
+        }
+        stats = clean;
+        while (stats.correctCount > 0) {
+            const ulong score = stats.Score();
+            --stats.correctCount;
+            QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.correctCount)));
+        }
     }
 
     // Letters in alphabet order from the second (alef), round again after
@@ -199,6 +248,7 @@ private slots:
         }
         QVERIFY(ContentSource(Words({" |x", tooLong})).IsEmpty());
     }
+
 
     // At its end a drill gives its record: the figures as they stand, at
     // least a second once a key was typed, its kind and keyboard. A score is
