@@ -2,9 +2,11 @@
 // judges each key and each edit of the answer, its per-character counts, and
 // the record and figures it ends with, on both keyboards.
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "drill/drillsession.h"
+#include "drill/keyrepeat.h"
 #include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
 
@@ -144,6 +146,49 @@ private slots:
             --stats.correctCount;
             QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.correctCount)));
         }
+    }
+
+    // Key events: "+h@760" a press of h at 760 ms, "-" a release, "#38" its
+    // scan code, "*" marked as a repeat; `repeats`, each press: "r" repeat.
+    void heldKeyRepeats_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("repeats");
+        // An X server's repeats: a release and a press at the same time.
+        QTest::newRow("X pairs") << "+h@100 -h@760 +h@760 -h@800 +h@800 -h@900" << ".rr";
+        QTest::newRow("marked") << "+h@100 -h@760* +h@760* +h@800*" << ".rr";
+        QTest::newRow("presses alone") << "+h@100 +h@760 +h@800 -h@900 +h@950" << ".rr.";
+        QTest::newRow("typed twice") << "+h@100 -h@150 +h@151 -h@200" << "..";
+        QTest::newRow("another key at that time") << "+h@100 -h@200 +j@200" << "..";
+        QTest::newRow("a key between") << "+h@100 -h@200 +j@200 -j@210 +h@200" << "...";
+        QTest::newRow("rolled over") << "+h@100 +j@150 -h@180 -j@220 +h@300 +j@310" << "....";
+        // Shift changes the key's symbol, not its scan code.
+        QTest::newRow("same scan code") << "+1#10@100 -!#10@760 +!#10@760 +h#43@900" << ".r.";
+        QTest::newRow("other scan code") << "+h#43@100 -h#43@760 +h#44@760" << "..";
+        // A release lost to another window holds a key up only briefly.
+        QTest::newRow("release lost") << "+h@100 +h@5000 +h@5100" << "..r";
+        // Without times (synthetic events) only the mark tells.
+        QTest::newRow("no times") << "+h@0 -h@0 +h@0 +h@0 +h@0*" << "...r";
+    }
+
+    void heldKeyRepeats()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, repeats);
+        static const QRegularExpression event(uR"(([+-])(.)(?:#(\d+))?@(\d+)(\*?))"_s);
+        KeyRepeat held;
+        QString seen;
+        for (const QString& e : events.split(u' ')) {
+            const QRegularExpressionMatch m = event.match(e);
+            QVERIFY2(m.hasMatch(), qPrintable(e));
+            const KeyRepeat::Event key{int(m.captured(2).at(0).toUpper().unicode()), m.captured(3).toUInt(),
+                                       m.captured(4).toULongLong(), !m.captured(5).isEmpty()};
+            if (m.captured(1) == u"-")
+                held.Released(key);
+            else
+                seen += held.Pressed(key) ? u'r' : u'.';
+        }
+        QCOMPARE(seen, repeats);
     }
 
     // Letters in alphabet order from the second (alef), round again after

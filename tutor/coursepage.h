@@ -6,6 +6,7 @@
 
 #include "course/coursestate.h"
 #include "drill/coursesession.h"
+#include "drill/keyrepeat.h"
 #include "keyboard/keyboardlayout.h"
 
 class QKeyEvent;
@@ -70,7 +71,7 @@ private:
     void ShowIntro(bool show);
     void StartRun();
     void FinishRun();
-    void KeyPressed(QKeyEvent* event);
+    void KeyPressed(QKeyEvent* event, bool repeat);
     void ShowLine();
     // The figures of the lesson; `keysOnly`: those a key changes, not the
     // speed.
@@ -98,6 +99,7 @@ private:
     } outcome;
     QString OutcomeText() const;
     CourseSession session;
+    KeyRepeat keyRepeat;
 
     QStackedWidget* stack = nullptr;
     QWidget* intro = nullptr;  // until the learner has seen it
