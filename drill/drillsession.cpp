@@ -7,9 +7,15 @@
 #include "progress/keystatistics.h"
 
 
-void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
+bool DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
                          const DrillOptions& options)
 {
+    if (!itemSource || itemSource->IsEmpty()) {
+        running = false;
+        item = DrillItem();
+        answer.clear();
+        return false;
+    }
     kind = drillKind;
     source = std::move(itemSource);
     stats.Reset();
@@ -22,6 +28,7 @@ void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSo
     clock.start();
     sinceKey.start();
     NextItem(options);
+    return true;
 }
 
 void DrillSession::NextItem(const DrillOptions& options)
@@ -89,8 +96,9 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     }
     answer = typed.text;
     // Counted once as long as the item, whether a drill runs or not: an edit
-    // the window lets through belongs to the item on screen.
-    if (typed.text.size() < item.text.size())
+    // the window lets through belongs to the item on screen. Where there is
+    // none, nothing was asked and nothing counts.
+    if (typed.text.size() < item.text.size() || item.text.isEmpty())
         return judged;
     KeyStatistics::CountItem(counts, item.text, typed.text);
     KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);

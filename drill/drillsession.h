@@ -52,8 +52,8 @@ public:
     static constexpr double RecordMinAccuracy = 50;
 
     // Starts a drill of `kind` of `itemCount` items drawn from `source`, and
-    // draws the first one.
-    void Start(DrillKind kind, std::shared_ptr<ItemSource> source, quint32 itemCount,
+    // draws the first one. A source with no item starts nothing: false.
+    bool Start(DrillKind kind, std::shared_ptr<ItemSource> source, quint32 itemCount,
                const DrillOptions& options);
     bool IsRunning() const { return running; }
     // Every item is done: the drill is to be finished.

@@ -7,6 +7,7 @@
 
 #include "drill/drillsession.h"
 #include "drill/keyrepeat.h"
+#include "drill/missedsource.h"
 #include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
 
@@ -292,6 +293,11 @@ private slots:
             QVERIFY(s.Item().text == u"كتب"_s || s.Item().text == u"باب"_s);
         }
         QVERIFY(ContentSource(Words({" |x", tooLong})).IsEmpty());
+        // A drill never starts without an item, and an edit then counts nothing.
+        QVERIFY(!s.Start(DrillKind::Words, std::make_shared<MissedSource>(QList<MissedItem>{{tooLong}}), 10, Ordered()));
+        QVERIFY(!s.IsRunning() && s.Item().text.isEmpty());
+        QVERIFY(!s.EditAnswer(u"f"_s, 1, Ordered()).itemDone);
+        QCOMPARE(s.Stats().doneCount, 0u);
     }
 
 

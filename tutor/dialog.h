@@ -83,7 +83,7 @@ private:
     // --- drills ---
     DrillOptions Options(DrillKind kind) const;
     void ReadContent();
-    void StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
+    bool StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
     void StartTextDrill(DrillKind kind);
     void StopRunningDrill();
     void LetterKeyPressed(QKeyEvent* keyEvent, bool repeat);

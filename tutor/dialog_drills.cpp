@@ -49,14 +49,16 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
     return session.Item().text;
 }
 
-void Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
+bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
     const quint32 count = quint32(ui->cmb_train_num->currentText().toLong(nullptr, 10));
+    if (!session.Start(kind, std::move(source), count, Options(kind)))
+        return false;
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
-    session.Start(kind, std::move(source), count, Options(kind));
     w.start->setText(tr("Stop"));
+    return true;
 }
 
 void Dialog::StopRunningDrill()
@@ -91,6 +93,9 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 // the Word tab with items of their own.
 void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 {
+    // No drill without an item: the Progress tab says why there is none.
+    if (!source || source->IsEmpty())
+        return;
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
