@@ -300,6 +300,25 @@ private slots:
         QCOMPARE(s.Stats().doneCount, 0u);
     }
 
+    // A drill's first key is not timed: before it the learner may have
+    // looked for the keyboard. Every other key is timed from the one before.
+    void firstKeyUntimed()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, Ordered());
+        const QString first = s.Item().text;
+        s.PressKey(Key(s.Item().key), Ordered());
+        const QString second = s.Item().text;
+        s.PressKey(Key(s.Item().key), Ordered());
+        QCOMPARE(s.Counts().value(first).timedPresses + 10 * s.Counts().value(second).timedPresses, 10u);
+        s.Start(DrillKind::Words, std::make_shared<ContentSource>(Words({"كتب|wrote"})), 2, Ordered());
+        s.EditAnswer(u";"_s, 1, Ordered());
+        s.EditAnswer(u"كj"_s, 2, Ordered());
+        s.EditAnswer(u"كتf"_s, 3, Ordered());
+        const CharCounts& c = s.Counts();
+        QCOMPARE(QList<quint32>({c[u"ك"_s].timedPresses, c[u"ت"_s].timedPresses, c[u"ب"_s].timedPresses}),
+                 QList<quint32>({0, 1, 1}));
+    }
 
     // At its end a drill gives its record: the figures as they stand, at
     // least a second once a key was typed, its kind and keyboard. A score is
