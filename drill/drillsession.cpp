@@ -7,9 +7,15 @@
 #include "progress/keystatistics.h"
 
 
-void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
+bool DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,
                          const DrillOptions& options)
 {
+    if (!itemSource || itemSource->IsEmpty()) {
+        running = false;
+        item = DrillItem();
+        answer.clear();
+        return false;
+    }
     kind = drillKind;
     source = std::move(itemSource);
     stats.Reset();
@@ -20,8 +26,17 @@ void DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSo
     position = 0;
     running = true;
     clock.start();
-    sinceKey.start();
+    sinceKey.invalidate();
     NextItem(options);
+    return true;
+}
+
+qint64 DrillSession::KeyTime()
+{
+    if (sinceKey.isValid())
+        return sinceKey.restart();
+    sinceKey.start();
+    return -1;
 }
 
 void DrillSession::NextItem(const DrillOptions& options)
@@ -37,7 +52,7 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     // A modifier on its own is half of a key, and a held key is one press.
     if (!running || IsModifier(key.key) || key.autoRepeat)
         return KeyResult::Ignored;
-    const qint64 took = sinceKey.restart();
+    const qint64 took = KeyTime();
     ++stats.typedCount;
     if (key.key == Qt::Key_F2) {
         // The learner did not know the key: a miss of the item.
@@ -80,7 +95,7 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     judged.cursor = typed.cursor;
     // One character typed at the end of the line took the time since the
     // key before; a paste or an edit elsewhere is not typing time.
-    const qint64 took = sinceKey.restart();
+    const qint64 took = KeyTime();
     const int at = typed.text.size() - 1;
     if (typed.text.size() == answer.size() + 1 && typed.cursor == typed.text.size()) {
         while (itemTimes.size() <= at)
@@ -89,8 +104,9 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     }
     answer = typed.text;
     // Counted once as long as the item, whether a drill runs or not: an edit
-    // the window lets through belongs to the item on screen.
-    if (typed.text.size() < item.text.size())
+    // the window lets through belongs to the item on screen. Where there is
+    // none, nothing was asked and nothing counts.
+    if (typed.text.size() < item.text.size() || item.text.isEmpty())
         return judged;
     KeyStatistics::CountItem(counts, item.text, typed.text);
     KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);

@@ -52,8 +52,8 @@ public:
     static constexpr double RecordMinAccuracy = 50;
 
     // Starts a drill of `kind` of `itemCount` items drawn from `source`, and
-    // draws the first one.
-    void Start(DrillKind kind, std::shared_ptr<ItemSource> source, quint32 itemCount,
+    // draws the first one. A source with no item starts nothing: false.
+    bool Start(DrillKind kind, std::shared_ptr<ItemSource> source, quint32 itemCount,
                const DrillOptions& options);
     bool IsRunning() const { return running; }
     // Every item is done: the drill is to be finished.
@@ -94,6 +94,10 @@ public:
     static Answer Judge(const QString& target, const QString& typed);
 
 private:
+    // The time since the key before, restarting the count; -1 for the
+    // drill's first key, which the learner may have looked for first.
+    qint64 KeyTime();
+
     DrillKind kind = DrillKind::Letters;
     std::shared_ptr<ItemSource> source;
     bool running = false;
@@ -104,7 +108,7 @@ private:
     CharCounts counts;
     Confusions confusions;
     QElapsedTimer clock;  // elapsed time, immune to clock changes
-    QElapsedTimer sinceKey;  // since the learner's last key or edit
+    QElapsedTimer sinceKey;  // since the learner's last key or edit; none before the first
     QList<qint64> itemTimes; // word or sentence: the time each character took, by position
     QList<TypedItem> typedItems; // word or sentence: the items completed
 };

@@ -41,13 +41,25 @@ double DrillStats::Accuracy() const
     return double(correctCount) / double(typedCount) * Percent;
 }
 
+double DrillStats::ScoredSpeed() const
+{
+    if (elapsedSeconds == 0)
+        return 0.0;
+    // Each key that was not right takes back one right key: with the speed
+    // of all keys, keys pressed at random would raise the score faster than
+    // the accuracy lowers it. Without mistakes this is Speed().
+    const quint32 notRight = typedCount > correctCount ? typedCount - correctCount : 0;
+    const quint32 net = correctCount > notRight ? correctCount - notRight : 0;
+    return double(net) / double(elapsedSeconds);
+}
+
 ulong DrillStats::Score() const
 {
-    const double s = Speed();
     const double f = Completion();
     const double a = Accuracy();
-    if (s == 0.0 || f == 0.0 || a == 0.0)
+    if (Speed() == 0.0 || f == 0.0 || a == 0.0)
         return 0;
+    const double s = ScoredSpeed();
     const quint32 penalty = hintCount * HintPenalty;
     const double value = s * SpeedWeight + f * CompletionWeight + a * AccuracyWeight - penalty;
     // A score is a count of points: where the hints outweigh the rest it is

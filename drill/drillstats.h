@@ -23,7 +23,11 @@ struct DrillStats
     double Completion() const;
     // Percentage of the keys (or characters) that were correct.
     double Accuracy() const;
-    // 0 until all three measures are non-zero, and never below 0.
+    // The speed the score counts: keys (or characters) right, less those
+    // not right, per second.
+    double ScoredSpeed() const;
+    // 0 until all three measures are non-zero, and never below 0. A wrong
+    // key never raises it.
     ulong Score() const;
 
     // The figures as the drill's fields show them: seconds and score as whole

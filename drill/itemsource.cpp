@@ -67,13 +67,18 @@ DrillItem WeakKeysSource::Next(int& position, const DrillOptions& options)
     return {KeyCharMap::Instance()->MapKey(key, options.layout), QString(), key};
 }
 
+bool ContentSource::CanBeTyped(const QString& text)
+{
+    return text.size() <= MaxItemLength && !text.trimmed().isEmpty();
+}
+
 ContentSource::ContentSource(const ContentList& list)
     : list(list)
 {
     for (int i = 0; i < list.size(); ++i) {
         ContentItem item;
         list.GetContentItem(i, item);
-        if (!item.text.isEmpty() && item.text.size() <= MaxItemLength)
+        if (CanBeTyped(item.text))
             usable.append(i);
     }
 }

@@ -74,6 +74,9 @@ public:
     // stall the window.
     static constexpr int MaxItemLength = 1000;
 
+    // Whether `text` can be asked for: not blank, and not too long.
+    static bool CanBeTyped(const QString& text);
+
     explicit ContentSource(const ContentList& list);
     bool IsEmpty() const override { return usable.isEmpty(); }
     DrillItem Next(int& position, const DrillOptions& options) override;

@@ -4,9 +4,19 @@ MissedSource::MissedSource(const QList<MissedItem>& missed, quint32 seed)
     : random(seed ? seed : QRandomGenerator::global()->generate())
 {
     for (const MissedItem& item : missed) {
-        if (!item.text.isEmpty() && item.text.size() <= ContentSource::MaxItemLength)
+        if (ContentSource::CanBeTyped(item.text))
             items << item;
     }
+}
+
+QList<MissedItem> MissedSource::Practised(const QList<MissedItem>& missed, const QDateTime& now)
+{
+    QList<MissedItem> usable;
+    for (const MissedItem& item : missed) {
+        if (ContentSource::CanBeTyped(item.text))
+            usable << item;
+    }
+    return MissedWords::Ranked(usable, now);
 }
 
 DrillItem MissedSource::Next(int& position, const DrillOptions& options)

@@ -13,8 +13,12 @@
 class MissedSource : public ItemSource
 {
 public:
-    // `items`: ranked, most wanted first. `seed` fixes the draw; 0 draws
-    // afresh.
+    // The items one drill practises: those that can be typed, ranked, most
+    // wanted first. An item that cannot be typed takes no place of another.
+    static QList<MissedItem> Practised(const QList<MissedItem>& missed, const QDateTime& now);
+
+    // `items`: ranked, most wanted first; those that cannot be typed are
+    // left out. `seed` fixes the draw; 0 draws afresh.
     explicit MissedSource(const QList<MissedItem>& items, quint32 seed = 0);
     bool IsEmpty() const override { return items.isEmpty(); }
     DrillItem Next(int& position, const DrillOptions& options) override;

@@ -182,6 +182,35 @@ private slots:
         QVERIFY(start->text() == u"Start"_s && dialog->isVisible());
     }
 
+    // A held key is one press, its repeats marked or not (an X server sends
+    // each as a release and a press at the same time): one character in an
+    // answer line, one skip for Return, one key in the letter drill. A held
+    // Backspace still deletes, and a held Escape stops without closing.
+    void heldKeyCountsOnce()
+    {
+        StartDrill(1);
+        Hold(answer, Qt::Key_Semicolon, u";"_s);
+        QCOMPARE(Shown(), u"ك / ك{تب}|wrote"_s);
+        Hold(answer, Qt::Key_Return, u"\r"_s);
+        QCOMPARE(Shown(), u" / {سلام}|peace"_s);
+        Type("sn");
+        Hold(answer, Qt::Key_Backspace, u"\b"_s);
+        QCOMPARE(answer->text(), QString());
+        QuitIfAsked();
+        Hold(answer, Qt::Key_Escape, u"\x1b"_s);
+        QVERIFY(start->text() == u"Start"_s && dialog->isVisible());
+
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(0);
+        source = Child<QLabel>(dialog, "lbl_src_letter");
+        start = Child<QPushButton>(dialog, "btn_start_letter");
+        start->click();
+        Hold(page, Qt::Key_H, u"h"_s);
+        Hold(page, Qt::Key_F, u"f"_s);
+        QCOMPARE(Letter(), u"green ت"_s);
+        Tick(dialog);
+        QCOMPARE(Text(dialog, "le_correct"), u"100"_s);
+    }
+
     void scoredDrillEndedByTabChange_data()
     {
         QTest::addColumn<int>("tab");
@@ -354,6 +383,25 @@ private:
         QTest::mouseClick(start, Qt::LeftButton);
     }
     void Type(const char* keys) { QTest::keyClicks(answer, QString::fromLatin1(keys)); }
+    // `key` held down a second or so: pressed, five repeats as an X server
+    // sends them, the last two marked as repeats, released.
+    void Hold(QWidget* w, Qt::Key key, const QString& text)
+    {
+        static ulong ms = 1000;
+        auto send = [&](QEvent::Type type, bool marked) {
+            QKeyEvent event(type, key, Qt::NoModifier, text, marked);
+            event.setTimestamp(ms);
+            QApplication::sendEvent(w, &event);
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 5; ++i) {
+            ms += i == 0 ? 660 : 40;
+            send(QEvent::KeyRelease, i >= 3);
+            send(QEvent::KeyPress, i >= 3);
+        }
+        send(QEvent::KeyRelease, false);
+        ms += 500;
+    }
     // The answer line, and the item as the learner reads it: characters typed
     // wrong in brackets, those still to type in braces (a run in one pair, as
     // in one tag), the explanation after a bar.

@@ -2,9 +2,12 @@
 // judges each key and each edit of the answer, its per-character counts, and
 // the record and figures it ends with, on both keyboards.
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "drill/drillsession.h"
+#include "drill/keyrepeat.h"
+#include "drill/missedsource.h"
 #include "keyboard/keycharmap.h"
 #include "progress/keystatistics.h"
 
@@ -61,11 +64,18 @@ private slots:
         QTest::addColumn<double>("accuracy");
         QTest::addColumn<ulong>("score");
         QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
-        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2 prompts.
-        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 637ul
+        // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2
+        // prompts: the score counts the speed of 20 - 5 keys.
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 626ul
                                         << "45 0.56 80";
-        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 842ul
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 831ul
                                     << "9 2.3 95";
+        // Keys mashed, every other one right, score far below the same keys
+        // typed with care in twice the time.
+        QTest::newRow("mashed") << DrillStats{50, 50, 50, 99, 1, 0} << 99.0 << 100.0 << 5000.0 / 99 << 802ul
+                                << "1 99 51";
+        QTest::newRow("careful") << DrillStats{50, 50, 50, 50, 2, 0} << 25.0 << 100.0 << 100.0 << 2250ul
+                                 << "2 25 100";
         // Ended before the first tick: no time, so no speed and no score.
         QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
         QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
@@ -90,11 +100,96 @@ private slots:
         QCOMPARE(stats.Completion(), completion);
         QCOMPARE(stats.Accuracy(), accuracy);
         if (QByteArray(QTest::currentDataTag()) == "worked example") // the score's debug line, checked once
-            QTest::ignoreMessage(QtDebugMsg, "s:0.56 f:50.00 a:80.00 637");
+            QTest::ignoreMessage(QtDebugMsg, "s:0.33 f:50.00 a:80.00 626");
         QCOMPARE(stats.Score(), score);
         QCOMPARE(stats.ScoreText(), QString::number(score));
         if (!shown.isEmpty())
             QCOMPARE(stats.TimeText() + u' ' + stats.SpeedText() + u' ' + stats.AccuracyText(), shown);
+    }
+
+    // However a drill went, one wrong key more never raises its score, nor
+    // does a wrong character in place of a right one; without a wrong key a
+    // drill scores what its speed, completion and accuracy always gave.
+    void wrongKeysNeverRaiseScore_data()
+    {
+        QTest::addColumn<DrillStats>("clean"); // every key right
+        QTest::newRow("1 of 1, 1 s") << DrillStats{1, 1, 1, 1, 1, 0};
+        for (quint32 target : {40u, 50u, 100u}) {
+            for (quint32 done : {1u, target / 2, target}) {
+                for (quint32 seconds : {1u, 2u, 45u, 600u}) {
+                    for (quint32 hints : {0u, 3u})
+                        QTest::addRow("%u of %u, %u s, %u hints", done, target, seconds, hints)
+                            << DrillStats{target, done, done, done, seconds, hints};
+                }
+            }
+        }
+        // Word and sentence drills: characters, many to an item.
+        for (quint32 chars : {3u, 40u, 400u, 4000u})
+            QTest::addRow("%u characters", chars) << DrillStats{10, 10, chars, chars, 30, 1};
+    }
+
+    void wrongKeysNeverRaiseScore()
+    {
+        QFETCH(DrillStats, clean);
+        QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false); // the score line
+        const double before = double(clean.typedCount) / double(clean.elapsedSeconds) * 50
+            + double(clean.doneCount) / double(clean.targetCount) * 100 * 5 + 100.0 * 5 - clean.hintCount * 20.0;
+        QCOMPARE(clean.Score(), ulong(before > 0 ? qint64(before) : 0));
+        DrillStats stats = clean;
+        for (quint32 i = 0; i < 3 * clean.typedCount + 5; ++i) {
+            const ulong score = stats.Score();
+            ++stats.typedCount;
+            QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.typedCount)));
+        }
+        stats = clean;
+        while (stats.correctCount > 0) {
+            const ulong score = stats.Score();
+            --stats.correctCount;
+            QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.correctCount)));
+        }
+    }
+
+    // Key events: "+h@760" a press of h at 760 ms, "-" a release, "#38" its
+    // scan code, "*" marked as a repeat; `repeats`, each press: "r" repeat.
+    void heldKeyRepeats_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("repeats");
+        // An X server's repeats: a release and a press at the same time.
+        QTest::newRow("X pairs") << "+h@100 -h@760 +h@760 -h@800 +h@800 -h@900" << ".rr";
+        QTest::newRow("marked") << "+h@100 -h@760* +h@760* +h@800*" << ".rr";
+        QTest::newRow("presses alone") << "+h@100 +h@760 +h@800 -h@900 +h@950" << ".rr.";
+        QTest::newRow("typed twice") << "+h@100 -h@150 +h@151 -h@200" << "..";
+        QTest::newRow("another key at that time") << "+h@100 -h@200 +j@200" << "..";
+        QTest::newRow("a key between") << "+h@100 -h@200 +j@200 -j@210 +h@200" << "...";
+        QTest::newRow("rolled over") << "+h@100 +j@150 -h@180 -j@220 +h@300 +j@310" << "....";
+        // Shift changes the key's symbol, not its scan code.
+        QTest::newRow("same scan code") << "+1#10@100 -!#10@760 +!#10@760 +h#43@900" << ".r.";
+        QTest::newRow("other scan code") << "+h#43@100 -h#43@760 +h#44@760" << "..";
+        // A release lost to another window holds a key up only briefly.
+        QTest::newRow("release lost") << "+h@100 +h@5000 +h@5100" << "..r";
+        // Without times (synthetic events) only the mark tells.
+        QTest::newRow("no times") << "+h@0 -h@0 +h@0 +h@0 +h@0*" << "...r";
+    }
+
+    void heldKeyRepeats()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, repeats);
+        static const QRegularExpression event(uR"(([+-])(.)(?:#(\d+))?@(\d+)(\*?))"_s);
+        KeyRepeat held;
+        QString seen;
+        for (const QString& e : events.split(u' ')) {
+            const QRegularExpressionMatch m = event.match(e);
+            QVERIFY2(m.hasMatch(), qPrintable(e));
+            const KeyRepeat::Event key{int(m.captured(2).at(0).toUpper().unicode()), m.captured(3).toUInt(),
+                                       m.captured(4).toULongLong(), !m.captured(5).isEmpty()};
+            if (m.captured(1) == u"-")
+                held.Released(key);
+            else
+                seen += held.Pressed(key) ? u'r' : u'.';
+        }
+        QCOMPARE(seen, repeats);
     }
 
     // Letters in alphabet order from the second (alef), round again after
@@ -198,6 +293,31 @@ private slots:
             QVERIFY(s.Item().text == u"كتب"_s || s.Item().text == u"باب"_s);
         }
         QVERIFY(ContentSource(Words({" |x", tooLong})).IsEmpty());
+        // A drill never starts without an item, and an edit then counts nothing.
+        QVERIFY(!s.Start(DrillKind::Words, std::make_shared<MissedSource>(QList<MissedItem>{{tooLong}}), 10, Ordered()));
+        QVERIFY(!s.IsRunning() && s.Item().text.isEmpty());
+        QVERIFY(!s.EditAnswer(u"f"_s, 1, Ordered()).itemDone);
+        QCOMPARE(s.Stats().doneCount, 0u);
+    }
+
+    // A drill's first key is not timed: before it the learner may have
+    // looked for the keyboard. Every other key is timed from the one before.
+    void firstKeyUntimed()
+    {
+        DrillSession s;
+        s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, Ordered());
+        const QString first = s.Item().text;
+        s.PressKey(Key(s.Item().key), Ordered());
+        const QString second = s.Item().text;
+        s.PressKey(Key(s.Item().key), Ordered());
+        QCOMPARE(s.Counts().value(first).timedPresses + 10 * s.Counts().value(second).timedPresses, 10u);
+        s.Start(DrillKind::Words, std::make_shared<ContentSource>(Words({"كتب|wrote"})), 2, Ordered());
+        s.EditAnswer(u";"_s, 1, Ordered());
+        s.EditAnswer(u"كj"_s, 2, Ordered());
+        s.EditAnswer(u"كتf"_s, 3, Ordered());
+        const CharCounts& c = s.Counts();
+        QCOMPARE(QList<quint32>({c[u"ك"_s].timedPresses, c[u"ت"_s].timedPresses, c[u"ب"_s].timedPresses}),
+                 QList<quint32>({0, 1, 1}));
     }
 
     // At its end a drill gives its record: the figures as they stand, at

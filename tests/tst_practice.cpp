@@ -264,6 +264,18 @@ void TestPractice::missedWordsOrderAndDraw()
     MissedSource ordered(MissedWords::Ranked(items, now));
     QCOMPARE(ordered.Next(position, inOrder).text, QStringLiteral("often"));
     QCOMPARE(ordered.Next(position, inOrder).text, QStringLiteral("today"));
+
+    // Items that cannot be typed, however often missed, take no place in a
+    // drill's list; the longest that can be typed does.
+    const QString longest(ContentSource::MaxItemLength, QChar(0x0628));
+    QList<MissedItem> many{missed(longest + longest.front(), 9, 0), missed(QStringLiteral(" "), 9, 0),
+                           missed(longest, 5, 0)};
+    for (int i = 0; i < MissedWords::DrillItems; ++i)
+        many << missed(QString::number(i), 1, i);
+    const QList<MissedItem> practised = MissedSource::Practised(many, now);
+    QCOMPARE(practised.size(), MissedWords::DrillItems);
+    QCOMPARE(practised.first().text, longest);
+    QCOMPARE(practised.at(1).text, QStringLiteral("0"));
 }
 
 void TestPractice::dailyGoalCountsLocalDays_data()

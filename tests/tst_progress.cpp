@@ -11,6 +11,7 @@
 #include "app/appstyle.h"
 #include "keyboard/keycharmap.h"
 #include "course/course.h"
+#include "drill/itemsource.h"
 #include "progress/adaptiveplan.h"
 #include "progress/historystore.h"
 #include "testutil.h"
@@ -100,6 +101,7 @@ private slots:
     void practiceDrawn();
     void letterDrillLightsKeysAndShowsOnProgressTab();
     void adaptiveAndMissedWordsFromProgressTab();
+    void unusableMissedWordNotPractised();
     void promptLightsTheKeysOfTheBoardChosen();
     void weakKeysDrillFavoursWeakCharacters();
     void textsFitInEveryLanguage();
@@ -470,6 +472,27 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
     TestUtil::QuitIfAsked();
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+}
+
+// A missed item that cannot be typed (from a damaged history) is never asked
+// for: with nothing else missed, no drill starts, and the learner is told why.
+void TestProgress::unusableMissedWordNotPractised()
+{
+    DrillRecord drill;
+    drill.type = DrillKind::Words;
+    drill.itemsDone = 1;
+    drill.items = {{QString(ContentSource::MaxItemLength + 1, QChar(0x0628)), QString(), false}};
+    AppInfo::Apply();
+    QVERIFY(HistoryStore(AppInfo::DataFolder()).Record(drill));
+    NewTutor(0);
+    auto* tabs = W<QTabWidget>("tabWidget");
+    tabs->setCurrentWidget(W<QWidget>("tabProgress"));
+    QString said;
+    TestUtil::ClickInNextBox(QString(), &said);
+    QTest::mouseClick(W<QPushButton>("btn_missed_words"), Qt::LeftButton);
+    QVERIFY2(said.contains(QStringLiteral("too long")), qPrintable(said));
+    QCOMPARE(tabs->currentWidget(), W<QWidget>("tabProgress"));
+    QCOMPARE(W<QPushButton>("btn_start_word")->text(), QStringLiteral("Start"));
 }
 
 // One character missed often comes up far more often than the others, and

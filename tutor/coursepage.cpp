@@ -29,6 +29,7 @@
 #include "tutor/lessonlist.h"
 #include "tutor/progressbar.h"
 #include "tutor/progresspage.h"
+#include "tutor/repeatevent.h"
 #include "tutor/settingskeys.h"
 
 namespace {
@@ -633,10 +634,16 @@ void CoursePage::FinishRun()
 
 bool CoursePage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == le_dst_course && event->type() == QEvent::KeyRelease)
+        keyRepeat.Released(RepeatEvent(static_cast<QKeyEvent*>(event)));
     if (watched != le_dst_course || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // A held key is one press: its repeats type nothing and close nothing.
+    const bool repeat = keyRepeat.Pressed(RepeatEvent(key));
     if (key->key() == Qt::Key_Escape) {
+        if (repeat)
+            return true;
         // Stops the lesson; with none running it goes on to the window.
         if (!IsRunning())
             return false;
@@ -647,13 +654,13 @@ bool CoursePage::eventFilter(QObject* watched, QEvent* event)
         // Nothing is typed into the line by hand; Tab still moves on.
         return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
     }
-    KeyPressed(key);
+    KeyPressed(key, repeat);
     return true;
 }
 
-void CoursePage::KeyPressed(QKeyEvent* event)
+void CoursePage::KeyPressed(QKeyEvent* event, bool repeat)
 {
-    const DrillSession::KeyPress key{event->text(), event->key(), event->isAutoRepeat()};
+    const DrillSession::KeyPress key{event->text(), event->key(), repeat};
     switch (session.PressKey(key)) {
     case CourseSession::KeyResult::Ignored:
         return;

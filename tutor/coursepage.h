@@ -6,6 +6,7 @@
 
 #include "course/coursestate.h"
 #include "drill/coursesession.h"
+#include "drill/keyrepeat.h"
 #include "keyboard/keyboardlayout.h"
 #include "progress/pendinglessons.h"
 
@@ -77,7 +78,7 @@ private:
     void ShowIntro(bool show);
     void StartRun();
     void FinishRun();
-    void KeyPressed(QKeyEvent* event);
+    void KeyPressed(QKeyEvent* event, bool repeat);
     void ShowLine();
     // The figures of the lesson; `keysOnly`: those a key changes, not the
     // speed.
@@ -114,6 +115,7 @@ private:
     // Passes the history could not keep yet, tried again until it does.
     PendingLessons unsaved;
     QTimer* retry = nullptr;
+    KeyRepeat keyRepeat;
 
     QStackedWidget* stack = nullptr;
     QLabel* lbl_course_note = nullptr;

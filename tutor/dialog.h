@@ -8,6 +8,7 @@
 
 #include "content/contentlist.h"
 #include "drill/drillsession.h"
+#include "drill/keyrepeat.h"
 #include "tutor/scoreboard.h"
 
 class QTableView;
@@ -82,10 +83,10 @@ private:
     // --- drills ---
     DrillOptions Options(DrillKind kind) const;
     void ReadContent();
-    void StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
+    bool StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
     void StartTextDrill(DrillKind kind);
     void StopRunningDrill();
-    void LetterKeyPressed(QKeyEvent* keyEvent);
+    void LetterKeyPressed(QKeyEvent* keyEvent, bool repeat);
     void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
@@ -96,6 +97,7 @@ private:
 
     Ui_Dialog* ui;
     DrillSession session;
+    KeyRepeat keyRepeat;  // the keys of the three drills
     ScoreBoard scores;  // the letter, word and sentence top scores
     std::unique_ptr<HistoryStore> ownHistory;
     HistoryStore* history;

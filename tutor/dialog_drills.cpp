@@ -13,6 +13,7 @@
 #include "tutor/drilllabel.h"
 #include "tutor/keylight.h"
 #include "tutor/progressbar.h"
+#include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
 
 // What the learner has chosen for a drill of `kind`, as the widgets say now.
@@ -48,14 +49,16 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
     return session.Item().text;
 }
 
-void Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
+bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
     const quint32 count = quint32(ui->cmb_train_num->currentText().toLong(nullptr, 10));
+    if (!session.Start(kind, std::move(source), count, Options(kind)))
+        return false;
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
-    session.Start(kind, std::move(source), count, Options(kind));
     w.start->setText(tr("Stop"));
+    return true;
 }
 
 void Dialog::StopRunningDrill()
@@ -90,6 +93,9 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 // the Word tab with items of their own.
 void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 {
+    // No drill without an item: the Progress tab says why there is none.
+    if (!source || source->IsEmpty())
+        return;
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
@@ -100,12 +106,19 @@ void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 
 bool Dialog::eventFilter(QObject* obj, QEvent* event)
 {
+    if (event->type() == QEvent::KeyRelease)
+        keyRepeat.Released(RepeatEvent(static_cast<QKeyEvent*>(event)));
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(obj, event);
     auto* keyEvent = static_cast<QKeyEvent*>(event);
+    // A held key is one press: its repeats count nothing, type nothing, skip
+    // nothing and close nothing. Editing keys repeat as anywhere else.
+    const bool repeat = keyRepeat.Pressed(RepeatEvent(keyEvent));
     // Escape stops a running drill the way Stop does; with no drill it goes
     // on to the window, which closes.
     if (keyEvent->key() == Qt::Key_Escape) {
+        if (repeat)
+            return true;
         if (!session.IsRunning())
             return QDialog::eventFilter(obj, event);
         StopRunningDrill();
@@ -116,13 +129,16 @@ bool Dialog::eventFilter(QObject* obj, QEvent* event)
         return true;
 
     if (session.Kind() != DrillKind::Letters) {
+        const QString text = keyEvent->text();
+        if (repeat && (keyEvent->key() == Qt::Key_Return || (!text.isEmpty() && text.at(0).isPrint())))
+            return true;
         if (keyEvent->key() != Qt::Key_Return)
             return QDialog::eventFilter(obj, event);
         session.SkipItem(Options(session.Kind()));
         GetTrainString(Options(session.Kind()).random, false);
         return true;
     }
-    LetterKeyPressed(keyEvent);
+    LetterKeyPressed(keyEvent, repeat);
     return true;
 }
 
@@ -144,11 +160,11 @@ void Dialog::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void Dialog::LetterKeyPressed(QKeyEvent* keyEvent)
+void Dialog::LetterKeyPressed(QKeyEvent* keyEvent, bool repeat)
 {
-    if (!keyEvent->isAutoRepeat())
+    if (!repeat)
         qDebug("Ate key press %x", unsigned(keyEvent->key()));
-    const DrillSession::KeyPress key{keyEvent->text(), keyEvent->key(), keyEvent->isAutoRepeat()};
+    const DrillSession::KeyPress key{keyEvent->text(), keyEvent->key(), repeat};
     using Colour = DrillLabel::Colour;
     switch (session.PressKey(key, Options(DrillKind::Letters))) {
     case DrillSession::KeyResult::Ignored:

@@ -262,9 +262,17 @@ void ProgressPage::PractiseMissedWords()
 {
     const QList<MissedItem> missed = History().MissedItems();
     ShowMissed(int(missed.size()));
-    const QList<MissedItem> items = MissedWords::Ranked(missed, QDateTime::currentDateTimeUtc());
-    if (items.isEmpty())
+    if (missed.isEmpty())
         return;
+    const QList<MissedItem> items = MissedSource::Practised(missed, QDateTime::currentDateTimeUtc());
+    if (items.isEmpty()) {
+        QMessageBox box(QMessageBox::Information, DialogText::tr("Nuvari Arabic typing software"),
+                        DialogText::tr("None of the missed words and sentences can be typed: each is blank or too "
+                                       "long for one line, so there is nothing to practise."),
+                        QMessageBox::Ok, window());
+        box.exec();
+        return;
+    }
     emit PractiseWords(std::make_shared<MissedSource>(items));
 }
 
