@@ -250,7 +250,8 @@ bool ClassWindow::Fine(const ClassSql::Result& result)
                           "the file .pgpass, with whoever set up the server.").arg(where);
         break;
     case ClassSql::Failure::NotReady:
-        text = DialogText::tr("The server at %1 has no class tables: run “qirtas class --init” on it first.").arg(where);
+        text = DialogText::tr("The class tables on the server at %1 are missing or older than this program: run "
+                              "“qirtas class --init” on it first.").arg(where);
         break;
     default:
         text = DialogText::tr("The class server at %1 could not give the figures.").arg(where);
@@ -340,8 +341,9 @@ void ClassWindow::Reload()
     Say(DialogText::tr("Reading the class…"));
     reader->Ask(QStringLiteral("learners"), [=](ClassReport& report) -> std::function<void()> {
         QList<LearnerFigures> figures;
-        const ClassSql::Result r = report.Overview(code, range, weekStart, &figures);
-        return [=] { ShowLearners(r, figures); };
+        int leftOut = 0;
+        const ClassSql::Result r = report.Overview(code, range, weekStart, &figures, &leftOut);
+        return [=] { ShowLearners(r, figures, leftOut); };
     });
     reader->Ask(QStringLiteral("class keys"), [=](ClassReport& report) -> std::function<void()> {
         CharCounts keys;
@@ -371,7 +373,7 @@ void ClassWindow::AskLearner()
     });
 }
 
-void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures)
+void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures, int leftOut)
 {
     if (!Fine(result))
         return;
@@ -420,9 +422,17 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
                 learnerModel->index(r, Col::Name), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     btn_class_export->setEnabled(true);
-    Say(DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
-            .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown), dates.toString(int(figures.size())),
-                 dates.toString(QTime::currentTime(), QLocale::ShortFormat)));
+    const QString shown = DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
+                              .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown),
+                                   dates.toString(int(figures.size())),
+                                   dates.toString(QTime::currentTime(), QLocale::ShortFormat));
+    if (leftOut == 0)
+        Say(shown);
+    else
+        Say(Then(shown, DialogText::tr("Impossible drills left out of the figures: %1.").arg(dates.toString(leftOut))),
+            DialogText::tr("Their figures, such as a speed or a length no drill can have, cannot be right. The server "
+                           "took them before it began to refuse such drills; they stay on the server but count "
+                           "nowhere."));
 }
 
 void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& name, const LearnerDetail& d)

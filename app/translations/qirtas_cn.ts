@@ -710,8 +710,8 @@ Can&apos;t report!</source>
         <translation>%1 处的班级服务器拒绝了你的登录：请与设置服务器的人核对用户名以及 .pgpass 文件中的密码。</translation>
     </message>
     <message>
-        <source>The server at %1 has no class tables: run “qirtas class --init” on it first.</source>
-        <translation>%1 处的服务器上没有班级数据表：请先在上面运行“qirtas class --init”。</translation>
+        <source>The class tables on the server at %1 are missing or older than this program: run “qirtas class --init” on it first.</source>
+        <translation>%1 处的服务器上没有班级数据表，或者数据表比本程序旧：请先在上面运行“qirtas class --init”。</translation>
     </message>
     <message>
         <source>The class server at %1 could not give the figures.</source>
@@ -944,6 +944,14 @@ Can&apos;t report!</source>
     <message>
         <source>Learners in the class %1: %2. Figures as the server had them at %3.</source>
         <translation>班级 %1 的学员：%2 名。数据为服务器在 %3 时的情况。</translation>
+    </message>
+    <message>
+        <source>Impossible drills left out of the figures: %1.</source>
+        <translation>因数据不可能而未计入统计的练习：%1。</translation>
+    </message>
+    <message>
+        <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
+        <translation>这些练习的数据（例如任何练习都不可能有的速度或时长）不可能正确。服务器在开始拒收此类练习之前收下了它们；它们仍保存在服务器上，但不计入任何统计。</translation>
     </message>
     <message>
         <source>Spreadsheet table (*.csv)</source>
