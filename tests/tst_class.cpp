@@ -166,6 +166,17 @@ void TestClass::csvForSpreadsheets()
     QCOMPARE(text.section(QLatin1String("\r\n"), 1, 1),
              "\"'=HYPERLINK(\"\"http://x\"\",\"\"a, b\"\")\",3,2.50,0.00," + local + ",,1.23,,-0.50,");
     QCOMPARE(text.section(QLatin1String("\r\n"), 2, 2), "\"" + g.name + "\",0,0.00,0.00,,,,,,");
+
+    // Whatever a spreadsheet passes over before a formula: spaces of any
+    // kind, invisible marks, a line break; and the full-width forms.
+    for (const QString& formula : {QStringLiteral("  =1+2"), QStringLiteral("\t=1"), QStringLiteral("\r@SUM(A1)"),
+                                   QStringLiteral("\u00A0\u3000+1"), QStringLiteral("\u200F\u2067-2+3"),
+                                   QStringLiteral("\n=1"), QStringLiteral("\uFF1D1+1"), QStringLiteral("\ttext")}) {
+        const QString cell = QString::fromUtf8(ClassCsv::Table({QStringLiteral("h")}, {{formula}}).mid(3))
+                                 .section(QLatin1String("\r\n"), 1, -1).chopped(2);
+        QVERIFY2(cell == u'\'' + formula || cell == "\"'" + formula + u'"', qPrintable(cell));
+    }
+    QCOMPARE(ClassCsv::Table({QStringLiteral("h")}, {{QStringLiteral(" a = b")}}).mid(3), QByteArray("h\r\n a = b\r\n"));
 }
 
 // The command line creates the tables in a new database, finds them up to
