@@ -28,6 +28,7 @@
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/language.h"
+#include "tutor/plaintext.h"
 #include "tutor/preferences.h"
 #include "tutor/progresschart.h"
 #include "tutor/settingskeys.h"
@@ -138,6 +139,8 @@ ClassWindow::ClassWindow(QWidget* parent)
     lbl_class_message = new QLabel(this);
     lbl_class_message->setObjectName(QStringLiteral("lbl_class_message"));
     lbl_class_message->setWordWrap(true);
+    // Names, class codes and the server's words are in it: never markup.
+    lbl_class_message->setTextFormat(Qt::PlainText);
     lbl_class_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     page->addWidget(lbl_class_message);
 
@@ -166,6 +169,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     auto* learnerTop = new QHBoxLayout;
     lbl_class_learner = BoldLabel(below, "lbl_class_learner");
+    lbl_class_learner->setTextFormat(Qt::PlainText);
     learnerTop->addWidget(lbl_class_learner, 1);
     cmb_class_drill = new QComboBox(below);
     cmb_class_drill->setObjectName(QStringLiteral("cmb_class_drill"));
@@ -219,7 +223,7 @@ ClassWindow::~ClassWindow() = default;
 void ClassWindow::Say(const QString& text, const QString& detail, bool trouble)
 {
     lbl_class_message->setText(text);
-    lbl_class_message->setToolTip(detail);
+    lbl_class_message->setToolTip(AsPlainText(detail));
     QPalette palette = lbl_class_message->parentWidget()->palette();
     if (trouble)
         palette.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
@@ -442,7 +446,7 @@ void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& nam
     detailName = name;
     detail = d;
     lbl_class_learner->setText(ClassLink::Isolated(name, ClassLink::NameShown));
-    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? name : QString());
+    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? AsPlainText(name) : QString());
     wg_class_learner_keys->SetTotals(d.keys);
     ShowDrills();
 }
