@@ -92,7 +92,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     le_class_server->setObjectName(QStringLiteral("le_class_server"));
     le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-class"));
     le_class_server->setToolTip(DialogText::tr("A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a "
-                                           "service name. A password typed here is used until the window closes and "
+                                           "service name. A password typed here is used for this attempt only and "
                                            "never kept: keep it in the file .pgpass instead."));
     serverRow->addWidget(le_class_server, 1);
     btn_class_open = new QPushButton(DialogText::tr("Open the class"), this);
@@ -270,8 +270,9 @@ void ClassWindow::Open()
     const QString text = le_class_server->text().trimmed();
     if (text.isEmpty())
         return;
-    // The settings given before, password and all, while the field shows them.
-    const ClassConnection given = text == server.Stored() ? server : ClassConnection::FromText(text);
+    // A password given before is not used again: what the field holds now,
+    // or else libpq's own sources (.pgpass, the environment).
+    const ClassConnection given = ClassConnection::FromText(text);
     if (!given.IsValid()) {
         Say(DialogText::tr("The class server cannot be read as connection settings, a postgresql:// address or a "
                        "service name (%1).").arg(given.Error()),

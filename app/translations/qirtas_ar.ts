@@ -666,8 +666,8 @@ Can&apos;t report!</source>
         <translation>صف قرطاس</translation>
     </message>
     <message>
-        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
-        <translation>سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة. كلمة المرور المكتوبة هنا تُستعمل حتى تُغلق النافذة ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used for this attempt only and never kept: keep it in the file .pgpass instead.</source>
+        <translation>سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة. كلمة المرور المكتوبة هنا تُستعمل في هذه المحاولة وحدها ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
     </message>
     <message>
         <source>Open the class</source>

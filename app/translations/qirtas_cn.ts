@@ -666,8 +666,8 @@ Can&apos;t report!</source>
         <translation>Qirtas 班级</translation>
     </message>
     <message>
-        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
-        <translation>一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名。在这里输入的密码只在窗口关闭前使用，从不保存：请把它放在 .pgpass 文件中。</translation>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used for this attempt only and never kept: keep it in the file .pgpass instead.</source>
+        <translation>一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名。在这里输入的密码只用于这一次连接，从不保存：请把它放在 .pgpass 文件中。</translation>
     </message>
     <message>
         <source>Open the class</source>
