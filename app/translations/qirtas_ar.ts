@@ -951,7 +951,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
-        <translation>أرقام هذه التمارين لا يمكن أن تكون صحيحة، كسرعة أو مدة لا يبلغها أي تمرين. قبِلها الخادم قبل أن يبدأ في رفض مثلها؛ فهي باقية عليه لكنها لا تُحسب في شيء.</translation>
+        <translation>أرقام هذه التمارين لا يمكن أن تكون صحيحة، كسرعة أو مدة لا يبلغها أي تمرين. قبِلها الخادم قبل أن يبدأ في رفض مثلها؛ فهي باقية عليه لكنها لا تدخل في أي حساب.</translation>
     </message>
     <message>
         <source>Spreadsheet table (*.csv)</source>

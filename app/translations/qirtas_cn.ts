@@ -711,7 +711,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>The class tables on the server at %1 are missing or older than this program: run “qirtas class --init” on it first.</source>
-        <translation>%1 处的服务器上没有班级数据表，或者数据表比本程序旧：请先在上面运行“qirtas class --init”。</translation>
+        <translation>%1 处的服务器上没有班级数据表，或者数据表的版本比本程序旧：请先在上面运行“qirtas class --init”。</translation>
     </message>
     <message>
         <source>The class server at %1 could not give the figures.</source>
@@ -947,7 +947,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Impossible drills left out of the figures: %1.</source>
-        <translation>因数据不可能而未计入统计的练习：%1。</translation>
+        <translation>因数据不可能成立而未计入统计的练习：%1。</translation>
     </message>
     <message>
         <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
