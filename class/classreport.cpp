@@ -62,17 +62,10 @@ CharCount Counts(const ClassSql::Result& r, int row)
     return {Count(r, row, 1), Count(r, row, 2), Count(r, row, 3), quint64(qMax<qint64>(0, r.Int(row, 4)))};
 }
 
-// `sql` with POSSIBLE standing for the rule that leaves out the drills no
-// seat could have typed (ClassSchema::PossibleDrill).
-QByteArray Sql(const char* sql)
-{
-    return QByteArray(sql).replace(QByteArray("POSSIBLE"), QByteArray(ClassSchema::PossibleDrill));
-}
-
 // One learner's drills: class $1, name $2, from $3 to $4.
 const char LearnerDrills[] =
     " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
-    " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4 AND POSSIBLE";
+    " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4 AND d.possible";
 
 // Class $1, range $2 to $3 split as Split::Values() gives, week from $10.
 const char OverviewSql[] =
@@ -88,7 +81,7 @@ const char OverviewSql[] =
     "  SELECT learner_key, kind, 1, elapsed, speed, accuracy, x.t, x.t * x.t, x.t * speed, x.t * accuracy"
     "  FROM qirtas.drill, LATERAL (SELECT qirtas.day_number(finished) AS t) x"
     "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $8) OR (finished >= $9 AND finished < $3))"
-    "   AND POSSIBLE),"
+    "   AND possible),"
     " per_kind AS ("
     "  SELECT learner_key, sum(n) AS n, sum(seconds) AS seconds, sum(s) AS s, sum(a) AS a,"
     "         sum(ts) - sum(t) * sum(s) / sum(n) AS sxs, sum(ta) - sum(t) * sum(a) / sum(n) AS sxa,"
@@ -102,7 +95,7 @@ const char OverviewSql[] =
     "         CASE WHEN sum(sxx) >= 0.25 * sum(n) THEN 7 * sum(sxa) / sum(sxx) END AS accuracy_trend"
     "  FROM per_kind GROUP BY learner_key),"
     " week AS (SELECT learner_key, sum(elapsed) AS seconds FROM qirtas.drill"
-    "  WHERE class_code = $1 AND finished >= $10 AND POSSIBLE GROUP BY learner_key)"
+    "  WHERE class_code = $1 AND finished >= $10 AND possible GROUP BY learner_key)"
     " SELECT l.name, coalesce(p.n, 0), coalesce(p.seconds, 0), coalesce(w.seconds, 0),"
     "  (extract(epoch FROM l.last_finished) * 1000)::bigint, l.lesson, l.lesson_number,"
     "  p.speed, p.accuracy, p.speed_trend, p.accuracy_trend"
@@ -119,11 +112,11 @@ const char ClassKeysSql[] =
     "  SELECT u.ch, u.p, u.e, coalesce(u.n, 0), coalesce(u.ms, 0)"
     "  FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms) AS u(ch, p, e, n, ms)"
     "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $6) OR (d.finished >= $7 AND d.finished < $3))"
-    "   AND POSSIBLE"
+    "   AND d.possible"
     ") x GROUP BY ch";
 
 // The drills of class $1 left out of the figures.
-const char LeftOutSql[] = "SELECT count(*) FROM qirtas.drill WHERE class_code = $1 AND NOT POSSIBLE";
+const char LeftOutSql[] = "SELECT count(*) FROM qirtas.drill WHERE class_code = $1 AND NOT possible";
 
 } // namespace
 
@@ -211,7 +204,7 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
     ClassSql::Result r = Refresh();
     if (!r.Ok())
         return Done(r);
-    r = ClassSql::Exec(Database(), Sql(OverviewSql).constData(),
+    r = ClassSql::Exec(Database(), OverviewSql,
                        QVariantList{classCode} + Split(range).Values() + QVariantList{weekStart.toUTC()});
     for (int i = 0; i < r.Rows(); ++i) {
         LearnerFigures f;
@@ -229,7 +222,7 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
         *learners << f;
     }
     if (r.Ok() && leftOut) {
-        r = ClassSql::Exec(Database(), Sql(LeftOutSql).constData(), {classCode});
+        r = ClassSql::Exec(Database(), LeftOutSql, {classCode});
         *leftOut = int(r.Int(0, 0));
     }
     return Done(r);
@@ -249,7 +242,7 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT (").append(ClassDrill::SelectJson)
                            .append(")::jsonb - '{ch,presses,errors,timed,time_ms,confusions}'::text[]")
-                           .append(Sql(LearnerDrills)).append(" ORDER BY d.finished, d.id").constData(),
+                           .append(LearnerDrills).append(" ORDER BY d.finished, d.id").constData(),
                        values);
     for (int i = 0; i < r.Rows(); ++i)
         detail->drills << ClassDrill::FromJson(QJsonDocument::fromJson(r.Text(i, 0).toUtf8()).object());
@@ -258,7 +251,7 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT u.ch, sum(u.p), sum(u.e), coalesce(sum(u.n), 0), coalesce(sum(u.ms), 0)"
                                   " FROM (SELECT d.chars, d.presses, d.errors, d.timed, d.time_ms")
-                           .append(Sql(LearnerDrills))
+                           .append(LearnerDrills)
                            .append(") d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms)"
                                    " AS u(ch, p, e, n, ms) GROUP BY u.ch")
                            .constData(),
@@ -275,7 +268,7 @@ ClassSql::Result ClassReport::ClassKeys(const QString& classCode, const ClassRan
     if (!r.Ok())
         return Done(r);
     const Split s(range);
-    r = ClassSql::Exec(Database(), Sql(ClassKeysSql).constData(),
+    r = ClassSql::Exec(Database(), ClassKeysSql,
                        {classCode, s.from, s.to, s.dayFrom.toString(Qt::ISODate), s.dayTo.toString(Qt::ISODate),
                         s.firstEnd, s.lastStart});
     for (int i = 0; i < r.Rows(); ++i)

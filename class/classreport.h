@@ -58,7 +58,7 @@ public:
     // The classes this account teaches.
     ClassSql::Result Classes(QStringList* codes);
     // Every learner who ever sent a drill to the class, by name. Drills no
-    // seat could have typed (ClassSchema::PossibleDrill), which a server
+    // seat could have typed (see ClassSchema), which a server
     // took before it refused them, count nowhere; `leftOut` is how many of
     // the class's there are.
     ClassSql::Result Overview(const QString& classCode, const ClassRange& range, const QDateTime& weekStart,

@@ -17,16 +17,15 @@
 // qirtas.teacher_login, filled with qirtas.allow_class(),
 // qirtas.allow_learner() and qirtas.allow_teacher(); row-level security
 // holds every account to them.
+//
+// Whether a drill is one a seat could have typed is the column `possible`
+// of qirtas.drill (from version 2): the server takes no other, and one it
+// took before is left out of every figure.
 namespace ClassSchema {
 
 constexpr int Version = 2;
 extern const char* const LearnerRole;
 extern const char* const TeacherRole;
-
-// Whether a row of qirtas.drill, its columns named as they are, is a drill
-// a seat could have typed: the server takes no other, and one it took
-// before it held drills to this is left out of every figure.
-extern const char PossibleDrill[];
 
 // The statements that bring the schema from `version` - 1 to `version`.
 QStringList Step(int version);

@@ -96,8 +96,8 @@ ClassSql::Result ClassSender::OwnDrills(QList<ClassDrill>* drills)
     ClassSql::Result r = Connect();
     if (!r.Ok())
         return r;
-    // Tables of the first version know no rule for possible drills.
-    const QByteArray possible = serverVersion >= 2 ? QByteArray(" AND ").append(ClassSchema::PossibleDrill) : QByteArray();
+    // Tables of the first version know no possible drills.
+    const char* possible = serverVersion >= 2 ? " AND d.possible" : "";
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT ").append(ClassDrill::SelectJson).append(
                            " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
