@@ -288,17 +288,20 @@ const char* const Step2[] = {
 
     "CREATE OR REPLACE FUNCTION qirtas.refresh() RETURNS integer LANGUAGE plpgsql"
     " SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$"
-    "DECLARE summed integer := 0; one integer; this_class text;"
+    "DECLARE summed integer := 0; one integer; noted record;"
     " BEGIN"
     "  PERFORM pg_advisory_xact_lock(7165032);"
-    // Notes of drills an administrator has deleted since.
-    "  DELETE FROM qirtas.drill_unsummed w WHERE NOT EXISTS (SELECT 1 FROM qirtas.drill x WHERE x.id = w.id);"
-    "  FOR this_class IN SELECT DISTINCT x.class_code FROM qirtas.drill_unsummed w JOIN qirtas.drill x USING (id) LOOP"
+    // The noted drills by class, each looked up by its key, so that the
+    // work grows with the new drills and never with the table (the notes
+    // of drills an administrator has deleted since make a class of their
+    // own, without drills).
+    "  FOR noted IN SELECT n.class_code, array_agg(n.id) AS ids FROM (SELECT w.id,"
+    "    (SELECT x.class_code FROM qirtas.drill x WHERE x.id = w.id) AS class_code"
+    "    FROM qirtas.drill_unsummed w) n GROUP BY n.class_code LOOP"
     "   BEGIN"
-    "    WITH taken AS (DELETE FROM qirtas.drill_unsummed w USING qirtas.drill x"
-    "                   WHERE w.id = x.id AND x.class_code = this_class RETURNING w.id),"
+    "    WITH taken AS (DELETE FROM qirtas.drill_unsummed w WHERE w.id = ANY (noted.ids)),"
     "    d AS (SELECT x.*, qirtas.day_number(x.finished) AS t, (x.finished AT TIME ZONE 'UTC')::date AS day"
-    "          FROM qirtas.drill x JOIN taken USING (id) WHERE x.possible),"
+    "          FROM qirtas.drill x WHERE x.id = ANY (noted.ids) AND x.possible),"
     "    days AS (INSERT INTO qirtas.learner_day AS s"
     "     SELECT learner_key, day, kind, min(class_code), count(*), sum(elapsed), sum(speed), sum(accuracy),"
     "            sum(t), sum(t * t), sum(t * speed), sum(t * accuracy)"
