@@ -467,6 +467,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         } else {
             // 0.05 keys/s faster per drill, three drills a day.
             QVERIFY2(qAbs(f.speedTrend - 0.05 * 3 * 7) < 0.05, qPrintable(QString::number(f.speedTrend)));
+            QVERIFY2(qAbs(f.accuracyTrend - 0.3 * 3 * 7) < 0.3, qPrintable(QString::number(f.accuracyTrend)));
         }
     }
 

@@ -512,6 +512,7 @@ void TestClassroom::hostileLearnerStaysText()
     std::unique_ptr<ClassWindow> teacher = Teacher("en", learners);
     auto* message = Child<QLabel>(teacher.get(), "lbl_class_message");
     QVERIFY2(message->text().contains("Impossible drills left out of the figures: 3."), qPrintable(message->text()));
+    QVERIFY(message->palette().color(QPalette::WindowText) != QColor(0x9a, 0x34, 0x12));  // no trouble
     auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
     int row = 0;
     while (row < table->model()->rowCount() && table->model()->index(row, 0).data().toString() != name)
@@ -540,6 +541,17 @@ void TestClassroom::hostileLearnerStaysText()
     shown.setHtml(tip->text());
     QCOMPARE(shown.toPlainText(), name);
     QCOMPARE(marked(tip), 0);
+    // A key the class practised tells its figures when hovered.
+    auto* keys = Child<KeyHeatMap>(teacher.get(), "wg_class_keys");
+    QTRY_VERIFY_WITH_TIMEOUT(!keys->Keys().isEmpty(), 20000);
+    for (const KeyHeatMap::Key& k : keys->Keys()) {
+        if (k.count.presses == 0)
+            continue;
+        QHelpEvent hover(QEvent::ToolTip, k.rect.center().toPoint(), keys->mapToGlobal(k.rect.center().toPoint()));
+        QApplication::sendEvent(keys, &hover);
+        QCOMPARE(QToolTip::text(), keys->ToolTipAt(k.rect.center()));
+        break;
+    }
 }
 
 QTEST_MAIN(TestClassroom)
