@@ -21,6 +21,22 @@ const char* const Overview[] = {
     QT_TRANSLATE_NOOP("Dialog", "Accuracy trend (points per week)"),
 };
 
+// Whether a spreadsheet could take `text` for a formula: one that starts
+// with a tab or a carriage return, or whose first character after spaces
+// and invisible marks (which a spreadsheet may pass over) starts one, also
+// in its full-width form.
+bool LooksLikeFormula(const QString& text)
+{
+    static const QString starts = QStringLiteral("=+-@\uFF1D\uFF0B\uFF0D\uFF20");
+    if (text.startsWith(u'\t') || text.startsWith(u'\r'))
+        return true;
+    for (QChar c : text) {
+        if (!c.isSpace() && c.category() != QChar::Other_Format)
+            return starts.contains(c);
+    }
+    return false;
+}
+
 QString Cell(const QVariant& v)
 {
     switch (v.typeId()) {
@@ -42,8 +58,7 @@ QString Cell(const QVariant& v)
         break;
     }
     QString text = v.toString();
-    static const QString formula = QStringLiteral("=+-@\t\r");
-    if (!text.isEmpty() && formula.contains(text[0]))
+    if (LooksLikeFormula(text))
         text.prepend(u'\'');
     return text;
 }

@@ -10,9 +10,10 @@
 
 // Tables for spreadsheets: UTF-8 with a byte-order mark (so that a
 // spreadsheet reads Arabic and Chinese names right), commas, CRLF, fields
-// quoted where they must be. A text cell that starts with = + - @ (or a
-// tab or carriage return) gets an apostrophe in front, so that no
-// spreadsheet takes a learner's name for a formula. Numbers stay numbers.
+// quoted where they must be. A text cell that a spreadsheet could take for
+// a formula (= + - @ first, also after spaces, or a tab or carriage return
+// first) gets an apostrophe in front, so that no spreadsheet runs a
+// learner's name. Numbers stay numbers.
 namespace ClassCsv {
 
 // A cell is written by its type: a number as a number (a NaN as an empty

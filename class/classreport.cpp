@@ -2,6 +2,9 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <limits>
+
+#include "class/classschema.h"
 
 namespace {
 
@@ -48,10 +51,21 @@ double NumberOrNaN(const QString& text)
     return text.isNull() ? qQNaN() : text.toDouble();
 }
 
+// A sum of counts as a CharCount holds it.
+quint32 Count(const ClassSql::Result& r, int row, int column)
+{
+    return quint32(qBound<qint64>(0, r.Int(row, column), std::numeric_limits<quint32>::max()));
+}
+
+CharCount Counts(const ClassSql::Result& r, int row)
+{
+    return {Count(r, row, 1), Count(r, row, 2), Count(r, row, 3), quint64(qMax<qint64>(0, r.Int(row, 4)))};
+}
+
 // One learner's drills: class $1, name $2, from $3 to $4.
 const char LearnerDrills[] =
     " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
-    " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4";
+    " AND d.class_code = $1 AND d.learner = $2 AND d.finished >= $3 AND d.finished < $4 AND d.possible";
 
 // Class $1, range $2 to $3 split as Split::Values() gives, week from $10.
 const char OverviewSql[] =
@@ -66,7 +80,8 @@ const char OverviewSql[] =
     "  UNION ALL"
     "  SELECT learner_key, kind, 1, elapsed, speed, accuracy, x.t, x.t * x.t, x.t * speed, x.t * accuracy"
     "  FROM qirtas.drill, LATERAL (SELECT qirtas.day_number(finished) AS t) x"
-    "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $8) OR (finished >= $9 AND finished < $3))),"
+    "  WHERE class_code = $1 AND ((finished >= $2 AND finished < $8) OR (finished >= $9 AND finished < $3))"
+    "   AND possible),"
     " per_kind AS ("
     "  SELECT learner_key, sum(n) AS n, sum(seconds) AS seconds, sum(s) AS s, sum(a) AS a,"
     "         sum(ts) - sum(t) * sum(s) / sum(n) AS sxs, sum(ta) - sum(t) * sum(a) / sum(n) AS sxa,"
@@ -80,7 +95,7 @@ const char OverviewSql[] =
     "         CASE WHEN sum(sxx) >= 0.25 * sum(n) THEN 7 * sum(sxa) / sum(sxx) END AS accuracy_trend"
     "  FROM per_kind GROUP BY learner_key),"
     " week AS (SELECT learner_key, sum(elapsed) AS seconds FROM qirtas.drill"
-    "  WHERE class_code = $1 AND finished >= $10 GROUP BY learner_key)"
+    "  WHERE class_code = $1 AND finished >= $10 AND possible GROUP BY learner_key)"
     " SELECT l.name, coalesce(p.n, 0), coalesce(p.seconds, 0), coalesce(w.seconds, 0),"
     "  (extract(epoch FROM l.last_finished) * 1000)::bigint, l.lesson, l.lesson_number,"
     "  p.speed, p.accuracy, p.speed_trend, p.accuracy_trend"
@@ -97,7 +112,11 @@ const char ClassKeysSql[] =
     "  SELECT u.ch, u.p, u.e, coalesce(u.n, 0), coalesce(u.ms, 0)"
     "  FROM qirtas.drill d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms) AS u(ch, p, e, n, ms)"
     "  WHERE d.class_code = $1 AND ((d.finished >= $2 AND d.finished < $6) OR (d.finished >= $7 AND d.finished < $3))"
+    "   AND d.possible"
     ") x GROUP BY ch";
+
+// The drills of class $1 left out of the figures.
+const char LeftOutSql[] = "SELECT count(*) FROM qirtas.drill WHERE class_code = $1 AND NOT possible";
 
 } // namespace
 
@@ -121,8 +140,21 @@ QSqlDatabase ClassReport::Database() const
 ClassSql::Result ClassReport::Connect()
 {
     ClassSql::Result r;
-    if (!connected && ClassSql::Open(server, connectionName, &r))
-        connected = true;
+    if (connected || !ClassSql::Open(server, connectionName, &r))
+        return r;
+    connected = true;
+    // The figures need this program's tables: older ones are told as
+    // missing ones are, before any query fails on what they lack.
+    r = ClassSql::Exec(Database(), "SELECT coalesce(max(version), 0) FROM qirtas.schema_version");
+    if (r.Ok() && r.Int(0, 0) < ClassSchema::Version) {
+        r.failure = ClassSql::Failure::NotReady;
+        r.message = QStringLiteral("the class tables are at version %1, older than this program's %2:"
+                                   " run qirtas class --init on the server").arg(r.Int(0, 0)).arg(ClassSchema::Version);
+    }
+    if (!r.Ok()) {
+        ClassSql::Close(connectionName);
+        connected = false;
+    }
     return r;
 }
 
@@ -164,9 +196,11 @@ ClassSql::Result ClassReport::Classes(QStringList* codes)
 }
 
 ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRange& range, const QDateTime& weekStart,
-                                       QList<LearnerFigures>* learners)
+                                       QList<LearnerFigures>* learners, int* leftOut)
 {
     learners->clear();
+    if (leftOut)
+        *leftOut = 0;
     ClassSql::Result r = Refresh();
     if (!r.Ok())
         return Done(r);
@@ -186,6 +220,10 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
         f.speedTrend = NumberOrNaN(r.Text(i, 9));
         f.accuracyTrend = NumberOrNaN(r.Text(i, 10));
         *learners << f;
+    }
+    if (r.Ok() && leftOut) {
+        r = ClassSql::Exec(Database(), LeftOutSql, {classCode});
+        *leftOut = int(r.Int(0, 0));
     }
     return Done(r);
 }
@@ -219,7 +257,7 @@ ClassSql::Result ClassReport::Learner(const QString& classCode, const QString& n
                            .constData(),
                        values);
     for (int i = 0; i < r.Rows(); ++i)
-        detail->keys[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2)), quint32(r.Int(i, 3)), quint64(r.Int(i, 4))};
+        detail->keys[r.Text(i, 0)] = Counts(r, i);
     return Done(r);
 }
 
@@ -234,6 +272,6 @@ ClassSql::Result ClassReport::ClassKeys(const QString& classCode, const ClassRan
                        {classCode, s.from, s.to, s.dayFrom.toString(Qt::ISODate), s.dayTo.toString(Qt::ISODate),
                         s.firstEnd, s.lastStart});
     for (int i = 0; i < r.Rows(); ++i)
-        (*keys)[r.Text(i, 0)] = {quint32(r.Int(i, 1)), quint32(r.Int(i, 2)), quint32(r.Int(i, 3)), quint64(r.Int(i, 4))};
+        (*keys)[r.Text(i, 0)] = Counts(r, i);
     return Done(r);
 }

@@ -57,9 +57,12 @@ public:
 
     // The classes this account teaches.
     ClassSql::Result Classes(QStringList* codes);
-    // Every learner who ever sent a drill to the class, by name.
+    // Every learner who ever sent a drill to the class, by name. Drills no
+    // seat could have typed (see ClassSchema), which a server
+    // took before it refused them, count nowhere; `leftOut` is how many of
+    // the class's there are.
     ClassSql::Result Overview(const QString& classCode, const ClassRange& range, const QDateTime& weekStart,
-                              QList<LearnerFigures>* learners);
+                              QList<LearnerFigures>* learners, int* leftOut = nullptr);
     ClassSql::Result Learner(const QString& classCode, const QString& name, const ClassRange& range,
                              LearnerDetail* detail);
     // The keys the whole class misses: counts per character over the range.

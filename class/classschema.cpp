@@ -246,6 +246,114 @@ const char* const Step1[] = {
     " DELETE FROM qirtas.teacher_login WHERE login = account AND class_code = code;$$",
 };
 
+// Version 2: the server takes only drills a seat could have typed.
+//
+// qirtas.possible_drill() is the rule: a finished time from 2000 up to a
+// day past the server's clock when the row came, at most a day's drill,
+// a finite speed of at most 1000 keys a second, an accuracy of 0 to 100,
+// counts of 0 to a million, and per character no more errors than
+// presses, no more timed presses than presses and at most a day of time.
+// Each row keeps its answer in the column `possible`, so that queries
+// leave rows out at no cost. New rows are held to it; rows a server took
+// before are kept but left out of every figure, and the summaries are
+// made again without them.
+//
+// The summary step takes one class at a time, each in a block of its own:
+// whatever goes wrong with one class's drills leaves them noted for a
+// later try, and every other class is still summed.
+const char* const Step2[] = {
+    "CREATE FUNCTION qirtas.possible_drill(finished timestamptz, received timestamptz, elapsed integer,"
+    " speed double precision, accuracy double precision, items_asked integer, items_done integer,"
+    " keys_typed integer, correct integer, hints integer, score integer,"
+    " presses integer[], errors integer[], timed integer[], time_ms bigint[]) RETURNS boolean"
+    " LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$"
+    "SELECT CASE WHEN isfinite(finished) AND isfinite(received)"
+    "            THEN finished >= timestamptz '2000-01-01 00:00:00+00' AND finished - received <= interval '1 day'"
+    "            ELSE false END"
+    "  AND elapsed BETWEEN 0 AND 86400"
+    "  AND speed BETWEEN 0 AND 1000 AND accuracy BETWEEN 0 AND 100" // NaN is above every number
+    "  AND items_asked BETWEEN 0 AND 1000000 AND items_done BETWEEN 0 AND 1000000"
+    "  AND keys_typed BETWEEN 0 AND 1000000 AND correct BETWEEN 0 AND 1000000"
+    "  AND hints BETWEEN 0 AND 1000000 AND score >= 0"
+    "  AND coalesce((SELECT bool_and(coalesce(p BETWEEN 0 AND 1000000 AND e BETWEEN 0 AND p"
+    "                 AND (cardinality(timed) = 0 OR (n BETWEEN 0 AND p AND ms BETWEEN 0 AND 86400000)), false))"
+    "                FROM unnest(presses, errors, timed, time_ms) AS u(p, e, n, ms)), true)$$",
+    "ALTER TABLE qirtas.drill ADD COLUMN possible boolean NOT NULL GENERATED ALWAYS AS"
+    " (coalesce(qirtas.possible_drill(finished, received, elapsed, speed, accuracy, items_asked, items_done,"
+    "  keys_typed, correct, hints, score, presses, errors, timed, time_ms), false)) STORED",
+    // NOT VALID: the rows already there stay, unchecked.
+    "ALTER TABLE qirtas.drill ADD CONSTRAINT drill_possible CHECK (possible) NOT VALID",
+    // The few rows left out, counted for the teacher without reading the rest.
+    "CREATE INDEX drill_impossible ON qirtas.drill (class_code) WHERE NOT possible",
+
+    "CREATE OR REPLACE FUNCTION qirtas.refresh() RETURNS integer LANGUAGE plpgsql"
+    " SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$"
+    "DECLARE summed integer := 0; one integer; noted record;"
+    " BEGIN"
+    "  PERFORM pg_advisory_xact_lock(7165032);"
+    // The noted drills by class, each looked up by its key, so that the
+    // work grows with the new drills and never with the table (the notes
+    // of drills an administrator has deleted since make a class of their
+    // own, without drills).
+    "  FOR noted IN SELECT n.class_code, array_agg(n.id) AS ids FROM (SELECT w.id,"
+    "    (SELECT x.class_code FROM qirtas.drill x WHERE x.id = w.id) AS class_code"
+    "    FROM qirtas.drill_unsummed w) n GROUP BY n.class_code LOOP"
+    "   BEGIN"
+    "    WITH taken AS (DELETE FROM qirtas.drill_unsummed w WHERE w.id = ANY (noted.ids)),"
+    "    d AS (SELECT x.*, qirtas.day_number(x.finished) AS t, (x.finished AT TIME ZONE 'UTC')::date AS day"
+    "          FROM qirtas.drill x WHERE x.id = ANY (noted.ids) AND x.possible),"
+    "    days AS (INSERT INTO qirtas.learner_day AS s"
+    "     SELECT learner_key, day, kind, min(class_code), count(*), sum(elapsed), sum(speed), sum(accuracy),"
+    "            sum(t), sum(t * t), sum(t * speed), sum(t * accuracy)"
+    "     FROM d GROUP BY learner_key, day, kind"
+    "     ON CONFLICT (learner_key, day, kind) DO UPDATE SET"
+    "      drills = s.drills + excluded.drills, seconds = s.seconds + excluded.seconds,"
+    "      speed = s.speed + excluded.speed, accuracy = s.accuracy + excluded.accuracy,"
+    "      t = s.t + excluded.t, tt = s.tt + excluded.tt,"
+    "      t_speed = s.t_speed + excluded.t_speed, t_accuracy = s.t_accuracy + excluded.t_accuracy),"
+    "    months AS (INSERT INTO qirtas.learner_month AS s"
+    "     SELECT learner_key, date_trunc('month', day)::date, kind, min(class_code), count(*), sum(elapsed),"
+    "            sum(speed), sum(accuracy), sum(t), sum(t * t), sum(t * speed), sum(t * accuracy)"
+    "     FROM d GROUP BY 1, 2, 3"
+    "     ON CONFLICT (learner_key, month, kind) DO UPDATE SET"
+    "      drills = s.drills + excluded.drills, seconds = s.seconds + excluded.seconds,"
+    "      speed = s.speed + excluded.speed, accuracy = s.accuracy + excluded.accuracy,"
+    "      t = s.t + excluded.t, tt = s.tt + excluded.tt,"
+    "      t_speed = s.t_speed + excluded.t_speed, t_accuracy = s.t_accuracy + excluded.t_accuracy),"
+    "    keys AS (INSERT INTO qirtas.class_day_char AS s"
+    "     SELECT d.class_code, d.day, u.ch, sum(u.p), sum(u.e), coalesce(sum(u.n), 0), coalesce(sum(u.ms), 0)"
+    "     FROM d, unnest(d.chars, d.presses, d.errors, d.timed, d.time_ms) AS u(ch, p, e, n, ms) GROUP BY 1, 2, 3"
+    "     ON CONFLICT (class_code, day, ch) DO UPDATE SET"
+    "      presses = s.presses + excluded.presses, errors = s.errors + excluded.errors,"
+    "      timed = s.timed + excluded.timed, time_ms = s.time_ms + excluded.time_ms),"
+    "    people AS (INSERT INTO qirtas.learner AS s"
+    "     SELECT DISTINCT ON (learner_key) learner_key, class_code, learner,"
+    "            min(finished) OVER w, max(finished) OVER w, lesson, lesson_number"
+    "     FROM d WINDOW w AS (PARTITION BY learner_key)"
+    "     ORDER BY learner_key, lesson_number DESC NULLS LAST"
+    "     ON CONFLICT (learner_key) DO UPDATE SET"
+    "      first_finished = least(s.first_finished, excluded.first_finished),"
+    "      last_finished = greatest(s.last_finished, excluded.last_finished),"
+    "      lesson = CASE WHEN excluded.lesson_number > coalesce(s.lesson_number, 0)"
+    "                    THEN excluded.lesson ELSE s.lesson END,"
+    "      lesson_number = CASE WHEN excluded.lesson_number > coalesce(s.lesson_number, 0)"
+    "                    THEN excluded.lesson_number ELSE s.lesson_number END)"
+    "    SELECT count(*) INTO one FROM d;"
+    "    summed := summed + one;"
+    "   EXCEPTION WHEN OTHERS THEN"
+    // The server's log says why; no class's name reaches another's teacher.
+    "    RAISE WARNING 'qirtas.refresh: the drills of one class are left for a later summary: %', SQLERRM;"
+    "   END;"
+    "  END LOOP;"
+    "  RETURN summed;"
+    " END $$",
+
+    // The summaries again, of the possible drills only.
+    "TRUNCATE qirtas.learner, qirtas.learner_day, qirtas.learner_month, qirtas.class_day_char",
+    "INSERT INTO qirtas.drill_unsummed (id) SELECT id FROM qirtas.drill ON CONFLICT DO NOTHING",
+    "SELECT qirtas.refresh()",
+};
+
 // Run by every init, so that the rights are whole again after any change.
 const char* const Grants[] = {
     "GRANT USAGE ON SCHEMA qirtas TO qirtas_learner, qirtas_teacher",
@@ -267,10 +375,14 @@ const char* const Grants[] = {
 QStringList Step(int version)
 {
     QStringList statements;
-    if (version == 1) {
-        for (const char* sql : Step1)
+    auto add = [&statements](const auto& step) {
+        for (const char* sql : step)
             statements << QLatin1String(sql);
-    }
+    };
+    if (version == 1)
+        add(Step1);
+    else if (version == 2)
+        add(Step2);
     return statements;
 }
 
@@ -288,7 +400,7 @@ int ServerVersion(const QSqlDatabase& db, QString* error)
     return r.Text(0, 0) == QLatin1String("f") ? 0 : int(r.Int(0, 0));
 }
 
-Outcome Init(const QSqlDatabase& db)
+Outcome Init(const QSqlDatabase& db, int version)
 {
     Outcome o;
     auto run = [&](const char* sql, const QVariantList& values = {}) {
@@ -307,10 +419,10 @@ Outcome Init(const QSqlDatabase& db)
     o.fromVersion = ServerVersion(db, &o.error);
     if (o.fromVersion < 0)
         return fail();
-    o.toVersion = Version;
-    if (o.fromVersion > Version) {
+    o.toVersion = version;
+    if (o.fromVersion > version) {
         o.error = QStringLiteral("the class tables are at version %1, newer than this program's %2;"
-                                 " nothing was changed").arg(o.fromVersion).arg(Version);
+                                 " nothing was changed").arg(o.fromVersion).arg(version);
         return fail();
     }
 
@@ -333,7 +445,7 @@ Outcome Init(const QSqlDatabase& db)
                     " applied timestamptz NOT NULL DEFAULT now())").Ok())
             return fail();
     }
-    for (int v = o.fromVersion + 1; v <= Version; ++v) {
+    for (int v = o.fromVersion + 1; v <= version; ++v) {
         for (const QString& sql : Step(v)) {
             if (!run(sql.toUtf8().constData()).Ok())
                 return fail();
@@ -349,11 +461,11 @@ Outcome Init(const QSqlDatabase& db)
         return fail();
 
     if (o.fromVersion == 0)
-        o.done << QStringLiteral("created the class tables in schema qirtas (version %1)").arg(Version);
-    else if (o.fromVersion < Version)
-        o.done << QStringLiteral("upgraded the class tables from version %1 to %2").arg(o.fromVersion).arg(Version);
+        o.done << QStringLiteral("created the class tables in schema qirtas (version %1)").arg(version);
+    else if (o.fromVersion < version)
+        o.done << QStringLiteral("upgraded the class tables from version %1 to %2").arg(o.fromVersion).arg(version);
     else
-        o.done << QStringLiteral("the class tables are up to date (version %1)").arg(Version);
+        o.done << QStringLiteral("the class tables are up to date (version %1)").arg(version);
     o.done << QStringLiteral("granted the rights of %1 and %2")
                   .arg(QLatin1String(LearnerRole), QLatin1String(TeacherRole));
     o.ok = true;

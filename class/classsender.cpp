@@ -57,6 +57,7 @@ ClassSql::Result ClassSender::Connect()
         return Lost(r);
     QString error;
     const int version = ClassSchema::ServerVersion(Database(), &error);
+    serverVersion = version;
     if (version < 1) {
         r.failure = version == 0 ? ClassSql::Failure::NotReady : ClassSql::Failure::Refused;
         r.message = version == 0 ? QStringLiteral("the server has no class tables: run qirtas class --init on it")
@@ -95,10 +96,13 @@ ClassSql::Result ClassSender::OwnDrills(QList<ClassDrill>* drills)
     ClassSql::Result r = Connect();
     if (!r.Ok())
         return r;
+    // Tables of the first version know no possible drills.
+    const char* possible = serverVersion >= 2 ? " AND d.possible" : "";
     r = ClassSql::Exec(Database(),
                        QByteArray("SELECT ").append(ClassDrill::SelectJson).append(
                            " FROM qirtas.drill d WHERE d.learner_key = qirtas.learner_key($1, $2)"
-                           " AND d.class_code = $1 AND d.learner = $2 ORDER BY d.finished, d.id").constData(),
+                           " AND d.class_code = $1 AND d.learner = $2").append(possible)
+                           .append(" ORDER BY d.finished, d.id").constData(),
                        {member.classCode, member.learner});
     for (int i = 0; i < r.Rows(); ++i)
         drills->append(ClassDrill::FromJson(QJsonDocument::fromJson(r.Text(i, 0).toUtf8()).object()));

@@ -31,7 +31,8 @@ public:
     ClassSql::Result Send(const QList<ClassDrill>& drills, int* added = nullptr);
 
     // All of this learner's drills on the server, oldest first: what a new
-    // seat adds to its history.
+    // seat adds to its history. Drills no seat could have typed, which an
+    // older server took, stay out of it.
     ClassSql::Result OwnDrills(QList<ClassDrill>* drills);
 
 private:
@@ -42,6 +43,7 @@ private:
     const ClassMember member;
     const QString connectionName;
     bool connected = false;
+    int serverVersion = 0;  // of the class tables, once connected
 };
 
 #endif // CLASS_CLASSSENDER_H

@@ -28,6 +28,7 @@
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/language.h"
+#include "tutor/plaintext.h"
 #include "tutor/preferences.h"
 #include "tutor/progresschart.h"
 #include "tutor/settingskeys.h"
@@ -91,7 +92,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     le_class_server->setObjectName(QStringLiteral("le_class_server"));
     le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-class"));
     le_class_server->setToolTip(DialogText::tr("A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a "
-                                           "service name. A password typed here is used until the window closes and "
+                                           "service name. A password typed here is used for this attempt only and "
                                            "never kept: keep it in the file .pgpass instead."));
     serverRow->addWidget(le_class_server, 1);
     btn_class_open = new QPushButton(DialogText::tr("Open the class"), this);
@@ -138,6 +139,8 @@ ClassWindow::ClassWindow(QWidget* parent)
     lbl_class_message = new QLabel(this);
     lbl_class_message->setObjectName(QStringLiteral("lbl_class_message"));
     lbl_class_message->setWordWrap(true);
+    // Names, class codes and the server's words are in it: never markup.
+    lbl_class_message->setTextFormat(Qt::PlainText);
     lbl_class_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     page->addWidget(lbl_class_message);
 
@@ -166,6 +169,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     auto* learnerTop = new QHBoxLayout;
     lbl_class_learner = BoldLabel(below, "lbl_class_learner");
+    lbl_class_learner->setTextFormat(Qt::PlainText);
     learnerTop->addWidget(lbl_class_learner, 1);
     cmb_class_drill = new QComboBox(below);
     cmb_class_drill->setObjectName(QStringLiteral("cmb_class_drill"));
@@ -219,7 +223,7 @@ ClassWindow::~ClassWindow() = default;
 void ClassWindow::Say(const QString& text, const QString& detail, bool trouble)
 {
     lbl_class_message->setText(text);
-    lbl_class_message->setToolTip(detail);
+    lbl_class_message->setToolTip(AsPlainText(detail));
     QPalette palette = lbl_class_message->parentWidget()->palette();
     if (trouble)
         palette.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
@@ -250,7 +254,8 @@ bool ClassWindow::Fine(const ClassSql::Result& result)
                           "the file .pgpass, with whoever set up the server.").arg(where);
         break;
     case ClassSql::Failure::NotReady:
-        text = DialogText::tr("The server at %1 has no class tables: run “qirtas class --init” on it first.").arg(where);
+        text = DialogText::tr("The class tables on the server at %1 are missing or older than this program: run "
+                              "“qirtas class --init” on it first.").arg(where);
         break;
     default:
         text = DialogText::tr("The class server at %1 could not give the figures.").arg(where);
@@ -265,8 +270,9 @@ void ClassWindow::Open()
     const QString text = le_class_server->text().trimmed();
     if (text.isEmpty())
         return;
-    // The settings given before, password and all, while the field shows them.
-    const ClassConnection given = text == server.Stored() ? server : ClassConnection::FromText(text);
+    // A password given before is not used again: what the field holds now,
+    // or else libpq's own sources (.pgpass, the environment).
+    const ClassConnection given = ClassConnection::FromText(text);
     if (!given.IsValid()) {
         Say(DialogText::tr("The class server cannot be read as connection settings, a postgresql:// address or a "
                        "service name (%1).").arg(given.Error()),
@@ -340,8 +346,9 @@ void ClassWindow::Reload()
     Say(DialogText::tr("Reading the class…"));
     reader->Ask(QStringLiteral("learners"), [=](ClassReport& report) -> std::function<void()> {
         QList<LearnerFigures> figures;
-        const ClassSql::Result r = report.Overview(code, range, weekStart, &figures);
-        return [=] { ShowLearners(r, figures); };
+        int leftOut = 0;
+        const ClassSql::Result r = report.Overview(code, range, weekStart, &figures, &leftOut);
+        return [=] { ShowLearners(r, figures, leftOut); };
     });
     reader->Ask(QStringLiteral("class keys"), [=](ClassReport& report) -> std::function<void()> {
         CharCounts keys;
@@ -371,7 +378,7 @@ void ClassWindow::AskLearner()
     });
 }
 
-void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures)
+void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures, int leftOut)
 {
     if (!Fine(result))
         return;
@@ -420,9 +427,17 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
                 learnerModel->index(r, Col::Name), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     btn_class_export->setEnabled(true);
-    Say(DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
-            .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown), dates.toString(int(figures.size())),
-                 dates.toString(QTime::currentTime(), QLocale::ShortFormat)));
+    const QString shown = DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
+                              .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown),
+                                   dates.toString(int(figures.size())),
+                                   dates.toString(QTime::currentTime(), QLocale::ShortFormat));
+    if (leftOut == 0)
+        Say(shown);
+    else
+        Say(Then(shown, DialogText::tr("Impossible drills left out of the figures: %1.").arg(dates.toString(leftOut))),
+            DialogText::tr("Their figures, such as a speed or a length no drill can have, cannot be right. The server "
+                           "took them before it began to refuse such drills; they stay on the server but count "
+                           "nowhere."));
 }
 
 void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& name, const LearnerDetail& d)
@@ -432,7 +447,7 @@ void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& nam
     detailName = name;
     detail = d;
     lbl_class_learner->setText(ClassLink::Isolated(name, ClassLink::NameShown));
-    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? name : QString());
+    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? AsPlainText(name) : QString());
     wg_class_learner_keys->SetTotals(d.keys);
     ShowDrills();
 }

@@ -44,7 +44,8 @@ private:
     void Reload();
     void AskLearner();
     void ShowClasses(const ClassSql::Result& result, const QStringList& codes);
-    void ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures);
+    // `leftOut`: the class's drills no seat could have typed.
+    void ShowLearners(const ClassSql::Result& result, const QList<LearnerFigures>& figures, int leftOut);
     void ShowLearner(const ClassSql::Result& result, const QString& name, const LearnerDetail& detail);
     void ShowClassKeys(const ClassSql::Result& result, const CharCounts& keys);
     void ShowDrills();

@@ -23,6 +23,23 @@ const QString Teh = QStringLiteral("\u062A");
 const QString Lam = QStringLiteral("\u0644\u0627");
 const ClassPauses QuickPauses{50, 400};
 
+// A drill written by hand as a learner's account may write one, through
+// `learner`: the columns of a possible drill, with those in `changed` (SQL).
+ClassSql::Result InsertByHand(const Session& learner, const QString& code, const QString& name,
+                              const QMap<QString, QString>& changed = {})
+{
+    QMap<QString, QString> row{{"finished", "now() - interval '1 hour'"}, {"kind", "0"}, {"keyboard", "0"},
+                               {"symbols", "false"}, {"items_asked", "20"}, {"items_done", "20"},
+                               {"keys_typed", "60"}, {"correct", "55"}, {"hints", "0"}, {"elapsed", "50"},
+                               {"speed", "1.2"}, {"accuracy", "91.7"}, {"score", "40"}, {"chars", "'{\u0643}'"},
+                               {"presses", "'{3}'"}, {"errors", "'{1}'"}, {"timed", "'{2}'"}, {"time_ms", "'{700}'"}};
+    row.insert(changed);
+    const QStringList values = row.values();
+    return learner.Exec(("INSERT INTO qirtas.drill (id, class_code, learner, " + row.keys().join(", ")
+                         + ") VALUES (gen_random_uuid(), $1, $2, " + values.join(", ") + ")").toUtf8().constData(),
+                        {code, name});
+}
+
 } // namespace
 
 class TestClass : public QObject
@@ -30,7 +47,10 @@ class TestClass : public QObject
     Q_OBJECT
 
     PgServer server{QStringLiteral(QIRTAS_BINARY_DIR "/tests/pg-tst_class")};
-    ClassConnection As(const QString& user) const { return ClassConnection::FromText(server.Settings(user)); }
+    ClassConnection As(const QString& user, const QString& db = QStringLiteral("postgres")) const
+    {
+        return ClassConnection::FromText(server.Settings(user, db));
+    }
     // Rows of the class's drill table, as the server's administrator sees them.
     int Stored(const QString& where = QStringLiteral("true"))
     {
@@ -50,6 +70,9 @@ private slots:
     void nothingLostNothingTwice();
     void refusedOrUnreachableSaySoAndKeepDrills();
     void teacherSeesWhatTheLearnerSees();
+    void impossibleDrillsRefused_data();
+    void impossibleDrillsRefused();
+    void upgradeLeavesImpossibleDrillsOut();
 };
 
 void TestClass::initTestCase()
@@ -65,6 +88,8 @@ void TestClass::initTestCase()
                             "CREATE ROLE fr202 LOGIN PASSWORD 'pw-fr202'",
                             "CREATE ROLE alice LOGIN PASSWORD 'pw-alice'",
                             "CREATE ROLE teacher LOGIN PASSWORD 'pw-teacher'",
+                            "CREATE ROLE teacher_b LOGIN PASSWORD 'pw-teacher_b'",
+                            "SELECT qirtas.allow_class('rules', 'ar101')",
                             "SELECT qirtas.allow_class('ar101', 'ar101')",
                             "SELECT qirtas.allow_class('fr202', 'fr202')",
                             "SELECT qirtas.allow_learner('ar101', 'alice', 'Alice')",
@@ -72,7 +97,7 @@ void TestClass::initTestCase()
         const ClassSql::Result r = admin.Exec(sql);
         QVERIFY2(r.Ok(), qPrintable(r.message));
     }
-    for (const char* user : {"ar101", "fr202", "alice", "teacher"})
+    for (const char* user : {"ar101", "fr202", "alice", "teacher", "teacher_b"})
         server.AddPassword(QLatin1String(user), QStringLiteral("pw-") + QLatin1String(user));
 }
 
@@ -141,6 +166,17 @@ void TestClass::csvForSpreadsheets()
     QCOMPARE(text.section(QLatin1String("\r\n"), 1, 1),
              "\"'=HYPERLINK(\"\"http://x\"\",\"\"a, b\"\")\",3,2.50,0.00," + local + ",,1.23,,-0.50,");
     QCOMPARE(text.section(QLatin1String("\r\n"), 2, 2), "\"" + g.name + "\",0,0.00,0.00,,,,,,");
+
+    // Whatever a spreadsheet passes over before a formula: spaces of any
+    // kind, invisible marks, a line break; and the full-width forms.
+    for (const QString& formula : {QStringLiteral("  =1+2"), QStringLiteral("\t=1"), QStringLiteral("\r@SUM(A1)"),
+                                   QStringLiteral("\u00A0\u3000+1"), QStringLiteral("\u200F\u2067-2+3"),
+                                   QStringLiteral("\n=1"), QStringLiteral("\uFF1D1+1"), QStringLiteral("\ttext")}) {
+        const QString cell = QString::fromUtf8(ClassCsv::Table({QStringLiteral("h")}, {{formula}}).mid(3))
+                                 .section(QLatin1String("\r\n"), 1, -1).chopped(2);
+        QVERIFY2(cell == u'\'' + formula || cell == "\"'" + formula + u'"', qPrintable(cell));
+    }
+    QCOMPARE(ClassCsv::Table({QStringLiteral("h")}, {{QStringLiteral(" a = b")}}).mid(3), QByteArray("h\r\n a = b\r\n"));
 }
 
 // The command line creates the tables in a new database, finds them up to
@@ -164,8 +200,8 @@ void TestClass::initFromTheCommandLine()
         QVERIFY2(!out.contains(password) && !out.contains(QLatin1String("wrong-pw")), qPrintable(out));
     };
     const QString withPassword = server.Settings(QStringLiteral("qirtas_admin"), QStringLiteral("fresh")) + " password=" + password;
-    run(withPassword, 0, QStringLiteral("created the class tables in schema qirtas (version 1)"));
-    run(withPassword, 0, QStringLiteral("up to date (version 1)"));
+    run(withPassword, 0, QStringLiteral("created the class tables in schema qirtas (version %1)").arg(ClassSchema::Version));
+    run(withPassword, 0, QStringLiteral("up to date (version %1)").arg(ClassSchema::Version));
     run(server.Settings() + " password=wrong-pw", 1, QStringLiteral("password authentication failed"));
     run(QStringLiteral("host=127.0.0.1 port=1 user=x connect_timeout=5"), 1, QStringLiteral("no class server answers there"));
     run(QStringLiteral("host=h pasword=wrong-pw"), 2, QStringLiteral("cannot be read"));
@@ -431,6 +467,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         } else {
             // 0.05 keys/s faster per drill, three drills a day.
             QVERIFY2(qAbs(f.speedTrend - 0.05 * 3 * 7) < 0.05, qPrintable(QString::number(f.speedTrend)));
+            QVERIFY2(qAbs(f.accuracyTrend - 0.3 * 3 * 7) < 0.3, qPrintable(QString::number(f.accuracyTrend)));
         }
     }
 
@@ -441,6 +478,143 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         QCOMPARE(own[i].Id(), drills[i].Id());
         QCOMPARE(QJsonDocument(own[i].ToJson()).toJson(), QJsonDocument(drills[i].ToJson()).toJson());
     }
+}
+
+void TestClass::impossibleDrillsRefused_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");  // empty: the possible drill itself
+    QTest::newRow("possible") << "" << "";
+    QTest::newRow("speed 1e308") << "speed" << "1e308";
+    QTest::newRow("speed NaN") << "speed" << "'NaN'";
+    QTest::newRow("speed infinite") << "speed" << "'Infinity'";
+    QTest::newRow("speed negative") << "speed" << "-0.5";
+    QTest::newRow("accuracy 500") << "accuracy" << "500";
+    QTest::newRow("accuracy NaN") << "accuracy" << "'NaN'";
+    QTest::newRow("finished at infinity") << "finished" << "'infinity'";
+    QTest::newRow("finished before 2000") << "finished" << "'1999-12-31 23:00+00'";
+    QTest::newRow("finished next week") << "finished" << "now() + interval '7 days'";
+    QTest::newRow("elapsed over a day") << "elapsed" << "86401";
+    QTest::newRow("keys over a million") << "keys_typed" << "1000001";
+    QTest::newRow("hints negative") << "hints" << "-1";
+    QTest::newRow("score negative") << "score" << "-1";
+    QTest::newRow("presses at the integer limit") << "presses" << "'{2147483647}'";
+    QTest::newRow("presses negative") << "presses" << "'{-3}'";
+    QTest::newRow("more errors than presses") << "errors" << "'{4}'";
+    QTest::newRow("more timed than presses") << "timed" << "'{4}'";
+    QTest::newRow("time negative") << "time_ms" << "'{-1}'";
+    QTest::newRow("time over a day") << "time_ms" << "'{86400001}'";
+    QTest::newRow("a count missing") << "errors" << "'{NULL}'";
+}
+
+// Rows written by hand as a learner's account: the server takes a drill a
+// seat could have typed and refuses any other, as a value it will not take.
+void TestClass::impossibleDrillsRefused()
+{
+    QFETCH(QString, column);
+    QFETCH(QString, value);
+    Session learner(server.Settings("ar101"), QStringLiteral("learner"));
+    const int before = Stored("class_code = 'rules'");
+    const ClassSql::Result r = InsertByHand(learner, "rules", "Eve", column.isEmpty() ? QMap<QString, QString>()
+                                                                                      : QMap<QString, QString>{{column, value}});
+    if (column.isEmpty()) {
+        QVERIFY2(r.Ok(), qPrintable(r.message));
+        QCOMPARE(Stored("class_code = 'rules'"), before + 1);
+    } else {
+        // A check the row breaks: the seat holds that drill back, sends the rest.
+        QVERIFY2(r.failure == ClassSql::Failure::Data && r.sqlState == "23514", qPrintable(r.sqlState + " " + r.message));
+        QCOMPARE(Stored("class_code = 'rules'"), before);
+    }
+}
+
+// A server of the first version took anything: there, one class's learner
+// stops the summaries of every class. The upgrade keeps every row, but the
+// figures leave out the impossible ones and count them, for both classes;
+// and a class whose summaries cannot take more leaves the others summed.
+void TestClass::upgradeLeavesImpossibleDrillsOut()
+{
+    {
+        Session admin(server.Settings(), QStringLiteral("admin"));
+        QVERIFY(admin.Exec("DROP DATABASE IF EXISTS older").Ok());
+        QVERIFY(admin.Exec("CREATE DATABASE older").Ok());
+    }
+    Session admin(server.Settings("qirtas_admin", "older"), QStringLiteral("older"));
+    QVERIFY(ClassSchema::Init(QSqlDatabase::database(QStringLiteral("older")), 1).ok);
+    for (const char* sql : {"SELECT qirtas.allow_class('a1', 'ar101')", "SELECT qirtas.allow_class('b1', 'fr202')",
+                            "SELECT qirtas.allow_teacher('a1', 'teacher')", "SELECT qirtas.allow_teacher('b1', 'teacher_b')"})
+        QVERIFY(admin.Exec(sql).Ok());
+    const qint64 t0 = QDateTime::currentSecsSinceEpoch() / 86400 * 86400 - 3 * 86400 + 3600;
+    const QList<ClassDrill> hana = {MakeDrill(t0, 0, 2, 90, {{Kaf, {4, 1}}}), MakeDrill(t0 + 600, 0, 3, 95, {{Kaf, {2, 0}}})};
+    QVERIFY(ClassSender(As("ar101", "older"), {"a1", "Hana"}, "hana").Send(hana).Ok());
+    QVERIFY(ClassSender(As("fr202", "older"), {"b1", "Luc"}, "luc").Send({MakeDrill(t0, 1, 1.5, 88)}).Ok());
+    {
+        Session learner(server.Settings("ar101", "older"), QStringLiteral("by hand"));
+        const QList<QMap<QString, QString>> impossible = {
+            {{"speed", "1e308"}}, {{"speed", "1e308"}}, {{"finished", "'infinity'"}}, {{"accuracy", "500"}},
+            {{"elapsed", "2000000000"}}, {{"presses", "'{2147483647}'"}, {"errors", "'{2147483647}'"}},
+            {{"errors", "'{8}'"}}};
+        for (const auto& row : impossible)
+            QVERIFY(InsertByHand(learner, "a1", "Hana", row).Ok());
+        QVERIFY(InsertByHand(learner, "a1", "Eve", {{"speed", "'NaN'"}}).Ok());
+    }
+    const int rows = 3 + 8;
+    {
+        Session teacherB(server.Settings("teacher_b", "older"), QStringLiteral("teacher b"));
+        const ClassSql::Result r = teacherB.Exec("SELECT qirtas.refresh()");
+        QVERIFY2(!r.Ok() && r.message.contains("out of range"), qPrintable(r.message));
+    }
+    QStringList codes;
+    QCOMPARE(ClassReport(As("teacher", "older"), "a").Classes(&codes).failure, ClassSql::Failure::NotReady);
+
+    QProcess init;
+    init.start(QStringLiteral(QIRTAS_BINARY_DIR "/qirtas"), {"class", "--init", server.Settings("qirtas_admin", "older")});
+    QVERIFY(init.waitForFinished(30000));
+    QVERIFY2(init.exitCode() == 0 && init.readAllStandardOutput().contains("upgraded the class tables from version 1 to 2"),
+             init.readAllStandardError().constData());
+    QCOMPARE(int(admin.Exec("SELECT count(*) FROM qirtas.drill").Int(0, 0)), rows);
+
+    ClassReport teacherB(As("teacher_b", "older"), "b");
+    QList<LearnerFigures> learners;
+    int leftOut = -1;
+    QVERIFY(teacherB.Classes(&codes).Ok());
+    QCOMPARE(codes, QStringList{"b1"});
+    QVERIFY(teacherB.Overview("b1", {}, {}, &learners, &leftOut).Ok());
+    QCOMPARE(learners.size(), 1);
+    QCOMPARE(learners[0].drills, 1);
+    QCOMPARE(leftOut, 0);
+
+    ClassReport teacher(As("teacher", "older"), "a");
+    QVERIFY(teacher.Overview("a1", {}, {}, &learners, &leftOut).Ok());
+    QCOMPARE(learners.size(), 1);  // Eve's only drill is left out
+    const LearnerFigures& f = learners[0];
+    QCOMPARE(f.name, QStringLiteral("Hana"));
+    QCOMPARE(f.drills, 2);
+    QCOMPARE(f.minutes, (hana[0].drill.elapsedSeconds + hana[1].drill.elapsedSeconds) / 60.0);
+    QCOMPARE(f.speed, 2.5);
+    QCOMPARE(f.accuracy, 92.5);
+    QCOMPARE(f.lastActive, hana[1].drill.finished);
+    QCOMPARE(leftOut, 8);
+    LearnerDetail detail;
+    QVERIFY(teacher.Learner("a1", "Hana", {}, &detail).Ok());
+    QCOMPARE(detail.drills.size(), 2);
+    QCOMPARE(detail.keys, (CharCounts{{Kaf, {6, 1}}}));
+    CharCounts keys;
+    QVERIFY(teacher.ClassKeys("a1", {}, &keys).Ok());
+    QCOMPARE(keys, (CharCounts{{Kaf, {6, 1}}}));
+    QList<ClassDrill> own;
+    QVERIFY(ClassSender(As("ar101", "older"), {"a1", "Hana"}, "hana").OwnDrills(&own).Ok());
+    QCOMPARE(own.size(), 2);
+
+    // Class a1's day summary can take no more seconds: its new drill waits
+    // for a later summary, class b1's is summed.
+    QVERIFY(admin.Exec("UPDATE qirtas.learner_day SET seconds = 9223372036854775807 WHERE class_code = 'a1'").Ok());
+    QVERIFY(ClassSender(As("ar101", "older"), {"a1", "Hana"}, "hana").Send({MakeDrill(t0 + 1200, 0, 2, 90)}).Ok());
+    QVERIFY(ClassSender(As("fr202", "older"), {"b1", "Luc"}, "luc").Send({MakeDrill(t0 + 1200, 1, 1.5, 88)}).Ok());
+    QVERIFY(teacherB.Overview("b1", {}, {}, &learners).Ok());
+    QCOMPARE(learners.value(0).drills, 2);
+    QVERIFY(teacher.Overview("a1", {}, {}, &learners).Ok());
+    QCOMPARE(admin.Exec("SELECT count(*) FROM qirtas.drill_unsummed").Int(0, 0), 1);
+    QVERIFY(server.Log().contains("the drills of one class are left for a later summary"));
 }
 
 QTEST_GUILESS_MAIN(TestClass)

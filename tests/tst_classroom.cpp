@@ -189,6 +189,7 @@ private slots:
     void teacherToldWhyNot_data();
     void teacherToldWhyNot();
     void teacherWindowRightToLeft();
+    void hostileLearnerStaysText();
 };
 
 // The server as the README sets it up: --init from the command line, a
@@ -387,6 +388,12 @@ void TestClassroom::teacherToldWhyNot()
     QTRY_VERIFY2_WITH_TIMEOUT(message->text().contains(says), qPrintable(message->text()), 20000);
     QVERIFY(!message->text().contains("wrong") && !message->toolTip().contains("wrong"));
     QCOMPARE(Child<QComboBox>(&w, "cmb_class")->count(), 0);
+    if (settings.contains("password=")) {
+        // Open again as the field shows it: the password typed before is
+        // not used, the one in the password file is.
+        Child<QPushButton>(&w, "btn_class_open")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(Child<QComboBox>(&w, "cmb_class")->count(), 1, 20000);
+    }
 }
 
 // In Arabic the window reads right to left, with the chart's newest drill
@@ -444,6 +451,107 @@ void TestClassroom::teacherWindowRightToLeft()
         QVERIFY2(qAbs(hue - (1 - qMin(rate / 0.5, 1.0)) * 120) < 10, qPrintable(k.characters.join(' ') + " " + QString::number(hue)));
     }
     QVERIFY(missed > 0);
+}
+
+// A learner named with markup that points at a picture on the teacher's
+// own disk, and drills no seat could type that the server took before it
+// refused them: the learner's tab and the teacher's window show the name
+// as typed and load no picture; the teacher's figures leave those drills
+// out and say how many.
+void TestClassroom::hostileLearnerStaysText()
+{
+    QTemporaryDir dir;
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    QVERIFY(picture.save(dir.filePath("picture.png")));
+    const QString heading = QStringLiteral("<h1 style=\"color:red\">BOB</h1>");
+    const QString name = heading + QStringLiteral("<img src=\"%1\">").arg(dir.filePath("picture.png"));
+    // Pixels of the heading's red or the picture's magenta.
+    auto marked = [](QWidget* w) {
+        const QImage image = w->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80;
+            }
+        }
+        return n;
+    };
+
+    {
+        Seat seat;
+        seat.Join(learnerServer, "ar101", name);
+        QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
+        QVERIFY2(seat.State()->text().contains(heading), qPrintable(seat.State()->text()));
+        QCOMPARE(marked(seat.State()), 0);
+    }
+
+    QVERIFY(ClassSender(ClassConnection::FromText(learnerServer), {"ar101", name}, "bob")
+                .Send({MakeDrill(QDateTime::currentSecsSinceEpoch() - 3600, 0, 2, 90, {{QStringLiteral("\u0628"), {3, 1}}})}).Ok());
+    // Three copies of it as a server took them before it held drills to
+    // the rule: the rule is taken off and put back for new rows only.
+    Session admin(server.Settings(), QStringLiteral("admin"));
+    const QString rule = admin.Exec("SELECT pg_get_constraintdef(oid) FROM pg_constraint WHERE conname = 'drill_possible'").Text(0, 0);
+    QVERIFY(rule.endsWith("NOT VALID"));
+    for (const QString& sql : {QStringLiteral("BEGIN"), QStringLiteral("ALTER TABLE qirtas.drill DROP CONSTRAINT drill_possible"),
+                               QStringLiteral("INSERT INTO qirtas.drill (id, class_code, learner, finished, kind, keyboard,"
+                                              " symbols, items_asked, items_done, keys_typed, correct, hints, elapsed, speed,"
+                                              " accuracy, score, chars, presses, errors)"
+                                              " SELECT gen_random_uuid(), class_code, learner, finished, kind, keyboard, symbols,"
+                                              " items_asked, items_done, keys_typed, correct, hints, 2000000000, 1e300, 500,"
+                                              " score, chars, '{2147483647}', '{2147483647}'"
+                                              " FROM qirtas.drill, generate_series(1, 3) WHERE learner = '") + QString(name).replace("'", "''") + "'",
+                               "ALTER TABLE qirtas.drill ADD CONSTRAINT drill_possible " + rule, QStringLiteral("COMMIT")}) {
+        const ClassSql::Result r = admin.Exec(sql.toUtf8().constData());
+        QVERIFY2(r.Ok(), qPrintable(r.message));
+    }
+    const int learners = int(admin.Exec("SELECT count(DISTINCT learner) FROM qirtas.drill"
+                                        " WHERE class_code = 'ar101' AND possible").Int(0, 0));
+
+    std::unique_ptr<ClassWindow> teacher = Teacher("en", learners);
+    auto* message = Child<QLabel>(teacher.get(), "lbl_class_message");
+    QVERIFY2(message->text().contains("Impossible drills left out of the figures: 3."), qPrintable(message->text()));
+    QVERIFY(message->palette().color(QPalette::WindowText) != QColor(0x9a, 0x34, 0x12));  // no trouble
+    auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
+    int row = 0;
+    while (row < table->model()->rowCount() && table->model()->index(row, 0).data().toString() != name)
+        ++row;
+    QVERIFY(row < table->model()->rowCount());
+    QCOMPARE(table->model()->index(row, 1).data(Qt::UserRole).toInt(), 1);
+    QCOMPARE(table->model()->index(row, 7).data(Qt::UserRole).toDouble(), 90.0);
+    QVERIFY(table->model()->index(row, 2).data(Qt::UserRole).toDouble() < 3);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
+    auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
+    QTRY_VERIFY_WITH_TIMEOUT(!title->toolTip().isEmpty(), 20000);
+    QCOMPARE(title->text(), ClassLink::Isolated(name, ClassLink::NameShown));
+    QCOMPARE(marked(teacher.get()), 0);
+    QCOMPARE(Child<ProgressChart>(teacher.get(), "wg_class_chart")->Drills().size(), 1);
+
+    // The whole name in the tooltip, as text.
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), title->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(title, &help);
+    QLabel* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible())
+            tip = static_cast<QLabel*>(w);
+    }
+    QVERIFY(tip);
+    QTextDocument shown;
+    shown.setHtml(tip->text());
+    QCOMPARE(shown.toPlainText(), name);
+    QCOMPARE(marked(tip), 0);
+    // A key the class practised tells its figures when hovered.
+    auto* keys = Child<KeyHeatMap>(teacher.get(), "wg_class_keys");
+    QTRY_VERIFY_WITH_TIMEOUT(!keys->Keys().isEmpty(), 20000);
+    for (const KeyHeatMap::Key& k : keys->Keys()) {
+        if (k.count.presses == 0)
+            continue;
+        QHelpEvent hover(QEvent::ToolTip, k.rect.center().toPoint(), keys->mapToGlobal(k.rect.center().toPoint()));
+        QApplication::sendEvent(keys, &hover);
+        QCOMPARE(QToolTip::text(), keys->ToolTipAt(k.rect.center()));
+        break;
+    }
 }
 
 QTEST_MAIN(TestClassroom)

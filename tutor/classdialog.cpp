@@ -60,6 +60,7 @@ ClassDialog::ClassDialog(ClassLink* link, QWidget* parent)
     lbl_class_problem = new QLabel(this);
     lbl_class_problem->setObjectName(QStringLiteral("lbl_class_problem"));
     lbl_class_problem->setWordWrap(true);
+    lbl_class_problem->setTextFormat(Qt::PlainText);
     QPalette warning = lbl_class_problem->palette();
     warning.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
     lbl_class_problem->setPalette(warning);

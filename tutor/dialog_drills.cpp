@@ -12,6 +12,7 @@
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/keylight.h"
+#include "tutor/plaintext.h"
 #include "tutor/progressbar.h"
 #include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
@@ -216,7 +217,7 @@ void Dialog::StartTextDrill(DrillKind kind)
                 ? tr("No sentences were found. The sentence file %1 is missing or cannot be read.").arg(file)
                 : tr("No sentences were found. The sentence file %1 has no sentence that can be typed: "
                      "every item in it is empty or too long.").arg(file);
-        QMessageBox::warning(this, tr("Nuvari Arabic typing software"), text);
+        QMessageBox::warning(this, tr("Nuvari Arabic typing software"), AsPlainText(text));
         return;
     }
 

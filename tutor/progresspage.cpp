@@ -24,6 +24,7 @@
 #include "tutor/dailygoalpanel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
+#include "tutor/plaintext.h"
 #include "tutor/progresschart.h"
 
 namespace {
@@ -85,6 +86,7 @@ void ProgressPage::Build()
     lbl_progress_note->setObjectName(QStringLiteral("lbl_progress_note"));
     lbl_progress_note->setWordWrap(true);
     lbl_progress_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lbl_progress_note->setTextFormat(Qt::PlainText);
     QPalette warning = lbl_progress_note->palette();
     warning.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
     lbl_progress_note->setPalette(warning);
@@ -93,6 +95,8 @@ void ProgressPage::Build()
     lbl_class_state = new QLabel(this);
     lbl_class_state->setObjectName(QStringLiteral("lbl_class_state"));
     lbl_class_state->setWordWrap(true);
+    // The class code and the learner's name are in it: never markup.
+    lbl_class_state->setTextFormat(Qt::PlainText);
     lbl_class_state->hide();
     page->addWidget(lbl_class_state);
 
@@ -288,7 +292,7 @@ void ProgressPage::ShowClass()
         return;
     lbl_class_state->setVisible(classLink->IsJoined());
     lbl_class_state->setText(classLink->Worded(dates));
-    lbl_class_state->setToolTip(classLink->Detail());
+    lbl_class_state->setToolTip(AsPlainText(classLink->Detail()));
 }
 
 void ProgressPage::Recorded()
@@ -362,6 +366,7 @@ void ProgressPage::TellProblem()
         return;
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
                     Worded(problem, !history->IsOff()), QMessageBox::Ok, window());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

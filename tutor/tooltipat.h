@@ -5,9 +5,11 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "tutor/plaintext.h"
+
 // A drawing's tooltip that depends on where the pointer is: `textAt` gives
-// the text for a point of `widget`, none where it is empty. True when
-// `event` was the tooltip's.
+// the text for a point of `widget`, none where it is empty, shown as plain
+// text. True when `event` was the tooltip's.
 template <class TextAt> bool ShowToolTipAt(QWidget* widget, QEvent* event, TextAt textAt)
 {
     if (event->type() != QEvent::ToolTip)
@@ -17,7 +19,7 @@ template <class TextAt> bool ShowToolTipAt(QWidget* widget, QEvent* event, TextA
     if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), text, widget);
+        QToolTip::showText(help->globalPos(), AsPlainText(text), widget);
     return true;
 }
 

@@ -670,8 +670,8 @@ Can&apos;t report!</source>
         <translation>صف قرطاس</translation>
     </message>
     <message>
-        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
-        <translation>سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة. كلمة المرور المكتوبة هنا تُستعمل حتى تُغلق النافذة ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used for this attempt only and never kept: keep it in the file .pgpass instead.</source>
+        <translation>سلسلة اتصال PostgreSQL (مثل «host=… dbname=… user=…») أو اسم خدمة. كلمة المرور المكتوبة هنا تُستعمل في هذه المحاولة وحدها ولا تُحفظ أبدًا: احفظها في الملف ‎.pgpass بدلًا من ذلك.</translation>
     </message>
     <message>
         <source>Open the class</source>
@@ -714,8 +714,8 @@ Can&apos;t report!</source>
         <translation>رفض خادم الصف في %1 دخولك: راجع اسم المستخدم وكلمة المرور في الملف ‎.pgpass مع من أعدّ الخادم.</translation>
     </message>
     <message>
-        <source>The server at %1 has no class tables: run “qirtas class --init” on it first.</source>
-        <translation>لا توجد جداول الصف على الخادم في %1: شغّل عليه «qirtas class --init» أولًا.</translation>
+        <source>The class tables on the server at %1 are missing or older than this program: run “qirtas class --init” on it first.</source>
+        <translation>جداول الصف على الخادم في %1 غير موجودة أو أقدم من هذا البرنامج: شغّل عليه «qirtas class --init» أولًا.</translation>
     </message>
     <message>
         <source>The class server at %1 could not give the figures.</source>
@@ -956,6 +956,14 @@ Can&apos;t report!</source>
     <message>
         <source>Learners in the class %1: %2. Figures as the server had them at %3.</source>
         <translation>المتعلمون في الصف %1: %2. الأرقام كما كانت على الخادم في %3.</translation>
+    </message>
+    <message>
+        <source>Impossible drills left out of the figures: %1.</source>
+        <translation>التمارين المستحيلة التي استُبعدت من الأرقام: %1.</translation>
+    </message>
+    <message>
+        <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
+        <translation>أرقام هذه التمارين لا يمكن أن تكون صحيحة، كسرعة أو مدة لا يبلغها أي تمرين. قبِلها الخادم قبل أن يبدأ في رفض مثلها؛ فهي باقية عليه لكنها لا تدخل في أي حساب.</translation>
     </message>
     <message>
         <source>Spreadsheet table (*.csv)</source>

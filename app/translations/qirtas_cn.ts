@@ -670,8 +670,8 @@ Can&apos;t report!</source>
         <translation>Qirtas 班级</translation>
     </message>
     <message>
-        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used until the window closes and never kept: keep it in the file .pgpass instead.</source>
-        <translation>一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名。在这里输入的密码只在窗口关闭前使用，从不保存：请把它放在 .pgpass 文件中。</translation>
+        <source>A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a service name. A password typed here is used for this attempt only and never kept: keep it in the file .pgpass instead.</source>
+        <translation>一个 PostgreSQL 连接字符串（例如“host=… dbname=… user=…”）或一个服务名。在这里输入的密码只用于这一次连接，从不保存：请把它放在 .pgpass 文件中。</translation>
     </message>
     <message>
         <source>Open the class</source>
@@ -714,8 +714,8 @@ Can&apos;t report!</source>
         <translation>%1 处的班级服务器拒绝了你的登录：请与设置服务器的人核对用户名以及 .pgpass 文件中的密码。</translation>
     </message>
     <message>
-        <source>The server at %1 has no class tables: run “qirtas class --init” on it first.</source>
-        <translation>%1 处的服务器上没有班级数据表：请先在上面运行“qirtas class --init”。</translation>
+        <source>The class tables on the server at %1 are missing or older than this program: run “qirtas class --init” on it first.</source>
+        <translation>%1 处的服务器上没有班级数据表，或者数据表的版本比本程序旧：请先在上面运行“qirtas class --init”。</translation>
     </message>
     <message>
         <source>The class server at %1 could not give the figures.</source>
@@ -956,6 +956,14 @@ Can&apos;t report!</source>
     <message>
         <source>Learners in the class %1: %2. Figures as the server had them at %3.</source>
         <translation>班级 %1 的学员：%2 名。数据为服务器在 %3 时的情况。</translation>
+    </message>
+    <message>
+        <source>Impossible drills left out of the figures: %1.</source>
+        <translation>因数据不可能成立而未计入统计的练习：%1。</translation>
+    </message>
+    <message>
+        <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
+        <translation>这些练习的数据（例如任何练习都不可能有的速度或时长）不可能正确。服务器在开始拒收此类练习之前收下了它们；它们仍保存在服务器上，但不计入任何统计。</translation>
     </message>
     <message>
         <source>Spreadsheet table (*.csv)</source>
