@@ -508,6 +508,7 @@ void TestHistory::impossibleRowsLeftOut_data()
     QTest::newRow("speed NaN") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 300, 'NaN', 90, 100").arg(now)));
     QTest::newRow("speed infinite") << drill(qPrintable(QStringLiteral("%1, 1, 101, 0, 40, 40, 40, 40, 0, 300, 9e999, 90, 100").arg(now)));
     QTest::newRow("accuracy 500") << drill(qPrintable(QStringLiteral("%1, 2, 101, 0, 40, 40, 40, 40, 0, 300, 2, 500, 100").arg(now)));
+    QTest::newRow("a whole day") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 86400, 2, 90, 100").arg(now)));
     QTest::newRow("a day at 1e300 a second") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 86000, 1e300, 90, 100").arg(now)));
     QTest::newRow("no item done") << drill(qPrintable(QStringLiteral("%1, 3, 101, 0, 40, 0, 40, 40, 0, 300, 2, 90, 100").arg(now)));
     QTest::newRow("next week") << drill(qPrintable(QStringLiteral("%1 + 7 * 86400, 0, 101, 0, 40, 40, 40, 40, 0, 300, 2, 90, 100").arg(now)));
