@@ -19,8 +19,6 @@ bool WantsEditor(const QStringList& arguments)
 
 QString CommandLineAnswer(const QStringList& arguments)
 {
-    if (WantsEditor(arguments))
-        return QString();
     for (const QString& a : arguments.mid(1)) {
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             return QStringLiteral(

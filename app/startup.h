@@ -14,8 +14,8 @@ bool WantsEditor(const QStringList& arguments);
 
 // What the command line asks to be printed instead of opening a window: the
 // usage for "--help" or "-h", the version for "--version" (whichever comes
-// first); nothing when "data" is among the arguments, which always opens the
-// editor, nor otherwise. Needs no application object.
+// first), also beside "data"; nothing otherwise. Needs no application
+// object.
 QString CommandLineAnswer(const QStringList& arguments);
 
 // True when the first argument is "class" and more follow: the class

@@ -80,6 +80,7 @@ DialogData::DialogData(QWidget* parent)
     ui->setupUi(this);
     model = InitContentView();
     currentRow = -1;
+    baseTitle = windowTitle();
 
     // Moving the highlight with the keyboard brings the record into the
     // input lines, as a click does, so Modify never writes one record's
@@ -200,7 +201,7 @@ bool DialogData::InputsComplete(const ContentItem& item)
 {
     if (!item.text.isEmpty() && !item.explanation.isEmpty())
         return true;
-    QMessageBox::information(this, windowTitle(),
+    QMessageBox::information(this, baseTitle,
                              item.text.isEmpty() ? tr("请填写阿语内容。") : tr("请填写解释。"));
     return false;
 }
@@ -316,7 +317,7 @@ void DialogData::OpenFile(const QString& path)
     QString reason;
     if (list.ReadContentFile(path, &complete, &reason) != 0) {
         // Nothing was read, so the file must not become the one Save writes.
-        QMessageBox::warning(this, windowTitle(), tr("无法打开文件：\n%1\n原因：%2").arg(shownPath, reason));
+        QMessageBox::warning(this, baseTitle, tr("无法打开文件：\n%1\n原因：%2").arg(shownPath, reason));
         return;
     }
     // Every record the tutor would drill is kept, with or without its
@@ -330,11 +331,17 @@ void DialogData::OpenFile(const QString& path)
             items.append(item);
     }
     // Rows shown before are not in the newly opened file.
-    if (model->rowCount() > 0)
+    const bool hadRows = model->rowCount() > 0;
+    if (hadRows)
         modified = true;
     const int added = MergeContentRows(items);
     if (complete) {
+        // Rows of another file join this one's: saving them all into either
+        // file unasked would change a file the user did not mean to.
+        if (hadRows && !fileName.isEmpty() && QFileInfo(fileName) != QFileInfo(path))
+            mergedRows = true;
         fileName = path;
+        ShowSaveTarget();
         return;
     }
     // What could be read is shown, but saving it over the damaged file
@@ -343,7 +350,8 @@ void DialogData::OpenFile(const QString& path)
     if (added > 0)
         partialRows = true;
     modified = model->rowCount() > 0;
-    QMessageBox::warning(this, windowTitle(),
+    ShowSaveTarget();
+    QMessageBox::warning(this, baseTitle,
                          tr("文件不完整，只能读出部分记录：\n%1\n保存时请另选文件。").arg(shownPath));
 }
 
@@ -355,7 +363,7 @@ void DialogData::on_btn_save_clicked()
 // Writes the rows in the order shown. False when nothing was written.
 bool DialogData::SaveContents()
 {
-    QString path = partialRows ? QString() : fileName;
+    QString path = SaveTarget();
     if (path.isEmpty()) {
         path = ChooseFileToSave();
         if (path.isEmpty())
@@ -383,15 +391,32 @@ bool DialogData::SaveContents()
 
     QString reason;
     if (list.WriteContentFile(path, &reason) != 0) {
-        QMessageBox::warning(this, windowTitle(),
+        QMessageBox::warning(this, baseTitle,
                              tr("无法保存文件：\n%1\n原因：%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
-    // The rows of a file read in part now have a whole file of their own.
+    // The rows of a file read in part, or of several, now have a whole file
+    // of their own.
     fileName = path;
     partialRows = false;
+    mergedRows = false;
     modified = false;
+    ShowSaveTarget();
     return true;
+}
+
+QString DialogData::SaveTarget() const
+{
+    return partialRows || mergedRows ? QString() : fileName;
+}
+
+// The file's name before the window's own title, as desktop programs show
+// the document they edit; the title alone while Save would ask.
+void DialogData::ShowSaveTarget()
+{
+    const QString target = SaveTarget();
+    setWindowTitle(target.isEmpty() ? baseTitle
+                                    : QStringLiteral("%1 \u2014 %2").arg(QFileInfo(target).fileName(), baseTitle));
 }
 
 // True when the window may go: nothing unsaved, saved now, or discarded.
@@ -399,7 +424,7 @@ bool DialogData::SettleUnsavedChanges()
 {
     if (!modified)
         return true;
-    QMessageBox box(QMessageBox::Question, windowTitle(), tr("内容已修改，是否保存？"),
+    QMessageBox box(QMessageBox::Question, baseTitle, tr("内容已修改，是否保存？"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
     box.button(QMessageBox::Save)->setText(tr("保存"));

@@ -55,6 +55,9 @@ private:
     void ClearHighlight();
     bool SaveContents();
     bool SettleUnsavedChanges();
+    // The file Save writes without asking; empty when it must ask.
+    QString SaveTarget() const;
+    void ShowSaveTarget();
 
     Ui_DialogData* ui;
     QStandardItemModel* model;
@@ -67,6 +70,11 @@ private:
     // The table holds rows of a file that could be read only in part: they
     // go into no file the user has not chosen for them.
     bool partialRows = false;
+    // The table holds the rows of more than one file (Open merges): which
+    // file is to have them all is the user's choice.
+    bool mergedRows = false;
+    // The window's own title, which the file Save writes into follows.
+    QString baseTitle;
     // The Arabic input line as the program last left it, and the keyboard
     // its Latin keys are read with (the tutor's saved choice).
     QString arabicShown;

@@ -14,6 +14,8 @@
 #include <limits>
 #include <utility>
 
+#include "progress/possiblerows.h"
+
 namespace {
 
 const char Driver[] = "QSQLITE";
@@ -63,8 +65,8 @@ bool NoRoom(const QSqlError& error, const QString& folder)
 }
 
 // Beyond any drill: a row with more is damaged or not ours.
-constexpr double MostSpeed = 1000;
-constexpr qint64 MostPresses = std::numeric_limits<qint32>::max();
+constexpr double MostSpeed = PossibleRows::MostSpeed;
+constexpr qint64 MostPresses = PossibleRows::MostCount;
 
 // Each step brings the file from the version before it to its own.
 QStringList Step(int version)
@@ -152,6 +154,14 @@ QStringList Step(int version)
 QString NotNull(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;
+}
+
+// A drill's own columns of the drill table, from `finished` to `score`.
+QVariantList DrillColumns(const DrillRecord& drill)
+{
+    return {drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard),
+            int(drill.symbols), drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
+            drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score};
 }
 
 // The version whose step made the course's tables: an older file read as
@@ -337,14 +347,7 @@ HistoryStore::Opening HistoryStore::OpenWritable()
          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
         {&Connection::insertChar,
          "INSERT INTO drill_char (drill, ch, presses, errors, timed, time_ms) VALUES (?, ?, ?, ?, ?, ?)"},
-        {&Connection::addToTotal,
-         "INSERT INTO char_total (ch, presses, errors) VALUES (?, ?, ?) ON CONFLICT (ch)"
-         " DO UPDATE SET presses = presses + excluded.presses, errors = errors + excluded.errors"},
         {&Connection::insertConfusion, "INSERT INTO drill_confusion (drill, ch, typed, count) VALUES (?, ?, ?, ?)"},
-        {&Connection::addConfusion,
-         "INSERT INTO confusion_total (ch, typed, count) VALUES (?, ?, ?) ON CONFLICT (ch, typed)"
-         " DO UPDATE SET count = count + excluded.count"},
-        {&Connection::readSkills, "SELECT ch, time_ms, error_rate, drills FROM key_skill"},
         {&Connection::writeSkill, "REPLACE INTO key_skill (ch, time_ms, error_rate, drills) VALUES (?, ?, ?, ?)"},
         {&Connection::missItem,
          "INSERT INTO missed_item (text, explanation, misses, last_missed, right_in_row) VALUES (?, ?, 1, ?, 0)"
@@ -358,6 +361,26 @@ HistoryStore::Opening HistoryStore::OpenWritable()
     for (const auto& [query, sql] : statements) {
         (*db).*query = QSqlQuery(db->db);
         prepared = prepared && ((*db).*query).prepare(QLatin1String(sql));
+    }
+    // Rows no drill can have are not read, and a drill's counts start such
+    // a total afresh.
+    const QString total = PossibleRows::CharTotal(false), confused = PossibleRows::ConfusionTotal(false);
+    const std::pair<QSqlQuery Connection::*, QString> keyed[] = {
+        {&Connection::addToTotal,
+         QStringLiteral("INSERT INTO char_total (ch, presses, errors) VALUES (?, ?, ?) ON CONFLICT (ch) DO UPDATE SET"
+                        " presses = CASE WHEN %1 THEN presses + excluded.presses ELSE excluded.presses END,"
+                        " errors = CASE WHEN %1 THEN errors + excluded.errors ELSE excluded.errors END")
+             .arg(total)},
+        {&Connection::addConfusion,
+         QStringLiteral("INSERT INTO confusion_total (ch, typed, count) VALUES (?, ?, ?) ON CONFLICT (ch, typed)"
+                        " DO UPDATE SET count = CASE WHEN %1 THEN count + excluded.count ELSE excluded.count END")
+             .arg(confused)},
+        {&Connection::readSkills,
+         QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill WHERE ") + PossibleRows::KeySkill()},
+    };
+    for (const auto& [query, sql] : keyed) {
+        (*db).*query = QSqlQuery(db->db);
+        prepared = prepared && ((*db).*query).prepare(sql);
     }
     // Our application id and version but not our tables: not a history.
     return prepared ? Opening::Ready : Opening::Damaged;
@@ -578,12 +601,9 @@ void HistoryStore::Failed(const QSqlError& error)
 bool HistoryStore::InsertDrill(const DrillRecord& drill, QVariant* rowId, QSqlError& error)
 {
     QSqlQuery& d = db->insertDrill;
-    const QVariantList values = {
-        drill.finished.toSecsSinceEpoch(), int(drill.type), KeyboardLayouts::Number(drill.keyboard), int(drill.symbols),
-        drill.itemsAsked, drill.itemsDone, drill.keysTyped, drill.correct, drill.hints,
-        drill.elapsedSeconds, drill.speed, drill.accuracy, drill.score,
-        (drill.id.isNull() ? QUuid::createUuid() : drill.id).toString(QUuid::WithoutBraces),
-        drill.lesson.isEmpty() ? QVariant() : QVariant(drill.lesson)};
+    const QVariantList values = DrillColumns(drill)
+        + QVariantList{(drill.id.isNull() ? QUuid::createUuid() : drill.id).toString(QUuid::WithoutBraces),
+                       drill.lesson.isEmpty() ? QVariant() : QVariant(drill.lesson)};
     for (int i = 0; i < values.size(); ++i)
         d.bindValue(i, values[i]);
     if (!d.exec()) {
@@ -642,8 +662,8 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
             error = q.lastError();
         return !error.isValid();
     };
-    // The figures of every character at once (a few dozen rows), read
-    // inside this transaction: one statement rather than one a character.
+    // The figures of every key at once (a few dozen rows), read inside this
+    // transaction: one statement rather than one a character.
     if (learnt && !run(db->readSkills, {}))
         return false;
     KeySkills skills;
@@ -658,10 +678,8 @@ bool HistoryStore::RecordDetail(const DrillRecord& drill, const QVariant& id, QS
             return false;
         if (!learnt)
             continue;
+        // A row that no drill can have was not read: it starts afresh.
         KeySkill skill = skills.value(it.key());
-        // A row that no drill can have starts afresh.
-        if (!std::isfinite(skill.timeMs) || skill.timeMs < 0 || !(skill.errorRate >= 0 && skill.errorRate <= 1))
-            skill = KeySkill();
         skill.Add(n);
         if (!run(db->writeSkill, {it.key(), skill.IsMeasured() ? QVariant(skill.timeMs) : QVariant(),
                                   skill.errorRate, skill.drills}))
@@ -710,21 +728,15 @@ QList<DrillPoint> HistoryStore::Drills(DrillKind type)
     {
         QSqlQuery q(db->db);
         q.setForwardOnly(true);
-        q.prepare(QStringLiteral(
-            "SELECT finished, speed, accuracy FROM drill WHERE type = ? ORDER BY finished, id"));
+        q.prepare(QStringLiteral("SELECT finished, speed, accuracy FROM drill d WHERE type = ? AND ")
+                  + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" ORDER BY finished, id"));
         q.addBindValue(int(type));
         if (q.exec()) {
             while (q.next()) {
-                bool timeOk = false, speedOk = false, accuracyOk = false;
-                const qint64 finished = q.value(0).toLongLong(&timeOk);
                 DrillPoint p;
-                p.speed = q.value(1).toDouble(&speedOk);
-                p.accuracy = q.value(2).toDouble(&accuracyOk);
-                // Not a drill: left out, so that the rest still draws.
-                if (!timeOk || !speedOk || !accuracyOk || !std::isfinite(p.speed) || p.speed < 0
-                    || p.speed > MostSpeed || !(p.accuracy >= 0 && p.accuracy <= 100))
-                    continue;
-                p.finished = QDateTime::fromSecsSinceEpoch(finished, Qt::UTC);
+                p.finished = QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC);
+                p.speed = q.value(1).toDouble();
+                p.accuracy = q.value(2).toDouble();
                 points << p;
             }
         }
@@ -746,17 +758,16 @@ CharCounts HistoryStore::CharTotals()
         q.setForwardOnly(true);
         // A first-version file read as it stands has no running totals yet.
         if (q.exec(fileVersion >= 2
-                       ? QStringLiteral("SELECT ch, presses, errors FROM char_total")
-                       : QStringLiteral("SELECT ch, SUM(presses), SUM(errors) FROM drill_char GROUP BY ch"))) {
+                       ? QStringLiteral("SELECT ch, presses, errors FROM char_total WHERE ") + PossibleRows::CharTotal()
+                       : QStringLiteral("SELECT c.ch, SUM(c.presses), SUM(c.errors) FROM drill_char c"
+                                        " JOIN drill d ON d.id = c.drill WHERE ")
+                           + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" AND ")
+                           + PossibleRows::DrillChar(QStringLiteral("c"), false) + QLatin1String(" GROUP BY c.ch"))) {
             while (q.next()) {
-                bool pressesOk = false, errorsOk = false;
-                const QString ch = q.value(0).toString();
-                const qint64 presses = q.value(1).toLongLong(&pressesOk);
-                const qint64 errors = q.value(2).toLongLong(&errorsOk);
-                if (ch.isEmpty() || !pressesOk || !errorsOk || errors < 0 || errors > presses
-                    || presses > MostPresses)
-                    continue;
-                totals[ch] = {quint32(presses), quint32(errors)};
+                const qint64 presses = q.value(1).toLongLong();
+                // Beyond what a count holds: the sum of too many drills.
+                if (presses <= MostPresses)
+                    totals[q.value(0).toString()] = {quint32(presses), quint32(q.value(2).toLongLong())};
             }
         }
         error = q.lastError();
@@ -792,19 +803,14 @@ void HistoryStore::ReadRows(int version, const QString& sql, const QVariantList&
 KeySkills HistoryStore::Skills()
 {
     KeySkills skills;
-    ReadRows(PracticeVersion, QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill"), {},
-             [&](const QSqlQuery& q) {
+    ReadRows(PracticeVersion,
+             QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill WHERE ") + PossibleRows::KeySkill(),
+             {}, [&](const QSqlQuery& q) {
                  KeySkill s;
-                 bool rateOk = false, drillsOk = false;
                  s.timeMs = q.value(1).isNull() ? 0 : q.value(1).toDouble();
-                 s.errorRate = q.value(2).toDouble(&rateOk);
-                 const qint64 drills = q.value(3).toLongLong(&drillsOk);
-                 const QString ch = q.value(0).toString();
-                 if (ch.isEmpty() || !rateOk || !drillsOk || !std::isfinite(s.timeMs) || s.timeMs < 0
-                     || !(s.errorRate >= 0 && s.errorRate <= 1) || drills < 0 || drills > MostPresses)
-                     return;
-                 s.drills = quint32(drills);
-                 skills.insert(ch, s);
+                 s.errorRate = q.value(2).toDouble();
+                 s.drills = quint32(q.value(3).toLongLong());
+                 skills.insert(q.value(0).toString(), s);
              });
     return skills;
 }
@@ -812,13 +818,10 @@ KeySkills HistoryStore::Skills()
 Confusions HistoryStore::ConfusionTotals()
 {
     Confusions confusions;
-    ReadRows(PracticeVersion, QStringLiteral("SELECT ch, typed, count FROM confusion_total"), {},
+    ReadRows(PracticeVersion,
+             QStringLiteral("SELECT ch, typed, count FROM confusion_total WHERE ") + PossibleRows::ConfusionTotal(), {},
              [&](const QSqlQuery& q) {
-                 bool ok = false;
-                 const qint64 count = q.value(2).toLongLong(&ok);
-                 const QString ch = q.value(0).toString(), typed = q.value(1).toString();
-                 if (ok && count > 0 && count <= MostPresses && !ch.isEmpty() && !typed.isEmpty())
-                     confusions[ch][typed] = quint32(count);
+                 confusions[q.value(0).toString()][q.value(1).toString()] = quint32(q.value(2).toLongLong());
              });
     return confusions;
 }
@@ -850,14 +853,12 @@ QList<MissedItem> HistoryStore::MissedItems()
 QList<PracticeSpan> HistoryStore::PracticeSince(const QDateTime& from)
 {
     QList<PracticeSpan> spans;
-    ReadRows(1, QStringLiteral("SELECT finished, elapsed FROM drill WHERE finished >= ? ORDER BY finished"),
+    ReadRows(1,
+             QStringLiteral("SELECT finished, elapsed FROM drill d WHERE finished >= ? AND ")
+                 + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" ORDER BY finished"),
              {from.toSecsSinceEpoch()}, [&](const QSqlQuery& q) {
-                 bool finishedOk = false, elapsedOk = false;
-                 const qint64 finished = q.value(0).toLongLong(&finishedOk);
-                 const qint64 elapsed = q.value(1).toLongLong(&elapsedOk);
-                 // No drill lasts a day.
-                 if (finishedOk && elapsedOk && elapsed > 0 && elapsed < 86400)
-                     spans << PracticeSpan{QDateTime::fromSecsSinceEpoch(finished, Qt::UTC), quint32(elapsed)};
+                 spans << PracticeSpan{QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC),
+                                       quint32(q.value(1).toLongLong())};
              });
     return spans;
 }
@@ -991,8 +992,8 @@ QList<DrillRecord> HistoryStore::ClassQueue(int max)
     ReadRows(ClassVersion,
              QStringLiteral("SELECT d.id, d.uuid, d.finished, d.type, d.keyboard, d.symbols, d.items_asked,"
                             " d.items_done, d.keys_typed, d.correct, d.hints, d.elapsed, d.speed, d.accuracy,"
-                            " d.score, d.lesson FROM class_outbox o JOIN drill d ON d.id = o.drill"
-                            " ORDER BY d.finished, d.id LIMIT ?"),
+                            " d.score, d.lesson FROM class_outbox o JOIN drill d ON d.id = o.drill WHERE ")
+                 + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" ORDER BY d.finished, d.id LIMIT ?"),
              {max}, [&](const QSqlQuery& q) {
                  DrillRecord d;
                  d.id = QUuid::fromString(q.value(1).toString());
@@ -1029,7 +1030,10 @@ QList<DrillRecord> HistoryStore::ClassQueue(int max)
 int HistoryStore::ClassQueueCount()
 {
     int count = 0;
-    ReadRows(ClassVersion, QStringLiteral("SELECT count(*) FROM class_outbox"), {},
+    ReadRows(ClassVersion,
+             QStringLiteral("SELECT count(*) FROM class_outbox o JOIN drill d ON d.id = o.drill WHERE ")
+                 + PossibleRows::Drill(QStringLiteral("d")),
+             {},
              [&](const QSqlQuery& q) { count = q.value(0).toInt(); });
     return count;
 }
@@ -1072,23 +1076,35 @@ int HistoryStore::AddSent(QList<DrillRecord> drills)
                      [](const DrillRecord& a, const DrillRecord& b) { return a.finished < b.finished; });
     int added = 0;
     const bool ok = Write([&](QSqlError& error) {
-        QSqlQuery known(db->db);
-        if (!known.prepare(QStringLiteral("SELECT 1 FROM drill WHERE uuid = ?"))) {
-            error = known.lastError();
+        QSqlQuery known(db->db), possible(db->db);
+        // A drill no tutor can have made (a row another program wrote on
+        // the class server) is not taken in: its figures would be
+        // impossible, or could not even be kept.
+        if (!known.prepare(QStringLiteral("SELECT 1 FROM drill WHERE uuid = ?"))
+            || !possible.prepare(QStringLiteral("SELECT 1 FROM (SELECT ? AS finished, ? AS type, ? AS keyboard,"
+                                                " ? AS symbols, ? AS items_asked, ? AS items_done, ? AS keys_typed,"
+                                                " ? AS correct, ? AS hints, ? AS elapsed, ? AS speed, ? AS accuracy,"
+                                                " ? AS score) d WHERE ")
+                                 + PossibleRows::Drill(QStringLiteral("d")))) {
+            error = known.lastError().isValid() ? known.lastError() : possible.lastError();
             return false;
         }
         for (const DrillRecord& drill : drills) {
             if (drill.id.isNull() || drill.itemsDone == 0)
                 continue;
             known.bindValue(0, drill.id.toString(QUuid::WithoutBraces));
-            if (!known.exec()) {
-                error = known.lastError();
+            const QVariantList values = DrillColumns(drill);
+            for (int i = 0; i < values.size(); ++i)
+                possible.bindValue(i, values[i]);
+            if (!known.exec() || !possible.exec()) {
+                error = known.lastError().isValid() ? known.lastError() : possible.lastError();
                 return false;
             }
-            const bool have = known.next();
+            const bool have = known.next(), takenIn = possible.next();
             known.finish();
+            possible.finish();
             QVariant row;
-            if (have)
+            if (have || !takenIn)
                 continue;
             if (!InsertDrill(drill, &row, error) || !RecordDetail(drill, row, error, false))
                 return false;
@@ -1109,19 +1125,15 @@ bool HistoryStore::RebuildSkills(QSqlError& error)
         QSqlQuery q(db->db);
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT c.ch, c.presses, c.errors, c.timed, c.time_ms FROM drill_char c"
-                                   " JOIN drill d ON d.id = c.drill ORDER BY d.finished, d.id"))) {
+                                   " JOIN drill d ON d.id = c.drill WHERE ")
+                    + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" AND ")
+                    + PossibleRows::DrillChar(QStringLiteral("c")) + QLatin1String(" ORDER BY d.finished, d.id"))) {
             error = q.lastError();
             return false;
         }
-        while (q.next()) {
-            const qint64 presses = q.value(1).toLongLong(), errors = q.value(2).toLongLong();
-            const qint64 timed = q.value(3).toLongLong(), timeMs = q.value(4).toLongLong();
-            // Counts no drill can have are left out, as everywhere.
-            if (presses <= 0 || presses > MostPresses || errors < 0 || errors > presses || timed < 0
-                || timed > presses || timeMs < 0)
-                continue;
-            skills[q.value(0).toString()].Add({quint32(presses), quint32(errors), quint32(timed), quint64(timeMs)});
-        }
+        while (q.next())
+            skills[q.value(0).toString()].Add({quint32(q.value(1).toLongLong()), quint32(q.value(2).toLongLong()),
+                                               quint32(q.value(3).toLongLong()), quint64(q.value(4).toLongLong())});
     }
     QSqlQuery clear(db->db);
     if (!clear.exec(QStringLiteral("DELETE FROM key_skill"))) {

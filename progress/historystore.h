@@ -26,6 +26,9 @@ class QSqlQuery;
 // The file is opened on first use, not before, so that the tutor starts as
 // fast without it.
 //
+// Rows that no drill can have (see PossibleRows) are left out of
+// everything read, however many a file holds.
+//
 // Nothing here stops the tutor. A damaged or foreign file is moved aside
 // under a dated name and a new one started. A file or folder that cannot be
 // written leaves the drills kept so far readable but keeps no new ones; so
@@ -130,11 +133,12 @@ public:
     // Empties the class outbox: its drills stay here but are not sent.
     bool ClearClassQueue();
     // Adds drills kept elsewhere (the learner's drills on the class server)
-    // that this history does not have, by their ids, as sent: they join the
-    // chart, the totals and the days practised, and each character's
-    // smoothed figures are worked out again over all drills in the order
-    // they finished. All in one transaction. The number added, or -1 when
-    // they could not be kept.
+    // that this history does not have, by their ids, as sent (none that no
+    // tutor can have made, see PossibleRows): they join the chart, the
+    // totals and the days practised, and each character's smoothed figures
+    // are worked out again over all drills in the order they finished. All
+    // in one transaction. The number added, or -1 when they could not be
+    // kept.
     int AddSent(QList<DrillRecord> drills);
 
     // Changes whenever drills were recorded, through this object or by

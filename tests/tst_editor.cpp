@@ -111,15 +111,22 @@ private slots:
 
     // Files opened are merged, texts and explanations trimmed, records without
     // text left out, without explanation kept, records already shown not
-    // added twice; Save writes every row, in the order shown (a modified row
-    // keeps its place), to the file opened last.
+    // added twice. The title names the file Save writes into: the one
+    // opened, also when opened again; none once two files' rows are shown,
+    // so Save asks where, then writes every row, in the order shown (a
+    // modified row keeps its place), and the file chosen is named.
     void editOpenTwiceSave()
     {
         WriteKq(Path("first.kq"), {"ماء|water| http://w ", "  بيت |\thouse \n", "   |blank text", "|empty text", "ولد|"});
         WriteKq(Path("second.kq"), {"شمس|sun", "أب|father|http://f"});
+        const QByteArray first = Bytes(Path("first.kq")), second = Bytes(Path("second.kq"));
         Editor e;
+        QCOMPARE(e.windowTitle(), u"内容编辑"_s);
         e.Open(Path("first.kq"));
+        e.Open(Path("first.kq"));
+        QCOMPARE(e.windowTitle(), u"first.kq — 内容编辑"_s);
         e.Open(Path("second.kq"));
+        QCOMPARE(e.windowTitle(), u"内容编辑"_s);
         e.Open(Path("first.kq"));
         QCOMPARE(e.Shown(), QStringList({"أب|father|http://f", "بيت|house|", "شمس|sun|", "ماء|water| http://w ", "ولد||"}));
         e.Add("قمر|moon|http://m");
@@ -129,10 +136,16 @@ private slots:
         e.Press("btn_del");
         const QStringList expected{"يد|hand|http://h", "شمس|sun|", "قمر|moon|http://m", "ماء|water| http://w ", "ولد||"};
         QCOMPARE(e.Shown(), expected);
+        e.saveAnswers << Path("both.kq");
         e.Press("btn_save");
-        QCOMPARE(ReadKq(Path("first.kq")), expected);
-        QCOMPARE(ReadKq(Path("second.kq")).size(), 2);
-        QCOMPARE(e.saveAsked, 0);
+        QCOMPARE(e.saveAsked, 1);
+        QCOMPARE(ReadKq(Path("both.kq")), expected);
+        QVERIFY(Bytes(Path("first.kq")) == first && Bytes(Path("second.kq")) == second);
+        QCOMPARE(e.windowTitle(), u"both.kq — 内容编辑"_s);
+        e.Add("نور|light");
+        e.Press("btn_save");
+        QCOMPARE(e.saveAsked, 1);
+        QCOMPARE(ReadKq(Path("both.kq")).size(), 6);
     }
 
     // Equal texts, and an old table left unsorted by Modify: the opened rows
@@ -254,6 +267,7 @@ private slots:
         ClickInNextBox(QString(), &said);
         d.Open(Path("damaged.kq"));
         QVERIFY(said.contains(QDir::toNativeSeparators(Path("damaged.kq"))));
+        QCOMPARE(d.windowTitle(), u"内容编辑"_s);
         d.Press("btn_save");
         QCOMPARE(d.saveAsked, 1);
         QCOMPARE(ReadKq(Path("rescued.kq")), QStringList({"ب||", "ماء|water|", "نار|fire|"}));

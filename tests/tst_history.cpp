@@ -8,6 +8,7 @@
 #include <future>
 #include <thread>
 
+#include "progress/dailygoal.h"
 #include "progress/historystore.h"
 #include "progress/keystatistics.h"
 #include "testutil.h"
@@ -20,6 +21,7 @@ namespace {
 const QString Kaf = QStringLiteral("\u0643");
 const QString Teh = QStringLiteral("\u062A");
 const QString Beh = QStringLiteral("\u0628");
+const QString Lam = QStringLiteral("\u0644");
 
 DrillRecord Drill(DrillKind type, qint64 finished, double speed = 1, const CharCounts& chars = {})
 {
@@ -51,6 +53,38 @@ CharCounts Sql(const QString& file, const QStringList& statements)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("test"));
     return rows;
+}
+
+// Everything the history gives the Progress tab (the chart of each drill,
+// the seconds of each day practised, the keys' figures) and the class
+// outbox, as lines of text.
+QStringList Figures(HistoryStore& store)
+{
+    QStringList drills, keys;
+    for (int type = 0; type <= int(DrillKind::Course); ++type) {
+        for (const DrillPoint& p : store.Drills(DrillKind(type)))
+            drills << QStringLiteral("drill %1 at %2: %3/s %4%").arg(type).arg(p.finished.toSecsSinceEpoch()).arg(p.speed).arg(p.accuracy);
+    }
+    const QDateTime from = QDateTime::currentDateTimeUtc().addDays(-10);
+    const QMap<QDate, qint64> days = DailyGoal::SecondsPerDay(store.PracticeSince(from));
+    for (auto it = days.cbegin(); it != days.cend(); ++it)
+        drills << QStringLiteral("%1: %2 s").arg(it.key().toString(Qt::ISODate)).arg(*it);
+    for (const DrillRecord& d : store.ClassQueue(100))
+        drills << QStringLiteral("to send: %1").arg(d.finished.toSecsSinceEpoch());
+    drills << QStringLiteral("%1 to send").arg(store.ClassQueueCount());
+    const CharCounts totals = store.CharTotals();
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        keys << QStringLiteral("%1: %2 presses, %3 errors").arg(it.key()).arg(it->presses).arg(it->errors);
+    const KeySkills skills = store.Skills();
+    for (auto it = skills.cbegin(); it != skills.cend(); ++it)
+        keys << QStringLiteral("%1: %2 ms, %3 errors a press, %4 drills").arg(it.key()).arg(it->timeMs).arg(it->errorRate).arg(it->drills);
+    const Confusions confusions = store.ConfusionTotals();
+    for (auto it = confusions.cbegin(); it != confusions.cend(); ++it) {
+        for (auto typed = it->cbegin(); typed != it->cend(); ++typed)
+            keys << QStringLiteral("%1 for %2: %3").arg(typed.key(), it.key()).arg(*typed);
+    }
+    keys.sort();
+    return drills + keys;
 }
 
 QByteArray Bytes(const QString& path)
@@ -89,6 +123,8 @@ private slots:
     void writeLockOfAnotherTutorWaitedFor();
     void countsPerCharacter();
     void classOutboxAndDrillsFromElsewhere();
+    void impossibleRowsLeftOut_data();
+    void impossibleRowsLeftOut();
     void weakCharactersDrawnMostNoneStarved();
 };
 
@@ -453,6 +489,74 @@ void TestHistory::countsPerCharacter()
     QCOMPARE(c, CharCounts({{Kaf, {2, 0}}, {Teh, {2, 2}}, {Beh, {1, 0}}}));
     QCOMPARE(KeyStatistics::ErrorRate(c[Teh]), 1.0);
     QCOMPARE(KeyStatistics::ErrorRate(CharCount()), 0.0);
+}
+
+void TestHistory::impossibleRowsLeftOut_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    // A drill waiting to be sent, with a character's counts that would move
+    // the key skills worked out again.
+    auto drill = [](const char* values) {
+        return QStringList{QStringLiteral("INSERT INTO drill (finished, type, keyboard, symbols, items_asked, items_done,"
+                                          " keys_typed, correct, hints, elapsed, speed, accuracy, score, uuid)"
+                                          " VALUES (%1, lower(hex(randomblob(16))))").arg(QLatin1String(values)),
+                           QStringLiteral("INSERT INTO class_outbox SELECT max(id) FROM drill"),
+                           QStringLiteral("INSERT INTO drill_char SELECT max(id), '%1', 50, 0, 50, 9000 FROM drill").arg(Teh)};
+    };
+    const char now[] = "strftime('%s', 'now')";
+    QTest::newRow("negative counts") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, -5, -3, 0, 120, 2, 90, 100").arg(now)));
+    QTest::newRow("speed NaN") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 300, 'NaN', 90, 100").arg(now)));
+    QTest::newRow("speed infinite") << drill(qPrintable(QStringLiteral("%1, 1, 101, 0, 40, 40, 40, 40, 0, 300, 9e999, 90, 100").arg(now)));
+    QTest::newRow("accuracy 500") << drill(qPrintable(QStringLiteral("%1, 2, 101, 0, 40, 40, 40, 40, 0, 300, 2, 500, 100").arg(now)));
+    QTest::newRow("a whole day") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 86400, 2, 90, 100").arg(now)));
+    QTest::newRow("a day at 1e300 a second") << drill(qPrintable(QStringLiteral("%1, 0, 101, 0, 40, 40, 40, 40, 0, 86000, 1e300, 90, 100").arg(now)));
+    QTest::newRow("no item done") << drill(qPrintable(QStringLiteral("%1, 3, 101, 0, 40, 0, 40, 40, 0, 300, 2, 90, 100").arg(now)));
+    QTest::newRow("next week") << drill(qPrintable(QStringLiteral("%1 + 7 * 86400, 0, 101, 0, 40, 40, 40, 40, 0, 300, 2, 90, 100").arg(now)));
+    QTest::newRow("year 9999") << drill("253402300799, 0, 101, 0, 40, 40, 40, 40, 0, 300, 2, 90, 100");
+    const QString kaf = Kaf, teh = Teh, beh = Beh, lam = Lam;
+    QTest::newRow("key figures") << QStringList{
+        QStringLiteral("INSERT INTO char_total VALUES ('xyz', 5, 1), ('%1', 2147483651, 1), ('%2', 4, 5)").arg(kaf, lam),
+        QStringLiteral("INSERT INTO key_skill VALUES ('xyz', 300, 0.1, 2), ('%1', -1, 0.1, 1), ('%2', 'inf', 5, 1)").arg(kaf, lam),
+        QStringLiteral("INSERT INTO confusion_total VALUES ('%1', 'xyz', 3), ('%2', '%1', 2147483651), ('%1', '%3', -1),"
+                       " ('x', '%1', 4)").arg(beh, teh, lam),
+        QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', -3, 0, 0, 0), (1, '%2', 5, 9, 0, 0), (1, 'xyz', 5, 1, 5, 900),"
+                       " (2, '%1', 5, 0, 7, 0), (2, '%2', 5, 0, 5, -8)").arg(kaf, lam)};
+}
+
+// Rows no drill can have (a damaged or hand-edited file) are left out of
+// everything: the history reads as it did without them, before and after
+// more drills, also when the key skills are worked out again. Impossible
+// drills from elsewhere are not taken in.
+void TestHistory::impossibleRowsLeftOut()
+{
+    QFETCH(QStringList, rows);
+    QTemporaryDir clean, hostile;
+    HistoryStore expected(clean.path()), store(hostile.path());
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    DrillRecord letters = Drill(DrillKind::Letters, now - 120, 2, {{Beh, {10, 2, 8, 4000}}, {Teh, {5, 0, 5, 2000}}});
+    letters.elapsedSeconds = 300;
+    letters.confusions[Beh][Teh] = 2;
+    DrillRecord words = Drill(DrillKind::Words, now - 30 * 3600, 1.5, {{Teh, {8, 1, 7, 3500}}});
+    words.elapsedSeconds = 600;
+    DrillRecord later = Drill(DrillKind::Letters, now - 60, 1, {{Kaf, {4, 1, 3, 1200}}, {Lam, {2, 0, 2, 700}}});
+    DrillRecord elsewhere = Drill(DrillKind::Sentences, now - 7200, 1, {{Beh, {6, 1, 5, 3000}}});
+    elsewhere.id = QUuid::createUuid();
+    for (HistoryStore* s : {&expected, &store}) {
+        s->SetClassQueue(true);
+        QVERIFY(s->Record(letters) && s->Record(words));
+    }
+    Sql(store.FilePath(), rows);
+    QCOMPARE(Figures(store), Figures(expected));
+    for (HistoryStore* s : {&expected, &store})
+        QVERIFY(s->Record(later) && s->AddSent({elsewhere}) == 1);
+    QCOMPARE(Figures(store), Figures(expected));
+
+    DrillRecord nan = Drill(DrillKind::Letters, now, std::numeric_limits<double>::quiet_NaN());
+    DrillRecord future = Drill(DrillKind::Letters, 253402300799);
+    nan.id = QUuid::createUuid(), future.id = QUuid::createUuid();
+    QCOMPARE(store.AddSent({nan, future}), 0);
+    QCOMPARE(Figures(store), Figures(expected));
+    QCOMPARE(store.TakeProblem().kind, Problem::None);
 }
 
 void TestHistory::weakCharactersDrawnMostNoneStarved()

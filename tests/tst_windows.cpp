@@ -104,7 +104,8 @@ private slots:
         QTest::newRow("help") << QStringList{"qirtas", "--help"} << "Usage: qirtas [data | class]";
         QTest::newRow("short help among others") << QStringList{"qirtas", "x", "-h"} << "Usage: qirtas [data | class]";
         QTest::newRow("version first") << QStringList{"qirtas", "--version", "--help"} << "qirtas " QIRTAS_VERSION;
-        QTest::newRow("data opens the editor") << QStringList{"qirtas", "--help", "data"} << "";
+        QTest::newRow("editor's help") << QStringList{"qirtas", "data", "--help"} << "Usage: qirtas [data | class]";
+        QTest::newRow("editor's version") << QStringList{"qirtas", "--version", "data"} << "qirtas " QIRTAS_VERSION;
         QTest::newRow("look-alikes") << QStringList{"qirtas", "-help", "--helpme", "version", "-v"} << "";
     }
 
