@@ -21,8 +21,8 @@
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 #include "keyboard/typedtext.h"
-#include "tutor/language.h"
-#include "tutor/settingskeys.h"
+#include "widgets/language.h"
+#include "practice/settingskeys.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "teacher/classwindow.h"
 #include "testutil.h"
 #include "tutor/classlink.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/progresschart.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/progresschart.h"
 
 using namespace ClassTest;
 using namespace TestUtil;

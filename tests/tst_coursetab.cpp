@@ -7,17 +7,17 @@
 #include <QSqlQuery>
 #include <sys/mount.h>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
 #include "progress/historystore.h"
 #include "testutil.h"
 #include "tutor/coursepage.h"
-#include "tutor/fingercolours.h"
-#include "tutor/fingerkeyboard.h"
-#include "tutor/handsview.h"
-#include "tutor/language.h"
+#include "widgets/fingercolours.h"
+#include "widgets/fingerkeyboard.h"
+#include "widgets/handsview.h"
+#include "widgets/language.h"
 #include "tutor/lessonlist.h"
 
 using namespace TestUtil;

@@ -4,7 +4,7 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
 
@@ -32,7 +32,7 @@ QStringList SourceTexts()
     lupdate.start(QStringLiteral(QIRTAS_LUPDATE),
                   {u"-silent"_s, u"-I"_s, u"."_s, u"-locations"_s, u"none"_s, u"-extensions"_s, u"cpp,h"_s,
                    u"app"_s, u"content"_s, u"keyboard"_s, u"progress"_s, u"drill"_s, u"course"_s, u"class"_s,
-                   u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
+                   u"widgets"_s, u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
     if (!lupdate.waitForFinished(30000) || lupdate.exitCode() != 0)
         return {};
     QFile file(ts);

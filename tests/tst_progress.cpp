@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "keyboard/keycharmap.h"
 #include "course/course.h"
 #include "drill/itemsource.h"
@@ -16,12 +16,12 @@
 #include "progress/historystore.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/keylight.h"
-#include "tutor/keymasteryview.h"
-#include "tutor/language.h"
-#include "tutor/practicecalendar.h"
-#include "tutor/progresschart.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/keylight.h"
+#include "widgets/keymasteryview.h"
+#include "widgets/language.h"
+#include "widgets/practicecalendar.h"
+#include "widgets/progresschart.h"
 #include "tutor/progresspage.h"
 
 using TestUtil::Child;

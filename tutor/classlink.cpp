@@ -8,8 +8,8 @@
 #include "class/classuplink.h"
 #include "class/historyoutbox.h"
 #include "progress/historystore.h"
-#include "tutor/dialogtext.h"
-#include "tutor/settingskeys.h"
+#include "widgets/dialogtext.h"
+#include "practice/settingskeys.h"
 
 namespace {
 

@@ -22,15 +22,15 @@
 #include "course/course.h"
 #include "progress/historystore.h"
 #include "tutor/coursetext.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 #include "tutor/drilllabel.h"
-#include "tutor/fingerkeyboard.h"
-#include "tutor/handsview.h"
+#include "widgets/fingerkeyboard.h"
+#include "widgets/handsview.h"
 #include "tutor/lessonlist.h"
-#include "tutor/progressbar.h"
+#include "widgets/progressbar.h"
 #include "tutor/progresspage.h"
 #include "tutor/repeatevent.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 

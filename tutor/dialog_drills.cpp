@@ -11,9 +11,9 @@
 
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
-#include "tutor/keylight.h"
-#include "tutor/plaintext.h"
-#include "tutor/progressbar.h"
+#include "widgets/keylight.h"
+#include "widgets/plaintext.h"
+#include "widgets/progressbar.h"
 #include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
 

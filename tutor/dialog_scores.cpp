@@ -12,7 +12,7 @@
 
 #include "progress/historystore.h"
 #include "tutor/coursepage.h"
-#include "tutor/keylight.h"
+#include "widgets/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 

@@ -5,8 +5,8 @@
 #include <QSettings>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
-#include "tutor/language.h"
+#include "widgets/appstyle.h"
+#include "widgets/language.h"
 #include "tutor/preferences.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"

@@ -2,8 +2,8 @@
 
 #include <QSettings>
 
-#include "tutor/language.h"
-#include "tutor/settingskeys.h"
+#include "widgets/language.h"
+#include "practice/settingskeys.h"
 
 namespace Key = SettingsKey;
 

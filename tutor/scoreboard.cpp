@@ -3,7 +3,7 @@
 #include <QLockFile>
 #include <QSettings>
 
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 

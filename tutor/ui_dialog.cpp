@@ -27,11 +27,11 @@
 
 #include <array>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "tutor/coursepage.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keylight.h"
-#include "tutor/linkmirror.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keylight.h"
+#include "widgets/linkmirror.h"
 #include "tutor/progresspage.h"
 #include "tutor/website.h"
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "course/course.h"
 #include "cputime.h"
 #include "keyboard/layoutkeys.h"

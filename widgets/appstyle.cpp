@@ -1,4 +1,4 @@
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "tutor/language.h"
+#include "widgets/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -6,8 +6,8 @@
 #include <QTranslator>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
-#include "tutor/settingskeys.h"
+#include "widgets/appstyle.h"
+#include "practice/settingskeys.h"
 
 namespace {
 
