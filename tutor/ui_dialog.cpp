@@ -27,13 +27,15 @@
 
 #include <array>
 
-#include "widgets/appstyle.h"
+#include "drill/drilllength.h"
+#include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
+#include "tutor/progresspage.h"
+#include "tutor/website.h"
+#include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
 #include "widgets/keylight.h"
 #include "widgets/linkmirror.h"
-#include "tutor/progresspage.h"
-#include "tutor/website.h"
 
 namespace {
 
@@ -613,9 +615,9 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabtSentence), DialogText::tr("Sentence"));
 
     groupBox->setTitle(DialogText::tr("Language"));
-    rad_lang_chinese->setText(DialogText::tr("Chinese"));
-    rad_lang_arabic->setText(DialogText::tr("Arabic"));
-    rad_lang_english->setText(DialogText::tr("English"));
+    rad_lang_chinese->setText(DialogText::tr(InterfaceLanguages::Chinese.name));
+    rad_lang_arabic->setText(DialogText::tr(InterfaceLanguages::Arabic.name));
+    rad_lang_english->setText(DialogText::tr(InterfaceLanguages::English.name));
     groupBox_3->setTitle(DialogText::tr("Keyboard Type"));
     rad_kb_101->setText(DialogText::tr("101 Key"));
     rad_kb_102->setText(DialogText::tr("102 Key"));
@@ -626,6 +628,9 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     cmb_train_num->insertItems(0, QStringList()
         << DialogText::tr("40") << DialogText::tr("50") << DialogText::tr("60") << DialogText::tr("70") << DialogText::tr("80")
         << DialogText::tr("100"));
+    // The drill reads the number, whatever the text.
+    for (int i = 0; i < cmb_train_num->count() && i < int(DrillLengths.size()); ++i)
+        cmb_train_num->setItemData(i, DrillLengths[i]);
     groupBox_8->setTitle(DialogText::tr("Keyboard Score Top"));
     groupBox_4->setTitle(DialogText::tr("Word Score Top"));
     groupBox_9->setTitle(DialogText::tr("Sentence Score Top"));

@@ -6,7 +6,6 @@
 #include <QTranslator>
 
 #include "content/appinfo.h"
-#include "widgets/appstyle.h"
 #include "practice/settingskeys.h"
 
 namespace {
@@ -24,79 +23,39 @@ void Remove(QTranslator*& t)
     t = nullptr;
 }
 
-// Name of Qt's catalogue for one of the program's language codes.
-QString QtLocaleName(const QString& langCode)
-{
-    if (langCode == QLatin1String(Language::Chinese))
-        return QStringLiteral("zh_CN");
-    return langCode;
-}
-
 } // namespace
 
 namespace Language {
 
-void Install(const QString& langCode)
+void Install(const InterfaceLanguage* language)
 {
     Remove(translator);
     Remove(qtTranslator);
+    // Made even when nothing can be loaded: the slot that changes the
+    // language keeps one translator from its first change on.
+    translator = new QTranslator;
+    if (!language)
+        return;
 
     // Qt's catalogue goes in first so the program's own texts take precedence.
     auto* qt = new QTranslator;
-    if (qt->load(QLatin1String("qtbase_") + QtLocaleName(langCode),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QLatin1String(language->qtCatalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
         qtTranslator = qt;
     } else {
         delete qt;  // not installed on this system: Qt's English texts stay
     }
 
-    translator = new QTranslator;
-    if (translator->load(QString::fromLatin1(AppStyle::TranslationPrefix) + langCode))
+    if (translator->load(QLatin1String(language->catalogue)))
         QCoreApplication::installTranslator(translator);
 }
 
-QString Saved()
+const InterfaceLanguage& Saved()
 {
     QSettings settings(QString::fromLatin1(AppInfo::Organisation),
                        QString::fromLatin1(AppInfo::Application));
     settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    const QString lang = settings.value(QLatin1String(SettingsKey::Language), FirstRun()).toString();
-    // The tutor reads any other value as English.
-    if (lang == QLatin1String(Chinese) || lang == QLatin1String(Arabic))
-        return lang;
-    return QString::fromLatin1(English);
-}
-
-QString FirstRun()
-{
-    return ForLocale(QLocale::system());
-}
-
-QString ForLocale(const QLocale& locale)
-{
-    switch (locale.language()) {
-    case QLocale::Arabic:
-        return QString::fromLatin1(Arabic);
-    case QLocale::English:
-        return QString::fromLatin1(English);
-    default:
-        return QString::fromLatin1(Chinese);
-    }
-}
-
-Qt::LayoutDirection Direction(const QString& langCode)
-{
-    return langCode == QLatin1String(Arabic) ? Qt::RightToLeft : Qt::LeftToRight;
-}
-
-QLocale Locale(const QString& langCode)
-{
-    if (langCode == QLatin1String(Chinese))
-        return QLocale(QLocale::Chinese, QLocale::China);
-    if (langCode == QLatin1String(Arabic))
-        return QLocale(QLocale::Arabic, QLocale::SaudiArabia);
-    return QLocale(QLocale::English, QLocale::UnitedStates);
+    return InterfaceLanguages::Stored(settings.value(QLatin1String(SettingsKey::Language)));
 }
 
 } // namespace Language

@@ -1,31 +1,20 @@
 #ifndef LANGUAGE_H
 #define LANGUAGE_H
 
-#include <QLocale>
-#include <QString>
+#include "practice/interfacelanguage.h"
 
 // The interface languages: the program's catalogue and Qt's own one for the
 // standard dialogs, installed for one language at a time.
 namespace Language {
 
-inline constexpr char Chinese[] = "cn";
-inline constexpr char Arabic[] = "ar";
-inline constexpr char English[] = "en";
+// Replaces the installed catalogues by those of `language`. A catalogue
+// that cannot be loaded, or no language, leaves the source texts.
+void Install(const InterfaceLanguage* language);
+inline void Install(const InterfaceLanguage& language) { Install(&language); }
 
-// Replaces the installed catalogues by those of `langCode`. A catalogue
-// that cannot be loaded leaves the source texts.
-void Install(const QString& langCode);
-
-// The language the tutor saved last; on a first run, FirstRun().
-QString Saved();
-// The language of a first run, with none saved yet: the system's when it
-// is one of the three, Chinese otherwise.
-QString FirstRun();
-QString ForLocale(const QLocale& locale);
-
-Qt::LayoutDirection Direction(const QString& langCode);
-// Dates and numbers as the speakers of `langCode` write them.
-QLocale Locale(const QString& langCode);
+// The language the tutor saved last; on a first run, the system's (or
+// Chinese).
+const InterfaceLanguage& Saved();
 
 } // namespace Language
 

@@ -95,7 +95,7 @@ void TypeLessons()
         for (int keys = 0; start->text() == QLatin1String("Stop") && keys < 2000; ++keys) {
             const QString line = QTextDocumentFragment::fromHtml(label->text()).toPlainText().replace(
                 QChar(0xA0), QLatin1Char(' '));
-            const QString k = TestUtil::KeysFor(line.mid(answer->text().size()), true);
+            const QString k = TestUtil::KeysFor(line.mid(answer->text().size()), KeyboardLayout::Kb101);
             if (k.isEmpty())
                 break;
             if (keys % 10 == 9)
