@@ -23,7 +23,7 @@
 #include "practice/settingskeys.h"
 #include "progress/dailygoal.h"
 #include "teacher/classreader.h"
-#include "tutor/preferences.h"
+#include "practice/preferences.h"
 #include "widgets/afterfirstpaint.h"
 #include "widgets/boldlabel.h"
 #include "widgets/dialogtext.h"

@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "content/appinfo.h"
-#include "tutor/preferences.h"
+#include "practice/preferences.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/appstyle.h"

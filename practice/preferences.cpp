@@ -1,4 +1,4 @@
-#include "tutor/preferences.h"
+#include "practice/preferences.h"
 
 #include <QSettings>
 
