@@ -576,7 +576,7 @@ void CoursePage::StartRun()
     running = chosen;
     outcome = Outcome();
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
-                  course->LearntPairs(running));
+                  course->LearntPairs(running), harakatOptional && !course->AsksEveryMark(running));
     btn_start_course->setText(DialogText::tr("Stop"));
     lst_lessons->setEnabled(false);
     spn_course_target->setEnabled(false);
