@@ -30,6 +30,7 @@
 #include "app/appstyle.h"
 #include "tutor/coursepage.h"
 #include "tutor/dialogtext.h"
+#include "tutor/joinedlabel.h"
 #include "tutor/keylight.h"
 #include "tutor/linkmirror.h"
 #include "tutor/progresspage.h"
@@ -317,7 +318,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWord = Page(tabWidget, "tabWord");
     verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
     verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
-    lbl_src_word = Named(new QLabel(verticalLayoutWidget_4), "lbl_src_word");
+    lbl_src_word = Named(new JoinedLabel(verticalLayoutWidget_4), "lbl_src_word");
     SetPolicy(lbl_src_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_word->setStyleSheet(QString::fromUtf8(SourceStyle28));
     lbl_src_word->setAlignment(Centre);
@@ -381,7 +382,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     }
     verticalLayoutWidget_5 = Container(tabtSentence, "verticalLayoutWidget_5", 10, 130, 581, 271);
     verticalLayout_7 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_5, "verticalLayout_7");
-    lbl_src_sentence = Named(new QLabel(verticalLayoutWidget_5), "lbl_src_sentence");
+    lbl_src_sentence = Named(new JoinedLabel(verticalLayoutWidget_5), "lbl_src_sentence");
     SetPolicy(lbl_src_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_sentence->setStyleSheet(QString::fromUtf8(SourceStyle20));
     lbl_src_sentence->setAlignment(Centre);
