@@ -127,6 +127,7 @@ void JoinedLabel::Parse() const
     frame.setMargin(0);
     doc->rootFrame()->setFrameFormat(frame);
     shaped = std::move(doc);
+    measured.reset();
     shapedText = raw;
     shapedFormats = formats;
     blocks = std::move(read);
@@ -289,12 +290,21 @@ QSize JoinedLabel::SizeForWidth(int width) const
     const QMargins cm = contentsMargins();
     // Laid out as wide as it is drawn unless asked for another width: the
     // widest line and the height do not depend on it without wrapping.
-    if (wordWrap() && width >= 0)
-        LayOut(qMax(width - hextra - cm.left() - cm.right(), 0));
-    else
-        LayOut(DocumentRect().width());
-    const QSize text(qCeil(wordWrap() && width >= 0 ? shaped->size().width() : shaped->idealWidth()),
-                     qCeil(shaped->size().height()));
+    LayOut(DocumentRect().width());
+    const QTextDocument* doc = shaped.get();
+    const qreal asked = qMax(width - hextra - cm.left() - cm.right(), 0);
+    if (wordWrap() && width >= 0 && asked != laidWidth) {
+        // Another width is measured on a copy: the text drawn keeps its
+        // layout and its glyphs' characters, which take long to find again.
+        if (!measured)
+            measured.reset(shaped->clone());
+        measured->setDefaultTextOption(shaped->defaultTextOption());
+        if (measured->textWidth() != asked)
+            measured->setTextWidth(asked);
+        doc = measured.get();
+    }
+    const QSize text(qCeil(wordWrap() && width >= 0 ? doc->size().width() : doc->idealWidth()),
+                     qCeil(doc->size().height()));
     return (text + QSize(hextra + cm.left() + cm.right(), vextra + cm.top() + cm.bottom())).expandedTo(minimumSize());
 }
 

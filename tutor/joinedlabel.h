@@ -62,6 +62,7 @@ private:
     QRect DocumentRect() const;
 
     mutable std::unique_ptr<QTextDocument> shaped;  // the text without its colours
+    mutable std::unique_ptr<QTextDocument> measured;  // a copy laid out at other widths
     mutable QString parsed;                         // the text it was read from
     mutable QString shapedText;                     // what it was laid out from
     mutable QList<QTextCharFormat> shapedFormats;
