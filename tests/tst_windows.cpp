@@ -28,7 +28,7 @@ const char TutorWidgets[] =
     "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel "
     "le_dst_sentence:QLineEdit groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton "
     "rad_lang_english:QRadioButton rad_kb_101:QRadioButton rad_kb_102:QRadioButton "
-    "chk_display_complain:QCheckBox cmb_train_num:QComboBox tv_letter_score:QTableView "
+    "chk_display_complain:QCheckBox cmb_train_num:QComboBox chk_harakat_optional:QCheckBox tv_letter_score:QTableView "
     "tv_word_score:QTableView tv_sentence_score:QTableView btn_report:QPushButton label_7:QLabel "
     "label_8:QLabel cmdbtn_translation:QCommandLinkButton cmdbtn_ime:QCommandLinkButton "
     "cmdbtn_question:QCommandLinkButton cmdbtn_typing:QCommandLinkButton cmdbtn_dict:QCommandLinkButton "
@@ -163,7 +163,7 @@ private slots:
         CheckTabOrder(&d, "chk_random_sentence btn_start_sentence le_dst_sentence");
         CheckTabOrder(&d,
             "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
-            "cmb_train_num btn_report");
+            "cmb_train_num chk_harakat_optional btn_report");
         // The links one after the other as they read, row by row.
         QStringList links{"cmdbtn_nuvariweb"};
         for (int i = 0; i < 5; ++i)

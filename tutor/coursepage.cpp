@@ -26,6 +26,7 @@
 #include "tutor/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
+#include "tutor/joinedlabel.h"
 #include "tutor/lessonlist.h"
 #include "widgets/progressbar.h"
 #include "tutor/progresspage.h"
@@ -308,7 +309,7 @@ void CoursePage::BuildLessons()
     btn_start_course->setAutoDefault(false);
     controls->addWidget(btn_start_course);
     typing->addLayout(controls);
-    lbl_src_course = new QLabel;
+    lbl_src_course = new JoinedLabel;
     lbl_src_course->setObjectName(QStringLiteral("lbl_src_course"));
     lbl_src_course->setStyleSheet(QString::fromUtf8(SourceStyle));
     lbl_src_course->setAlignment(Qt::AlignCenter);
@@ -576,7 +577,7 @@ void CoursePage::StartRun()
     running = chosen;
     outcome = Outcome();
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
-                  course->LearntPairs(running));
+                  course->LearntPairs(running), harakatOptional && !course->AsksEveryMark(running));
     btn_start_course->setText(DialogText::tr("Stop"));
     lst_lessons->setEnabled(false);
     spn_course_target->setEnabled(false);

@@ -29,6 +29,7 @@ void Dialog::ReadSettings()
     ui->chk_display_complain->setChecked(p.displayExplain);
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
+    ui->chk_harakat_optional->setChecked(p.harakatOptional);
     scores.Read(settings);
 }
 
@@ -45,6 +46,7 @@ void Dialog::WriteSettings()
     p.displayExplain = ui->chk_display_complain->isChecked();
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
+    p.harakatOptional = ui->chk_harakat_optional->isChecked();
     p.Write(settings);
     scores.Save(settings);
 }

@@ -108,6 +108,14 @@
         <translation>عرض الشرح</translation>
     </message>
     <message>
+        <source>Harakat are optional</source>
+        <translation>الحركات اختيارية</translation>
+    </message>
+    <message>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <translation>يمكنك كتابة الحركة أو تركها، فإن كتبتها فيجب أن تكون الصحيحة. ولا يلزم التطويل أبدًا. أما دروس الحركات فتطلب كتابة كل حركة.</translation>
+    </message>
+    <message>
         <source>Item Count</source>
         <translation>عدد العناصر</translation>
     </message>

@@ -108,6 +108,14 @@
         <translation>显示释义</translation>
     </message>
     <message>
+        <source>Harakat are optional</source>
+        <translation>发音符号可省略</translation>
+    </message>
+    <message>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <translation>发音符号可以输入，也可以省略；一旦输入，就必须输入正确的符号。延长线（ـ）从不需要输入。课程中讲授发音符号的课仍要求输入每一个符号。</translation>
+    </message>
+    <message>
         <source>Item Count</source>
         <translation>练习条数</translation>
     </message>
