@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Copyright (C) 2026 Nuvari Soft</source>
-        <translation>حقوق النشر (C) 2026 Nuvari Soft</translation>
+        <translation>حقوق النشر ‎© 2026 Nuvari Soft</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
