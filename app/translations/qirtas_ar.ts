@@ -963,7 +963,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>No learner has sent a drill to this class yet: learners join it with Class… on the Progress tab of their tutor, giving this class code.</source>
-        <translation>لم يرسل أي متعلم تمرينًا إلى هذا الصف بعد: ينضم المتعلمون إليه بزر «الصف…» في لسان «التقدم» من برنامجهم، مع رمز هذا الصف.</translation>
+        <translation>لم يرسل أي متعلم تمرينًا إلى هذا الصف بعد: ينضم المتعلمون إليه بزر «الصف…» في صفحة «التقدم» من برنامجهم، مع رمز هذا الصف.</translation>
     </message>
     <message>
         <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
