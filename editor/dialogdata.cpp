@@ -21,8 +21,8 @@
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 #include "keyboard/typedtext.h"
-#include "tutor/language.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
+#include "widgets/language.h"
 
 namespace {
 
@@ -71,9 +71,9 @@ DialogData::DialogData(QWidget* parent)
     , currentRow(-1)
 {
     // The editor speaks the language the learner chose in the tutor.
-    const QString lang = Language::Saved();
-    Language::Install(lang);
-    setLayoutDirection(Language::Direction(lang));
+    const InterfaceLanguage& language = Language::Saved();
+    Language::Install(language);
+    setLayoutDirection(language.direction);
     // The Arabic text is typed as in the drills, on the keyboard chosen there.
     keyboard = SavedKeyboard();
 

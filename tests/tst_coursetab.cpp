@@ -7,18 +7,18 @@
 #include <QSqlQuery>
 #include <sys/mount.h>
 
-#include "app/appstyle.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
 #include "progress/historystore.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/coursepage.h"
-#include "tutor/fingercolours.h"
-#include "tutor/fingerkeyboard.h"
-#include "tutor/handsview.h"
-#include "tutor/language.h"
 #include "tutor/lessonlist.h"
+#include "widgets/fingercolours.h"
+#include "widgets/fingerkeyboard.h"
+#include "widgets/handsview.h"
+#include "widgets/language.h"
 
 using namespace TestUtil;
 
@@ -104,10 +104,10 @@ private:
     void TypeLesson(int wrong = 0, const std::function<void(const QString&)>& check = {})
     {
         auto* answer = W<QLineEdit>("le_dst_course");
-        const bool kb101 = W<QRadioButton>("rad_kb_101")->isChecked();
+        const KeyboardLayout layout = ChosenLayout(dialog.get());
         for (int keys = 0; Running() && keys < 2000; ++keys) {
             const QString rest = Line().mid(answer->text().size());
-            const QString keysLeft = KeysFor(rest, kb101);
+            const QString keysLeft = KeysFor(rest, layout);
             QVERIFY2(!keysLeft.isEmpty(), qPrintable(Line()));
             if (check)
                 check(rest);
@@ -335,7 +335,7 @@ void TestCourseTab::courseNamesTranslated()
         names << QLatin1String(Fingers::Name(Finger(f)));
     for (const char* code : {"cn", "ar"}) {
         QTranslator catalogue;
-        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + QLatin1String(code)));
+        QVERIFY(catalogue.load(QLatin1String(InterfaceLanguages::FromCode(QLatin1String(code)).catalogue)));
         for (const QString& name : names)
             QVERIFY2(!catalogue.translate("Dialog", name.toUtf8().constData()).isEmpty(), qPrintable(name));
     }
@@ -360,7 +360,7 @@ void TestCourseTab::firstRunLanguage()
 {
     QFETCH(QString, locale);
     QFETCH(QString, language);
-    QCOMPARE(Language::ForLocale(QLocale(locale)), language);
+    QCOMPARE(InterfaceLanguages::ForLocale(QLocale(locale)).Code(), language);
 }
 
 // The tab is made when first shown and says how the hands rest, once; a
@@ -453,7 +453,7 @@ void TestCourseTab::runEndedByTabChangeOrEscape()
     for (int round = 0; round < 2; ++round) {
         W<QPushButton>("btn_start_course")->click();
         for (int i = 0; i < 5; ++i)
-            Press(answer, KeysFor(Line().mid(answer->text().size()), true).at(0));
+            Press(answer, KeysFor(Line().mid(answer->text().size()), KeyboardLayout::Kb101).at(0));
         if (round == 0) {
             W<QTabWidget>("tabWidget")->setCurrentIndex(0);
             W<QTabWidget>("tabWidget")->setCurrentIndex(6);

@@ -4,8 +4,9 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-#include "app/appstyle.h"
 #include "editor/dialogdata.h"
+#include "practice/interfacelanguage.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 
 using namespace TestUtil;
@@ -32,7 +33,7 @@ QStringList SourceTexts()
     lupdate.start(QStringLiteral(QIRTAS_LUPDATE),
                   {u"-silent"_s, u"-I"_s, u"."_s, u"-locations"_s, u"none"_s, u"-extensions"_s, u"cpp,h"_s,
                    u"app"_s, u"content"_s, u"keyboard"_s, u"progress"_s, u"drill"_s, u"course"_s, u"class"_s,
-                   u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
+                   u"practice"_s, u"widgets"_s, u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
     if (!lupdate.waitForFinished(30000) || lupdate.exitCode() != 0)
         return {};
     QFile file(ts);
@@ -146,7 +147,7 @@ private slots:
         for (const char* known : {"Dialog|Keyboard Score Top", "Dialog|Course", "QObject|User", "DialogData|增加"})
             QVERIFY2(texts.contains(QString::fromUtf8(known)), known);
         QTranslator catalogue;
-        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + code));
+        QVERIFY(catalogue.load(QLatin1String(InterfaceLanguages::FromCode(code).catalogue)));
         static const QRegularExpression arg(u"%\\d"_s);
         QStringList missing;
         for (const QString& t : texts) {

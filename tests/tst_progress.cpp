@@ -8,27 +8,30 @@
 #include <QTest>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
-#include "keyboard/keycharmap.h"
 #include "course/course.h"
 #include "drill/itemsource.h"
+#include "keyboard/keycharmap.h"
 #include "progress/adaptiveplan.h"
 #include "progress/historystore.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/keylight.h"
-#include "tutor/keymasteryview.h"
-#include "tutor/language.h"
-#include "tutor/practicecalendar.h"
-#include "tutor/progresschart.h"
 #include "tutor/progresspage.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/keylight.h"
+#include "widgets/keymasteryview.h"
+#include "widgets/language.h"
+#include "widgets/practicecalendar.h"
+#include "widgets/progresschart.h"
 
 using TestUtil::Child;
 
 namespace {
 
-QString Mapped(QChar key, bool kb102 = false) { return KeyCharMap::Instance()->MapString(QString(key), !kb102); }
+QString Mapped(QChar key, KeyboardLayout layout = KeyboardLayout::Kb101)
+{
+    return KeyCharMap::Instance()->MapString(QString(key), layout);
+}
 
 // The unshifted key that gives `item` on the 101 board.
 QChar KeyFor(const QString& item)
@@ -153,16 +156,17 @@ void TestProgress::heatMapKeysFollowTheKeyMap_data()
 void TestProgress::heatMapKeysFollowTheKeyMap()
 {
     QFETCH(bool, kb102);
+    const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
     KeyHeatMap map;
     map.resize(600, 210);
-    map.SetKeyboard(kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101);
+    map.SetKeyboard(layout);
     const QList<KeyHeatMap::Key> keys = map.Keys();
 
     // The keys lie inside the widget and carry exactly what the key map
     // gives from the printable keys (their places: the key map test).
     QSet<QString> given, shown;
     for (char16_t c = 0x20; c <= 0x7E; ++c)
-        given << Mapped(QChar(c), kb102);
+        given << Mapped(QChar(c), layout);
     for (const KeyHeatMap::Key& k : keys) {
         QVERIFY(QRectF(map.rect()).contains(k.rect));
         shown.unite(QSet<QString>(k.characters.begin(), k.characters.end()));
@@ -416,7 +420,8 @@ void TestProgress::promptLightsTheKeysOfTheBoardChosen()
     W<QRadioButton>("rad_Symbol")->click();
     StartLetters();
     QCOMPARE(TestUtil::PlayDrill(dialog.get(), 0, 10), 10);
-    QCOMPARE(TestUtil::KeysFor(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), false), QStringLiteral("Q"));
+    QCOMPARE(TestUtil::KeysFor(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), KeyboardLayout::Kb102),
+             QStringLiteral("Q"));
     unlit = picture->grab().toImage();
     QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2);
     QCOMPARE(light->LitKeys(), QStringList({QStringLiteral("q"), QStringLiteral("Shift"), QStringLiteral("Shift")}));
@@ -447,7 +452,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     for (QChar c : word)
         QVERIFY2(taught.contains(QString(c)), qPrintable(word));
     // Its last letter typed as another.
-    QString keys = TestUtil::KeysFor(word, true);
+    QString keys = TestUtil::KeysFor(word, KeyboardLayout::Kb101);
     keys.back() = keys.back() == u'f' ? u'j' : u'f';
     for (QChar k : keys)
         TestUtil::Press(W<QWidget>("le_dst_word"), k);
@@ -539,7 +544,7 @@ void TestProgress::textsFitInEveryLanguage()
     AppStyle::Install(*qApp);
     auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     // Made and shown in the language of the narrowest names.
-    Language::Install(QLatin1String(Language::Chinese));
+    Language::Install(InterfaceLanguages::Chinese);
     dialog.reset(new Dialog);
     dialog->show();
     W<QTabWidget>("tabWidget")->setCurrentIndex(5);

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "keyboard/keycharmap.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keymasteryview.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keymasteryview.h"
 
 AdaptivePanel::AdaptivePanel(QWidget* parent)
     : QWidget(parent)

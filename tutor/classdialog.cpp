@@ -9,7 +9,7 @@
 
 #include "class/classmember.h"
 #include "tutor/classlink.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 

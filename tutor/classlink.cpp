@@ -4,26 +4,23 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "content/appinfo.h"
 #include "class/classuplink.h"
 #include "class/historyoutbox.h"
+#include "content/appinfo.h"
+#include "practice/settingskeys.h"
 #include "progress/historystore.h"
-#include "tutor/dialogtext.h"
-#include "tutor/settingskeys.h"
+#include "widgets/dialogtext.h"
+#include "widgets/wording.h"
 
 namespace {
+
+using Wording::Isolated;
+using Wording::NameShown;
+using Wording::Then;
 
 QSettings* Store()
 {
     return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-}
-
-// Two whole sentences, spaced as the language spaces them.
-QString Then(const QString& first, const QString& second)
-{
-    if (first.isEmpty() || second.isEmpty())
-        return first + second;
-    return first + (first.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + second;
 }
 
 // A time of today by the clock alone, another with its date.
@@ -153,23 +150,6 @@ QString ClassLink::Detail() const
 {
     const ClassStatus status = Status();
     return status.state == ClassStatus::Sent && status.heldBack == 0 ? QString() : server.Scrub(status.detail);
-}
-
-QString ClassLink::Isolated(const QString& text, int most)
-{
-    QString plain;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (!(u >= 0x202A && u <= 0x202E) && !(u >= 0x2066 && u <= 0x2069))
-            plain += c;
-    }
-    if (most > 0 && plain.size() > most) {
-        plain.truncate(most - 1);
-        if (!plain.isEmpty() && plain.back().isHighSurrogate())
-            plain.chop(1);
-        plain += QChar(0x2026);
-    }
-    return QChar(0x2068) + plain + QChar(0x2069);
 }
 
 QString ClassLink::Worded(const QLocale& dates) const

@@ -3,7 +3,7 @@
 #include "course/course.h"
 #include "keyboard/keycharmap.h"
 #include "keyboard/layoutkeys.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "content/appinfo.h"
 #include "content/contentpaths.h"
 #include "progress/historystore.h"
-#include "tutor/afterfirstpaint.h"
+#include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"

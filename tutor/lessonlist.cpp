@@ -10,7 +10,7 @@
 #include "keyboard/keycharmap.h"
 #include "keyboard/layoutkeys.h"
 #include "tutor/coursetext.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 

@@ -22,10 +22,10 @@
 #include "tutor/classdialog.h"
 #include "tutor/classlink.h"
 #include "tutor/dailygoalpanel.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/plaintext.h"
-#include "tutor/progresschart.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/plaintext.h"
+#include "widgets/progresschart.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLockFile>
 #include <QSettings>
 
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ void ScoreBoard::Retranslate()
         SetTitles(t);
 }
 
-bool ScoreBoard::Insert(ScoreTable* table, const QString& name, uint score)
+bool ScoreBoard::Insert(ScoreTable* table, const QString& name, DrillScore score)
 {
     if (!table || name.isEmpty() || score == 0)
         return false;
@@ -119,7 +119,7 @@ QByteArray ScoreBoard::ReportDocument() const
     return document + "</root>";
 }
 
-void ScoreBoard::Add(int index, const QString& name, uint score)
+void ScoreBoard::Add(int index, const QString& name, DrillScore score)
 {
     if (index >= 0 && index < TableCount && Insert(tables[index], name, score))
         unsaved[index].append({name, score});

@@ -6,6 +6,8 @@
 #include <QStandardItemModel>
 #include <QString>
 
+#include "progress/drillrecord.h"
+
 class QSettings;
 
 // Top scores of one drill: two columns (user name, score), best first.
@@ -33,9 +35,9 @@ public:
     static ScoreTable* NewTable();
     // Puts a row in its place: above older equal scores. No name or a zero
     // score is not a score.
-    static bool Insert(ScoreTable* table, const QString& name, uint score);
+    static bool Insert(ScoreTable* table, const QString& name, DrillScore score);
     // Adds a row that the next Save() writes.
-    void Add(int index, const QString& name, uint score);
+    void Add(int index, const QString& name, DrillScore score);
 
     // Puts the column titles in the interface language.
     void Retranslate();
@@ -52,7 +54,7 @@ public:
     void Save(QSettings& settings);
 
 private:
-    using Rows = QList<QPair<QString, uint>>;
+    using Rows = QList<QPair<QString, DrillScore>>;
     static Rows StoredRows(QSettings& settings, int index, int count);
     static void Fill(ScoreTable* table, const Rows& rows);
     static void Write(QSettings& settings, int index, const ScoreTable* table);
