@@ -75,6 +75,7 @@ private slots:
     void nextKeyAndFingerFollowTheTyping_data();
     void nextKeyAndFingerFollowTheTyping();
     void drawingsNotMirroredInArabic();
+    void digitsTypedAsAnArabicLine();
     void textsFitInEveryLanguage();
 
 private:
@@ -680,6 +681,61 @@ void TestCourseTab::drawingsNotMirroredInArabic()
     }
     QCOMPARE(board[1], board[0]);
     QCOMPARE(hands[1], hands[0]);
+}
+
+// A line of digits is typed as an Arabic line, from the right, in any
+// interface. The new keys are listed as they sit on the keyboard, read in
+// the interface's direction.
+void TestCourseTab::digitsTypedAsAnArabicLine()
+{
+    const Course& course = Course::Shipped();
+    const int digits = course.IndexOf(QStringLiteral("digits-left"));
+    const int lowerRow = course.IndexOf(QStringLiteral("lower-index"));
+    {
+        HistoryStore store(AppInfo::DataFolder());
+        for (int i = 0; i < digits; ++i)
+            QVERIFY(store.RecordLesson(CourseDrill(1000 + i), course.At(i).id, {500, 100, true}));
+    }
+    OpenTutor();
+    auto* list = W<LessonList>("lst_lessons");
+    list->SetCurrent(digits);
+    // The keys listed, in the order they are read: the isolated row, its
+    // spaces and marks left out.
+    auto keys = [](const QString& text) {
+        const qsizetype from = text.indexOf(QRegularExpression(QStringLiteral("[\u2066\u2067]")));
+        return text.mid(from + 1, text.indexOf(QChar(0x2069)) - from - 1)
+            .remove(QRegularExpression(QStringLiteral("[ \u200E\u200F]")));
+    };
+    for (const char* language : {"rad_lang_english", "rad_lang_arabic"}) {
+        W<QRadioButton>(language)->click();
+        const bool rtl = dialog->layoutDirection() == Qt::RightToLeft;
+        const QString label = QTextDocumentFragment::fromHtml(W<QLabel>("lbl_course_lesson")->text()).toPlainText();
+        QCOMPARE(keys(label), rtl ? QStringLiteral("٥٤٣٢١") : QStringLiteral("١٢٣٤٥"));
+        // waw, reh, teh marbuta, alef maksura: on the lower row as ر ى ة و.
+        const QString tip = list->Lessons()->item(lowerRow)->toolTip();
+        QCOMPARE(keys(tip), rtl ? QStringLiteral("وةىر") : QStringLiteral("رىةو"));
+
+        W<QPushButton>("btn_start_course")->click();
+        auto* answer = W<QLineEdit>("le_dst_course");
+        for (int round = 0; round < 3; ++round) // laid out as on screen
+            QCoreApplication::processEvents();
+        const QString line = Line();
+        QVERIFY(QRegularExpression(QStringLiteral("^[ ١٢٣٤٥]+$")).match(line).hasMatch()); // digits alone
+        // What is typed stands at the right of the answer line.
+        const QImage empty = answer->grab().toImage();
+        Press(answer, KeysFor(line.left(1), true).at(0));
+        QCOMPARE(answer->text(), line.left(1));
+        const QImage typed = answer->grab().toImage();
+        int changed = 0, changedRight = 0;
+        for (int y = 0; y < typed.height(); ++y) {
+            for (int x = 0; x < typed.width(); ++x) {
+                if (typed.pixel(x, y) != empty.pixel(x, y))
+                    ++changed, changedRight += x > typed.width() / 2;
+            }
+        }
+        QVERIFY(changed > 10 && changedRight == changed);
+        QTest::keyClick(answer, Qt::Key_Escape);
+    }
 }
 
 // Every label, button and box of the tab shows its whole text in each

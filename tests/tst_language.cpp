@@ -163,6 +163,14 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
         for (const char* count : {"40", "50", "60", "70", "80", "100"})
             QVERIFY(code == "en"_L1 || catalogue.translate("Dialog", count) == QLatin1String(count));
+        // A counted noun agrees with its number.
+        const char* keys = "Focus key: %1. %2 of %n keys mastered.";
+        const QList<std::pair<int, QString>> agreeing = code == "ar"_L1
+            ? QList<std::pair<int, QString>>{{1, u"مفتاح واحد."_s}, {2, u"مفتاحين."_s}, {3, u"%n مفاتيح."_s},
+                                             {11, u"%n مفتاحًا."_s}, {111, u"%n مفتاحًا."_s}, {100, u"%n مفتاح."_s}}
+            : QList<std::pair<int, QString>>{{1, code == "en"_L1 ? u"%n key "_s : u"%n 个"_s}};
+        for (const auto& [n, noun] : agreeing)
+            QVERIFY2(catalogue.translate("Dialog", keys, nullptr, n).contains(noun), qPrintable(QString::number(n)));
     }
 
     void noEnglishOnScreen_data()

@@ -433,10 +433,27 @@ void TestProgress::promptLightsTheKeysOfTheBoardChosen()
 
 // Adaptive practice from the Progress tab: a word drill on the Word tab of
 // the first lesson's letters. A word typed wrong is then on the list of
-// missed words, also after a restart, and their drill asks for it. The
-// daily goal set is kept.
+// missed words, also after a restart, and their drill asks for it. Both
+// drills show the meaning the word list has for a word. The daily goal set
+// is kept.
 void TestProgress::adaptiveAndMissedWordsFromProgressTab()
 {
+    // The learner's own word list: none of the words at first, then each
+    // word of the first lesson with a meaning.
+    const QStringList taughtWords = Course::Shipped().Words(0);
+    auto meaningOf = [&](const QString& word) { return QStringLiteral("meaning %1").arg(taughtWords.indexOf(word)); };
+    auto writeWords = [&](bool meanings) {
+        ContentList list;
+        for (int i = 0; meanings && i < taughtWords.size(); ++i)
+            list.append({taughtWords[i], meaningOf(taughtWords[i]), QString()});
+        QDir().mkpath(AppInfo::DataFolder());
+        QCOMPARE(list.WriteContentFile(AppInfo::DataFolder() + QStringLiteral("/word.kq")), 0);
+    };
+    auto meaningShown = [&] {
+        const QString html = W<QLabel>("lbl_src_word")->text().section(QLatin1String("<br>"), 1);
+        return QTextDocumentFragment::fromHtml(html).toPlainText().remove(QChar(0x2068)).remove(QChar(0x2069));
+    };
+    writeWords(false);
     NewTutor(0); // "40"
     auto* tabs = W<QTabWidget>("tabWidget");
     tabs->setCurrentWidget(W<QWidget>("tabProgress"));
@@ -465,6 +482,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     for (int run = 0; run < 2; ++run) {
         if (run == 1) {
             dialog.reset(); // closed: the settings are written
+            writeWords(true);
             NewTutor(0);
         }
         W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
@@ -475,6 +493,14 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     QTest::mouseClick(missed, Qt::LeftButton);
     QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
     QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
+    // Missed with no meaning, it shows the one the word list has now, as
+    // adaptive practice shows those of its words.
+    QCOMPARE(meaningShown(), meaningOf(word));
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+    W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
+    QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
+    QCOMPARE(meaningShown(), meaningOf(TestUtil::ItemShown(W<QLabel>("lbl_src_word"))));
     TestUtil::QuitIfAsked();
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }

@@ -265,6 +265,9 @@ void CoursePage::BuildLessons()
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
     le_dst_course->setStyleSheet(QString::fromUtf8(AnswerStyle));
+    // Typed from the right, as Arabic is, in any interface: a line of
+    // digits alone too, which would otherwise stand at the left.
+    le_dst_course->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     // Keys arrive one by one as key presses, judged before anything shows.
     le_dst_course->setAttribute(Qt::WA_InputMethodEnabled, false);
     le_dst_course->setContextMenuPolicy(Qt::NoContextMenu);
@@ -484,7 +487,7 @@ void CoursePage::Choose(int lesson)
     lbl_course_lesson->setText(
         QStringLiteral("<b>%1</b><br>%2<br>%3")
             .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
-                 CourseText::NewKeys(*course, lesson).toHtmlEscaped(),
+                 CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
                  DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
                      .arg(course->TargetCpm(lesson, state))
                      .arg(course->At(lesson).passAccuracy)));

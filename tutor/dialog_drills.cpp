@@ -92,12 +92,15 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 }
 
 // Adaptive practice and missed words from the Progress tab: a word drill on
-// the Word tab with items of their own.
+// the Word tab with items of their own, explained as the word list explains
+// them.
 void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 {
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
         return;
+    ReadContent();
+    source = std::make_shared<ExplainedSource>(std::move(source), wordList);
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
