@@ -108,7 +108,7 @@ struct Seat
         for (int i = 0; i < 5; ++i) {
             const QString line = QTextDocumentFragment::fromHtml(Child<QLabel>(tutor, "lbl_src_course")->text())
                                      .toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
-            Press(answer, KeysFor(line.mid(answer->text().size()), true).at(0));
+            Press(answer, KeysFor(line.mid(answer->text().size()), KeyboardLayout::Kb101).at(0));
         }
         tabs->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
     }
