@@ -8,7 +8,7 @@
 
 #include "drill/drillstats.h"
 #include "drill/itemsource.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // A running drill: what is asked, how each key or edit of the learner is
 // judged, the clock and the figures, and at the end the record of it. It

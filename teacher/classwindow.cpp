@@ -17,21 +17,20 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "content/appinfo.h"
 #include "class/classcsv.h"
 #include "course/course.h"
 #include "progress/dailygoal.h"
 #include "teacher/classreader.h"
 #include "tutor/afterfirstpaint.h"
-#include "tutor/classlink.h"
 #include "tutor/boldlabel.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/language.h"
 #include "tutor/plaintext.h"
-#include "tutor/preferences.h"
+#include "practice/classmembership.h"
+#include "practice/practice.h"
 #include "tutor/progresschart.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 
@@ -44,9 +43,10 @@ enum Column { Name, Drills, Minutes, MinutesThisWeek, LastActive, Lesson, Speed,
 // Each cell sorts by its number (or time), whatever it shows.
 constexpr int SortRole = Qt::UserRole;
 
-QSettings* Store()
+// A key of the teacher's group in the settings store.
+QString TeacherKey(const char* key)
 {
-    return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    return QLatin1String(SettingsKey::TeacherGroup) + QLatin1Char('/') + QLatin1String(key);
 }
 
 // Two whole sentences, spaced as the language spaces them.
@@ -68,16 +68,18 @@ QString NotTeacher()
 ClassWindow::ClassWindow(QWidget* parent)
     : QDialog(parent)
     , reader(new ClassReader(this))
+    , practice(Practice::Instance())
 {
+    if (!practice)
+        practice = new Practice(this);
+    const Preferences preferences = practice->ReadPreferences();
     // The teacher's window speaks the language chosen in the tutor.
-    const QString lang = Language::Saved();
+    const QString lang = Language::Saved(preferences.language);
     Language::Install(lang);
     setLayoutDirection(Language::Direction(lang));
     dates = Language::Locale(lang);
-    std::unique_ptr<QSettings> settings(Store());
-    const KeyboardLayout keyboard = Preferences::Read(*settings, 1).keyboard;
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    savedClass = settings->value(QLatin1String(SettingsKey::TeacherClass)).toString();
+    const KeyboardLayout keyboard = preferences.keyboard;
+    savedClass = practice->Settings().value(TeacherKey(SettingsKey::TeacherClass)).toString();
 
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(DialogText::tr("Qirtas class"));
@@ -88,7 +90,7 @@ ClassWindow::ClassWindow(QWidget* parent)
 
     auto* serverRow = new QHBoxLayout;
     serverRow->addWidget(new QLabel(DialogText::tr("Class server:"), this));
-    le_class_server = new QLineEdit(settings->value(QLatin1String(SettingsKey::TeacherServer)).toString(), this);
+    le_class_server = new QLineEdit(practice->Settings().value(TeacherKey(SettingsKey::TeacherServer)).toString(), this);
     le_class_server->setObjectName(QStringLiteral("le_class_server"));
     le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-class"));
     le_class_server->setToolTip(DialogText::tr("A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a "
@@ -236,8 +238,8 @@ bool ClassWindow::Fine(const ClassSql::Result& result)
         return true;
     const QString detail = server.Scrub(result.message);
     // The server's first line says enough; the rest is in the tooltip.
-    const QString said = DialogText::tr("The server said: %1").arg(ClassLink::Isolated(detail.section(u'\n', 0, 0).trimmed()));
-    const QString where = ClassLink::Isolated(server.Shown());
+    const QString said = DialogText::tr("The server said: %1").arg(ClassMembership::Isolated(detail.section(u'\n', 0, 0).trimmed()));
+    const QString where = ClassMembership::Isolated(server.Shown());
     QString text;
     switch (result.failure) {
     case ClassSql::Failure::Unreachable:
@@ -308,9 +310,7 @@ void ClassWindow::ShowClasses(const ClassSql::Result& result, const QStringList&
 {
     if (!Fine(result))
         return;
-    std::unique_ptr<QSettings> settings(Store());
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    settings->setValue(QLatin1String(SettingsKey::TeacherServer), server.Stored());
+    practice->Settings().setValue(TeacherKey(SettingsKey::TeacherServer), server.Stored());
     {
         const QSignalBlocker quiet(cmb_class);
         const QString chosen = cmb_class->currentIndex() >= 0 ? cmb_class->currentText() : savedClass;
@@ -337,9 +337,7 @@ void ClassWindow::Reload()
         return;
     const QString code = cmb_class->currentText();
     savedClass = code;
-    std::unique_ptr<QSettings> settings(Store());
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    settings->setValue(QLatin1String(SettingsKey::TeacherClass), code);
+    practice->Settings().setValue(TeacherKey(SettingsKey::TeacherClass), code);
     const ClassRange range = Range();
     const QDate today = QDate::currentDate();
     const QDateTime weekStart = DailyGoal::StartOf(today.addDays(1 - today.dayOfWeek()));
@@ -428,7 +426,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
     }
     btn_class_export->setEnabled(true);
     const QString shown = DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
-                              .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown),
+                              .arg(ClassMembership::Isolated(cmb_class->currentText(), ClassMembership::NameShown),
                                    dates.toString(int(figures.size())),
                                    dates.toString(QTime::currentTime(), QLocale::ShortFormat));
     if (leftOut == 0)
@@ -446,8 +444,8 @@ void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& nam
         return;
     detailName = name;
     detail = d;
-    lbl_class_learner->setText(ClassLink::Isolated(name, ClassLink::NameShown));
-    lbl_class_learner->setToolTip(name.size() > ClassLink::NameShown ? AsPlainText(name) : QString());
+    lbl_class_learner->setText(ClassMembership::Isolated(name, ClassMembership::NameShown));
+    lbl_class_learner->setToolTip(name.size() > ClassMembership::NameShown ? AsPlainText(name) : QString());
     wg_class_learner_keys->SetTotals(d.keys);
     ShowDrills();
 }
@@ -487,11 +485,11 @@ bool ClassWindow::Export(const QString& path)
     if (file.open(QIODevice::WriteOnly)
         && file.write(ClassCsv::Table(ClassCsv::OverviewHeader(), ClassCsv::OverviewRows(learners))) >= 0
         && file.commit()) {
-        Say(DialogText::tr("The table was saved as %1.").arg(ClassLink::Isolated(QDir::toNativeSeparators(path))));
+        Say(DialogText::tr("The table was saved as %1.").arg(ClassMembership::Isolated(QDir::toNativeSeparators(path))));
         return true;
     }
     Say(DialogText::tr("The table could not be saved as %1 (%2).")
-            .arg(ClassLink::Isolated(QDir::toNativeSeparators(path)), file.errorString()),
+            .arg(ClassMembership::Isolated(QDir::toNativeSeparators(path)), file.errorString()),
         QString(), true);
     return false;
 }

@@ -9,10 +9,11 @@
 #include "class/classsender.h"
 #include "class/classstatus.h"
 #include "classtestutil.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
 #include "teacher/classwindow.h"
 #include "testutil.h"
-#include "tutor/classlink.h"
+#include "practice/classmembership.h"
+#include "tutor/classdialog.h"
 #include "tutor/dialogtext.h"
 #include "tutor/keyheatmap.h"
 #include "tutor/progresschart.h"
@@ -62,7 +63,7 @@ struct Seat
         Child<QTabWidget>(tutor, "tabWidget")->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
         QTRY_VERIFY(Link()->IsStarted());
     }
-    ClassLink* Link() const { return Child<ClassLink>(tutor, "class_link"); }
+    ClassMembership* Link() const { return Child<ClassMembership>(tutor, "class_link"); }
     QString DataFolder() const { return AppInfo::DataFolder(); }
     // The learner joins through the Class… dialog.
     void Join(const QString& server, const QString& code, const QString& name, QString* problem = nullptr)
@@ -111,13 +112,13 @@ struct Figures
 
     explicit Figures(const QString& folder)
     {
-        HistoryStore history(folder);
+        History history(folder);
         for (int k = 0; k < DrillKindCount; ++k) {
-            drills[k] = history.Drills(DrillKind(k));
+            drills[k] = history.log.Drills(DrillKind(k));
             count += int(drills[k].size());
         }
-        keys = history.CharTotals();
-        for (const PracticeSpan& s : history.PracticeSince(QDateTime::fromSecsSinceEpoch(0)))
+        keys = history.log.CharTotals();
+        for (const PracticeSpan& s : history.log.PracticeSince(QDateTime::fromSecsSinceEpoch(0)))
             minutes += s.seconds / 60.0;
     }
 };
@@ -232,7 +233,7 @@ void TestClassroom::joinKeepsNoPassword()
     seat.Practise();
     QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent() && OnServer("Hana") == 2, 20000);
     QVERIFY(seat.State()->isVisible());
-    QCOMPARE(seat.State()->text(), seat.Link()->Worded(QLocale(QLocale::English, QLocale::UnitedStates)));
+    QCOMPARE(seat.State()->text(), ClassDialog::Worded(*seat.Link(), QLocale(QLocale::English, QLocale::UnitedStates)));
     QVERIFY2(seat.State()->text().contains("All your drills are on the class server"), qPrintable(seat.State()->text()));
 
     seat.Start();
@@ -329,13 +330,13 @@ void TestClassroom::outageDrillsArriveOnce()
     seat.Practise();
     delete seat.tutor;
     seat.tutor = nullptr;
-    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 4);
+    QCOMPARE(HistoryOutbox(seat.DataFolder()).PendingCount(), 4);
 
     QVERIFY2(server.Resume(), qPrintable(server.error));
     seat.Start();
     QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
     QCOMPARE(OnServer("Omar"), 4);
-    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 0);
+    QCOMPARE(HistoryOutbox(seat.DataFolder()).PendingCount(), 0);
     sent["Omar"] = 4;
 }
 
@@ -422,7 +423,7 @@ void TestClassroom::teacherWindowRightToLeft()
     choose(hostile);
     auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
     QTRY_COMPARE_WITH_TIMEOUT(title->toolTip(), hostile, 20000);
-    QVERIFY(title->text().size() <= ClassLink::NameShown + 2 && !title->text().contains(QChar(0x202E)));
+    QVERIFY(title->text().size() <= ClassMembership::NameShown + 2 && !title->text().contains(QChar(0x202E)));
     QVERIFY(teacher->minimumSizeHint().width() < 1000 && teacher->width() == 1000);
     choose("Amal");
     auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
@@ -524,7 +525,7 @@ void TestClassroom::hostileLearnerStaysText()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
     auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
     QTRY_VERIFY_WITH_TIMEOUT(!title->toolTip().isEmpty(), 20000);
-    QCOMPARE(title->text(), ClassLink::Isolated(name, ClassLink::NameShown));
+    QCOMPARE(title->text(), ClassMembership::Isolated(name, ClassMembership::NameShown));
     QCOMPARE(marked(teacher.get()), 0);
     QCOMPARE(Child<ProgressChart>(teacher.get(), "wg_class_chart")->Drills().size(), 1);
 

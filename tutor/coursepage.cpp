@@ -18,9 +18,8 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "content/appinfo.h"
 #include "course/course.h"
-#include "progress/historystore.h"
+#include "practice/practice.h"
 #include "tutor/coursetext.h"
 #include "tutor/dialogtext.h"
 #include "tutor/drilllabel.h"
@@ -30,7 +29,7 @@
 #include "tutor/progressbar.h"
 #include "tutor/progresspage.h"
 #include "tutor/repeatevent.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 
@@ -140,12 +139,6 @@ QString IntroSeenKey()
     return QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/') + QLatin1String(SettingsKey::CourseIntroSeen);
 }
 
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QString::fromLatin1(AppInfo::Organisation),
-                                       QString::fromLatin1(AppInfo::Application));
-}
-
 } // namespace
 
 CoursePage::CoursePage(QWidget* parent)
@@ -154,15 +147,6 @@ CoursePage::CoursePage(QWidget* parent)
 }
 
 CoursePage::~CoursePage() = default;
-
-HistoryStore& CoursePage::History()
-{
-    if (!history) {
-        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
-        history = ownHistory.get();
-    }
-    return *history;
-}
 
 void CoursePage::SetKeyboard(KeyboardLayout k)
 {
@@ -244,7 +228,7 @@ void CoursePage::Build()
     // passed a lesson yet.
     const bool passedAny = std::any_of(state.results.cbegin(), state.results.cend(),
                                        [](const LessonResult& r) { return r.passed; });
-    if (!passedAny && !Settings()->value(IntroSeenKey(), false).toBool())
+    if (!passedAny && !practice->Settings().value(IntroSeenKey(), false).toBool())
         BuildIntro();
     Retranslate();
     if (intro)
@@ -385,7 +369,7 @@ void CoursePage::BuildIntro()
     introLayout->addLayout(introButtons);
     stack->insertWidget(0, intro);
     connect(btn_course_intro, &QPushButton::clicked, this, [this] {
-        Settings()->setValue(IntroSeenKey(), true);
+        practice->Settings().setValue(IntroSeenKey(), true);
         ShowIntro(false);
         btn_start_course->setFocus(Qt::OtherFocusReason);
     });
@@ -429,7 +413,7 @@ void CoursePage::Refresh()
 {
     if (IsRunning())
         return;
-    HistoryStore& store = History();
+    HistoryFile& store = practice->History();
     if (!unsaved.IsEmpty())
         KeepUnsaved();
     // Taken before reading, so that what another tutor keeps meanwhile is
@@ -441,7 +425,7 @@ void CoursePage::Refresh()
     const bool made = QFileInfo::exists(store.FilePath());
     if (revision == shownRevision && made == shownMade)
         return;
-    const HistoryStore::CourseProgress kept = made ? store.ReadCourse() : HistoryStore::CourseProgress();
+    const CourseStanding::Progress kept = made ? practice->Standing().Read() : CourseStanding::Progress();
     const CourseState read = course->StateFrom(kept.lessons, kept.ownTargetCpm);
     // What this run holds and the file does not (a history that cannot be
     // written) stays.
@@ -464,8 +448,9 @@ void CoursePage::Refresh()
 
 void CoursePage::KeepUnsaved()
 {
-    if (unsaved.Keep(History(), [this](int lesson) { return state.Result(lesson); }))
-        emit Recorded();
+    unsaved.Keep([this](const PendingLessons::Lesson& held,
+                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
+                 [this](int lesson) { return state.Result(lesson); });
     if (unsaved.IsEmpty())
         retry->stop();
     ShowNote();
@@ -475,7 +460,7 @@ void CoursePage::ShowNote()
 {
     if (!stack)
         return;
-    HistoryStore& store = History();
+    const HistoryFile& store = practice->History();
     QStringList said;
     if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
         said << ProgressPage::Worded(store.Standing(), !store.IsOff());
@@ -548,7 +533,7 @@ void CoursePage::Choose(int lesson)
 void CoursePage::SetOwnTarget(int cpm)
 {
     state.ownTargetCpm = cpm;
-    History().SetOwnTargetCpm(cpm);
+    practice->Standing().SetOwnTargetCpm(cpm);
     Choose(chosen);
 }
 
@@ -611,17 +596,15 @@ void CoursePage::FinishRun()
         // A pass the history cannot keep only while the disk is full is
         // kept by this run until it can.
         const QString id = course->At(lesson).id;
-        if (!History().RecordLesson(drill, id, state.Result(lesson)) && passed
-            && unsaved.Hold(History(), {drill, id, lesson}))
+        if (!practice->Record(drill, id, state.Result(lesson)) && passed
+            && unsaved.Hold(practice->History(), {drill, id, lesson}))
             retry->start();
         outcome = {lesson, passed, cpm, drill.accuracy};
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
-    } else if (drill.itemsDone > 0) {
-        History().Record(drill);
+    } else {
+        practice->Record(drill);
     }
-    if (drill.itemsDone > 0)
-        emit Recorded();
     btn_start_course->setText(DialogText::tr("Start"));
     lst_lessons->setEnabled(true);
     spn_course_target->setEnabled(true);

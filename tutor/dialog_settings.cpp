@@ -2,24 +2,22 @@
 // the keyboard type.
 #include "tutor/dialog.h"
 
-#include <QSettings>
-
-#include "content/appinfo.h"
+#include "practice/practice.h"
 #include "app/appstyle.h"
 #include "tutor/language.h"
-#include "tutor/preferences.h"
+#include "practice/preferences.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 void Dialog::ReadSettings()
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-    const Preferences p = Preferences::Read(settings, ui->cmb_train_num->count());
+    const Preferences p = practice->ReadPreferences(ui->cmb_train_num->count());
+    const QString language = Language::Saved(p.language);
     // The language first: re-applying the texts refills the item-count box.
-    if (p.language == QLatin1String(Language::Chinese)) {
+    if (language == QLatin1String(Language::Chinese)) {
         ui->rad_lang_chinese->setChecked(true);
         on_rad_lang_chinese_clicked(true);
-    } else if (p.language == QLatin1String(Language::Arabic)) {
+    } else if (language == QLatin1String(Language::Arabic)) {
         ui->rad_lang_arabic->setChecked(true);
         on_rad_lang_arabic_clicked(true);
     } else {
@@ -32,12 +30,12 @@ void Dialog::ReadSettings()
     ui->chk_display_complain->setChecked(p.displayExplain);
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
-    scores.Read(settings);
+    practice->Scores().Read();
+    scores.Show(practice->Scores());
 }
 
 void Dialog::WriteSettings()
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     Preferences p;
     p.language = QString::fromLatin1(ui->rad_lang_arabic->isChecked()    ? Language::Arabic
                                      : ui->rad_lang_english->isChecked() ? Language::English
@@ -46,8 +44,9 @@ void Dialog::WriteSettings()
     p.displayExplain = ui->chk_display_complain->isChecked();
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
-    p.Write(settings);
-    scores.Save(settings);
+    practice->WritePreferences(p);
+    practice->Scores().Save();
+    scores.Show(practice->Scores());
 }
 
 void Dialog::ChangeTr(QString langCode)

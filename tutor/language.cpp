@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QSettings>
 #include <QTranslator>
 
 #include "content/appinfo.h"
 #include "app/appstyle.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace {
 
@@ -56,12 +55,9 @@ void Install(const QString& langCode)
         QCoreApplication::installTranslator(translator);
 }
 
-QString Saved()
+QString Saved(const QString& stored)
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation),
-                       QString::fromLatin1(AppInfo::Application));
-    settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    const QString lang = settings.value(QLatin1String(SettingsKey::Language), FirstRun()).toString();
+    const QString lang = stored.isNull() ? FirstRun() : stored;
     // The tutor reads any other value as English.
     if (lang == QLatin1String(Chinese) || lang == QLatin1String(Arabic))
         return lang;

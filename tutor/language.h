@@ -16,8 +16,10 @@ inline constexpr char English[] = "en";
 // that cannot be loaded leaves the source texts.
 void Install(const QString& langCode);
 
-// The language the tutor saved last; on a first run, FirstRun().
-QString Saved();
+// The language of the code the tutor saved last (`stored`, see
+// Preferences::language): any unknown one is English; on a first run, with
+// none stored, FirstRun().
+QString Saved(const QString& stored);
 // The language of a first run, with none saved yet: the system's when it
 // is one of the three, Chinese otherwise.
 QString FirstRun();

@@ -23,7 +23,7 @@
 
 #include <array>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 class CoursePage;
 class KeyLight;

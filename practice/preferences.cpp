@@ -1,9 +1,8 @@
-#include "tutor/preferences.h"
+#include "practice/preferences.h"
 
 #include <QSettings>
 
-#include "tutor/language.h"
-#include "tutor/settingskeys.h"
+#include "practice/settingskeys.h"
 
 namespace Key = SettingsKey;
 
@@ -12,7 +11,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
     const Preferences defaults;
     Preferences p;
     settings.beginGroup(QLatin1String(Key::NormalGroup));
-    p.language = Language::Saved();
+    p.language = settings.value(QLatin1String(Key::Language)).toString();
     p.keyboard = KeyboardLayouts::FromName(
         settings.value(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(defaults.keyboard)).toString());
     p.displayExplain = settings.value(QLatin1String(Key::DisplayExplain), defaults.displayExplain).toBool();
