@@ -98,10 +98,14 @@ void TestRecording::drillsAndLessonsGoOneWayAndObserversAreTold()
     QCOMPARE(practice->Log().Drills(DrillKind::Words).size(), 1);
     QCOMPARE(practice->Log().Drills(DrillKind::Course).size(), 1);
     QCOMPARE(practice->Log().Drills(DrillKind::Letters).size(), 0);
+    practice->MakeInstance();
+    QCOMPARE(Practice::Instance(), practice.get());
     QCOMPARE(practice->Log().CharTotals().value(Kaf), (CharCount{40, 2}));
     QVERIFY(practice->Standing().Read().lessons.value(QStringLiteral("home-row")) == passed);
     // Not in a class: nothing waits to be sent.
     QCOMPARE(HistoryOutbox(dir.filePath(QStringLiteral("data"))).PendingCount(), 0);
+    practice.reset();
+    QVERIFY(Practice::Instance() == nullptr);
 }
 
 void TestRecording::drillNotKeptIsToldAsNotKept()
