@@ -9,6 +9,7 @@
 #include <QtDebug>
 #include <algorithm>
 
+#include "drill/typingaligner.h"
 #include "keyboard/layoutkeys.h"
 
 namespace {
@@ -247,6 +248,13 @@ bool Course::TeachesMarks(int lesson) const
 {
     const QStringList keys = NewKeys(lesson);
     return std::any_of(keys.begin(), keys.end(), [](const QString& k) { return IsMark(k); });
+}
+
+bool Course::AsksEveryMark(int lesson) const
+{
+    const QStringList keys = NewKeys(lesson);
+    return std::any_of(keys.begin(), keys.end(),
+                       [](const QString& k) { return k.size() == 1 && TypingAligner::IsOptional(k.at(0)); });
 }
 
 // Vowelled text is for the lessons that teach the marks, and they take

@@ -70,6 +70,9 @@ public:
     static constexpr int TypedLineLength = 34;
     // The two-character keys (lam-alef) learnt by `lesson`.
     QStringList LearntPairs(int lesson) const;
+    // Whether `lesson` asks for every haraka and tatweel of its text
+    // whatever the learner chose: it teaches one of them.
+    bool AsksEveryMark(int lesson) const;
 
     // The lesson whose id, or one of whose former ids, is `id`; or -1.
     int IndexOf(const QString& id) const;

@@ -14,7 +14,8 @@ constexpr qint64 LeastMs = 1000;
 
 } // namespace
 
-void CourseSession::Start(const QStringList& text, KeyboardLayout keyboard, const QStringList& learntPairs)
+void CourseSession::Start(const QStringList& text, KeyboardLayout keyboard, const QStringList& learntPairs,
+                          bool harakatOptional)
 {
     lines.clear();
     for (const QString& l : text) {
@@ -23,9 +24,9 @@ void CourseSession::Start(const QStringList& text, KeyboardLayout keyboard, cons
     }
     pairs = learntPairs;
     layout = keyboard;
+    optional = harakatOptional;
     line = 0;
-    position = 0;
-    wrongPending = false;
+    StartLine();
     stats.Reset();
     for (const QString& l : lines)
         stats.targetCount += quint32(l.size());
@@ -35,6 +36,16 @@ void CourseSession::Start(const QStringList& text, KeyboardLayout keyboard, cons
     sinceKey.invalidate();
     finalMs = -1;
     running = !lines.isEmpty();
+}
+
+void CourseSession::StartLine()
+{
+    position = 0;
+    wrongPending = false;
+    typedLine.clear();
+    rightInLine = skippedInLine = 0;
+    if (line < lines.size())
+        aligner.SetItem(lines[line], optional);
 }
 
 QString CourseSession::NextItem() const
@@ -63,31 +74,57 @@ CourseSession::KeyResult CourseSession::PressKey(const DrillSession::KeyPress& k
     sinceKey.start();
 
     const QString typed = KeyCharMap::Instance()->MapKey(key.text.at(0), layout);
-    const QString expected = NextItem();
     ++stats.typedCount;
-    // The lam-alef key gives two letters at once; they are right wherever
-    // the text has them, and so is a pair's first letter typed alone.
-    if (typed.isEmpty() || !QStringView(lines[line]).mid(position).startsWith(typed)) {
+    // Right when the line, as typed so far, holds no mistake with this key
+    // and has got further: the lam-alef key gives two letters at once, and
+    // a pair's first letter typed alone is right too.
+    const TypingAligner::Result* judged = typed.isEmpty() ? nullptr : &aligner.Align(typedLine + typed);
+    if (!judged || judged->Mistakes() > 0 || judged->right <= rightInLine) {
+        const QString asked = Asked(typed);
         wrongPending = true;
-        KeyStatistics::CountKey(counts, expected, true);
-        KeyStatistics::CountConfusion(confusions, expected, typed);
+        KeyStatistics::CountKey(counts, asked, true);
+        KeyStatistics::CountConfusion(confusions, asked, typed);
         return KeyResult::Wrong;
     }
     wrongPending = false;
+    typedLine += typed;
+    rightInLine = judged->right;
+    // Harakat left out by choice are not asked for.
+    stats.targetCount -= quint32(judged->skipped - skippedInLine);
+    skippedInLine = judged->skipped;
+    position = 0;
+    while (position < judged->states.size()
+           && (judged->states[position] == TypingAligner::State::Right
+               || judged->states[position] == TypingAligner::State::Skipped))
+        ++position;
     ++stats.correctCount;
     KeyStatistics::CountKey(counts, typed, false);
     KeyStatistics::CountTime(counts, typed, took);
-    position += int(typed.size());
     stats.doneCount += quint32(typed.size());
-    if (position < lines[line].size())
+    if (!judged->complete)
         return KeyResult::Right;
     ++line;
-    position = 0;
+    StartLine();
     if (line < lines.size())
         return KeyResult::LineDone;
     finalMs = clock.elapsed();
     Tick();
     return KeyResult::Complete;
+}
+
+QString CourseSession::Asked(const QString& typed) const
+{
+    const QString next = NextItem();
+    // A letter typed where a haraka the learner may leave out comes: it was
+    // meant for the letter after it.
+    if (!optional || next.size() != 1 || !TypingAligner::IsOptional(next.at(0)) || typed.isEmpty()
+        || TypingAligner::IsOptional(typed.at(0)))
+        return next;
+    const QString& text = lines[line];
+    int at = position;
+    while (at < text.size() && TypingAligner::IsOptional(text.at(at)))
+        ++at;
+    return at < text.size() ? QString(text.at(at)) : next;
 }
 
 double CourseSession::Cpm() const

@@ -6,6 +6,7 @@
 
 #include "drill/drillsession.h"
 #include "drill/drillstats.h"
+#include "drill/typingaligner.h"
 #include "keyboard/keyboardlayout.h"
 #include "drill/drillrecord.h"
 
@@ -13,6 +14,9 @@
 // character. A wrong key is counted and marked, and the text waits for the
 // right key before it goes on, as in the course modes of other tutors; so
 // the answer never holds a mistake, and every character is typed right once.
+// Keys are judged as the drills judge answers (TypingAligner): where
+// harakat are optional, the text goes on past a haraka or tatweel the
+// learner leaves out.
 // It knows no window: the Course tab hands it the learner's keys and draws
 // what comes back.
 class CourseSession
@@ -28,8 +32,10 @@ public:
 
     // Starts typing `lines` on `layout`. `pairs` are the two-character keys
     // (lam-alef) learnt so far: where the text has one, it is what the next
-    // key is shown as (its two letters typed apart are right too).
-    void Start(const QStringList& lines, KeyboardLayout layout, const QStringList& pairs = {});
+    // key is shown as (its two letters typed apart are right too). With
+    // `harakatOptional`, harakat and tatweel may be left out.
+    void Start(const QStringList& lines, KeyboardLayout layout, const QStringList& pairs = {},
+               bool harakatOptional = false);
     bool IsRunning() const { return running; }
     bool IsComplete() const { return running && line >= lines.size(); }
 
@@ -47,7 +53,8 @@ public:
     // Empty once every line is typed.
     QString NextItem() const;
 
-    // targetCount: characters of the lesson; doneCount: characters typed;
+    // targetCount: characters of the lesson, less those left out by
+    // choice; doneCount: characters typed;
     // typedCount: keys judged; correctCount: keys that were right.
     const DrillStats& Stats() const { return stats; }
     const CharCounts& Counts() const { return counts; }
@@ -67,6 +74,10 @@ public:
     DrillRecord Finish();
 
 private:
+    // The line's character that a wrong `typed` was asked for.
+    QString Asked(const QString& typed) const;
+    void StartLine();
+
     QStringList lines;
     QStringList pairs;
     KeyboardLayout layout = KeyboardLayout::Kb101;
@@ -74,6 +85,10 @@ private:
     int line = 0;
     int position = 0;
     bool wrongPending = false;
+    bool optional = false;
+    TypingAligner aligner;
+    QString typedLine;  // the keys of the line typed right so far
+    int rightInLine = 0, skippedInLine = 0;
     DrillStats stats;
     CharCounts counts;
     Confusions confusions;

@@ -75,23 +75,30 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     return KeyResult::Right;
 }
 
-DrillSession::Answer DrillSession::Judge(const QString& target, const QString& typed)
+namespace {
+
+DrillSession::Answer AnswerOf(const QString& typed, const TypingAligner::Result& judged)
 {
-    Answer judged;
-    judged.text = typed;
-    judged.marks.reserve(target.size());
-    for (int i = 0; i < target.size(); ++i) {
-        const Mark mark = i >= typed.size() ? Mark::Untyped : typed.at(i) == target.at(i) ? Mark::Right : Mark::Wrong;
-        judged.marks.append(mark);
-        judged.correct += mark == Mark::Right;
-    }
-    return judged;
+    DrillSession::Answer answer;
+    answer.text = typed;
+    answer.marks = judged.states;
+    answer.correct = judged.right;
+    return answer;
+}
+
+} // namespace
+
+DrillSession::Answer DrillSession::Judge(const QString& target, const QString& typed, bool harakatOptional)
+{
+    return AnswerOf(typed, TypingAligner::Judge(target, typed, harakatOptional));
 }
 
 DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor, const DrillOptions& options)
 {
     const TypedText typed = MapTypedText(answer, edited, cursor, options.layout);
-    Answer judged = Judge(item.text, typed.text);
+    aligner.SetItem(item.text, options.harakatOptional);
+    const TypingAligner::Result& aligned = aligner.Align(typed.text);
+    Answer judged = AnswerOf(typed.text, aligned);
     judged.cursor = typed.cursor;
     // One character typed at the end of the line took the time since the
     // key before; a paste or an edit elsewhere is not typing time.
@@ -103,17 +110,18 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
         itemTimes[at] = took;
     }
     answer = typed.text;
-    // Counted once as long as the item, whether a drill runs or not: an edit
+    // Counted once typed to its end, whether a drill runs or not: an edit
     // the window lets through belongs to the item on screen. Where there is
     // none, nothing was asked and nothing counts.
-    if (typed.text.size() < item.text.size() || item.text.isEmpty())
+    if (!aligned.complete || item.text.isEmpty())
         return judged;
-    KeyStatistics::CountItem(counts, item.text, typed.text);
-    KeyStatistics::CountItemDetail(counts, confusions, item.text, typed.text, itemTimes);
+    TypingAligner::Count(counts, confusions, item.text, typed.text, aligned, itemTimes);
     if (kind == DrillKind::Words || kind == DrillKind::Sentences)
-        typedItems.append({item.text, item.explanation, typed.text == item.text});
-    stats.typedCount += quint32(typed.text.size());
-    stats.correctCount += quint32(judged.correct);
+        typedItems.append({item.text, item.explanation, aligned.Mistakes() == 0});
+    // The keys the item was judged on: a missing character is a mistake
+    // as a wrong one is, a skipped haraka no key at all.
+    stats.typedCount += quint32(aligned.Judged());
+    stats.correctCount += quint32(aligned.right);
     ++stats.doneCount;
     judged.itemDone = true;
     if (!IsComplete())

@@ -9,6 +9,7 @@
 #include "drill/drillstats.h"
 #include "drill/itemsource.h"
 #include "drill/drillrecord.h"
+#include "drill/typingaligner.h"
 
 // A running drill: what is asked, how each key or edit of the learner is
 // judged, the clock and the figures, and at the end the record of it. It
@@ -34,7 +35,7 @@ public:
     };
 
     // Each character of a word or sentence item, as the answer stands.
-    enum class Mark : quint8 { Right, Wrong, Untyped };
+    using Mark = TypingAligner::State;
     struct Answer
     {
         QString text;       // the answer line, turned into Arabic
@@ -90,8 +91,8 @@ public:
     // Shift, Ctrl, ... on their own: half of a key, not a key press.
     static bool IsModifier(int key);
 
-    // `typed` against `target`, character by character.
-    static Answer Judge(const QString& target, const QString& typed);
+    // `typed` against `target`, aligned: see TypingAligner.
+    static Answer Judge(const QString& target, const QString& typed, bool harakatOptional);
 
 private:
     // The time since the key before, restarting the count; -1 for the
@@ -104,6 +105,7 @@ private:
     int position = 0;
     DrillItem item;
     QString answer;  // the answer line as last converted
+    TypingAligner aligner;  // the answer against the item
     DrillStats stats;
     CharCounts counts;
     Confusions confusions;

@@ -25,6 +25,7 @@ struct DrillOptions
     KeyboardLayout layout = KeyboardLayout::Kb101;
     bool random = true;    // items in random order
     bool symbols = false;  // letter drill: symbols and digits, not letters
+    bool harakatOptional = true;  // words and sentences: harakat and tatweel may be left out
 };
 
 // Where a drill's items come from. `position` is the drill's counter, 0 at

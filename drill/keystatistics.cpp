@@ -36,16 +36,6 @@ void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms)
         AddTime(c, ms);
 }
 
-void CountItem(CharCounts& counts, const QString& target, const QString& typed)
-{
-    for (int i = 0; i < target.size(); ++i) {
-        CharCount& c = counts[QString(target.at(i))];
-        ++c.presses;
-        if (i >= typed.size() || typed.at(i) != target.at(i))
-            ++c.errors;
-    }
-}
-
 void CountTime(CharCounts& counts, const QString& item, qint64 ms)
 {
     if (!item.isEmpty() && ms >= 0 && ms <= IdleMs)
@@ -56,18 +46,6 @@ void CountConfusion(Confusions& confusions, const QString& item, const QString& 
 {
     if (!item.isEmpty() && !typed.isEmpty() && item != typed)
         ++confusions[item][typed];
-}
-
-void CountItemDetail(CharCounts& counts, Confusions& confusions, const QString& target, const QString& typed,
-                     const QList<qint64>& times)
-{
-    for (int i = 0; i < target.size() && i < typed.size(); ++i) {
-        const QString asked(target.at(i));
-        if (typed.at(i) != target.at(i))
-            CountConfusion(confusions, asked, QString(typed.at(i)));
-        else
-            CountTime(counts, asked, times.value(i, -1));
-    }
 }
 
 double ErrorRate(const CharCount& count)

@@ -26,16 +26,6 @@ void CountTime(CharCounts& counts, const QString& item, qint64 ms);
 // `typed` was typed where `item` was asked for.
 void CountConfusion(Confusions& confusions, const QString& item, const QString& typed);
 
-// Word and sentence drills: a completed item. Every character of `target`
-// counts one press, and an error when `typed` has another character (or
-// none) at its place.
-void CountItem(CharCounts& counts, const QString& target, const QString& typed);
-// The same item's characters typed in place of others, and the time each
-// character typed right took (`times`: by position, negative where not
-// measured).
-void CountItemDetail(CharCounts& counts, Confusions& confusions, const QString& target, const QString& typed,
-                     const QList<qint64>& times);
-
 // Errors per press; 0 for a character never practised.
 double ErrorRate(const CharCount& count);
 

@@ -22,6 +22,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
     if (!isNumber || p.itemCount < 0 || p.itemCount >= itemCounts)
         p.itemCount = defaults.itemCount;
     p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
+    p.harakatOptional = settings.value(QLatin1String(Key::HarakatOptional), defaults.harakatOptional).toBool();
     settings.endGroup();
     return p;
 }
@@ -34,5 +35,6 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::DisplayExplain), displayExplain);
     settings.setValue(QLatin1String(Key::ItemCount), itemCount);
     settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
+    settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
     settings.endGroup();
 }

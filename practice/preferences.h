@@ -18,6 +18,7 @@ struct Preferences
     bool displayExplain = true;
     int itemCount = 1;  // index of the drill length: "50"
     int dailyGoal = DailyGoal::DefaultMinutes;  // minutes of practice a day
+    bool harakatOptional = true;  // harakat and tatweel may be left out
 
     // A value the store does not hold, or holds wrongly, reads as the
     // default; `itemCounts` is how many drill lengths there are.

@@ -9,6 +9,8 @@ inline constexpr char Language[] = "lang";
 inline constexpr char Keyboard[] = "keyboard";
 inline constexpr char DisplayExplain[] = "displayexplain";
 inline constexpr char ItemCount[] = "itemcount";
+// Harakat and tatweel may be left out of the typed text.
+inline constexpr char HarakatOptional[] = "harakatoptional";
 // Minutes of practice a day the learner aims for.
 inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.

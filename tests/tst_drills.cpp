@@ -182,6 +182,55 @@ private slots:
         QVERIFY(start->text() == u"Start"_s && dialog->isVisible());
     }
 
+    // However its characters are coloured, an item is drawn as one Arabic
+    // text: partly typed, it has the ink it has drawn in one colour, each
+    // letter joined as in the whole word, on both keyboards and in a
+    // right-to-left interface.
+    void itemDrawnJoined_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("kb102");
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("word, 101") << 1 << u";"_s << false << false;
+        QTest::newRow("word, 102, right to left") << 1 << u";j"_s << true << true;
+        QTest::newRow("sentence, 101, right to left") << 2 << u"wh"_s << false << true;
+        QTest::newRow("sentence, 102") << 2 << u"wc"_s << true << false;
+    }
+
+    void itemDrawnJoined()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, keys);
+        QFETCH(bool, kb102);
+        QFETCH(bool, rtl);
+        if (kb102)
+            Child<QRadioButton>(dialog, "rad_kb_102")->click();
+        if (rtl)
+            Child<QRadioButton>(dialog, "rad_lang_arabic")->click();
+        QCOMPARE(dialog->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        StartDrill(tab);
+        QTest::keyClicks(answer, keys);
+        const QString judged = source->text();
+        QVERIFY2(judged.count(u"<font color="_s) >= 2, qPrintable(judged)); // coloured in parts
+        const QImage coloured = source->grab().toImage();
+        const QString item = source->text().remove(QRegularExpression(u"<font color=[^>]*>|</font>|<br>.*$"_s));
+        source->setText(u"<font color=#000000>"_s + item + u"</font>"_s + judged.mid(judged.indexOf(u"<br>"_s)));
+        const QImage plain = source->grab().toImage();
+        source->setText(QString());
+        const QImage empty = source->grab().toImage();
+        int ink = 0, differ = 0;
+        for (int y = 0; y < empty.height(); ++y) {
+            for (int x = 0; x < empty.width(); ++x) {
+                const bool a = coloured.pixel(x, y) != empty.pixel(x, y), b = plain.pixel(x, y) != empty.pixel(x, y);
+                ink += b;
+                differ += a != b;
+            }
+        }
+        QVERIFY(ink > 100);
+        QVERIFY2(differ * 50 < ink, qPrintable(QString::number(differ) + u" of "_s + QString::number(ink)));
+    }
+
     // A held key is one press, its repeats marked or not (an X server sends
     // each as a release and a press at the same time): one character in an
     // answer line, one skip for Return, one key in the letter drill. A held

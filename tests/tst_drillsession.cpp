@@ -7,6 +7,7 @@
 
 #include "drill/drillsession.h"
 #include "drill/keyrepeat.h"
+#include "drill/typingaligner.h"
 #include "practice/missedsource.h"
 #include "keyboard/keycharmap.h"
 #include "drill/keystatistics.h"
@@ -45,7 +46,7 @@ QString MarksOf(const DrillSession::Answer& a)
 {
     QString out;
     for (Mark m : a.marks)
-        out += m == Mark::Right ? u'+' : m == Mark::Wrong ? u'x' : u'.';
+        out += m == Mark::Right ? u'+' : m == Mark::Wrong ? u'x' : m == Mark::Missing ? u'-' : m == Mark::Skipped ? u's' : u'.';
     return out;
 }
 
@@ -272,6 +273,92 @@ private slots:
         const DrillStats& st = s.Stats();
         QCOMPARE(QList<quint32>({st.typedCount, st.correctCount, st.doneCount}), QList<quint32>({3, 2, 1}));
         QCOMPARE(s.Counts().value(u"ت"_s).errors, 1u);
+    }
+
+    // Answers are judged by alignment: one missing, extra or wrong
+    // character is one mistake, and what follows is judged against the
+    // characters it belongs to. Harakat and tatweel may be left out when
+    // the learner chose so; typed, they must be right.
+    void answersAligned_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("optional");
+        QTest::addColumn<QString>("marks"); // + right, x wrong, - missing, s skipped, . not yet
+        QTest::addColumn<int>("mistakes");
+        QTest::addColumn<bool>("complete");
+        const QString kataba = u"كَتَبَ"_s;
+        QTest::newRow("harakat left out") << kataba << u"كتب"_s << true << u"+s+s+s"_s << 0 << true;
+        QTest::newRow("harakat left out, asked for") << kataba << u"كتب"_s << false << u"+-+-+."_s << 2 << false;
+        QTest::newRow("one left out mid-word") << kataba << u"كَتبَ"_s << true << u"+++s++"_s << 0 << true;
+        QTest::newRow("one missing mid-word") << kataba << u"كَتبَ"_s << false << u"+++-++"_s << 1 << true;
+        QTest::newRow("one wrong mid-word") << kataba << u"كَتُبَ"_s << true << u"+++x++"_s << 1 << true;
+        QTest::newRow("one wrong, asked for") << kataba << u"كَتُبَ"_s << false << u"+++x++"_s << 1 << true;
+        QTest::newRow("one extra mid-word") << u"كتب"_s << u"كتُب"_s << true << u"+++"_s << 1 << true;
+        QTest::newRow("letter left out") << u"كتب"_s << u"كب"_s << true << u"+-+"_s << 1 << true;
+        QTest::newRow("last letter wrong") << u"كتاب"_s << u"كتت"_s << true << u"++x."_s << 1 << false;
+        QTest::newRow("letter wrong, no cascade") << u"كتاب جديد"_s << u"كتاب حديد"_s << false << u"+++++x+++"_s << 1
+                                                  << true;
+        QTest::newRow("last mark still to come") << kataba << u"كَتَب"_s << true << u"+++++."_s << 0 << false;
+        // One who vowels a shadda alone is not kept waiting for the last mark.
+        QTest::newRow("partly vowelled") << u"مُدَرِّسَةٌ"_s << u"مدرّسة"_s << true << u"+s+s++s+s+s"_s << 0 << true;
+        // Shadda and vowel in either order.
+        QTest::newRow("shadda and vowel") << u"مُدَرِّس"_s << u"مُدَرِّس"_s << false << u"++++++++"_s << 0 << true;
+        QTest::newRow("vowel, then shadda") << u"مُدَرِّس"_s << u"مُدَرِّس"_s << false << u"++++++++"_s << 0 << true;
+        QTest::newRow("tatweel left out") << u"كـتب"_s << u"كتب"_s << true << u"+s++"_s << 0 << true;
+        QTest::newRow("tatweel asked for") << u"كـتب"_s << u"كتب"_s << false << u"+-++"_s << 1 << true;
+        QTest::newRow("tatweel typed") << u"كـتب"_s << u"كـتب"_s << true << u"++++"_s << 0 << true;
+        // The lam-alef key, then the haraka of the lam: right as written.
+        QTest::newRow("lam-alef, haraka after") << u"لَا"_s << u"لاَ"_s << false << u"+++"_s << 0 << true;
+        QTest::newRow("lam-alef, haraka between") << u"لَا"_s << u"لَا"_s << false << u"+++"_s << 0 << true;
+        QTest::newRow("lam-alef, haraka left out") << u"لَا"_s << u"لا"_s << true << u"+s+"_s << 0 << true;
+        QTest::newRow("lam-alef, wrong haraka") << u"لَا"_s << u"لاُ"_s << true << u"+x+"_s << 1 << true;
+    }
+
+    void answersAligned()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, typed);
+        QFETCH(bool, optional);
+        QFETCH(QString, marks);
+        QFETCH(int, mistakes);
+        QFETCH(bool, complete);
+        const TypingAligner::Result r = TypingAligner::Judge(item, typed, optional);
+        QCOMPARE(MarksOf(DrillSession::Judge(item, typed, optional)), marks);
+        QCOMPARE(r.Mistakes(), mistakes);
+        QCOMPARE(r.complete, complete);
+        // Typed key by key, the same as typed at once.
+        TypingAligner keyByKey;
+        keyByKey.SetItem(item, optional);
+        for (int i = 1; i <= typed.size(); ++i)
+            keyByKey.Align(typed.left(i));
+        QCOMPARE(keyByKey.Align(typed).states, r.states);
+    }
+
+    // The figures and the per-character counts follow the same judging: a
+    // haraka left out by choice is no key at all, one asked for and left
+    // out a miss of its own, never of the letters after it.
+    void harakatCountedAsJudged()
+    {
+        const QString kataba = u"كَتَبَ"_s, fatha = u"َ"_s;
+        for (bool optional : {true, false}) {
+            DrillOptions o = Ordered();
+            o.harakatOptional = optional;
+            DrillSession s;
+            s.Start(DrillKind::Words, std::make_shared<ContentSource>(Words({kataba + u"|wrote"_s})), 2, o);
+            s.EditAnswer(u"ك"_s, 1, o);
+            s.EditAnswer(u"كت"_s, 2, o);
+            QCOMPARE(s.EditAnswer(u"كتب"_s, 3, o).itemDone, optional);
+            if (!optional)
+                QVERIFY(s.EditAnswer(u"كتب"_s + fatha, 4, o).itemDone);
+            const DrillStats& st = s.Stats();
+            QCOMPARE(QList<quint32>({st.typedCount, st.correctCount, st.doneCount}),
+                     optional ? QList<quint32>({3, 3, 1}) : QList<quint32>({6, 4, 1}));
+            const CharCount f = s.Counts().value(fatha);
+            QCOMPARE(QList<quint32>({f.presses, f.errors}), optional ? QList<quint32>({0, 0}) : QList<quint32>({3, 2}));
+            for (const QString letter : {u"ك"_s, u"ت"_s, u"ب"_s})
+                QCOMPARE(s.Counts().value(letter).errors, 0u);
+        }
     }
 
     // Blank items and items too long are passed over, in order and at

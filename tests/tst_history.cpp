@@ -8,6 +8,7 @@
 #include <future>
 #include <thread>
 
+#include "drill/typingaligner.h"
 #include "progress/dailygoal.h"
 #include "historyparts.h"
 #include "drill/keystatistics.h"
@@ -484,8 +485,10 @@ void TestHistory::writeLockOfAnotherTutorWaitedFor()
 void TestHistory::countsPerCharacter()
 {
     CharCounts c;
-    KeyStatistics::CountItem(c, Kaf + Teh + Beh, Kaf + Beh + Beh);
-    KeyStatistics::CountItem(c, Kaf + Teh, Kaf); // typed short: the missing one missed
+    Confusions mixed;
+    for (const auto& [item, typed] : {std::pair{Kaf + Teh + Beh, Kaf + Beh + Beh},
+                                      {Kaf + Teh, Kaf}}) // typed short: the missing one missed
+        TypingAligner::Count(c, mixed, item, typed, TypingAligner::Judge(item, typed, true), {});
     QCOMPARE(c, CharCounts({{Kaf, {2, 0}}, {Teh, {2, 2}}, {Beh, {1, 0}}}));
     QCOMPARE(KeyStatistics::ErrorRate(c[Teh]), 1.0);
     QCOMPARE(KeyStatistics::ErrorRate(CharCount()), 0.0);

@@ -28,14 +28,15 @@ QString Shown(Dialog* d)
     return shown + (d->layoutDirection() == Qt::RightToLeft ? " rtl " : " ltr ")
         + Child<QWidget>(d, "wg_kb_pic")->styleSheet().section(u')', 0, 0).section(u'/', -1) + u' '
         + Child<QComboBox>(d, "cmb_train_num")->currentText()
-        + (Child<QCheckBox>(d, "chk_display_complain")->isChecked() ? " explained" : "");
+        + (Child<QCheckBox>(d, "chk_display_complain")->isChecked() ? " explained" : "")
+        + (Child<QCheckBox>(d, "chk_harakat_optional")->isChecked() ? " optional" : "");
 }
 
 QString Stored()
 {
     std::unique_ptr<QSettings> s(TempSettings::Store());
     QStringList values;
-    for (const char* key : {"lang", "keyboard", "itemcount", "displayexplain"})
+    for (const char* key : {"lang", "keyboard", "itemcount", "displayexplain", "harakatoptional"})
         values << s->value(u"Normal/"_s + QLatin1String(key)).toString();
     return values.join(u' ');
 }
@@ -90,15 +91,15 @@ private slots:
         // Any keyboard value but "101" means the 102-key keyboard; an item
         // count the box does not have means the default, so a drill always
         // has a length.
-        QTest::newRow("nothing") << "" << "chinese ltr kb101 50 explained" << "cn 101 1 true";
-        QTest::newRow("all") << "lang=ar keyboard=102 displayexplain=false itemcount=4" << "arabic rtl kb102 80"
-                             << "ar 102 4 false";
-        QTest::newRow("first") << "lang=cn keyboard=x itemcount=0" << "chinese ltr kb102 40 explained"
-                               << "cn 102 0 true";
-        QTest::newRow("last") << "lang=en itemcount=5" << "english ltr kb101 100 explained" << "en 101 5 true";
-        QTest::newRow("past the end") << "lang=AR itemcount=6" << "english ltr kb101 50 explained" << "en 101 1 true";
-        QTest::newRow("negative") << "lang=fr itemcount=-1" << "english ltr kb101 50 explained" << "en 101 1 true";
-        QTest::newRow("not a number") << "itemcount=many" << "chinese ltr kb101 50 explained" << "cn 101 1 true";
+        QTest::newRow("nothing") << "" << "chinese ltr kb101 50 explained optional" << "cn 101 1 true true";
+        QTest::newRow("all") << "lang=ar keyboard=102 displayexplain=false itemcount=4 harakatoptional=false" << "arabic rtl kb102 80"
+                             << "ar 102 4 false false";
+        QTest::newRow("first") << "lang=cn keyboard=x itemcount=0" << "chinese ltr kb102 40 explained optional"
+                               << "cn 102 0 true true";
+        QTest::newRow("last") << "lang=en itemcount=5" << "english ltr kb101 100 explained optional" << "en 101 5 true true";
+        QTest::newRow("past the end") << "lang=AR itemcount=6" << "english ltr kb101 50 explained optional" << "en 101 1 true true";
+        QTest::newRow("negative") << "lang=fr itemcount=-1" << "english ltr kb101 50 explained optional" << "en 101 1 true true";
+        QTest::newRow("not a number") << "itemcount=many" << "chinese ltr kb101 50 explained optional" << "cn 101 1 true true";
     }
 
     // What the store holds shows as it was left and is written back so.
@@ -124,11 +125,11 @@ private slots:
     {
         {
             Dialog d;
-            for (const char* name : {"rad_lang_arabic", "rad_kb_102", "chk_display_complain"})
+            for (const char* name : {"rad_lang_arabic", "rad_kb_102", "chk_display_complain", "chk_harakat_optional"})
                 Child<QAbstractButton>(&d, name)->click();
             Child<QComboBox>(&d, "cmb_train_num")->setCurrentIndex(5);
         }
-        QCOMPARE(Stored(), u"ar 102 5 false"_s);
+        QCOMPARE(Stored(), u"ar 102 5 false false"_s);
         Dialog again;
         QCOMPARE(Shown(&again), u"arabic rtl kb102 100"_s);
     }

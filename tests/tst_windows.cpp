@@ -29,7 +29,7 @@ const char TutorWidgets[] =
     "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel "
     "le_dst_sentence:QLineEdit groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton "
     "rad_lang_english:QRadioButton rad_kb_101:QRadioButton rad_kb_102:QRadioButton "
-    "chk_display_complain:QCheckBox cmb_train_num:QComboBox tv_letter_score:QTableView "
+    "chk_display_complain:QCheckBox cmb_train_num:QComboBox chk_harakat_optional:QCheckBox tv_letter_score:QTableView "
     "tv_word_score:QTableView tv_sentence_score:QTableView btn_report:QPushButton label_7:QLabel "
     "label_8:QLabel cmdbtn_translation:QCommandLinkButton cmdbtn_ime:QCommandLinkButton "
     "cmdbtn_question:QCommandLinkButton cmdbtn_typing:QCommandLinkButton cmdbtn_dict:QCommandLinkButton "
@@ -56,6 +56,21 @@ void CheckTabOrder(QWidget* window, const char* order)
         w = w->nextInFocusChain(), next += w->objectName() == names[next];
     QVERIFY2(next == names.size(), qPrintable("tab order stops before " + names.value(next)));
 }
+
+// How many pixels of the window's top left corner are those of the frame's
+// logo and maker's name.
+int LogoPixels(QWidget* window)
+{
+    const QImage logo = QImage(u":/pic/dlg_bg"_s).copy(0, 0, 110, 50).convertToFormat(QImage::Format_RGB32);
+    const QImage corner = window->grab().toImage().copy(logo.rect()).convertToFormat(QImage::Format_RGB32);
+    int same = 0;
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x)
+            same += corner.pixel(x, y) == logo.pixel(x, y);
+    }
+    return same;
+}
+constexpr int LogoDrawn = 110 * 50 / 2;
 
 } // namespace
 
@@ -164,7 +179,7 @@ private slots:
         CheckTabOrder(&d, "chk_random_sentence btn_start_sentence le_dst_sentence");
         CheckTabOrder(&d,
             "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
-            "cmb_train_num btn_report");
+            "cmb_train_num chk_harakat_optional btn_report");
         // The links one after the other as they read, row by row.
         QStringList links{"cmdbtn_nuvariweb"};
         for (int i = 0; i < 5; ++i)
@@ -195,7 +210,8 @@ private slots:
 
     // The teacher's window and the Class dialog, with the program's style,
     // show each label and button whole, none cut off or pushed under the
-    // title bar, in every language.
+    // title bar, in every language. The logo and maker's name of the tutor's
+    // header are drawn there alone, over no dialog or message.
     void classWindowsFitInEveryLanguage()
     {
         QFETCH(QString, lang);
@@ -212,8 +228,19 @@ private slots:
                 QCoreApplication::processEvents();
             const QStringList cut = CutOff(w);
             QVERIFY2(cut.isEmpty(), qPrintable(w->objectName() + u' ' + when + u' ' + cut.join(u", "_s)));
+            QVERIFY2(LogoPixels(w) < LogoDrawn / 4, when);
         };
+        Dialog tutor;
+        tutor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tutor));
+        QVERIFY(LogoPixels(&tutor) > LogoDrawn);
+        int report = -1;  // the score report's message
+        WhenModal([&](QWidget* w) { report = LogoPixels(w); });
+        Child<QPushButton>(&tutor, "btn_report")->click();
+        QVERIFY(report >= 0 && report < LogoDrawn / 4);
         check(&teacher, "opened");
+        // The service the README has the teacher write, not the learners'.
+        QCOMPARE(Child<QLineEdit>(&teacher, "le_class_server")->placeholderText(), u"service=qirtas-teacher"_s);
         check(&dialog, "opened");
         // With what they say of a connection that fails: a server that cannot
         // be read, a class code left out.

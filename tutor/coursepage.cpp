@@ -25,6 +25,7 @@
 #include "tutor/drilllabel.h"
 #include "tutor/fingerkeyboard.h"
 #include "tutor/handsview.h"
+#include "tutor/joinedlabel.h"
 #include "tutor/lessonlist.h"
 #include "tutor/progressbar.h"
 #include "tutor/progresspage.h"
@@ -292,7 +293,7 @@ void CoursePage::BuildLessons()
     btn_start_course->setAutoDefault(false);
     controls->addWidget(btn_start_course);
     typing->addLayout(controls);
-    lbl_src_course = new QLabel;
+    lbl_src_course = new JoinedLabel;
     lbl_src_course->setObjectName(QStringLiteral("lbl_src_course"));
     lbl_src_course->setStyleSheet(QString::fromUtf8(SourceStyle));
     lbl_src_course->setAlignment(Qt::AlignCenter);
@@ -561,7 +562,7 @@ void CoursePage::StartRun()
     running = chosen;
     outcome = Outcome();
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
-                  course->LearntPairs(running));
+                  course->LearntPairs(running), harakatOptional && !course->AsksEveryMark(running));
     btn_start_course->setText(DialogText::tr("Stop"));
     lst_lessons->setEnabled(false);
     spn_course_target->setEnabled(false);
@@ -603,7 +604,11 @@ void CoursePage::FinishRun()
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
     } else {
-        practice->Record(drill);
+        // Not a typing of the lesson, but the lesson the learner is at: a
+        // class's teacher sees it.
+        DrillRecord part = drill;
+        part.lesson = course->At(lesson).id;
+        practice->Record(part);
     }
     btn_start_course->setText(DialogText::tr("Start"));
     lst_lessons->setEnabled(true);

@@ -44,6 +44,9 @@ public:
     // page. Set before the page is first shown.
     void SetPractice(Practice* given) { practice = given; }
     void SetKeyboard(KeyboardLayout layout);
+    // The learner's choice for the next lesson typed (not for the harakat
+    // lessons, which ask for every mark).
+    void SetHarakatOptional(bool optional) { harakatOptional = optional; }
     void Retranslate();
     // Ends the lesson being typed as Stop does, keeping it as a drill in the
     // history; a lesson not typed to its end neither passes nor counts as
@@ -93,6 +96,7 @@ private:
     const Course* course = nullptr;
     Practice* practice = nullptr;
     KeyboardLayout layout = KeyboardLayout::Kb101;
+    bool harakatOptional = true;
     CourseState state;
     int shownRevision = -1;
     bool shownMade = false;  // whether the history's file was there

@@ -24,6 +24,7 @@ DrillOptions Dialog::Options(DrillKind kind) const
     options.layout = ui->rad_kb_101->isChecked() ? KeyboardLayout::Kb101 : KeyboardLayout::Kb102;
     options.random = ui->Drill(kind).random->isChecked();
     options.symbols = !ui->rad_Letters->isChecked();
+    options.harakatOptional = ui->chk_harakat_optional->isChecked();
     return options;
 }
 
@@ -265,7 +266,8 @@ void Dialog::on_le_dst_sentence_textEdited(QString text)
 
 int Dialog::DisplayResult(QString sResult)
 {
-    const DrillSession::Answer judged = DrillSession::Judge(session.Item().text, sResult);
+    const DrillSession::Answer judged
+        = DrillSession::Judge(session.Item().text, sResult, Options(session.Kind()).harakatOptional);
     if (session.Kind() != DrillKind::Letters)
         ui->Drill(session.Kind()).source->setText(
             DrillLabel::Judged(session.Item(), judged.marks, palette().color(QPalette::WindowText)));

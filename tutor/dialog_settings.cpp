@@ -30,6 +30,7 @@ void Dialog::ReadSettings()
     ui->chk_display_complain->setChecked(p.displayExplain);
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
+    ui->chk_harakat_optional->setChecked(p.harakatOptional);
     practice->Scores().Read();
     scores.Show(practice->Scores());
 }
@@ -44,6 +45,7 @@ void Dialog::WriteSettings()
     p.displayExplain = ui->chk_display_complain->isChecked();
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
+    p.harakatOptional = ui->chk_harakat_optional->isChecked();
     practice->WritePreferences(p);
     practice->Scores().Save();
     scores.Show(practice->Scores());

@@ -88,9 +88,15 @@ QString Judged(const DrillItem& item, const QList<DrillSession::Mark>& marks, co
     // A run of characters marked alike shares one tag: the label shows the
     // same, and a long sentence lays out and paints in a fraction of the
     // time it takes with a tag per character.
+    // A character left out is shown as one typed wrong; a haraka the
+    // learner may leave out, left out, as one typed right.
     Mark open = Mark::Right;
     for (int i = 0; i < target.size(); ++i) {
-        const Mark mark = marks.value(i, Mark::Untyped);
+        Mark mark = marks.value(i, Mark::Untyped);
+        if (mark == Mark::Missing)
+            mark = Mark::Wrong;
+        else if (mark == Mark::Skipped)
+            mark = Mark::Right;
         if (mark != open) {
             if (open != Mark::Right)
                 text += QLatin1String(FontClose);

@@ -20,9 +20,9 @@ QString Letter(const DrillItem& item, Colour colour, bool withKey = false);
 // A word or sentence as it first shows: nothing typed yet, so all in the
 // `neutral` colour; with its explanation under it when `explained`.
 QString NewItem(const DrillItem& item, bool explained, const QColor& neutral);
-// The item as the answer stands: characters typed right in the label's
-// green, those typed wrong red, those still to type `neutral`; the
-// explanation under it.
+// The item as the answer stands: characters typed right (or harakat left
+// out by choice) in the label's green, those typed wrong or left out red,
+// those still to type `neutral`; the explanation under it.
 QString Judged(const DrillItem& item, const QList<DrillSession::Mark>& marks, const QColor& neutral);
 
 } // namespace DrillLabel

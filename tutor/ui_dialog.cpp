@@ -30,6 +30,7 @@
 #include "app/appstyle.h"
 #include "tutor/coursepage.h"
 #include "tutor/dialogtext.h"
+#include "tutor/joinedlabel.h"
 #include "tutor/keylight.h"
 #include "tutor/linkmirror.h"
 #include "tutor/progresspage.h"
@@ -317,7 +318,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWord = Page(tabWidget, "tabWord");
     verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
     verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
-    lbl_src_word = Named(new QLabel(verticalLayoutWidget_4), "lbl_src_word");
+    lbl_src_word = Named(new JoinedLabel(verticalLayoutWidget_4), "lbl_src_word");
     SetPolicy(lbl_src_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_word->setStyleSheet(QString::fromUtf8(SourceStyle28));
     lbl_src_word->setAlignment(Centre);
@@ -381,7 +382,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     }
     verticalLayoutWidget_5 = Container(tabtSentence, "verticalLayoutWidget_5", 10, 130, 581, 271);
     verticalLayout_7 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_5, "verticalLayout_7");
-    lbl_src_sentence = Named(new QLabel(verticalLayoutWidget_5), "lbl_src_sentence");
+    lbl_src_sentence = Named(new JoinedLabel(verticalLayoutWidget_5), "lbl_src_sentence");
     SetPolicy(lbl_src_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_sentence->setStyleSheet(QString::fromUtf8(SourceStyle20));
     lbl_src_sentence->setAlignment(Centre);
@@ -431,6 +432,9 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_6->addWidget(cmb_train_num);
     verticalLayout_9->addLayout(horizontalLayout_6);
     horizontalLayout_3->addWidget(groupBox_2);
+    chk_harakat_optional = Named(new QCheckBox(tabSetting), "chk_harakat_optional");
+    chk_harakat_optional->setGeometry(QRect(20, 126, 561, 26));
+    chk_harakat_optional->setChecked(true);
     horizontalLayoutWidget_5 = Container(tabSetting, "horizontalLayoutWidget_5", 10, 200, 581, 201);
     layout_display_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_5, "layout_display_3");
     groupBox_8 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_8");
@@ -540,6 +544,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
         wg_kb_light->SetKeyboard(layout);
         tab_course->SetKeyboard(layout);
     });
+    QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_course, &CoursePage::SetHarakatOptional);
 
     vh_main->addWidget(tabWidget);
 
@@ -620,6 +625,10 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     rad_kb_102->setText(DialogText::tr("102 Key"));
     groupBox_2->setTitle(DialogText::tr("Content"));
     chk_display_complain->setText(DialogText::tr("Display complain"));
+    chk_harakat_optional->setText(DialogText::tr("Harakat are optional"));
+    chk_harakat_optional->setToolTip(
+        DialogText::tr("A haraka may be typed or left out; typed, it must be the right one. A tatweel is never "
+                       "needed. The course's harakat lessons still ask for every mark."));
     label_3->setText(DialogText::tr("Item Count"));
     cmb_train_num->clear();
     cmb_train_num->insertItems(0, QStringList()

@@ -133,6 +133,7 @@ public:
     QWidget* verticalLayoutWidget_8;
     QVBoxLayout* verticalLayout_9;
     QCheckBox* chk_display_complain;
+    QCheckBox* chk_harakat_optional;
     QHBoxLayout* horizontalLayout_6;
     QLabel* label_3;
     QComboBox* cmb_train_num;

@@ -108,6 +108,14 @@
         <translation>显示释义</translation>
     </message>
     <message>
+        <source>Harakat are optional</source>
+        <translation>发音符号可省略</translation>
+    </message>
+    <message>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <translation>发音符号可以输入，也可以省略；一旦输入，就必须输入正确的符号。延长线（ـ）从不需要输入。课程中讲授发音符号的课仍要求输入每一个符号。</translation>
+    </message>
+    <message>
         <source>Item Count</source>
         <translation>练习条数</translation>
     </message>
@@ -960,6 +968,22 @@ Can&apos;t report!</source>
     <message>
         <source>Impossible drills left out of the figures: %1.</source>
         <translation>因数据不可能成立而未计入统计的练习：%1。</translation>
+    </message>
+    <message>
+        <source>No learner has sent a drill to this class yet: learners join it with Class… on the Progress tab of their tutor, giving this class code.</source>
+        <translation>还没有学员向这个班级发送练习：学员在自己练习软件的“进度”页上点“班级…”，填写这个班级代码即可加入。</translation>
+    </message>
+    <message>
+        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <translation>所选学员的练习会显示在这里，并附有速度和准确率。</translation>
+    </message>
+    <message>
+        <source>No drills from this learner between these dates.</source>
+        <translation>这名学员在这段日期内没有练习。</translation>
+    </message>
+    <message>
+        <source>No drills of this kind from this learner between these dates.</source>
+        <translation>这名学员在这段日期内没有这类练习。</translation>
     </message>
     <message>
         <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>

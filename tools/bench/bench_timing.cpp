@@ -2,14 +2,19 @@
 // QT_QPA_PLATFORM says otherwise); prints the figures. Run on request:
 // - no argument: one key of the letter drill, one edit of a 500-character
 //   sentence; handled (filter, widget, judged, label set) and repainted;
+//   one key judged by alignment against a vowelled 500-character item, and
+//   one edit of a 2,000-character vowelled text drawn joined and repainted;
 // - "editor [N] [--quiet]": the content editor on N records (100,000):
 //   the reading alone, Open, a second Open merged, Save (--quiet: no dump).
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
 
+#include "drill/typingaligner.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
+#include "tutor/drilllabel.h"
+#include "tutor/joinedlabel.h"
 
 using namespace TestUtil;
 
@@ -108,6 +113,91 @@ void SentenceDrill()
     QFile::remove(path);
 }
 
+// A vowelled text of `size` characters: a sentence over and over.
+QString Vowelled(int size)
+{
+    const QString sentence = QStringLiteral("ذَهَبَ الوَلَدُ إِلَى المَدْرَسَةِ مُبَكِّرًا، ");
+    QString text;
+    while (text.size() < size)
+        text += sentence;
+    return text.left(size);
+}
+
+// The text as typed without its harakat, and with one letter left out
+// near its middle.
+QString Unvowelled(const QString& text)
+{
+    QString typed;
+    for (QChar c : text)
+        if (!TypingAligner::IsOptional(c))
+            typed += c;
+    return typed.remove(typed.size() / 2, 1);
+}
+
+void Alignment()
+{
+    const QString item = Vowelled(500);
+    for (bool optional : {true, false}) {
+        const QString typed = optional ? Unvowelled(item) : item;
+        QList<qint64> keys;
+        int mistakes = 0;
+        for (int round = 0; round < 20; ++round) {
+            TypingAligner aligner;
+            aligner.SetItem(item, optional);
+            for (int i = 1; i <= typed.size(); ++i) {
+                QElapsedTimer t;
+                t.start();
+                mistakes = aligner.Align(typed.left(i)).Mistakes();
+                keys << t.nsecsElapsed();
+            }
+        }
+        std::sort(keys.begin(), keys.end());
+        std::printf("%-52s n=%5lld  mean %8.1f us  median %8.1f us  p99 %8.1f us  max %8.1f us  (%d mistake)\n",
+            optional ? "aligned key, 500 vowelled chars, harakat left out" : "aligned key, 500 vowelled chars, all typed",
+            static_cast<long long>(keys.size()),
+            double(std::accumulate(keys.begin(), keys.end(), qint64(0)) / keys.size()) / 1000.0,
+            double(keys.at(keys.size() / 2)) / 1000.0, double(keys.at(keys.size() * 99 / 100)) / 1000.0,
+            double(keys.last()) / 1000.0, mistakes);
+    }
+}
+
+// A long text typed into a line under it: each edit is judged by alignment
+// and the text drawn again, joined, in its colours.
+void LongText()
+{
+    const DrillItem item{Vowelled(2000), QStringLiteral("a long text")};
+    QWidget window;
+    window.resize(900, 700);
+    auto* layout = new QVBoxLayout(&window);
+    auto* label = new JoinedLabel(&window);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color:green; font: bold 20px \"Arabic Transparent\";"));
+    auto* line = new QLineEdit(&window);
+    layout->addWidget(label, 1);
+    layout->addWidget(line);
+    TypingAligner aligner;
+    aligner.SetItem(item.text, true);
+    const QColor neutral = window.palette().color(QPalette::WindowText);
+    QObject::connect(line, &QLineEdit::textEdited, [&](const QString& text) {
+        label->setText(DrillLabel::Judged(item, aligner.Align(text).states, neutral));
+    });
+    label->setText(DrillLabel::NewItem(item, true, neutral));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString typed = Unvowelled(item.text);
+    Measured edit;
+    line->setFocus();
+    for (int round = 0; round < 2; ++round) {
+        line->clear();
+        for (QChar c : typed)
+            edit.Time([&] {
+                QTest::sendKeyEvent(QTest::Press, line, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, line, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            });
+    }
+    edit.Print("text (2,000 vowelled chars), edit judged, drawn joined");
+}
+
 class TimedEditor : public DialogData
 {
 public:
@@ -178,5 +268,7 @@ int main(int argc, char** argv)
         return Editor(app.arguments().mid(2));
     LetterDrill();
     SentenceDrill();
+    Alignment();
+    LongText();
     return 0;
 }
