@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "app/startup.h"
 #include "practice/practice.h"
 

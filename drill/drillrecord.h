@@ -9,6 +9,10 @@
 
 #include "keyboard/keyboardlayout.h"
 
+// The score of a drill: a count of points, never negative. Wherever a
+// score is kept (the history, the top scores, the class) it is this.
+using DrillScore = quint32;
+
 // How often one Arabic character was asked for in a drill and how often it
 // was missed.
 struct CharCount
@@ -73,7 +77,7 @@ struct DrillRecord
     quint32 elapsedSeconds = 0;
     double speed = 0;        // keys or characters per second (course: characters typed)
     double accuracy = 0;     // percent
-    quint32 score = 0;
+    DrillScore score = 0;
     CharCounts chars;
     Confusions confusions;
     // Word and sentence drills: the items completed, in the order typed.

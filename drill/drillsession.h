@@ -49,7 +49,7 @@ public:
     // A drill must score above this, with at least this accuracy (percent),
     // to be offered for the top scores: the score rewards speed, so mashing
     // keys would otherwise top the table.
-    static constexpr quint32 RecordThreshold = 20;
+    static constexpr DrillScore RecordThreshold = 20;
     static constexpr double RecordMinAccuracy = 50;
 
     // Starts a drill of `kind` of `itemCount` items drawn from `source`, and

@@ -53,7 +53,7 @@ double DrillStats::ScoredSpeed() const
     return double(net) / double(elapsedSeconds);
 }
 
-ulong DrillStats::Score() const
+DrillScore DrillStats::Score() const
 {
     const double f = Completion();
     const double a = Accuracy();
@@ -65,7 +65,7 @@ ulong DrillStats::Score() const
     // A score is a count of points: where the hints outweigh the rest it is
     // 0, not a negative number that would wrap to the top of the table.
     const qint64 truncated = value > 0 ? qint64(value) : 0;
-    const ulong score = quint32(truncated);
+    const DrillScore score = DrillScore(truncated);
     qDebug("s:%0.2f f:%0.2f a:%0.2f %ld", s, f, a, long(score));
     return score;
 }
@@ -85,7 +85,7 @@ DrillRecord RecordOf(DrillKind kind, KeyboardLayout layout, const DrillStats& st
     drill.elapsedSeconds = stats.elapsedSeconds;
     drill.speed = stats.Speed();
     drill.accuracy = stats.Accuracy();
-    drill.score = quint32(stats.Score());
+    drill.score = stats.Score();
     return drill;
 }
 

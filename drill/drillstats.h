@@ -28,7 +28,7 @@ struct DrillStats
     double ScoredSpeed() const;
     // 0 until all three measures are non-zero, and never below 0. A wrong
     // key never raises it.
-    ulong Score() const;
+    DrillScore Score() const;
 
     // The figures as the drill's fields show them: seconds and score as whole
     // numbers, speed and accuracy with two significant digits.

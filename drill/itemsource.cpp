@@ -108,3 +108,23 @@ DrillItem ContentSource::Next(int& position, const DrillOptions& options)
     list.GetContentItem(position, item);
     return {item.text, item.explanation, QChar()};
 }
+
+ExplainedSource::ExplainedSource(std::shared_ptr<ItemSource> source, const ContentList& list)
+    : items(std::move(source))
+{
+    ContentItem item;
+    for (int i = 0; i < list.size(); ++i) {
+        list.GetContentItem(i, item);
+        // A text listed twice keeps its first explanation.
+        if (!item.explanation.isEmpty() && !explanations.contains(item.text))
+            explanations.insert(item.text, item.explanation);
+    }
+}
+
+DrillItem ExplainedSource::Next(int& position, const DrillOptions& options)
+{
+    DrillItem item = items->Next(position, options);
+    if (item.explanation.isEmpty())
+        item.explanation = explanations.value(item.text.trimmed());
+    return item;
+}

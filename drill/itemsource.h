@@ -2,8 +2,10 @@
 #define DRILL_ITEMSOURCE_H
 
 #include <QChar>
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <memory>
 
 #include "content/contentlist.h"
 #include "keyboard/keyboardlayout.h"
@@ -87,6 +89,22 @@ private:
 
     ContentList list;
     QList<int> usable;  // positions of the items that can be typed, ascending
+};
+
+// Another source's items, each without an explanation given the one the
+// content list has for its text: words drawn from elsewhere (the course's
+// words, missed words kept without one) show the meaning the word drill
+// shows. Only the same text matches; a vowelled word may mean another thing.
+class ExplainedSource : public ItemSource
+{
+public:
+    ExplainedSource(std::shared_ptr<ItemSource> items, const ContentList& list);
+    bool IsEmpty() const override { return items->IsEmpty(); }
+    DrillItem Next(int& position, const DrillOptions& options) override;
+
+private:
+    std::shared_ptr<ItemSource> items;
+    QHash<QString, QString> explanations;  // by text
 };
 
 #endif // DRILL_ITEMSOURCE_H

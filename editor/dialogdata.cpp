@@ -19,8 +19,8 @@
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 #include "keyboard/typedtext.h"
-#include "tutor/language.h"
 #include "practice/practice.h"
+#include "widgets/language.h"
 
 namespace {
 
@@ -70,9 +70,9 @@ DialogData::DialogData(QWidget* parent)
 {
     const Preferences preferences = SavedPreferences();
     // The editor speaks the language the learner chose in the tutor.
-    const QString lang = Language::Saved(preferences.language);
-    Language::Install(lang);
-    setLayoutDirection(Language::Direction(lang));
+    const InterfaceLanguage& language = InterfaceLanguages::FromCode(preferences.language);
+    Language::Install(language);
+    setLayoutDirection(language.direction);
     // The Arabic text is typed as in the drills, on the keyboard chosen there.
     keyboard = preferences.keyboard;
 

@@ -169,13 +169,13 @@ void KeyCharMap::MapKey102(QChar key, QString& out) const
     }
 }
 
-QString KeyCharMap::MapString(const QString& text, bool kb101) const
+QString KeyCharMap::MapString(const QString& text, KeyboardLayout layout) const
 {
     QString result;
     result.reserve(text.size() * 2);
     QString mapped;
     for (QChar c : text) {
-        if (kb101)
+        if (layout == KeyboardLayout::Kb101)
             MapKey101(c, mapped);
         else
             MapKey102(c, mapped);

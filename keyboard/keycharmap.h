@@ -14,14 +14,16 @@ class KeyCharMap
 public:
     static KeyCharMap* Instance();
 
-    void MapKey101(QChar key, QString& out) const;
-    void MapKey102(QChar key, QString& out) const;
-    QString MapString(const QString& text, bool kb101) const;
     // What `key` or `text` gives on `layout`.
     QString MapKey(QChar key, KeyboardLayout layout) const;
-    QString MapString(const QString& text, KeyboardLayout layout) const
+    QString MapString(const QString& text, KeyboardLayout layout) const;
+
+    // The same by the names the program has always given them.
+    void MapKey101(QChar key, QString& out) const;
+    void MapKey102(QChar key, QString& out) const;
+    QString MapString(const QString& text, bool kb101) const
     {
-        return MapString(text, layout == KeyboardLayout::Kb101);
+        return MapString(text, kb101 ? KeyboardLayout::Kb101 : KeyboardLayout::Kb102);
     }
     QChar LetterKey(int index) const;
     QChar SymbolKey(int index) const;

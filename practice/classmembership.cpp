@@ -128,20 +128,3 @@ QString ClassMembership::Detail() const
     const ClassStatus status = Status();
     return status.state == ClassStatus::Sent && status.heldBack == 0 ? QString() : server.Scrub(status.detail);
 }
-
-QString ClassMembership::Isolated(const QString& text, int most)
-{
-    QString plain;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (!(u >= 0x202A && u <= 0x202E) && !(u >= 0x2066 && u <= 0x2069))
-            plain += c;
-    }
-    if (most > 0 && plain.size() > most) {
-        plain.truncate(most - 1);
-        if (!plain.isEmpty() && plain.back().isHighSurrogate())
-            plain.chop(1);
-        plain += QChar(0x2026);
-    }
-    return QChar(0x2068) + plain + QChar(0x2069);
-}

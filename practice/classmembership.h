@@ -57,12 +57,6 @@ public:
     // libpq's or the server's words on the present trouble, without any
     // password; empty when all is well.
     QString Detail() const;
-    // `text` to be set into a sentence: isolated from the text around it,
-    // its own direction controls taken out, and cut to `most` characters
-    // (0: not cut), so that a long name cannot push everything else away.
-    static QString Isolated(const QString& text, int most = 0);
-    // How much of a name a sentence or a title shows.
-    static constexpr int NameShown = 48;
 
 signals:
     void StatusChanged();

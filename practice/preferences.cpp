@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "practice/interfacelanguage.h"
 #include "practice/settingskeys.h"
 
 namespace Key = SettingsKey;
@@ -11,7 +12,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
     const Preferences defaults;
     Preferences p;
     settings.beginGroup(QLatin1String(Key::NormalGroup));
-    p.language = settings.value(QLatin1String(Key::Language)).toString();
+    p.language = InterfaceLanguages::Stored(settings.value(QLatin1String(Key::Language))).Code();
     p.keyboard = KeyboardLayouts::FromName(
         settings.value(QLatin1String(Key::Keyboard), KeyboardLayouts::Name(defaults.keyboard)).toString());
     p.displayExplain = settings.value(QLatin1String(Key::DisplayExplain), defaults.displayExplain).toBool();

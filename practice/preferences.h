@@ -11,8 +11,8 @@ class QSettings;
 // What the learner chose on the Setting tab, as the settings store keeps it.
 struct Preferences
 {
-    // The interface language's code as stored; null while none is (the
-    // window decides what that and an unknown code mean).
+    // The interface language's code (see InterfaceLanguages): an unknown
+    // one stored reads as English, none stored as a first run's language.
     QString language;
     KeyboardLayout keyboard = KeyboardLayout::Kb101;
     bool displayExplain = true;

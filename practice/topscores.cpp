@@ -33,7 +33,7 @@ TopScores::TopScores(QSettings& settings)
 {
 }
 
-void TopScores::Insert(Rows& table, const QString& name, quint32 score)
+void TopScores::Insert(Rows& table, const QString& name, DrillScore score)
 {
     int at = 0;
     while (at < table.size() && table[at].second > score)
@@ -41,7 +41,7 @@ void TopScores::Insert(Rows& table, const QString& name, quint32 score)
     table.insert(at, {name, score});
 }
 
-bool TopScores::Add(int index, const QString& name, quint32 score)
+bool TopScores::Add(int index, const QString& name, DrillScore score)
 {
     if (index < 0 || index >= TableCount || name.isEmpty() || score == 0)
         return false;
@@ -59,7 +59,7 @@ TopScores::Rows TopScores::Stored(int index, int count) const
             break;
         // Scores are unsigned; anything else is not a score and is refused
         // like a zero.
-        const quint32 score = settings.value(RowKey(index, Key::ScoreValue, row), 0).toUInt();
+        const DrillScore score = settings.value(RowKey(index, Key::ScoreValue, row), 0).toUInt();
         if (score > 0)
             stored.append({name, score});
     }

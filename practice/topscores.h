@@ -5,6 +5,8 @@
 #include <QPair>
 #include <QString>
 
+#include "drill/drillrecord.h"
+
 class QSettings;
 
 // The top scores of the letter, word and sentence drills in the settings
@@ -16,7 +18,7 @@ class TopScores
 {
 public:
     static constexpr int TableCount = 3;  // letter, word, sentence
-    using Row = QPair<QString, quint32>;
+    using Row = QPair<QString, DrillScore>;
     using Rows = QList<Row>;
 
     explicit TopScores(QSettings& settings);
@@ -27,13 +29,13 @@ public:
     const Rows& Table(int index) const { return rows[index]; }
     // Adds a row that the next Save() writes. No name or a zero score is
     // not a score; false then.
-    bool Add(int index, const QString& name, quint32 score);
+    bool Add(int index, const QString& name, DrillScore score);
     // Writes every table: what the store holds now plus the rows added
     // since; Table() then gives the merged rows.
     void Save();
 
     // Puts a row in its place in `rows`: above older equal scores.
-    static void Insert(Rows& rows, const QString& name, quint32 score);
+    static void Insert(Rows& rows, const QString& name, DrillScore score);
 
 private:
     Rows Stored(int index, int count) const;

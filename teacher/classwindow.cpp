@@ -19,18 +19,18 @@
 
 #include "class/classcsv.h"
 #include "course/course.h"
+#include "practice/settingskeys.h"
 #include "progress/dailygoal.h"
 #include "teacher/classreader.h"
-#include "tutor/afterfirstpaint.h"
-#include "tutor/boldlabel.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/language.h"
-#include "tutor/plaintext.h"
-#include "practice/classmembership.h"
 #include "practice/practice.h"
-#include "tutor/progresschart.h"
-#include "practice/settingskeys.h"
+#include "widgets/afterfirstpaint.h"
+#include "widgets/boldlabel.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/language.h"
+#include "widgets/plaintext.h"
+#include "widgets/progresschart.h"
+#include "widgets/wording.h"
 
 namespace {
 
@@ -49,13 +49,9 @@ QString TeacherKey(const char* key)
     return QLatin1String(SettingsKey::TeacherGroup) + QLatin1Char('/') + QLatin1String(key);
 }
 
-// Two whole sentences, spaced as the language spaces them.
-QString Then(const QString& first, const QString& second)
-{
-    if (first.isEmpty() || second.isEmpty())
-        return first + second;
-    return first + (first.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + second;
-}
+using Wording::Isolated;
+using Wording::NameShown;
+using Wording::Then;
 
 // A column's title wraps, down to its longest word, rather than widen its
 // column, so that the table fits the window as it opens.
@@ -101,10 +97,10 @@ ClassWindow::ClassWindow(QWidget* parent)
         practice = new Practice(this);
     const Preferences preferences = practice->ReadPreferences();
     // The teacher's window speaks the language chosen in the tutor.
-    const QString lang = Language::Saved(preferences.language);
-    Language::Install(lang);
-    setLayoutDirection(Language::Direction(lang));
-    dates = Language::Locale(lang);
+    const InterfaceLanguage& language = InterfaceLanguages::FromCode(preferences.language);
+    Language::Install(language);
+    setLayoutDirection(language.direction);
+    dates = language.Locale();
     const KeyboardLayout keyboard = preferences.keyboard;
     savedClass = practice->Settings().value(TeacherKey(SettingsKey::TeacherClass)).toString();
 
@@ -280,8 +276,8 @@ bool ClassWindow::Fine(const ClassSql::Result& result)
         return true;
     const QString detail = server.Scrub(result.message);
     // The server's first line says enough; the rest is in the tooltip.
-    const QString said = DialogText::tr("The server said: %1").arg(ClassMembership::Isolated(detail.section(u'\n', 0, 0).trimmed()));
-    const QString where = ClassMembership::Isolated(server.Shown());
+    const QString said = DialogText::tr("The server said: %1").arg(Isolated(detail.section(u'\n', 0, 0).trimmed()));
+    const QString where = Isolated(server.Shown());
     QString text;
     switch (result.failure) {
     case ClassSql::Failure::Unreachable:
@@ -476,7 +472,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
     }
     btn_class_export->setEnabled(true);
     const QString shown = DialogText::tr("Learners in the class %1: %2. Figures as the server had them at %3.")
-                              .arg(ClassMembership::Isolated(cmb_class->currentText(), ClassMembership::NameShown),
+                              .arg(Isolated(cmb_class->currentText(), NameShown),
                                    dates.toString(int(figures.size())),
                                    dates.toString(QTime::currentTime(), QLocale::ShortFormat));
     if (figures.isEmpty())
@@ -497,8 +493,8 @@ void ClassWindow::ShowLearner(const ClassSql::Result& result, const QString& nam
         return;
     detailName = name;
     detail = d;
-    lbl_class_learner->setText(ClassMembership::Isolated(name, ClassMembership::NameShown));
-    lbl_class_learner->setToolTip(name.size() > ClassMembership::NameShown ? AsPlainText(name) : QString());
+    lbl_class_learner->setText(Isolated(name, NameShown));
+    lbl_class_learner->setToolTip(name.size() > NameShown ? AsPlainText(name) : QString());
     wg_class_learner_keys->SetTotals(d.keys);
     ShowDrills();
 }
@@ -548,11 +544,11 @@ bool ClassWindow::Export(const QString& path)
     if (file.open(QIODevice::WriteOnly)
         && file.write(ClassCsv::Table(ClassCsv::OverviewHeader(), ClassCsv::OverviewRows(learners))) >= 0
         && file.commit()) {
-        Say(DialogText::tr("The table was saved as %1.").arg(ClassMembership::Isolated(QDir::toNativeSeparators(path))));
+        Say(DialogText::tr("The table was saved as %1.").arg(Isolated(QDir::toNativeSeparators(path))));
         return true;
     }
     Say(DialogText::tr("The table could not be saved as %1 (%2).")
-            .arg(ClassMembership::Isolated(QDir::toNativeSeparators(path)), file.errorString()),
+            .arg(Isolated(QDir::toNativeSeparators(path)), file.errorString()),
         QString(), true);
     return false;
 }

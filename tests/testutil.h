@@ -295,14 +295,14 @@ inline QString ItemShown(QLabel* label)
 
 // Latin keys that give `arabic` on the chosen layout, two-unit results
 // (lam-alef) first; empty when some character has no key.
-inline QString KeysFor(const QString& arabic, bool kb101)
+inline QString KeysFor(const QString& arabic, KeyboardLayout layout)
 {
     QString keys;
     for (int i = 0, used = 1; i < arabic.size() && used; i += used) {
         used = 0;
         for (int len = 2; len >= 1 && !used; --len) {
             for (char16_t c = 0x20; c <= 0x7E && !used; ++c) {
-                if (KeyCharMap::Instance()->MapString(QString(QChar(c)), kb101) == arabic.mid(i, len))
+                if (KeyCharMap::Instance()->MapString(QString(QChar(c)), layout) == arabic.mid(i, len))
                     keys += QChar(c), used = len;
             }
         }
@@ -310,6 +310,12 @@ inline QString KeysFor(const QString& arabic, bool kb101)
             return QString();
     }
     return keys;
+}
+
+// The layout the Setting tab has chosen.
+inline KeyboardLayout ChosenLayout(QWidget* tutor)
+{
+    return Child<QRadioButton>(tutor, "rad_kb_101")->isChecked() ? KeyboardLayout::Kb101 : KeyboardLayout::Kb102;
 }
 
 // Presses one Latin key as a learner would, with Shift where the key needs it.
@@ -326,11 +332,11 @@ inline int PlayDrill(Dialog* tutor, int drill, int items = -1)
     const char* const names[][3]
         = {{"tabletter", "lbl_src_letter", "btn_start_letter"}, {"le_dst_word", "lbl_src_word", "btn_start_word"},
             {"le_dst_sentence", "lbl_src_sentence", "btn_start_sentence"}};
-    const bool kb101 = Child<QRadioButton>(tutor, "rad_kb_101")->isChecked();
+    const KeyboardLayout layout = ChosenLayout(tutor);
     const QString stop = QCoreApplication::translate("Dialog", "Stop");
     int played = 0;
     while (played != items && played < 1000 && Child<QPushButton>(tutor, names[drill][2])->text() == stop) {
-        const QString keys = KeysFor(ItemShown(Child<QLabel>(tutor, names[drill][1])), kb101);
+        const QString keys = KeysFor(ItemShown(Child<QLabel>(tutor, names[drill][1])), layout);
         for (QChar k : keys)
             Press(Child<QWidget>(tutor, names[drill][0]), k);
         if (keys.isEmpty())

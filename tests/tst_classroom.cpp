@@ -15,9 +15,10 @@
 #include "testutil.h"
 #include "practice/classmembership.h"
 #include "tutor/classdialog.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/progresschart.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/progresschart.h"
+#include "widgets/wording.h"
 
 using namespace ClassTest;
 using namespace TestUtil;
@@ -86,7 +87,7 @@ struct Seat
         Child<QTabWidget>(tutor, "tabWidget")->setCurrentIndex(0);
         Child<QPushButton>(tutor, "btn_start_letter")->click();
         QuitIfAsked();
-        const QString right = KeysFor(ItemShown(Child<QLabel>(tutor, "lbl_src_letter")), true);
+        const QString right = KeysFor(ItemShown(Child<QLabel>(tutor, "lbl_src_letter")), KeyboardLayout::Kb101);
         for (int i = 0; i < 2; ++i)
             Press(Child<QWidget>(tutor, "tabletter"), right == "f" ? 'd' : 'f');
         QVERIFY(PlayDrill(tutor, 0) > 0);
@@ -108,7 +109,7 @@ struct Seat
         for (int i = 0; i < 5; ++i) {
             const QString line = QTextDocumentFragment::fromHtml(Child<QLabel>(tutor, "lbl_src_course")->text())
                                      .toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
-            Press(answer, KeysFor(line.mid(answer->text().size()), true).at(0));
+            Press(answer, KeysFor(line.mid(answer->text().size()), KeyboardLayout::Kb101).at(0));
         }
         tabs->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
     }
@@ -455,7 +456,7 @@ void TestClassroom::teacherWindowRightToLeft()
     choose(hostile);
     auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
     QTRY_COMPARE_WITH_TIMEOUT(title->toolTip(), hostile, 20000);
-    QVERIFY(title->text().size() <= ClassMembership::NameShown + 2 && !title->text().contains(QChar(0x202E)));
+    QVERIFY(title->text().size() <= Wording::NameShown + 2 && !title->text().contains(QChar(0x202E)));
     QVERIFY(teacher->minimumSizeHint().width() < 1000 && teacher->width() == 1000);
     QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
     choose("Amal");
@@ -558,7 +559,7 @@ void TestClassroom::hostileLearnerStaysText()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
     auto* title = Child<QLabel>(teacher.get(), "lbl_class_learner");
     QTRY_VERIFY_WITH_TIMEOUT(!title->toolTip().isEmpty(), 20000);
-    QCOMPARE(title->text(), ClassMembership::Isolated(name, ClassMembership::NameShown));
+    QCOMPARE(title->text(), Wording::Isolated(name, Wording::NameShown));
     QCOMPARE(marked(teacher.get()), 0);
     QCOMPARE(Child<ProgressChart>(teacher.get(), "wg_class_chart")->Drills().size(), 1);
 

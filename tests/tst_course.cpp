@@ -1,6 +1,7 @@
 // The course: lessons against both layouts' key maps, the finger model, the
 // exercises built from the keys learnt so far, the word list, and the pass
 // and unlock rules.
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <QTest>
@@ -275,6 +276,51 @@ private slots:
                 QVERIFY2(line.size() <= Course::TypedLineLength || !line.contains(QLatin1Char(' ')), qPrintable(line));
         }
         QVERIFY(course.Exercise(course.Count(), Course::Step::NewKeys, 1).isEmpty());
+    }
+
+    void realTextInEveryLesson_data()
+    {
+        QTest::addColumn<int>("lesson");
+        for (int i = 0; i < TheCourse().Count(); ++i)
+            QTest::newRow(qPrintable(TheCourse().At(i).id)) << i;
+    }
+    // Every lesson of the course as it ships types real words, with each
+    // of its new letters, marks and digits in some of them, and, from the
+    // first lesson whose keys type a sentence on, each of its new keys in
+    // some sentence. The lessons of the marks have vowelled text enough,
+    // tanween on each of its carriers and shadda followed by a vowel.
+    void realTextInEveryLesson()
+    {
+        QFETCH(int, lesson);
+        const Course& course = TheCourse();
+        const QStringList words = course.Words(lesson), sentences = course.Sentences(lesson);
+        for (const QString& word : course.Exercise(lesson, Course::Step::Words, 5).join(QLatin1Char(' ')).split(u' '))
+            QVERIFY2(words.contains(word), qPrintable(word));
+        int firstSentences = 0;
+        while (firstSentences < course.Count() && course.Sentences(firstSentences).isEmpty())
+            ++firstSentences;
+        for (const QString& key : course.NewKeys(lesson)) {
+            const QChar c = key.at(0);
+            if (c.category() == QChar::Letter_Other || c.isMark() || c.isDigit())
+                QVERIFY2(!words.filter(key).isEmpty(), qPrintable(key));
+            QVERIFY2(lesson < firstSentences || !sentences.filter(key).isEmpty(), qPrintable(key));
+        }
+        int lastMarks = 0;
+        for (int i = 0; i < course.Count(); ++i)
+            lastMarks = HasMark(course.NewKeys(i).join(QString())) ? i : lastMarks;
+        if (lesson != lastMarks)
+            return;
+        auto vowelled = [](QStringList texts) {
+            texts.removeIf([](const QString& t) { return !HasMark(t); });
+            return texts;
+        };
+        const QStringList vowelledWords = vowelled(words);
+        QVERIFY(vowelledWords.size() >= 150);
+        QVERIFY(vowelled(sentences).size() >= 40);
+        for (const QString& ending : {QStringLiteral("\u064B\u0627"), QStringLiteral("\u0629\u064B"),
+                                      QStringLiteral("\u0627\u0621\u064B"), QStringLiteral("\u064B\u0649")})
+            QVERIFY2(!vowelledWords.filter(ending).isEmpty(), qPrintable(ending));
+        QVERIFY(!vowelledWords.filter(QRegularExpression(QStringLiteral("\u0651[\u064B-\u0650]"))).isEmpty());
     }
 
     // The word list: enough common words, each typeable on both layouts,

@@ -7,18 +7,18 @@
 #include <QSqlQuery>
 #include <sys/mount.h>
 
-#include "app/appstyle.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
 #include "historyparts.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/coursepage.h"
-#include "tutor/fingercolours.h"
-#include "tutor/fingerkeyboard.h"
-#include "tutor/handsview.h"
-#include "tutor/language.h"
 #include "tutor/lessonlist.h"
+#include "widgets/fingercolours.h"
+#include "widgets/fingerkeyboard.h"
+#include "widgets/handsview.h"
+#include "widgets/language.h"
 
 using namespace TestUtil;
 
@@ -75,6 +75,7 @@ private slots:
     void nextKeyAndFingerFollowTheTyping_data();
     void nextKeyAndFingerFollowTheTyping();
     void drawingsNotMirroredInArabic();
+    void digitsTypedAsAnArabicLine();
     void textsFitInEveryLanguage();
 
 private:
@@ -104,10 +105,10 @@ private:
     void TypeLesson(int wrong = 0, const std::function<void(const QString&)>& check = {})
     {
         auto* answer = W<QLineEdit>("le_dst_course");
-        const bool kb101 = W<QRadioButton>("rad_kb_101")->isChecked();
+        const KeyboardLayout layout = ChosenLayout(dialog.get());
         for (int keys = 0; Running() && keys < 2000; ++keys) {
             const QString rest = Line().mid(answer->text().size());
-            const QString keysLeft = KeysFor(rest, kb101);
+            const QString keysLeft = KeysFor(rest, layout);
             QVERIFY2(!keysLeft.isEmpty(), qPrintable(Line()));
             if (check)
                 check(rest);
@@ -335,7 +336,7 @@ void TestCourseTab::courseNamesTranslated()
         names << QLatin1String(Fingers::Name(Finger(f)));
     for (const char* code : {"cn", "ar"}) {
         QTranslator catalogue;
-        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + QLatin1String(code)));
+        QVERIFY(catalogue.load(QLatin1String(InterfaceLanguages::FromCode(QLatin1String(code)).catalogue)));
         for (const QString& name : names)
             QVERIFY2(!catalogue.translate("Dialog", name.toUtf8().constData()).isEmpty(), qPrintable(name));
     }
@@ -360,7 +361,7 @@ void TestCourseTab::firstRunLanguage()
 {
     QFETCH(QString, locale);
     QFETCH(QString, language);
-    QCOMPARE(Language::ForLocale(QLocale(locale)), language);
+    QCOMPARE(InterfaceLanguages::ForLocale(QLocale(locale)).Code(), language);
 }
 
 // The tab is made when first shown and says how the hands rest, once; a
@@ -453,7 +454,7 @@ void TestCourseTab::runEndedByTabChangeOrEscape()
     for (int round = 0; round < 2; ++round) {
         W<QPushButton>("btn_start_course")->click();
         for (int i = 0; i < 5; ++i)
-            Press(answer, KeysFor(Line().mid(answer->text().size()), true).at(0));
+            Press(answer, KeysFor(Line().mid(answer->text().size()), KeyboardLayout::Kb101).at(0));
         if (round == 0) {
             W<QTabWidget>("tabWidget")->setCurrentIndex(0);
             W<QTabWidget>("tabWidget")->setCurrentIndex(6);
@@ -680,6 +681,61 @@ void TestCourseTab::drawingsNotMirroredInArabic()
     }
     QCOMPARE(board[1], board[0]);
     QCOMPARE(hands[1], hands[0]);
+}
+
+// A line of digits is typed as an Arabic line, from the right, in any
+// interface. The new keys are listed as they sit on the keyboard, read in
+// the interface's direction.
+void TestCourseTab::digitsTypedAsAnArabicLine()
+{
+    const Course& course = Course::Shipped();
+    const int digits = course.IndexOf(QStringLiteral("digits-left"));
+    const int lowerRow = course.IndexOf(QStringLiteral("lower-index"));
+    {
+        History store(AppInfo::DataFolder());
+        for (int i = 0; i < digits; ++i)
+            QVERIFY(store.course.Record(CourseDrill(1000 + i), course.At(i).id, {500, 100, true}));
+    }
+    OpenTutor();
+    auto* list = W<LessonList>("lst_lessons");
+    list->SetCurrent(digits);
+    // The keys listed, in the order they are read: the isolated row, its
+    // spaces and marks left out.
+    auto keys = [](const QString& text) {
+        const qsizetype from = text.indexOf(QRegularExpression(QStringLiteral("[\u2066\u2067]")));
+        return text.mid(from + 1, text.indexOf(QChar(0x2069)) - from - 1)
+            .remove(QRegularExpression(QStringLiteral("[ \u200E\u200F]")));
+    };
+    for (const char* language : {"rad_lang_english", "rad_lang_arabic"}) {
+        W<QRadioButton>(language)->click();
+        const bool rtl = dialog->layoutDirection() == Qt::RightToLeft;
+        const QString label = QTextDocumentFragment::fromHtml(W<QLabel>("lbl_course_lesson")->text()).toPlainText();
+        QCOMPARE(keys(label), rtl ? QStringLiteral("٥٤٣٢١") : QStringLiteral("١٢٣٤٥"));
+        // waw, reh, teh marbuta, alef maksura: on the lower row as ر ى ة و.
+        const QString tip = list->Lessons()->item(lowerRow)->toolTip();
+        QCOMPARE(keys(tip), rtl ? QStringLiteral("وةىر") : QStringLiteral("رىةو"));
+
+        W<QPushButton>("btn_start_course")->click();
+        auto* answer = W<QLineEdit>("le_dst_course");
+        for (int round = 0; round < 3; ++round) // laid out as on screen
+            QCoreApplication::processEvents();
+        const QString line = Line();
+        QVERIFY(QRegularExpression(QStringLiteral("^[ ١٢٣٤٥]+$")).match(line).hasMatch()); // digits alone
+        // What is typed stands at the right of the answer line.
+        const QImage empty = answer->grab().toImage();
+        Press(answer, KeysFor(line.left(1), KeyboardLayout::Kb101).at(0));
+        QCOMPARE(answer->text(), line.left(1));
+        const QImage typed = answer->grab().toImage();
+        int changed = 0, changedRight = 0;
+        for (int y = 0; y < typed.height(); ++y) {
+            for (int x = 0; x < typed.width(); ++x) {
+                if (typed.pixel(x, y) != empty.pixel(x, y))
+                    ++changed, changedRight += x > typed.width() / 2;
+            }
+        }
+        QVERIFY(changed > 10 && changedRight == changed);
+        QTest::keyClick(answer, Qt::Key_Escape);
+    }
 }
 
 // Every label, button and box of the tab shows its whole text in each

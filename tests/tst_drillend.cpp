@@ -6,7 +6,7 @@
 #include "keyboard/keycharmap.h"
 #include "testutil.h"
 #include "historyparts.h"
-#include "tutor/keylight.h"
+#include "widgets/keylight.h"
 #include "tutor/dialog.h"
 
 using TestUtil::Child;

@@ -138,7 +138,7 @@ private slots:
         start->click();
         QCOMPARE(start->text(), u"Start"_s);
         const QString shown = source->text();
-        Press(page, KeysFor(ItemShown(source), true).at(0));
+        Press(page, KeysFor(ItemShown(source), KeyboardLayout::Kb101).at(0));
         Press(page, u'1');
         QCOMPARE(source->text(), shown);
         start->click();
@@ -304,7 +304,7 @@ private slots:
         expected.correctCount = expected.typedCount = length;
         expected.elapsedSeconds = seconds;
         expected.hintCount = 1;
-        QCOMPARE(Text(dialog, qPrintable("le_score" + fields)).toULong(), expected.Score());
+        QCOMPARE(Text(dialog, qPrintable("le_score" + fields)).toUInt(), expected.Score());
 
         ClickInNextBox(u"Record"_s, nullptr, [] { AnswerNextInput(u"Ann"_s); });
         Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(3);

@@ -63,30 +63,30 @@ private slots:
         QTest::addColumn<double>("speed");
         QTest::addColumn<double>("completion");
         QTest::addColumn<double>("accuracy");
-        QTest::addColumn<ulong>("score");
+        QTest::addColumn<DrillScore>("score");
         QTest::addColumn<QString>("shown"); // time, speed and accuracy as the fields show them
         // 40 items, 45 s, 20 done with 20 correct keys out of 25 presses, 2
         // prompts: the score counts the speed of 20 - 5 keys.
-        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 626ul
+        QTest::newRow("worked example") << DrillStats{40, 20, 20, 25, 45, 2} << 25.0 / 45 << 50.0 << 80.0 << 626u
                                         << "45 0.56 80";
-        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 831ul
+        QTest::newRow("two digits") << DrillStats{40, 20, 20, 21, 9, 0} << 21.0 / 9 << 50.0 << 2000.0 / 21 << 831u
                                     << "9 2.3 95";
         // Keys mashed, every other one right, score far below the same keys
         // typed with care in twice the time.
-        QTest::newRow("mashed") << DrillStats{50, 50, 50, 99, 1, 0} << 99.0 << 100.0 << 5000.0 / 99 << 802ul
+        QTest::newRow("mashed") << DrillStats{50, 50, 50, 99, 1, 0} << 99.0 << 100.0 << 5000.0 / 99 << 802u
                                 << "1 99 51";
-        QTest::newRow("careful") << DrillStats{50, 50, 50, 50, 2, 0} << 25.0 << 100.0 << 100.0 << 2250ul
+        QTest::newRow("careful") << DrillStats{50, 50, 50, 50, 2, 0} << 25.0 << 100.0 << 100.0 << 2250u
                                  << "2 25 100";
         // Ended before the first tick: no time, so no speed and no score.
-        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0ul << "0 0 100";
-        QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0ul << "10 0.6 0";
+        QTest::newRow("no time") << DrillStats{40, 3, 3, 3, 0, 0} << 0.0 << 7.5 << 100.0 << 0u << "0 0 100";
+        QTest::newRow("nothing done") << DrillStats{40, 0, 0, 6, 10, 0} << 0.6 << 0.0 << 0.0 << 0u << "10 0.6 0";
         // Accuracy waits for the first item done even with correct keys counted.
-        QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0ul << "";
-        QTest::newRow("no item count") << DrillStats{0, 5, 5, 5, 5, 0} << 1.0 << 0.0 << 100.0 << 0ul << "";
-        QTest::newRow("nothing typed") << DrillStats{40, 1, 0, 0, 5, 0} << 0.0 << 2.5 << 0.0 << 0ul << "";
+        QTest::newRow("correct, none done") << DrillStats{40, 0, 2, 4, 2, 0} << 2.0 << 0.0 << 0.0 << 0u << "";
+        QTest::newRow("no item count") << DrillStats{0, 5, 5, 5, 5, 0} << 1.0 << 0.0 << 100.0 << 0u << "";
+        QTest::newRow("nothing typed") << DrillStats{40, 1, 0, 0, 5, 0} << 0.0 << 2.5 << 0.0 << 0u << "";
         // 50 + 12.5 + 500 - 30 x 20 = -37.5: never below 0, never wrapped round.
-        QTest::newRow("hints outweigh") << DrillStats{40, 1, 1, 1, 1, 30} << 1.0 << 2.5 << 100.0 << 0ul << "";
-        QTest::newRow("just above zero") << DrillStats{40, 1, 1, 1, 1, 28} << 1.0 << 2.5 << 100.0 << 2ul << "";
+        QTest::newRow("hints outweigh") << DrillStats{40, 1, 1, 1, 1, 30} << 1.0 << 2.5 << 100.0 << 0u << "";
+        QTest::newRow("just above zero") << DrillStats{40, 1, 1, 1, 1, 28} << 1.0 << 2.5 << 100.0 << 2u << "";
     }
 
     void measures()
@@ -96,7 +96,7 @@ private slots:
         QFETCH(double, speed);
         QFETCH(double, completion);
         QFETCH(double, accuracy);
-        QFETCH(ulong, score);
+        QFETCH(DrillScore, score);
         QCOMPARE(stats.Speed(), speed);
         QCOMPARE(stats.Completion(), completion);
         QCOMPARE(stats.Accuracy(), accuracy);
@@ -135,16 +135,16 @@ private slots:
         QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false); // the score line
         const double before = double(clean.typedCount) / double(clean.elapsedSeconds) * 50
             + double(clean.doneCount) / double(clean.targetCount) * 100 * 5 + 100.0 * 5 - clean.hintCount * 20.0;
-        QCOMPARE(clean.Score(), ulong(before > 0 ? qint64(before) : 0));
+        QCOMPARE(clean.Score(), DrillScore(before > 0 ? qint64(before) : 0));
         DrillStats stats = clean;
         for (quint32 i = 0; i < 3 * clean.typedCount + 5; ++i) {
-            const ulong score = stats.Score();
+            const DrillScore score = stats.Score();
             ++stats.typedCount;
             QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.typedCount)));
         }
         stats = clean;
         while (stats.correctCount > 0) {
-            const ulong score = stats.Score();
+            const DrillScore score = stats.Score();
             --stats.correctCount;
             QVERIFY2(stats.Score() <= score, qPrintable(QString::number(stats.correctCount)));
         }

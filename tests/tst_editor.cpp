@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <sys/mount.h>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "content/contentlist.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"

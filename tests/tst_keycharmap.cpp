@@ -24,7 +24,7 @@ constexpr char16_t Arabic101[] = {0x0630, 0x0661, 0x0662, 0x0663, 0x0664, 0x0665
 
 static_assert(sizeof(Keys) - 1 == sizeof(Arabic101) / sizeof(char16_t), "one Arabic text per key");
 
-QString Expected(char key, bool kb101)
+QString Expected(char key, KeyboardLayout layout)
 {
     const int i = int(strchr(Keys, key) - Keys);
     QString text = Arabic101[i] ? QString(QChar(Arabic101[i])) : QString(QLatin1Char(key));
@@ -32,12 +32,12 @@ QString Expected(char key, bool kb101)
     if (lamAlef && *lamAlef)
         text += QChar(u"\u0625\u0623\u0627\u0622"[lamAlef - "TGbB"]);
     // The 102-key layout moves thal and shadda to the backslash key.
-    if (!kb101 && strchr("`~\\|", key))
+    if (layout == KeyboardLayout::Kb102 && strchr("`~\\|", key))
         text = key == '\\' ? QStringLiteral("ذ") : key == '|' ? QString(QChar(0x0651)) : QString(QLatin1Char(key));
     return text;
 }
 
-QString Map(QChar key, bool kb101) { return KeyCharMap::Instance()->MapString(QString(key), kb101); }
+QString Map(QChar key, KeyboardLayout layout) { return KeyCharMap::Instance()->MapString(QString(key), layout); }
 
 // The main block of each keyboard, row by row from the left, in key units:
 // a character key as its plain and shifted characters, any other key by its
@@ -67,32 +67,38 @@ class TestKeyCharMap : public QObject
 private slots:
     void everyPrintableKey_data()
     {
-        QTest::addColumn<bool>("kb101");
-        QTest::newRow("101") << true;
-        QTest::newRow("102") << false;
+        QTest::addColumn<KeyboardLayout>("layout");
+        QTest::newRow("101") << KeyboardLayout::Kb101;
+        QTest::newRow("102") << KeyboardLayout::Kb102;
     }
 
     void everyPrintableKey()
     {
-        QFETCH(bool, kb101);
+        QFETCH(KeyboardLayout, layout);
         QString all, expected;
         for (char c = 0x20; c <= 0x7E; ++c) {
             QVERIFY2(strchr(Keys, c), qPrintable(QStringLiteral("no row for %1").arg(c)));
-            QVERIFY2(Map(QLatin1Char(c), kb101) == Expected(c, kb101), qPrintable(QStringLiteral("key %1").arg(c)));
+            QVERIFY2(Map(QLatin1Char(c), layout) == Expected(c, layout), qPrintable(QStringLiteral("key %1").arg(c)));
             all += QLatin1Char(c);
-            expected += Expected(c, kb101);
+            expected += Expected(c, layout);
         }
         // The whole row at once: the lam-alef keys add a code unit each, and
         // Arabic already typed passes as it is.
         QCOMPARE(
-            KeyCharMap::Instance()->MapString(all + QStringLiteral("كتب"), kb101), expected + QStringLiteral("كتب"));
-        QVERIFY(KeyCharMap::Instance()->MapString(QString(), kb101).isEmpty());
+            KeyCharMap::Instance()->MapString(all + QStringLiteral("كتب"), layout), expected + QStringLiteral("كتب"));
+        QVERIFY(KeyCharMap::Instance()->MapString(QString(), layout).isEmpty());
+        // The names the program has always used give the same.
+        QString one;
+        const auto mapKey = layout == KeyboardLayout::Kb101 ? &KeyCharMap::MapKey101 : &KeyCharMap::MapKey102;
+        (KeyCharMap::Instance()->*mapKey)(u'b', one);
+        QCOMPARE(one, Map(u'b', layout));
+        QCOMPARE(KeyCharMap::Instance()->MapString(all, layout == KeyboardLayout::Kb101), expected);
     }
 
     void keysOutsideTheTablePass()
     {
         for (char16_t code : {0x0000, 0x0009, 0x001F, 0x007F, 0x00A0, 0x0634, 0xFEFB, 0xD83D})
-            QVERIFY(Map(QChar(code), true) == QChar(code) && Map(QChar(code), false) == QChar(code));
+            QVERIFY(Map(QChar(code), KeyboardLayout::Kb101) == QChar(code) && Map(QChar(code), KeyboardLayout::Kb102) == QChar(code));
     }
 
     // Every key where the table puts it, as wide, and giving what the
@@ -100,13 +106,13 @@ private slots:
     void keyPlaces_data() { everyPrintableKey_data(); }
     void keyPlaces()
     {
-        QFETCH(bool, kb101);
+        QFETCH(KeyboardLayout, layout);
         // Ten pixels a unit and a row.
-        const KeyGeometry board(kb101 ? KeyboardLayout::Kb101 : KeyboardLayout::Kb102, QRectF(0, 0, 150, 50));
+        const KeyGeometry board(layout, QRectF(0, 0, 150, 50));
         QList<QRectF> covered(board.keys().size());
         for (int row = 0; row < 5; ++row) {
             qreal x = 0;
-            for (const QString& entry : QString::fromLatin1((kb101 ? Rows101 : Rows102)[row]).split(u' ')) {
+            for (const QString& entry : QString::fromLatin1((layout == KeyboardLayout::Kb101 ? Rows101 : Rows102)[row]).split(u' ')) {
                 const int colon = entry.indexOf(u':', 2);
                 const qreal width = colon > 0 ? entry.mid(colon + 1).toDouble() : 1.0;
                 QString name = entry.left(colon);
@@ -129,8 +135,8 @@ private slots:
                 covered[found] |= cell;
                 const KeyGeometry::Key& k = board.keys()[found];
                 if (k.IsCharacterKey() && k.plain != u' ') {
-                    QCOMPARE(board.Gives(k.plain), Expected(k.plain.toLatin1(), kb101));
-                    QCOMPARE(board.Gives(k.shifted), Expected(k.shifted.toLatin1(), kb101));
+                    QCOMPARE(board.Gives(k.plain), Expected(k.plain.toLatin1(), layout));
+                    QCOMPARE(board.Gives(k.shifted), Expected(k.shifted.toLatin1(), layout));
                 }
             }
             QCOMPARE(x, 15.0);
@@ -147,7 +153,7 @@ private slots:
         KeyCharMap* map = KeyCharMap::Instance();
         QString letters, symbols;
         for (int i = 0; i < KeyCharMap::LetterCount; ++i)
-            letters += Map(map->LetterKey(i), true);
+            letters += Map(map->LetterKey(i), KeyboardLayout::Kb101);
         QCOMPARE(letters, QStringLiteral("ةابتثجحخدذرزسشصضطظعغفقكلمنوهلايىءؤئ"));
         for (int i = 0; i < KeyCharMap::SymbolCount; ++i)
             symbols += map->SymbolKey(i);

@@ -4,8 +4,9 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-#include "app/appstyle.h"
 #include "editor/dialogdata.h"
+#include "practice/interfacelanguage.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 
 using namespace TestUtil;
@@ -32,7 +33,7 @@ QStringList SourceTexts()
     lupdate.start(QStringLiteral(QIRTAS_LUPDATE),
                   {u"-silent"_s, u"-I"_s, u"."_s, u"-locations"_s, u"none"_s, u"-extensions"_s, u"cpp,h"_s,
                    u"app"_s, u"content"_s, u"keyboard"_s, u"progress"_s, u"drill"_s, u"course"_s, u"class"_s,
-                   u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
+                   u"practice"_s, u"widgets"_s, u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
     if (!lupdate.waitForFinished(30000) || lupdate.exitCode() != 0)
         return {};
     QFile file(ts);
@@ -146,7 +147,7 @@ private slots:
         for (const char* known : {"Dialog|Keyboard Score Top", "Dialog|Course", "QObject|User", "DialogData|增加"})
             QVERIFY2(texts.contains(QString::fromUtf8(known)), known);
         QTranslator catalogue;
-        QVERIFY(catalogue.load(QLatin1String(AppStyle::TranslationPrefix) + code));
+        QVERIFY(catalogue.load(QLatin1String(InterfaceLanguages::FromCode(code).catalogue)));
         static const QRegularExpression arg(u"%\\d"_s);
         QStringList missing;
         for (const QString& t : texts) {
@@ -162,6 +163,14 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
         for (const char* count : {"40", "50", "60", "70", "80", "100"})
             QVERIFY(code == "en"_L1 || catalogue.translate("Dialog", count) == QLatin1String(count));
+        // A counted noun agrees with its number.
+        const char* keys = "Focus key: %1. %2 of %n keys mastered.";
+        const QList<std::pair<int, QString>> agreeing = code == "ar"_L1
+            ? QList<std::pair<int, QString>>{{1, u"مفتاح واحد."_s}, {2, u"مفتاحين."_s}, {3, u"%n مفاتيح."_s},
+                                             {11, u"%n مفتاحًا."_s}, {111, u"%n مفتاحًا."_s}, {100, u"%n مفتاح."_s}}
+            : QList<std::pair<int, QString>>{{1, code == "en"_L1 ? u"%n key "_s : u"%n 个"_s}};
+        for (const auto& [n, noun] : agreeing)
+            QVERIFY2(catalogue.translate("Dialog", keys, nullptr, n).contains(noun), qPrintable(QString::number(n)));
     }
 
     void noEnglishOnScreen_data()

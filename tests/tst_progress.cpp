@@ -8,28 +8,31 @@
 #include <QTest>
 
 #include "content/appinfo.h"
-#include "app/appstyle.h"
-#include "keyboard/keycharmap.h"
 #include "course/course.h"
 #include "drill/itemsource.h"
+#include "keyboard/keycharmap.h"
 #include "practice/adaptiveplan.h"
+#include "practice/practice.h"
 #include "historyparts.h"
+#include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/keylight.h"
-#include "tutor/keymasteryview.h"
-#include "tutor/language.h"
-#include "tutor/practicecalendar.h"
-#include "tutor/progresschart.h"
-#include "practice/practice.h"
 #include "tutor/progresspage.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/keylight.h"
+#include "widgets/keymasteryview.h"
+#include "widgets/language.h"
+#include "widgets/practicecalendar.h"
+#include "widgets/progresschart.h"
 
 using TestUtil::Child;
 
 namespace {
 
-QString Mapped(QChar key, bool kb102 = false) { return KeyCharMap::Instance()->MapString(QString(key), !kb102); }
+QString Mapped(QChar key, KeyboardLayout layout = KeyboardLayout::Kb101)
+{
+    return KeyCharMap::Instance()->MapString(QString(key), layout);
+}
 
 // The unshifted key that gives `item` on the 101 board.
 QChar KeyFor(const QString& item)
@@ -154,16 +157,17 @@ void TestProgress::heatMapKeysFollowTheKeyMap_data()
 void TestProgress::heatMapKeysFollowTheKeyMap()
 {
     QFETCH(bool, kb102);
+    const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
     KeyHeatMap map;
     map.resize(600, 210);
-    map.SetKeyboard(kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101);
+    map.SetKeyboard(layout);
     const QList<KeyHeatMap::Key> keys = map.Keys();
 
     // The keys lie inside the widget and carry exactly what the key map
     // gives from the printable keys (their places: the key map test).
     QSet<QString> given, shown;
     for (char16_t c = 0x20; c <= 0x7E; ++c)
-        given << Mapped(QChar(c), kb102);
+        given << Mapped(QChar(c), layout);
     for (const KeyHeatMap::Key& k : keys) {
         QVERIFY(QRectF(map.rect()).contains(k.rect));
         shown.unite(QSet<QString>(k.characters.begin(), k.characters.end()));
@@ -417,7 +421,8 @@ void TestProgress::promptLightsTheKeysOfTheBoardChosen()
     W<QRadioButton>("rad_Symbol")->click();
     StartLetters();
     QCOMPARE(TestUtil::PlayDrill(dialog.get(), 0, 10), 10);
-    QCOMPARE(TestUtil::KeysFor(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), false), QStringLiteral("Q"));
+    QCOMPARE(TestUtil::KeysFor(TestUtil::ItemShown(W<QLabel>("lbl_src_letter")), KeyboardLayout::Kb102),
+             QStringLiteral("Q"));
     unlit = picture->grab().toImage();
     QTest::keyClick(W<QWidget>("tabletter"), Qt::Key_F2);
     QCOMPARE(light->LitKeys(), QStringList({QStringLiteral("q"), QStringLiteral("Shift"), QStringLiteral("Shift")}));
@@ -429,10 +434,27 @@ void TestProgress::promptLightsTheKeysOfTheBoardChosen()
 
 // Adaptive practice from the Progress tab: a word drill on the Word tab of
 // the first lesson's letters. A word typed wrong is then on the list of
-// missed words, also after a restart, and their drill asks for it. The
-// daily goal set is kept.
+// missed words, also after a restart, and their drill asks for it. Both
+// drills show the meaning the word list has for a word. The daily goal set
+// is kept.
 void TestProgress::adaptiveAndMissedWordsFromProgressTab()
 {
+    // The learner's own word list: none of the words at first, then each
+    // word of the first lesson with a meaning.
+    const QStringList taughtWords = Course::Shipped().Words(0);
+    auto meaningOf = [&](const QString& word) { return QStringLiteral("meaning %1").arg(taughtWords.indexOf(word)); };
+    auto writeWords = [&](bool meanings) {
+        ContentList list;
+        for (int i = 0; meanings && i < taughtWords.size(); ++i)
+            list.append({taughtWords[i], meaningOf(taughtWords[i]), QString()});
+        QDir().mkpath(AppInfo::DataFolder());
+        QCOMPARE(list.WriteContentFile(AppInfo::DataFolder() + QStringLiteral("/word.kq")), 0);
+    };
+    auto meaningShown = [&] {
+        const QString html = W<QLabel>("lbl_src_word")->text().section(QLatin1String("<br>"), 1);
+        return QTextDocumentFragment::fromHtml(html).toPlainText().remove(QChar(0x2068)).remove(QChar(0x2069));
+    };
+    writeWords(false);
     NewTutor(0); // "40"
     auto* tabs = W<QTabWidget>("tabWidget");
     tabs->setCurrentWidget(W<QWidget>("tabProgress"));
@@ -448,7 +470,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     for (QChar c : word)
         QVERIFY2(taught.contains(QString(c)), qPrintable(word));
     // Its last letter typed as another.
-    QString keys = TestUtil::KeysFor(word, true);
+    QString keys = TestUtil::KeysFor(word, KeyboardLayout::Kb101);
     keys.back() = keys.back() == u'f' ? u'j' : u'f';
     for (QChar k : keys)
         TestUtil::Press(W<QWidget>("le_dst_word"), k);
@@ -461,6 +483,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     for (int run = 0; run < 2; ++run) {
         if (run == 1) {
             dialog.reset(); // closed: the settings are written
+            writeWords(true);
             NewTutor(0);
         }
         W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
@@ -471,6 +494,14 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     QTest::mouseClick(missed, Qt::LeftButton);
     QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
     QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
+    // Missed with no meaning, it shows the one the word list has now, as
+    // adaptive practice shows those of its words.
+    QCOMPARE(meaningShown(), meaningOf(word));
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+    W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
+    QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
+    QCOMPARE(meaningShown(), meaningOf(TestUtil::ItemShown(W<QLabel>("lbl_src_word"))));
     TestUtil::QuitIfAsked();
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }
@@ -540,7 +571,7 @@ void TestProgress::textsFitInEveryLanguage()
     AppStyle::Install(*qApp);
     auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     // Made and shown in the language of the narrowest names.
-    Language::Install(QLatin1String(Language::Chinese));
+    Language::Install(InterfaceLanguages::Chinese);
     dialog.reset(new Dialog);
     dialog->show();
     W<QTabWidget>("tabWidget")->setCurrentIndex(5);

@@ -2,7 +2,7 @@
 // two windows offer before anything is done: the widgets the program and its
 // tests find by name, their first state, the tab order, the size limits and
 // the maker's pages.
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "app/startup.h"
 #include "editor/dialogdata.h"
 #include "teacher/classwindow.h"

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "keyboard/keycharmap.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keymasteryview.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keymasteryview.h"
 
 AdaptivePanel::AdaptivePanel(QWidget* parent)
     : QWidget(parent)
@@ -60,10 +60,11 @@ void AdaptivePanel::ShowPlan()
     } else {
         // The key is Arabic whatever the interface language.
         const QChar mark(layoutDirection() == Qt::RightToLeft ? 0x200F : 0x200E);
-        lbl_adaptive_focus->setText(DialogText::tr("Focus key: %1. %2 of %3 keys mastered.")
+        // The noun agrees with the number of keys in the plan.
+        lbl_adaptive_focus->setText(DialogText::tr("Focus key: %1. %2 of %n keys mastered.", nullptr,
+                                                   plan.IncludedCount())
                                         .arg(mark + KeyCharMap::Visible(focus) + mark)
-                                        .arg(plan.MasteredCount())
-                                        .arg(plan.IncludedCount()));
+                                        .arg(plan.MasteredCount()));
         // The rule in full where the tiles' bars need it, out of the way.
         lbl_adaptive_focus->setToolTip(DialogText::tr("A key is mastered at %1 characters per minute and %2% right.")
                                            .arg(qRound(plan.TargetCpm()))

@@ -9,17 +9,14 @@
 
 #include "class/classmember.h"
 #include "practice/classmembership.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
+#include "widgets/wording.h"
 
 namespace {
 
-// Two whole sentences, spaced as the language spaces them.
-QString Then(const QString& first, const QString& second)
-{
-    if (first.isEmpty() || second.isEmpty())
-        return first + second;
-    return first + (first.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + second;
-}
+using Wording::Isolated;
+using Wording::NameShown;
+using Wording::Then;
 
 // A time of today by the clock alone, another with its date.
 QString When(const QDateTime& utc, const QLocale& dates)
@@ -152,8 +149,7 @@ QString ClassDialog::Worded(const ClassMembership& membership, const QLocale& da
     const ClassStatus s = membership.Status();
     const ClassMember& member = membership.Member();
     const QString who = DialogText::tr("You are in the class %1 as %2.")
-                            .arg(ClassMembership::Isolated(member.classCode, ClassMembership::NameShown),
-                                 ClassMembership::Isolated(member.learner, ClassMembership::NameShown));
+                            .arg(Isolated(member.classCode, NameShown), Isolated(member.learner, NameShown));
     QString state;
     switch (s.state) {
     case ClassStatus::Connecting:

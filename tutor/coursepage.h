@@ -80,6 +80,8 @@ private:
     void FinishRun();
     void KeyPressed(QKeyEvent* event, bool repeat);
     void ShowLine();
+    // Makes the line's place as high as its text needs.
+    void FitLine();
     // The figures of the lesson; `keysOnly`: those a key changes, not the
     // speed.
     void ShowFigures(bool keysOnly = false);
@@ -111,6 +113,8 @@ private:
         double accuracy = 0;
     } outcome;
     QString OutcomeText() const;
+    // The colour of a lesson not passed, and of what stops one passing.
+    static constexpr char NotPassedColour[] = "#9a3412";
     CourseSession session;
     // Passes the history could not keep yet, tried again until it does.
     PendingLessons unsaved;

@@ -1,15 +1,21 @@
 #include "tutor/coursetext.h"
 
+#include <algorithm>
+#include <limits>
+#include <utility>
+
 #include "course/course.h"
 #include "keyboard/keycharmap.h"
 #include "keyboard/layoutkeys.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 
 const QChar LeftToRightIsolate(0x2066);
+const QChar RightToLeftIsolate(0x2067);
 const QChar PopDirectionalIsolate(0x2069);
 const QChar LeftToRightMark(0x200E);
+const QChar RightToLeftMark(0x200F);
 
 // A key's item as a label: a bare mark on a dotted circle, the space bar
 // named.
@@ -30,12 +36,22 @@ QString LessonTitle(const Course& course, int lesson)
         .arg(QCoreApplication::translate("Dialog", course.At(lesson).title.toUtf8().constData()));
 }
 
-QString NewKeys(const Course& course, int lesson)
+QString NewKeys(const Course& course, int lesson, const LayoutKeys& layout, Qt::LayoutDirection direction)
 {
-    QStringList shown;
-    for (const QString& item : course.NewKeys(lesson))
-        shown << Shown(item);
-    return DialogText::tr("New keys: %1").arg(shown.join(QLatin1Char(' ')));
+    // As the keys sit on the keyboard, row by row from the top, each row
+    // read in the interface's direction.
+    const bool rtl = direction == Qt::RightToLeft;
+    auto place = [&](const QString& item) {
+        const KeyStroke s = layout.StrokeFor(item);
+        if (!s.IsValid())
+            return std::pair<int, qreal>(std::numeric_limits<int>::max(), 0); // last
+        const KeyGeometry::Key& key = layout.geometry().keys().at(s.key);
+        return std::pair<int, qreal>(key.row, rtl ? -key.left : key.left);
+    };
+    QStringList items = course.NewKeys(lesson);
+    std::stable_sort(items.begin(), items.end(),
+                     [&](const QString& a, const QString& b) { return place(a) < place(b); });
+    return DialogText::tr("New keys: %1").arg(KeyRow(items, direction));
 }
 
 QString Fingers(const Course& course, int lesson, const LayoutKeys& layout)
@@ -46,13 +62,15 @@ QString Fingers(const Course& course, int lesson, const LayoutKeys& layout)
     return DialogText::tr("Fingers: %1").arg(names.join(DialogText::tr(", ")));
 }
 
-QString KeyRow(const QStringList& items)
+QString KeyRow(const QStringList& items, Qt::LayoutDirection direction)
 {
-    // Isolated left to right, and each key closed by a mark that is, so
-    // that Arabic letters side by side keep the keyboard's order.
-    QString row = LeftToRightIsolate;
+    // Isolated in the direction given, and each key closed by a mark of
+    // that direction, so that Arabic letters and digits side by side keep
+    // the order they are given in.
+    const bool rtl = direction == Qt::RightToLeft;
+    QString row = rtl ? RightToLeftIsolate : LeftToRightIsolate;
     for (int i = 0; i < items.size(); ++i)
-        row += (i ? QStringLiteral(" ") : QString()) + Shown(items[i]) + LeftToRightMark;
+        row += (i ? QStringLiteral(" ") : QString()) + Shown(items[i]) + (rtl ? RightToLeftMark : LeftToRightMark);
     return row + PopDirectionalIsolate;
 }
 

@@ -2,6 +2,7 @@
 #define COURSETEXT_H
 
 #include <QString>
+#include <Qt>
 #include <QStringList>
 
 class Course;
@@ -13,12 +14,14 @@ namespace CourseText {
 
 // "3. Upper row, index fingers".
 QString LessonTitle(const Course& course, int lesson);
-// "New keys: ع ف غ ق".
-QString NewKeys(const Course& course, int lesson);
+// "New keys: ع ف غ ق", in the order they sit on `layout`, read in
+// `direction`.
+QString NewKeys(const Course& course, int lesson, const LayoutKeys& layout, Qt::LayoutDirection direction);
 // "Fingers: left index finger, right index finger", on `layout`.
 QString Fingers(const Course& course, int lesson, const LayoutKeys& layout);
-// Keys as they sit on the keyboard, from left to right in any language.
-QString KeyRow(const QStringList& items);
+// Keys in the order given, shown in `direction` in any language: left to
+// right, as they sit on the keyboard.
+QString KeyRow(const QStringList& items, Qt::LayoutDirection direction = Qt::LeftToRight);
 // The two sentences on resting the hands on the home row of `geometry`.
 QString HomeRow(const KeyGeometry& geometry);
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "progress/dailygoal.h"
-#include "tutor/boldlabel.h"
-#include "tutor/dialogtext.h"
-#include "tutor/practicecalendar.h"
+#include "widgets/boldlabel.h"
+#include "widgets/dialogtext.h"
+#include "widgets/practicecalendar.h"
 
 DailyGoalPanel::DailyGoalPanel(QWidget* parent)
     : QWidget(parent)

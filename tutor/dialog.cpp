@@ -4,7 +4,7 @@
 
 #include "content/contentpaths.h"
 #include "practice/practice.h"
-#include "tutor/afterfirstpaint.h"
+#include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QStandardItemModel>
 #include <QString>
+#include <array>
 #include <memory>
 
 #include "content/contentlist.h"
@@ -11,11 +12,13 @@
 #include "drill/keyrepeat.h"
 #include "tutor/scoreboard.h"
 
+class QRadioButton;
 class QTableView;
 class QKeyEvent;
 class QCloseEvent;
 class Practice;
 class Ui_Dialog;
+struct InterfaceLanguage;
 
 // The tutor window. It reads the learner's keys and choices, hands them to
 // the drill (DrillSession), and draws what comes back; the finished drill
@@ -93,7 +96,15 @@ private:
     void PractiseWords(std::shared_ptr<ItemSource> source);
 
     // --- settings and language ---
-    void SwitchLanguage(const char* langCode);
+    // The Setting tab's button for a language, and its slot.
+    struct LanguageButton
+    {
+        const InterfaceLanguage* language;
+        QRadioButton* Ui_Dialog::*button;
+        void (Dialog::*slot)(bool);
+    };
+    static std::array<LanguageButton, 3> LanguageButtons();
+    void SwitchLanguage(const InterfaceLanguage& language);
 
     Ui_Dialog* ui;
     DrillSession session;

@@ -11,11 +11,11 @@
 
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
-#include "tutor/keylight.h"
-#include "tutor/plaintext.h"
-#include "tutor/progressbar.h"
 #include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
+#include "widgets/keylight.h"
+#include "widgets/plaintext.h"
+#include "widgets/progressbar.h"
 
 // What the learner has chosen for a drill of `kind`, as the widgets say now.
 DrillOptions Dialog::Options(DrillKind kind) const
@@ -54,7 +54,7 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
 bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
-    const quint32 count = quint32(ui->cmb_train_num->currentText().toLong(nullptr, 10));
+    const quint32 count = ui->cmb_train_num->currentData().toUInt();
     if (!session.Start(kind, std::move(source), count, Options(kind)))
         return false;
     w.progress->setRange(0, int(count));
@@ -92,12 +92,15 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 }
 
 // Adaptive practice and missed words from the Progress tab: a word drill on
-// the Word tab with items of their own.
+// the Word tab with items of their own, explained as the word list explains
+// them.
 void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
 {
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
         return;
+    ReadContent();
+    source = std::make_shared<ExplainedSource>(std::move(source), wordList);
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab

@@ -12,9 +12,9 @@
 
 #include "practice/practice.h"
 #include "tutor/coursepage.h"
-#include "tutor/keylight.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
+#include "widgets/keylight.h"
 
 // A table of its own for `tv` (the caller owns it).
 QStandardItemModel* Dialog::InitACTableView(QTableView* tv)
@@ -27,14 +27,14 @@ QStandardItemModel* Dialog::InitACTableView(QTableView* tv)
 
 void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore)
 {
-    // Scores are 32-bit: a larger number is not a score.
-    if (ulScore > std::numeric_limits<uint>::max())
+    // A larger number than a score can hold is not a score.
+    if (ulScore > std::numeric_limits<DrillScore>::max())
         return;
     const int index = scores.IndexOf(im);
     if (index >= 0)
-        scores.Add(practice->Scores(), index, sName, uint(ulScore));
+        scores.Add(practice->Scores(), index, sName, DrillScore(ulScore));
     else
-        ScoreBoard::Insert(im, sName, uint(ulScore));
+        ScoreBoard::Insert(im, sName, DrillScore(ulScore));
 }
 
 void Dialog::TrainFinished()

@@ -3,26 +3,22 @@
 #include "tutor/dialog.h"
 
 #include "practice/practice.h"
-#include "app/appstyle.h"
-#include "tutor/language.h"
 #include "practice/preferences.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
+#include "widgets/appstyle.h"
+#include "widgets/language.h"
 
 void Dialog::ReadSettings()
 {
     const Preferences p = practice->ReadPreferences(ui->cmb_train_num->count());
-    const QString language = Language::Saved(p.language);
     // The language first: re-applying the texts refills the item-count box.
-    if (language == QLatin1String(Language::Chinese)) {
-        ui->rad_lang_chinese->setChecked(true);
-        on_rad_lang_chinese_clicked(true);
-    } else if (language == QLatin1String(Language::Arabic)) {
-        ui->rad_lang_arabic->setChecked(true);
-        on_rad_lang_arabic_clicked(true);
-    } else {
-        ui->rad_lang_english->setChecked(true);
-        on_rad_lang_english_clicked(true);
+    const InterfaceLanguage& language = InterfaceLanguages::FromCode(p.language);
+    for (const LanguageButton& b : LanguageButtons()) {
+        if (b.language == &language) {
+            (ui->*b.button)->setChecked(true);
+            (this->*b.slot)(true);
+        }
     }
     const bool kb101 = p.keyboard == KeyboardLayout::Kb101;
     (kb101 ? ui->rad_kb_101 : ui->rad_kb_102)->setChecked(true);
@@ -38,9 +34,11 @@ void Dialog::ReadSettings()
 void Dialog::WriteSettings()
 {
     Preferences p;
-    p.language = QString::fromLatin1(ui->rad_lang_arabic->isChecked()    ? Language::Arabic
-                                     : ui->rad_lang_english->isChecked() ? Language::English
-                                                                         : Language::Chinese);
+    p.language = InterfaceLanguages::Chinese.Code();  // with no button checked
+    for (const LanguageButton& b : LanguageButtons()) {
+        if ((ui->*b.button)->isChecked())
+            p.language = b.language->Code();
+    }
     p.keyboard = Options(DrillKind::Letters).layout;
     p.displayExplain = ui->chk_display_complain->isChecked();
     p.itemCount = ui->cmb_train_num->currentIndex();
@@ -51,24 +49,30 @@ void Dialog::WriteSettings()
     scores.Show(practice->Scores());
 }
 
-void Dialog::ChangeTr(QString langCode)
+std::array<Dialog::LanguageButton, 3> Dialog::LanguageButtons()
 {
-    Language::Install(langCode);
+    return {{{&InterfaceLanguages::Chinese, &Ui_Dialog::rad_lang_chinese, &Dialog::on_rad_lang_chinese_clicked},
+             {&InterfaceLanguages::Arabic, &Ui_Dialog::rad_lang_arabic, &Dialog::on_rad_lang_arabic_clicked},
+             {&InterfaceLanguages::English, &Ui_Dialog::rad_lang_english, &Dialog::on_rad_lang_english_clicked}}};
 }
 
-void Dialog::SwitchLanguage(const char* langCode)
+void Dialog::ChangeTr(QString langCode)
 {
-    const QString code = QString::fromLatin1(langCode);
-    // Arabic turns the window first, so the texts are laid out right to
-    // left as they arrive.
-    if (Language::Direction(code) == Qt::RightToLeft)
+    Language::Install(InterfaceLanguages::Find(langCode));
+}
+
+void Dialog::SwitchLanguage(const InterfaceLanguage& language)
+{
+    // A right-to-left language turns the window first, so the texts are
+    // laid out right to left as they arrive.
+    if (language.direction == Qt::RightToLeft)
         setLayoutDirection(Qt::RightToLeft);
-    ChangeTr(code);
-    setLayoutDirection(Language::Direction(code));
+    ChangeTr(language.Code());
+    setLayoutDirection(language.direction);
     // Re-applying the texts refills the item-count box; the learner's drill
     // length stays.
     const int itemCount = ui->cmb_train_num->currentIndex();
-    ui->dateLocale = Language::Locale(code);
+    ui->dateLocale = language.Locale();
     ui->retranslateUi(this);
     scores.Retranslate();
     if (itemCount >= 0)
@@ -78,19 +82,19 @@ void Dialog::SwitchLanguage(const char* langCode)
 void Dialog::on_rad_lang_chinese_clicked(bool checked)
 {
     if (checked)
-        SwitchLanguage(Language::Chinese);
+        SwitchLanguage(InterfaceLanguages::Chinese);
 }
 
 void Dialog::on_rad_lang_arabic_clicked(bool checked)
 {
     if (checked)
-        SwitchLanguage(Language::Arabic);
+        SwitchLanguage(InterfaceLanguages::Arabic);
 }
 
 void Dialog::on_rad_lang_english_clicked(bool checked)
 {
     if (checked)
-        SwitchLanguage(Language::English);
+        SwitchLanguage(InterfaceLanguages::English);
 }
 
 void Dialog::on_rad_kb_101_clicked(bool checked)

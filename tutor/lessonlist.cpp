@@ -10,7 +10,7 @@
 #include "keyboard/keycharmap.h"
 #include "keyboard/layoutkeys.h"
 #include "tutor/coursetext.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 
@@ -98,7 +98,8 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
                       BestRole);
         item->setText(Text(item));
         item->setIcon(StateIcon(status));
-        item->setToolTip(CourseText::NewKeys(course, i) + QLatin1Char('\n') + CourseText::Fingers(course, i, layout));
+        item->setToolTip(CourseText::NewKeys(course, i, layout, layoutDirection()) + QLatin1Char('\n')
+                         + CourseText::Fingers(course, i, layout));
         // A locked lesson can be seen but not chosen.
         Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
         if (status == CourseState::Status::Locked)

@@ -20,10 +20,10 @@
 #include "tutor/adaptivepanel.h"
 #include "tutor/classdialog.h"
 #include "tutor/dailygoalpanel.h"
-#include "tutor/dialogtext.h"
-#include "tutor/keyheatmap.h"
-#include "tutor/plaintext.h"
-#include "tutor/progresschart.h"
+#include "widgets/dialogtext.h"
+#include "widgets/keyheatmap.h"
+#include "widgets/plaintext.h"
+#include "widgets/progresschart.h"
 
 namespace {
 

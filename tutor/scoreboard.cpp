@@ -63,7 +63,7 @@ void ScoreBoard::Retranslate()
         SetTitles(t);
 }
 
-bool ScoreBoard::Insert(ScoreTable* table, const QString& name, uint score)
+bool ScoreBoard::Insert(ScoreTable* table, const QString& name, DrillScore score)
 {
     if (!table || name.isEmpty() || score == 0)
         return false;
@@ -95,7 +95,7 @@ QByteArray ScoreBoard::ReportDocument() const
     return document + "</root>";
 }
 
-void ScoreBoard::Add(TopScores& scores, int index, const QString& name, uint score)
+void ScoreBoard::Add(TopScores& scores, int index, const QString& name, DrillScore score)
 {
     if (index >= 0 && index < TableCount && scores.Add(index, name, score))
         Insert(tables[index], name, score);

@@ -31,9 +31,9 @@ public:
     static ScoreTable* NewTable();
     // Puts a row in its place: above older equal scores. No name or a zero
     // score is not a score.
-    static bool Insert(ScoreTable* table, const QString& name, uint score);
+    static bool Insert(ScoreTable* table, const QString& name, DrillScore score);
     // Adds a row to table `index` and to `scores`, which keep it.
-    void Add(TopScores& scores, int index, const QString& name, uint score);
+    void Add(TopScores& scores, int index, const QString& name, DrillScore score);
 
     // Puts the column titles in the interface language.
     void Retranslate();

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
 #include <QSpacerItem>
 #include <QTabWidget>
 #include <QTableView>
@@ -198,6 +199,13 @@ public:
         std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
     };
     DrillWidgets Drill(DrillKind kind) const;
+
+private:
+    // Where the About page's pieces sit on a left-to-right page; a
+    // right-to-left one mirrors them.
+    static constexpr QRect AboutLogo{0, 30, 241, 181};
+    static constexpr QRect AboutLines{250, 30, 332, 121};
+    static constexpr QRect AboutNotice{250, 160, 321, 51};
 };
 
 namespace Ui {

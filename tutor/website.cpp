@@ -4,7 +4,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "tutor/addressbox.h"
+#include "widgets/addressbox.h"
 
 namespace {
 

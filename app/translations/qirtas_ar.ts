@@ -453,9 +453,16 @@ Can&apos;t report!</source>
         <source>Errors per key</source>
         <translation>الأخطاء لكل مفتاح</translation>
     </message>
-    <message>
-        <source>Focus key: %1. %2 of %3 keys mastered.</source>
-        <translation>المفتاح المركَّز عليه: %1. أُتقِن %2 من %3 مفاتيح.</translation>
+    <message numerus="yes">
+        <source>Focus key: %1. %2 of %n keys mastered.</source>
+        <translation>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من %n مفتاح.</numerusform>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من مفتاح واحد.</numerusform>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من مفتاحين.</numerusform>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من %n مفاتيح.</numerusform>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من %n مفتاحًا.</numerusform>
+            <numerusform>المفتاح المركَّز عليه: %1. أُتقِن %2 من %n مفتاح.</numerusform>
+        </translation>
     </message>
     <message>
         <source>How many minutes you mean to practise each day</source>
@@ -567,11 +574,11 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Course</source>
-        <translation>الدروس</translation>
+        <translation>الدورة</translation>
     </message>
     <message>
         <source>Course lessons</source>
-        <translation>الدروس</translation>
+        <translation>دروس الدورة</translation>
     </message>
     <message>
         <source>You are in the class %1 as %2.</source>

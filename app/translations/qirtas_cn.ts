@@ -453,9 +453,11 @@ Can&apos;t report!</source>
         <source>Errors per key</source>
         <translation>按键错误率</translation>
     </message>
-    <message>
-        <source>Focus key: %1. %2 of %3 keys mastered.</source>
-        <translation>重点按键：%1。已掌握 %3 个按键中的 %2 个。</translation>
+    <message numerus="yes">
+        <source>Focus key: %1. %2 of %n keys mastered.</source>
+        <translation>
+            <numerusform>重点按键：%1。已掌握 %n 个按键中的 %2 个。</numerusform>
+        </translation>
     </message>
     <message>
         <source>How many minutes you mean to practise each day</source>

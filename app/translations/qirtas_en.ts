@@ -53,6 +53,13 @@ Can&apos;t report!</source>
         <translation>There are no scores yet!
 Nothing to report.</translation>
     </message>
+    <message numerus="yes">
+        <source>Focus key: %1. %2 of %n keys mastered.</source>
+        <translation>
+            <numerusform>Focus key: %1. %2 of %n key mastered.</numerusform>
+            <numerusform>Focus key: %1. %2 of %n keys mastered.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DialogData</name>

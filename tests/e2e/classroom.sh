@@ -39,15 +39,14 @@ for learner in Amal Bilal; do
     printf '[Normal]\nlang=en\nkeyboard=101\nitemcount=0\n' >"$conf"
     start
     id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
-    sleep 0.5
+    wait_ready
     click "$id" "$progress_tab"
-    click "$id" "$class_button"
+    click_opening "$id" "$class_button"
     # The server field has the focus; Tab goes on to the class code and the name.
     answer_with_return "Class" "host=127.0.0.1 port=$port user=ar101 dbname=postgres password=pw-ar101	ar101	$learner"
     click "$id" "$keyboard_tab"
     click "$id" "$random_box"
-    click "$id" "$start_button"
-    sleep 0.5
+    click "$id" "$start_button" # Start turns to Stop
     xdotool type --delay 20 "$keys"
     answer_with_return "Nuvari Arabic typing software" # record the score
     answer_with_return "Record Score"

@@ -45,7 +45,55 @@ wait_output() {
     return 1
 }
 
-click() { xdotool mousemove --window "$1" $2 click 1; sleep 0.3; }
+# Waits until the tutor has drawn its window and reads its files, which it
+# does just after the first paint: from then on it takes clicks and keys.
+wait_ready() { wait_output 'word.kq"' "$tmp/run.log" || fail "the tutor never read its word file"; }
+
+# A checksum of what the part WxH+X+Y of window $1 shows (window-relative).
+picture() { import -window "$1" -crop "$2" +repage png:- 2>/dev/null | md5sum; }
+
+# The checksum of that part once two pictures in a row agree.
+settled_picture() {
+    local last now
+    last=$(picture "$1" "$2")
+    for _ in $(seq 1 50); do
+        now=$(picture "$1" "$2")
+        [ "$now" = "$last" ] && { echo "$now"; return 0; }
+        last=$now
+    done
+    return 1
+}
+
+# Clicks window $1 at the window-relative point "X Y" and waits until the
+# window around the point looks different: a tab selected, a box ticked, a
+# button's text changed. The pointer goes there first, and the picture is
+# taken once the look under the pointer has settled.
+click() {
+    local x=${2% *} y=${2#* } region before
+    region="120x24+$((x - 60))+$((y - 12))"
+    xdotool mousemove --window "$1" "$x" "$y"
+    before=$(settled_picture "$1" "$region") || fail "the window keeps changing at $2"
+    xdotool click 1
+    for _ in $(seq 1 100); do
+        [ "$(picture "$1" "$region")" != "$before" ] && return 0
+        sleep 0.05
+    done
+    fail "a click at $2 changed nothing there"
+}
+
+# Clicks window $1 at "X Y" where the click opens a window of its own, which
+# the caller waits for.
+click_opening() { xdotool mousemove --window "$1" $2 click 1; }
+
+# Gives window $1 the keyboard and waits until it has it.
+focus() {
+    xdotool windowfocus "$1" 2>/dev/null
+    for _ in $(seq 1 100); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.05
+    done
+    fail "window $1 did not take the keyboard"
+}
 
 # Waits for a window named $1 other than the main one ($id), types $2 into
 # it if given, presses Return and waits until it is gone.
@@ -56,8 +104,7 @@ answer_with_return() {
         [ -n "$box" ] && break || sleep 0.1
     done
     [ -n "$box" ] || fail "no window '$1'"
-    xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-    sleep 0.1
+    focus "$box"
     [ -z "${2:-}" ] || xdotool type --delay 5 "$2"
     xdotool key Return
     for _ in $(seq 1 100); do
@@ -72,7 +119,7 @@ answer_with_return() {
 # unless it ends by itself with exit code 0.
 close_and_wait() {
     local id=$1 pid=$2
-    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    focus "$id"
     xdotool key Escape
     for _ in $(seq 1 300); do
         kill -0 "$pid" 2>/dev/null || break

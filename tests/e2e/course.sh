@@ -24,7 +24,8 @@ wait_line() {
 
 start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
-xdotool mousemove --window "$id" $course_tab click 1
+wait_ready
+click "$id" "$course_tab"
 xdotool key space # "Begin lesson 1" under the home-row picture
 xdotool key space # Start
 n=1
@@ -50,7 +51,8 @@ close_and_wait "$id" "$pid"
 
 start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found after a restart"
-xdotool mousemove --window "$id" $course_tab click 1
+wait_ready
+click "$id" "$course_tab"
 xdotool key space # Start, on the lesson the learner is at
 wait_line "^Course lesson 2 line 1/" >/dev/null || fail "lesson 2 not open after a restart"
 xdotool key Escape # stops the lesson; the next one closes the window

@@ -24,11 +24,11 @@ wait_output '/usr/lib/qirtas/word.kq"' "$tmp/run.log" || fail "installed word fi
 # left-to-right (Chinese) layout.
 word_tab="245 20"
 start_button="556 84"
-label() { import -window "$id" -crop 560x100+50+183 +repage png:- 2>/dev/null | md5sum; }
+label() { picture "$id" 560x100+50+183; }
 
 click "$id" "$word_tab"
 before=$(label)
-click "$id" "$start_button"
+click "$id" "$start_button" # Start turns to Stop
 for _ in $(seq 1 50); do
     [ "$(label)" != "$before" ] && break
     sleep 0.1

@@ -13,11 +13,10 @@ keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="465 2
 
 start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"
-sleep 0.5
+wait_ready
 click "$id" "$keyboard_tab"
 click "$id" "$random_box"
-click "$id" "$start_button"
-sleep 0.5
+click "$id" "$start_button" # Start turns to Stop
 # Items 1..33 of the letter alphabet, then item 0, then items 1..6: forty
 # keys on the US keyboard that give the letters shown.
 keys='hfje[po]`v.sawq'"'"'/uytr;glk,ibdnxcz'"m"'hfje[p'

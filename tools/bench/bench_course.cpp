@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 #include "course/course.h"
 #include "cputime.h"
 #include "keyboard/layoutkeys.h"
@@ -95,7 +95,7 @@ void TypeLessons()
         for (int keys = 0; start->text() == QLatin1String("Stop") && keys < 2000; ++keys) {
             const QString line = QTextDocumentFragment::fromHtml(label->text()).toPlainText().replace(
                 QChar(0xA0), QLatin1Char(' '));
-            const QString k = TestUtil::KeysFor(line.mid(answer->text().size()), true);
+            const QString k = TestUtil::KeysFor(line.mid(answer->text().size()), KeyboardLayout::Kb101);
             if (k.isEmpty())
                 break;
             if (keys % 10 == 9)

@@ -86,7 +86,7 @@ void SentenceDrill()
     if (QFile::exists(path))
         return (void)std::printf("%s exists; not overwriting it\n", qPrintable(path));
     const QString sentence
-        = KeyCharMap::Instance()->MapString(keys, true) + QStringLiteral("|good morning, many times");
+        = KeyCharMap::Instance()->MapString(keys, KeyboardLayout::Kb101) + QStringLiteral("|good morning, many times");
     Records({sentence, sentence}).WriteContentFile(path);
     Dialog* d = NewTutor(5); // reads the sentence file after its first paint: kept until done
     Child<QTabWidget>(d, "tabWidget")->setCurrentIndex(2);

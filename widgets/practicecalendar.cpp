@@ -1,9 +1,9 @@
-#include "tutor/practicecalendar.h"
+#include "widgets/practicecalendar.h"
 
 #include <QPainter>
 
 #include "progress/dailygoal.h"
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 

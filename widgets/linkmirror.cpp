@@ -1,4 +1,4 @@
-#include "tutor/linkmirror.h"
+#include "widgets/linkmirror.h"
 
 #include <QCommandLinkButton>
 #include <QEvent>

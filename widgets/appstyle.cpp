@@ -1,4 +1,4 @@
-#include "app/appstyle.h"
+#include "widgets/appstyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -35,7 +35,6 @@ const char StyleSheet[] =
     "QProgressBar::chunk { background-color: #05B8CC; width: 16px;}";
 
 const char PicPrefix[] = ":/pic/";
-const char TranslationPrefix[] = ":/translations/";
 
 const char Keyboard101Sheet[] = "border-image: url(:/pic/kb101) 5;\nborder-width:5px;";
 const char Keyboard102Sheet[] = "border-image: url(:/pic/kb102) 5;\nborder-width:5px;";

@@ -5,7 +5,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "tutor/plaintext.h"
+#include "widgets/plaintext.h"
 
 // A drawing's tooltip that depends on where the pointer is: `textAt` gives
 // the text for a point of `widget`, none where it is empty, shown as plain

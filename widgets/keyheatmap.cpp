@@ -1,4 +1,4 @@
-#include "tutor/keyheatmap.h"
+#include "widgets/keyheatmap.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -9,8 +9,8 @@
 
 #include "keyboard/keycharmap.h"
 #include "drill/keystatistics.h"
-#include "tutor/dialogtext.h"
-#include "tutor/tooltipat.h"
+#include "widgets/dialogtext.h"
+#include "widgets/tooltipat.h"
 
 namespace {
 

@@ -11,9 +11,8 @@ namespace AppStyle {
 // object before any window exists.
 extern const char StyleSheet[];
 
-// Resource prefixes of the bundle compiled into the program.
-extern const char PicPrefix[];          // ":/pic/"
-extern const char TranslationPrefix[];  // ":/translations/"
+// Resource prefix of the pictures compiled into the program.
+extern const char PicPrefix[];  // ":/pic/"
 
 // Keyboard pictures for the Keyboard tab.
 extern const char Keyboard101Sheet[];

@@ -1,8 +1,8 @@
-#include "tutor/handsview.h"
+#include "widgets/handsview.h"
 
 #include <QPainter>
 
-#include "tutor/fingercolours.h"
+#include "widgets/fingercolours.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tutor/progresschart.h"
+#include "widgets/progresschart.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,7 +8,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "tutor/dialogtext.h"
+#include "widgets/dialogtext.h"
 
 namespace {
 

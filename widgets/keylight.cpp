@@ -1,4 +1,4 @@
-#include "tutor/keylight.h"
+#include "widgets/keylight.h"
 
 #include <QEvent>
 #include <QPainter>

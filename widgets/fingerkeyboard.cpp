@@ -1,12 +1,12 @@
-#include "tutor/fingerkeyboard.h"
+#include "widgets/fingerkeyboard.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "keyboard/keycharmap.h"
-#include "tutor/dialogtext.h"
-#include "tutor/fingercolours.h"
+#include "widgets/dialogtext.h"
+#include "widgets/fingercolours.h"
 
 namespace {
 

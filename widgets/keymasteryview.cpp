@@ -1,12 +1,12 @@
-#include "tutor/keymasteryview.h"
+#include "widgets/keymasteryview.h"
 
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include "keyboard/keycharmap.h"
-#include "tutor/dialogtext.h"
-#include "tutor/tooltipat.h"
+#include "widgets/dialogtext.h"
+#include "widgets/tooltipat.h"
 
 namespace {
 
