@@ -51,7 +51,7 @@ ProgressPage::ProgressPage(QWidget* parent)
 void ProgressPage::SetPractice(Practice* given)
 {
     practice = given;
-    connect(practice, &Practice::Recorded, this, &ProgressPage::Recorded);
+    connect(practice, &Practice::Recorded, this, &ProgressPage::ShowRecorded);
     connect(&practice->Class(), &ClassMembership::StatusChanged, this, &ProgressPage::ShowClass);
     connect(practice, &Practice::HistoryMerged, this, [this] {
         shownRevision = -1;
@@ -216,14 +216,9 @@ int ProgressPage::GoalMinutes() const
     return built ? wg_daily_goal->Goal() : goalMinutes;
 }
 
-AdaptivePlan ProgressPage::Plan()
-{
-    return practice->Plan();
-}
-
 void ProgressPage::PractiseAdaptively()
 {
-    const AdaptivePlan plan = Plan();
+    const AdaptivePlan plan = practice->Plan();
     if (built)
         wg_adaptive->SetPlan(plan);
     const std::shared_ptr<ItemSource> source = practice->AdaptiveDrill(plan);
@@ -272,7 +267,7 @@ void ProgressPage::ShowClass()
     lbl_class_state->setToolTip(AsPlainText(membership.Detail()));
 }
 
-void ProgressPage::Recorded()
+void ProgressPage::ShowRecorded()
 {
     ShowStanding();
     TellProblem();
@@ -299,7 +294,7 @@ void ProgressPage::Refresh()
     if (revision != shownRevision || type != shownType) {
         if (revision != shownRevision) {
             totals = store.CharTotals();
-            const AdaptivePlan plan = Plan();
+            const AdaptivePlan plan = practice->Plan();
             wg_adaptive->SetPlan(plan);
             wg_heat_map->SetTotals(totals);
             wg_heat_map->SetSkills(plan.Skills(), plan.TargetMs());

@@ -44,12 +44,10 @@ public:
     void SetPractice(Practice* practice);
     // A drill was handed to the history: the first time the history cannot
     // keep drills, says so.
-    void Recorded();
+    void ShowRecorded();
     // The daily goal in minutes, as the settings keep it.
     void SetGoalMinutes(int minutes);
     int GoalMinutes() const;
-    // Where adaptive practice stands now (read from the history).
-    AdaptivePlan Plan();
     // Reads which class the seat belongs to and, if any, starts sending
     // (once; the tutor calls it when its window is on screen).
     void StartClass();
