@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QSettings>
+#include <iterator>
 
 #include "practice/settingskeys.h"
 
@@ -10,7 +11,8 @@ namespace {
 namespace Key = SettingsKey;
 
 // Key prefix of the letter, word and sentence tables.
-const char TablePrefix[TopScores::TableCount] = {'l', 'w', 's'};
+const char TablePrefix[] = {'l', 'w', 's'};
+static_assert(std::size(TablePrefix) == TopScores::TableCount);
 const int RowsRead = 5;
 const int RowsWritten = 6;
 // How long a save waits for another tutor's save to finish.

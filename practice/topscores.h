@@ -17,7 +17,8 @@ class QSettings;
 class TopScores
 {
 public:
-    static constexpr int TableCount = 3;  // letter, word, sentence
+    // One a drill with a tab of its own: letter, word, sentence.
+    static constexpr int TableCount = DrillKindCount;
     using Row = QPair<QString, DrillScore>;
     using Rows = QList<Row>;
 
