@@ -6,7 +6,7 @@
 #include "content/appinfo.h"
 #include "widgets/appstyle.h"
 #include "app/startup.h"
-#include "progress/historystore.h"
+#include "practice/practice.h"
 
 int main(int argc, char* argv[])
 {
@@ -31,10 +31,11 @@ int main(int argc, char* argv[])
     AppInfo::Apply();
     AppStyle::Install(app);
 
-    // The learner's history, for the whole run: the tutor and its pages
-    // record into it and read it. Its file opens when first needed.
-    HistoryStore history(AppInfo::DataFolder());
-    QDialog* window = Startup::CreateWindow(QCoreApplication::arguments(), &history);
+    // The learner's practice, for the whole run: the window finds it. Its
+    // history file opens when first needed.
+    Practice practice;
+    practice.MakeInstance();
+    QDialog* window = Startup::CreateWindow(QCoreApplication::arguments());
     window->setVisible(true);
     const int result = app.exec();
     // Deleting the tutor saves its settings, so this must follow the loop.

@@ -89,7 +89,7 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     return 0;
 }
 
-QDialog* CreateWindow(const QStringList& arguments, HistoryStore* history)
+QDialog* CreateWindow(const QStringList& arguments)
 {
     QDialog* window = nullptr;
     if (WantsEditor(arguments)) {
@@ -100,7 +100,7 @@ QDialog* CreateWindow(const QStringList& arguments, HistoryStore* history)
         window = new ClassWindow;
     } else {
         qDebug() << "Qirtas MainDlg";
-        window = new Dialog(history);
+        window = new Dialog;
     }
     // Before the native window exists the flags need only be stored: it is
     // made with them. setWindowFlags would move the window to a new native

@@ -3,7 +3,6 @@
 
 #include <QStringList>
 
-class HistoryStore;
 class QDialog;
 class QTextStream;
 
@@ -32,9 +31,9 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 
 // Creates the window the arguments ask for (the content editor for "data",
 // the teacher's window for "class" alone, the tutor otherwise), with a
-// minimize button added to its own flags. The tutor keeps its drills in
-// `history`, which must outlive it; without one it keeps its own.
-QDialog* CreateWindow(const QStringList& arguments, HistoryStore* history = nullptr);
+// minimize button added to its own flags. The window works with the
+// process's practice (Practice::Instance), or one of its own without one.
+QDialog* CreateWindow(const QStringList& arguments);
 
 } // namespace Startup
 

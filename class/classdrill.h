@@ -4,7 +4,7 @@
 #include <QJsonObject>
 #include <QUuid>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // One finished drill as the class server knows it: the history's record,
 // whose id makes sending it twice harmless and whose lesson (a course

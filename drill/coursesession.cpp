@@ -4,7 +4,7 @@
 #include <QStringView>
 
 #include "keyboard/keycharmap.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "drill/drillstats.h"
 #include "drill/typingaligner.h"
 #include "keyboard/keyboardlayout.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // A course lesson being typed: its lines one after the other, character by
 // character. A wrong key is counted and marked, and the text waits for the

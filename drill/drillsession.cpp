@@ -4,7 +4,7 @@
 
 #include "keyboard/keycharmap.h"
 #include "keyboard/typedtext.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 
 bool DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSource, quint32 itemCount,

@@ -8,8 +8,8 @@
 
 #include "drill/drillstats.h"
 #include "drill/itemsource.h"
+#include "drill/drillrecord.h"
 #include "drill/typingaligner.h"
-#include "progress/drillrecord.h"
 
 // A running drill: what is asked, how each key or edit of the learner is
 // judged, the clock and the figures, and at the end the record of it. It

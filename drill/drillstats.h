@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // Counters of the running drill and the measures derived from them.
 struct DrillStats

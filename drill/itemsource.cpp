@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "keyboard/keycharmap.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "content/contentlist.h"
 #include "keyboard/keyboardlayout.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // One thing the learner is asked to type.
 struct DrillItem

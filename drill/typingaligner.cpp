@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 namespace {
 

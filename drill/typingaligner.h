@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // Judges typed Arabic against the item it was typed for by aligning the two,
 // not by comparing position with position: one missing, extra or wrong

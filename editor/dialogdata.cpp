@@ -9,19 +9,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
-#include <QSettings>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
-#include "content/appinfo.h"
 #include "content/contentlist.h"
 #include "content/contentpaths.h"
 #include "editor/ui_dialogdata.h"
 #include "keyboard/typedtext.h"
-#include "practice/settingskeys.h"
+#include "practice/practice.h"
 #include "widgets/language.h"
 
 namespace {
@@ -53,13 +51,13 @@ bool TextLess(const ContentItem& a, const ContentItem& b)
     return a.text < b.text;
 }
 
-// The keyboard the tutor saved, read as the tutor reads it.
-KeyboardLayout SavedKeyboard()
+// What the learner chose in the tutor, as the tutor reads it: through the
+// process's practice, or one made for the reading.
+Preferences SavedPreferences()
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-    settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    return KeyboardLayouts::FromName(
-        settings.value(QLatin1String(SettingsKey::Keyboard), KeyboardLayouts::Name(KeyboardLayout::Kb101)).toString());
+    if (Practice* practice = Practice::Instance())
+        return practice->ReadPreferences();
+    return Practice().ReadPreferences();
 }
 
 } // namespace
@@ -70,12 +68,13 @@ DialogData::DialogData(QWidget* parent)
     , model(nullptr)
     , currentRow(-1)
 {
+    const Preferences preferences = SavedPreferences();
     // The editor speaks the language the learner chose in the tutor.
-    const InterfaceLanguage& language = Language::Saved();
+    const InterfaceLanguage& language = InterfaceLanguages::FromCode(preferences.language);
     Language::Install(language);
     setLayoutDirection(language.direction);
     // The Arabic text is typed as in the drills, on the keyboard chosen there.
-    keyboard = SavedKeyboard();
+    keyboard = preferences.keyboard;
 
     ui->setupUi(this);
     model = InitContentView();

@@ -1,5 +1,5 @@
-#ifndef PREFERENCES_H
-#define PREFERENCES_H
+#ifndef PRACTICE_PREFERENCES_H
+#define PRACTICE_PREFERENCES_H
 
 #include <QString>
 
@@ -11,7 +11,9 @@ class QSettings;
 // What the learner chose on the Setting tab, as the settings store keeps it.
 struct Preferences
 {
-    QString language;  // a Language code; anything unknown stored reads as English
+    // The interface language's code (see InterfaceLanguages): an unknown
+    // one stored reads as English, none stored as a first run's language.
+    QString language;
     KeyboardLayout keyboard = KeyboardLayout::Kb101;
     bool displayExplain = true;
     int itemCount = 1;  // index of the drill length: "50"
@@ -24,4 +26,4 @@ struct Preferences
     void Write(QSettings& settings) const;
 };
 
-#endif // PREFERENCES_H
+#endif // PRACTICE_PREFERENCES_H

@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QString>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 // How fast and how surely the learner types one character now. Each drill
 // that asked for it moves the figures part of the way towards that drill's

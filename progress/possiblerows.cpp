@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "keyboard/keycharmap.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 namespace PossibleRows {
 

@@ -18,12 +18,11 @@
 #include <cmath>
 
 #include "class/classcsv.h"
-#include "content/appinfo.h"
 #include "course/course.h"
 #include "practice/settingskeys.h"
 #include "progress/dailygoal.h"
 #include "teacher/classreader.h"
-#include "practice/preferences.h"
+#include "practice/practice.h"
 #include "widgets/afterfirstpaint.h"
 #include "widgets/boldlabel.h"
 #include "widgets/dialogtext.h"
@@ -44,9 +43,10 @@ enum Column { Name, Drills, Minutes, MinutesThisWeek, LastActive, Lesson, Speed,
 // Each cell sorts by its number (or time), whatever it shows.
 constexpr int SortRole = Qt::UserRole;
 
-QSettings* Store()
+// A key of the teacher's group in the settings store.
+QString TeacherKey(const char* key)
 {
-    return new QSettings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    return QLatin1String(SettingsKey::TeacherGroup) + QLatin1Char('/') + QLatin1String(key);
 }
 
 using Wording::Isolated;
@@ -91,16 +91,18 @@ QString NotTeacher()
 ClassWindow::ClassWindow(QWidget* parent)
     : QDialog(parent)
     , reader(new ClassReader(this))
+    , practice(Practice::Instance())
 {
+    if (!practice)
+        practice = new Practice(this);
+    const Preferences preferences = practice->ReadPreferences();
     // The teacher's window speaks the language chosen in the tutor.
-    const InterfaceLanguage& language = Language::Saved();
+    const InterfaceLanguage& language = InterfaceLanguages::FromCode(preferences.language);
     Language::Install(language);
     setLayoutDirection(language.direction);
     dates = language.Locale();
-    std::unique_ptr<QSettings> settings(Store());
-    const KeyboardLayout keyboard = Preferences::Read(*settings, 1).keyboard;
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    savedClass = settings->value(QLatin1String(SettingsKey::TeacherClass)).toString();
+    const KeyboardLayout keyboard = preferences.keyboard;
+    savedClass = practice->Settings().value(TeacherKey(SettingsKey::TeacherClass)).toString();
 
     setObjectName(QStringLiteral("ClassWindow"));
     setWindowTitle(DialogText::tr("Qirtas class"));
@@ -111,7 +113,7 @@ ClassWindow::ClassWindow(QWidget* parent)
 
     auto* serverRow = new QHBoxLayout;
     serverRow->addWidget(new QLabel(DialogText::tr("Class server:"), this));
-    le_class_server = new QLineEdit(settings->value(QLatin1String(SettingsKey::TeacherServer)).toString(), this);
+    le_class_server = new QLineEdit(practice->Settings().value(TeacherKey(SettingsKey::TeacherServer)).toString(), this);
     le_class_server->setObjectName(QStringLiteral("le_class_server"));
     le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-teacher"));
     le_class_server->setToolTip(DialogText::tr("A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a "
@@ -347,9 +349,7 @@ void ClassWindow::ShowClasses(const ClassSql::Result& result, const QStringList&
 {
     if (!Fine(result))
         return;
-    std::unique_ptr<QSettings> settings(Store());
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    settings->setValue(QLatin1String(SettingsKey::TeacherServer), server.Stored());
+    practice->Settings().setValue(TeacherKey(SettingsKey::TeacherServer), server.Stored());
     {
         const QSignalBlocker quiet(cmb_class);
         const QString chosen = cmb_class->currentIndex() >= 0 ? cmb_class->currentText() : savedClass;
@@ -376,9 +376,7 @@ void ClassWindow::Reload()
         return;
     const QString code = cmb_class->currentText();
     savedClass = code;
-    std::unique_ptr<QSettings> settings(Store());
-    settings->beginGroup(QLatin1String(SettingsKey::TeacherGroup));
-    settings->setValue(QLatin1String(SettingsKey::TeacherClass), code);
+    practice->Settings().setValue(TeacherKey(SettingsKey::TeacherClass), code);
     const ClassRange range = Range();
     const QDate today = QDate::currentDate();
     const QDateTime weekStart = DailyGoal::StartOf(today.addDays(1 - today.dayOfWeek()));

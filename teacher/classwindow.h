@@ -14,6 +14,7 @@ class QPushButton;
 class QStandardItemModel;
 class QTableView;
 class ClassReader;
+class Practice;
 class KeyHeatMap;
 class ProgressChart;
 
@@ -61,6 +62,7 @@ private:
     QLocale dates;
     ClassConnection server;
     ClassReader* reader;
+    Practice* practice;  // the settings store
     QLineEdit* le_class_server;
     QPushButton* btn_class_open;
     QComboBox* cmb_class;

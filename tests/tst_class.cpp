@@ -12,7 +12,9 @@
 #include "class/classsender.h"
 #include "class/classuplink.h"
 #include "classtestutil.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
+#include "practice/classmembership.h"
+#include "practice/practice.h"
 
 using namespace ClassTest;
 
@@ -73,6 +75,7 @@ private slots:
     void impossibleDrillsRefused_data();
     void impossibleDrillsRefused();
     void upgradeLeavesImpossibleDrillsOut();
+    void practiceFeedsTheClass();
 };
 
 void TestClass::initTestCase()
@@ -375,7 +378,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         QVERIFY(admin.Exec("SELECT qirtas.allow_teacher($1, 'teacher')", {code}).Ok());
     }
     QTemporaryDir dir;
-    HistoryStore history(dir.path());
+    History history(dir.path());
     MemoryOutbox outbox;
     const qint64 start = QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC).toSecsSinceEpoch();
     QList<ClassDrill> drills;
@@ -392,7 +395,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
             d.drill.lesson = QStringLiteral("home-row");
             d.lessonNumber = 3;
         }
-        QVERIFY(history.Record(d.drill));
+        QVERIFY(history.log.Record(d.drill));
         outbox.Add(d);
         drills << d;
     }
@@ -417,9 +420,9 @@ void TestClass::teacherSeesWhatTheLearnerSees()
             c = {c.presses, c.errors};
         return counts;
     };
-    QCOMPARE(pressesAndErrors(detail.keys), pressesAndErrors(history.CharTotals()));
+    QCOMPARE(pressesAndErrors(detail.keys), pressesAndErrors(history.log.CharTotals()));
     for (int type = 0; type < DrillKindCount; ++type) {
-        QList<DrillPoint> local = history.Drills(DrillKind(type)), remote;
+        QList<DrillPoint> local = history.log.Drills(DrillKind(type)), remote;
         for (const ClassDrill& d : detail.drills) {
             if (d.drill.type == DrillKind(type))
                 remote << DrillPoint{d.drill.finished, d.drill.speed, d.drill.accuracy};
@@ -615,6 +618,40 @@ void TestClass::upgradeLeavesImpossibleDrillsOut()
     QVERIFY(teacher.Overview("a1", {}, {}, &learners).Ok());
     QCOMPARE(admin.Exec("SELECT count(*) FROM qirtas.drill_unsummed").Int(0, 0), 1);
     QVERIFY(server.Log().contains("the drills of one class are left for a later summary"));
+}
+
+// A seat's practice hands the class every drill and lesson it records, and
+// a new seat of the same learner takes in their drills from the server.
+void TestClass::practiceFeedsTheClass()
+{
+    QTemporaryDir seat, newSeat;
+    auto open = [](const QTemporaryDir& dir) {
+        auto practice = std::make_unique<Practice>(
+            dir.filePath(QStringLiteral("data")),
+            std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+        practice->Class().SetPauses(QuickPauses);
+        return practice;
+    };
+    const ClassMember rania{QStringLiteral("ar101"), QStringLiteral("Rania")};
+    auto practice = open(seat);
+    practice->Class().Join(As("ar101"), rania);
+    ClassDrill drill = MakeDrill(QDateTime::currentSecsSinceEpoch() - 600, 1, 1.5, 92, {{Kaf, {1, 0}}});
+    QVERIFY(practice->Record(drill.drill));
+    ClassDrill lesson = MakeDrill(QDateTime::currentSecsSinceEpoch() - 60, int(DrillKind::Course), 1.2, 96, {{Kaf, {1, 0}}});
+    QVERIFY(practice->Record(lesson.drill, QStringLiteral("home-row"), {72, 96, true}));
+    QTRY_COMPARE_WITH_TIMEOUT(Stored(QStringLiteral("learner = 'Rania'")), 2, 20000);
+    QCOMPARE(Stored(QStringLiteral("learner = 'Rania' AND lesson = 'home-row'")), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(practice->Class().Status().state, ClassStatus::Sent, 20000);
+    QCOMPARE(HistoryOutbox(seat.filePath(QStringLiteral("data"))).PendingCount(), 0);
+
+    auto other = open(newSeat);
+    QSignalSpy merged(other.get(), &Practice::HistoryMerged);
+    other->Class().Join(As("ar101"), rania);
+    QTRY_COMPARE_WITH_TIMEOUT(merged.size(), 1, 20000);
+    QCOMPARE(other->Log().Drills(DrillKind::Words).size(), 1);
+    QCOMPARE(other->Log().Drills(DrillKind::Course).size(), 1);
+    // Taken in as sent: nothing goes back.
+    QCOMPARE(HistoryOutbox(newSeat.filePath(QStringLiteral("data"))).PendingCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestClass)

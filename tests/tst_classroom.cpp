@@ -10,10 +10,11 @@
 #include "class/classstatus.h"
 #include "course/course.h"
 #include "classtestutil.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
 #include "teacher/classwindow.h"
 #include "testutil.h"
-#include "tutor/classlink.h"
+#include "practice/classmembership.h"
+#include "tutor/classdialog.h"
 #include "widgets/dialogtext.h"
 #include "widgets/keyheatmap.h"
 #include "widgets/progresschart.h"
@@ -64,7 +65,7 @@ struct Seat
         Child<QTabWidget>(tutor, "tabWidget")->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
         QTRY_VERIFY(Link()->IsStarted());
     }
-    ClassLink* Link() const { return Child<ClassLink>(tutor, "class_link"); }
+    ClassMembership* Link() const { return Child<ClassMembership>(tutor, "class_link"); }
     QString DataFolder() const { return AppInfo::DataFolder(); }
     // The learner joins through the Class… dialog.
     void Join(const QString& server, const QString& code, const QString& name, QString* problem = nullptr)
@@ -130,13 +131,13 @@ struct Figures
 
     explicit Figures(const QString& folder)
     {
-        HistoryStore history(folder);
+        History history(folder);
         for (int k = 0; k <= int(DrillKind::Course); ++k) {
-            drills[k] = history.Drills(DrillKind(k));
+            drills[k] = history.log.Drills(DrillKind(k));
             count += int(drills[k].size());
         }
-        keys = history.CharTotals();
-        for (const PracticeSpan& s : history.PracticeSince(QDateTime::fromSecsSinceEpoch(0)))
+        keys = history.log.CharTotals();
+        for (const PracticeSpan& s : history.log.PracticeSince(QDateTime::fromSecsSinceEpoch(0)))
             minutes += s.seconds / 60.0;
     }
 };
@@ -251,7 +252,7 @@ void TestClassroom::joinKeepsNoPassword()
     seat.Practise();
     QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent() && OnServer("Hana") == 2, 20000);
     QVERIFY(seat.State()->isVisible());
-    QCOMPARE(seat.State()->text(), seat.Link()->Worded(QLocale(QLocale::English, QLocale::UnitedStates)));
+    QCOMPARE(seat.State()->text(), ClassDialog::Worded(*seat.Link(), QLocale(QLocale::English, QLocale::UnitedStates)));
     QVERIFY2(seat.State()->text().contains("All your drills are on the class server"), qPrintable(seat.State()->text()));
 
     seat.Start();
@@ -362,13 +363,13 @@ void TestClassroom::outageDrillsArriveOnce()
     seat.Practise();
     delete seat.tutor;
     seat.tutor = nullptr;
-    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 4);
+    QCOMPARE(HistoryOutbox(seat.DataFolder()).PendingCount(), 4);
 
     QVERIFY2(server.Resume(), qPrintable(server.error));
     seat.Start();
     QTRY_VERIFY_WITH_TIMEOUT(seat.AllSent(), 20000);
     QCOMPARE(OnServer("Omar"), 4);
-    QCOMPARE(HistoryStore(seat.DataFolder()).ClassQueueCount(), 0);
+    QCOMPARE(HistoryOutbox(seat.DataFolder()).PendingCount(), 0);
     sent["Omar"] = 4;
 }
 

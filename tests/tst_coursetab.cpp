@@ -10,7 +10,7 @@
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
 #include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/coursepage.h"
@@ -244,7 +244,7 @@ void TestCourseTab::wholeCourseOnBothLayouts()
 void TestCourseTab::standingKeptAndUpgradedInPlace()
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QLatin1String(HistoryStore::FileName));
+    const QString file = dir.filePath(QLatin1String(HistoryFile::FileName));
     const Course& course = Course::Shipped();
     const QString first = course.At(0).id, second = course.At(1).id, third = course.At(2).id;
     {
@@ -254,12 +254,12 @@ void TestCourseTab::standingKeptAndUpgradedInPlace()
         db.setDatabaseName(file);
         QVERIFY(db.open());
         QSqlQuery q(db);
-        for (int v = 1; v < HistoryStore::SchemaVersion; ++v) {
-            for (const QString& sql : HistoryStore::SchemaStep(v))
+        for (int v = 1; v < HistorySchema::Version; ++v) {
+            for (const QString& sql : HistorySchema::Step(v))
                 QVERIFY2(q.exec(sql), qPrintable(sql));
         }
-        QVERIFY(q.exec(QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId)));
-        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version=%1").arg(HistoryStore::SchemaVersion - 1)));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA application_id=%1").arg(HistorySchema::ApplicationId)));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version=%1").arg(HistorySchema::Version - 1)));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO drill (id, finished, type, keyboard, symbols, items_asked,"
                                       " items_done, keys_typed, correct, hints, elapsed, speed, accuracy, score,"
                                       " uuid, lesson) VALUES (1, 1000, 0, 101, 0, 40, 40, 40, 38, 0, 30, 1.3, 95,"
@@ -278,42 +278,42 @@ void TestCourseTab::standingKeptAndUpgradedInPlace()
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
 
     {
-        HistoryStore store(dir.path());
+        History store(dir.path());
         // Each lesson's best is one typing as it was typed: for a lesson
         // passed, one that could have passed it; a lesson whose typings
         // were not kept keeps what it had.
-        const HistoryStore::CourseProgress upgraded = store.ReadCourse();
+        const CourseStanding::Progress upgraded = store.course.Read();
         QCOMPARE(upgraded.lessons.value(first), (LessonResult{3705, 88, false}));
         QCOMPARE(upgraded.lessons.value(second), (LessonResult{90, 97, true}));
         QCOMPARE(upgraded.lessons.value(third), (LessonResult{50, 60, false}));
-        QCOMPARE(store.Drills(DrillKind::Letters).size(), 1); // nothing lost
-        QCOMPARE(store.Drills(DrillKind::Course).size(), 4);
-        QVERIFY(store.RecordLesson(CourseDrill(2000), first, {70, 96, true}));
-        QVERIFY(store.RecordLesson(CourseDrill(3000), third, {51, 59, false}));
-        QVERIFY(store.SetOwnTargetCpm(90));
-        HistoryStore otherTutor(dir.path());
+        QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 1); // nothing lost
+        QCOMPARE(store.log.Drills(DrillKind::Course).size(), 4);
+        QVERIFY(store.course.Record(CourseDrill(2000), first, {70, 96, true}));
+        QVERIFY(store.course.Record(CourseDrill(3000), third, {51, 59, false}));
+        QVERIFY(store.course.SetOwnTargetCpm(90));
+        History otherTutor(dir.path());
         // Slower, more accurate: not better, nor is a faster typing that
         // did not pass.
-        QVERIFY(otherTutor.RecordLesson(CourseDrill(4000), first, {40, 98, true}));
-        QVERIFY(otherTutor.RecordLesson(CourseDrill(4100), first, {400, 80, false}));
-        QVERIFY(otherTutor.RecordLesson(CourseDrill(4200), second, {90, 99, true}));
+        QVERIFY(otherTutor.course.Record(CourseDrill(4000), first, {40, 98, true}));
+        QVERIFY(otherTutor.course.Record(CourseDrill(4100), first, {400, 80, false}));
+        QVERIFY(otherTutor.course.Record(CourseDrill(4200), second, {90, 99, true}));
     }
-    HistoryStore store(dir.path());
-    const HistoryStore::CourseProgress kept = store.ReadCourse();
+    History store(dir.path());
+    const CourseStanding::Progress kept = store.course.Read();
     QCOMPARE(kept.ownTargetCpm, 90);
     QCOMPARE(kept.lessons.value(first), (LessonResult{70, 96, true}));
     QCOMPARE(kept.lessons.value(second), (LessonResult{90, 99, true}));
     QCOMPARE(kept.lessons.value(third), (LessonResult{51, 59, false}));
-    QCOMPARE(store.Drills(DrillKind::Course).size(), 4 + 5);
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
-    QCOMPARE(store.CharTotals().value(QStringLiteral("ب")).presses, 5u + 5 * 4);
+    QCOMPARE(store.log.Drills(DrillKind::Course).size(), 4 + 5);
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 1);
+    QCOMPARE(store.log.CharTotals().value(QStringLiteral("ب")).presses, 5u + 5 * 4);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(file);
         QVERIFY(db.open());
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
-        QCOMPARE(q.value(0).toInt(), HistoryStore::SchemaVersion);
+        QCOMPARE(q.value(0).toInt(), HistorySchema::Version);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
 
@@ -422,9 +422,9 @@ void TestCourseTab::passUnlockRepeatAndRestart()
     QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("btn_course_intro"))); // seen once is enough
     QVERIFY(Enabled(1) && !Enabled(2));
     QCOMPARE(W<LessonList>("lst_lessons")->Current(), 1); // where the learner is
-    HistoryStore store(AppInfo::DataFolder());
-    QCOMPARE(store.Drills(DrillKind::Course).size(), 3);
-    QVERIFY(store.CharTotals().value(QStringLiteral("ب")).presses > 0);
+    History store(AppInfo::DataFolder());
+    QCOMPARE(store.log.Drills(DrillKind::Course).size(), 3);
+    QVERIFY(store.log.CharTotals().value(QStringLiteral("ب")).presses > 0);
 
     // Lesson 1 passed: adaptive practice is offered, a word drill on the
     // Word tab over the keys lesson 1 taught.
@@ -466,7 +466,7 @@ void TestCourseTab::runEndedByTabChangeOrEscape()
     }
     QVERIFY(!Enabled(1));
     QVERIFY(!W<LessonList>("lst_lessons")->Lessons()->item(0)->text().contains(QLatin1String("best")));
-    QCOMPARE(HistoryStore(AppInfo::DataFolder()).Drills(DrillKind::Course).size(), 2);
+    QCOMPARE(History(AppInfo::DataFolder()).log.Drills(DrillKind::Course).size(), 2);
     QTest::keyClick(answer, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
 }
@@ -525,12 +525,12 @@ void TestCourseTab::passesKeptThroughAFullDisk()
     passNext();
     QVERIFY(Enabled(2));
     QVERIFY2(note()->text().contains(QLatin1String("lesson 2 is not kept yet")), qPrintable(note()->text()));
-    QVERIFY(!HistoryStore(folder).ReadCourse().lessons.value(Course::Shipped().At(1).id).passed);
+    QVERIFY(!History(folder).course.Read().lessons.value(Course::Shipped().At(1).id).passed);
     QVERIFY(filler.remove());
     tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(6);
     QVERIFY(!note()->isVisible());
-    QVERIFY(HistoryStore(folder).ReadCourse().lessons.value(Course::Shipped().At(1).id).passed);
+    QVERIFY(History(folder).course.Read().lessons.value(Course::Shipped().At(1).id).passed);
 
     // Full again while the tutor runs, and still full when it closes.
     fill();
@@ -598,9 +598,9 @@ void TestCourseTab::nextKeyAndFingerFollowTheTyping()
     const int lesson = course.IndexOf(QStringLiteral("hamza-alef"));
     QVERIFY(lesson > 0);
     {
-        HistoryStore store(AppInfo::DataFolder());
+        History store(AppInfo::DataFolder());
         for (int i = 0; i < lesson; ++i)
-            QVERIFY(store.RecordLesson(CourseDrill(1000 + i), course.At(i).id, {200, 100, true}));
+            QVERIFY(store.course.Record(CourseDrill(1000 + i), course.At(i).id, {200, 100, true}));
     }
     OpenTutor();
     W<QRadioButton>(layout == KeyboardLayout::Kb101 ? "rad_kb_101" : "rad_kb_102")->click();
@@ -692,9 +692,9 @@ void TestCourseTab::digitsTypedAsAnArabicLine()
     const int digits = course.IndexOf(QStringLiteral("digits-left"));
     const int lowerRow = course.IndexOf(QStringLiteral("lower-index"));
     {
-        HistoryStore store(AppInfo::DataFolder());
+        History store(AppInfo::DataFolder());
         for (int i = 0; i < digits; ++i)
-            QVERIFY(store.RecordLesson(CourseDrill(1000 + i), course.At(i).id, {500, 100, true}));
+            QVERIFY(store.course.Record(CourseDrill(1000 + i), course.At(i).id, {500, 100, true}));
     }
     OpenTutor();
     auto* list = W<LessonList>("lst_lessons");
@@ -747,10 +747,10 @@ void TestCourseTab::textsFitInEveryLanguage()
     AppStyle::Install(*qApp);
     auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
     {
-        HistoryStore store(AppInfo::DataFolder());
-        QVERIFY(store.RecordLesson(CourseDrill(1000), Course::Shipped().At(0).id, {59999.5, 99.9, true}));
-        QVERIFY(store.RecordLesson(CourseDrill(2000), Course::Shipped().At(1).id, {59999.5, 88.9, false}));
-        QVERIFY(store.RecordLesson(CourseDrill(3000), Course::Shipped().At(1).id, {68, 100, false}));
+        History store(AppInfo::DataFolder());
+        QVERIFY(store.course.Record(CourseDrill(1000), Course::Shipped().At(0).id, {59999.5, 99.9, true}));
+        QVERIFY(store.course.Record(CourseDrill(2000), Course::Shipped().At(1).id, {59999.5, 88.9, false}));
+        QVERIFY(store.course.Record(CourseDrill(3000), Course::Shipped().At(1).id, {68, 100, false}));
     }
     OpenTutor();
     auto* list = W<LessonList>("lst_lessons");

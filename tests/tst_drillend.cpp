@@ -5,7 +5,7 @@
 
 #include "keyboard/keycharmap.h"
 #include "testutil.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
 #include "widgets/keylight.h"
 #include "tutor/dialog.h"
 
@@ -145,8 +145,8 @@ void TestDrillEnd::closingMidDrillKeepsIt()
     QCOMPARE(Field("le_correct"), QStringLiteral("100"));
     QVERIFY(!dialog->isVisible());
     QVERIFY(!Child<QTableView>(dialog, "tv_letter_score")->model()->index(0, 0).data().isValid());
-    HistoryStore history(AppInfo::DataFolder());
-    const QList<DrillPoint> kept = history.Drills(DrillKind::Letters);
+    History history(AppInfo::DataFolder());
+    const QList<DrillPoint> kept = history.log.Drills(DrillKind::Letters);
     QCOMPARE(kept.size(), 1);
     QCOMPARE(kept[0].accuracy, 100.0);
 }

@@ -7,10 +7,10 @@
 
 #include "drill/drillsession.h"
 #include "drill/keyrepeat.h"
-#include "drill/missedsource.h"
 #include "drill/typingaligner.h"
+#include "practice/missedsource.h"
 #include "keyboard/keycharmap.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 Q_DECLARE_METATYPE(DrillStats)
 

@@ -10,12 +10,12 @@
 
 #include "drill/typingaligner.h"
 #include "progress/dailygoal.h"
-#include "progress/historystore.h"
-#include "progress/keystatistics.h"
+#include "historyparts.h"
+#include "drill/keystatistics.h"
 #include "testutil.h"
 #include "tutor/progresspage.h"
 
-using Problem = HistoryStore::Problem;
+using Problem = HistoryFile::Problem;
 
 namespace {
 
@@ -59,27 +59,27 @@ CharCounts Sql(const QString& file, const QStringList& statements)
 // Everything the history gives the Progress tab (the chart of each drill,
 // the seconds of each day practised, the keys' figures) and the class
 // outbox, as lines of text.
-QStringList Figures(HistoryStore& store)
+QStringList Figures(History& store)
 {
     QStringList drills, keys;
     for (int type = 0; type <= int(DrillKind::Course); ++type) {
-        for (const DrillPoint& p : store.Drills(DrillKind(type)))
+        for (const DrillPoint& p : store.log.Drills(DrillKind(type)))
             drills << QStringLiteral("drill %1 at %2: %3/s %4%").arg(type).arg(p.finished.toSecsSinceEpoch()).arg(p.speed).arg(p.accuracy);
     }
     const QDateTime from = QDateTime::currentDateTimeUtc().addDays(-10);
-    const QMap<QDate, qint64> days = DailyGoal::SecondsPerDay(store.PracticeSince(from));
+    const QMap<QDate, qint64> days = DailyGoal::SecondsPerDay(store.log.PracticeSince(from));
     for (auto it = days.cbegin(); it != days.cend(); ++it)
         drills << QStringLiteral("%1: %2 s").arg(it.key().toString(Qt::ISODate)).arg(*it);
-    for (const DrillRecord& d : store.ClassQueue(100))
-        drills << QStringLiteral("to send: %1").arg(d.finished.toSecsSinceEpoch());
-    drills << QStringLiteral("%1 to send").arg(store.ClassQueueCount());
-    const CharCounts totals = store.CharTotals();
+    for (const ClassDrill& d : store.outbox.Pending(100))
+        drills << QStringLiteral("to send: %1").arg(d.drill.finished.toSecsSinceEpoch());
+    drills << QStringLiteral("%1 to send").arg(store.outbox.PendingCount());
+    const CharCounts totals = store.log.CharTotals();
     for (auto it = totals.cbegin(); it != totals.cend(); ++it)
         keys << QStringLiteral("%1: %2 presses, %3 errors").arg(it.key()).arg(it->presses).arg(it->errors);
-    const KeySkills skills = store.Skills();
+    const KeySkills skills = store.log.Skills();
     for (auto it = skills.cbegin(); it != skills.cend(); ++it)
         keys << QStringLiteral("%1: %2 ms, %3 errors a press, %4 drills").arg(it.key()).arg(it->timeMs).arg(it->errorRate).arg(it->drills);
-    const Confusions confusions = store.ConfusionTotals();
+    const Confusions confusions = store.log.ConfusionTotals();
     for (auto it = confusions.cbegin(); it != confusions.cend(); ++it) {
         for (auto typed = it->cbegin(); typed != it->cend(); ++typed)
             keys << QStringLiteral("%1 for %2: %3").arg(typed.key(), it.key()).arg(*typed);
@@ -134,35 +134,35 @@ void TestHistory::roundTripAcrossRunsAndTutors()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Nuvari Soft/Qirtas"));
     {
-        HistoryStore store(folder);
+        History store(folder);
         QVERIFY(!QFile::exists(folder)); // nothing touched before first use
-        QVERIFY(store.Record(Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
-        QVERIFY(store.Record(Drill(DrillKind::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
-        QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 0.5)));
+        QVERIFY(store.log.Record(Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
+        QVERIFY(store.log.Record(Drill(DrillKind::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
+        QVERIFY(store.log.Record(Drill(DrillKind::Letters, 1000, 0.5)));
         DrillRecord nothingDone = Drill(DrillKind::Letters, 3000);
         nothingDone.itemsDone = 0;
-        QVERIFY(!store.Record(nothingDone));
-        QCOMPARE(store.Revision(), 3);
+        QVERIFY(!store.log.Record(nothingDone));
+        QCOMPARE(store.file.Revision(), 3);
     }
-    HistoryStore store(folder);
-    QVERIFY(store.Drills(DrillKind::Sentences).isEmpty());
-    const int seen = store.Revision();
-    HistoryStore otherTutor(folder);
-    QVERIFY(otherTutor.Record(Drill(DrillKind::Sentences, 4000, 3, {{Beh, {1, 1}}})));
-    QVERIFY(store.Revision() != seen); // a drill of another tutor running at the same time
+    History store(folder);
+    QVERIFY(store.log.Drills(DrillKind::Sentences).isEmpty());
+    const int seen = store.file.Revision();
+    History otherTutor(folder);
+    QVERIFY(otherTutor.log.Record(Drill(DrillKind::Sentences, 4000, 3, {{Beh, {1, 1}}})));
+    QVERIFY(store.file.Revision() != seen); // a drill of another tutor running at the same time
 
-    const QList<DrillPoint> letters = store.Drills(DrillKind::Letters);
+    const QList<DrillPoint> letters = store.log.Drills(DrillKind::Letters);
     QCOMPARE(letters.size(), 2);
     QCOMPARE(letters[0].finished, QDateTime::fromSecsSinceEpoch(1000, Qt::UTC)); // oldest first
     QCOMPARE(letters[1].speed, 1.5);
     QCOMPARE(letters[1].accuracy, 88.9);
-    QCOMPARE(store.Drills(DrillKind::Words).size(), 1);
-    QCOMPARE(store.Drills(DrillKind::Sentences).size(), 1);
-    QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {5, 1}}, {Teh, {4, 2}}, {Beh, {1, 1}}}));
+    QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
+    QCOMPARE(store.log.Drills(DrillKind::Sentences).size(), 1);
+    QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {5, 1}}, {Teh, {4, 2}}, {Beh, {1, 1}}}));
     // Each drill's own rows add up to the totals: an upgrade rebuilds them from those.
     const QString perDrill = QStringLiteral("SELECT ch, SUM(presses), SUM(errors) FROM drill_char GROUP BY ch");
-    QCOMPARE(Sql(store.FilePath(), {perDrill}), store.CharTotals());
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
+    QCOMPARE(Sql(store.file.FilePath(), {perDrill}), store.log.CharTotals());
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
 }
 
 // A file of the first version, with per-drill counts but no totals yet,
@@ -171,31 +171,31 @@ void TestHistory::roundTripAcrossRunsAndTutors()
 void TestHistory::upgradeFromFirstVersion()
 {
     QTemporaryDir dir;
-    HistoryStore store(dir.path());
-    QStringList rows = HistoryStore::SchemaStep(1) + QStringList{
+    History store(dir.path());
+    QStringList rows = HistorySchema::Step(1) + QStringList{
         QStringLiteral("INSERT INTO drill VALUES (1, 500, 1, 101, 0, 40, 40, 200, 180, 2, 100, 2, 90, 700),"
                        " (2, 600, 0, 102, 0, 40, 40, 50, 40, 1, 50, 1, 80, 600)"),
         QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', 10, 3), (2, '%1', 5, 1), (2, '%2', 2, 2),"
                        " (2, 'x', -5, 0), (2, 'y', 3, 7), (2, 'z', 4294967301, 1)").arg(Kaf, Teh),
-        QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId),
+        QStringLiteral("PRAGMA application_id=%1").arg(HistorySchema::ApplicationId),
         QStringLiteral("PRAGMA user_version=1")};
     for (const char* values : {"'nan', 90", "9e999, 90", "-1, 90", "1, 500", "1, -20", "1, 'x'"})
         rows << QStringLiteral("INSERT INTO drill VALUES (NULL, 550, 1, 101, 0, 40, 40, 40, 40, 0, 60, %1, 0)")
                     .arg(QLatin1String(values));
-    Sql(store.FilePath(), rows);
-    QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {2, 2}}}));
-    QVERIFY(store.Record(Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 0}}})));
-    QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {4, 2}}}));
-    const QList<DrillPoint> words = store.Drills(DrillKind::Words);
+    Sql(store.file.FilePath(), rows);
+    QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {2, 2}}}));
+    QVERIFY(store.log.Record(Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 0}}})));
+    QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {15, 4}}, {Teh, {4, 2}}}));
+    const QList<DrillPoint> words = store.log.Drills(DrillKind::Words);
     QCOMPARE(words.size(), 2);
     QCOMPARE(words[1].speed, 2.5);
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
 }
 
 void TestHistory::upgradeKeepsEverything_data()
 {
     QTest::addColumn<int>("version");
-    for (int v = 2; v < HistoryStore::PracticeVersion; ++v)
+    for (int v = 2; v < HistorySchema::PracticeVersion; ++v)
         QTest::addRow("from version %d", v) << v;
 }
 
@@ -206,49 +206,49 @@ void TestHistory::upgradeKeepsEverything()
 {
     QFETCH(int, version);
     QTemporaryDir dir;
-    HistoryStore store(dir.path());
+    History store(dir.path());
     QStringList rows;
     for (int v = 1; v <= version; ++v)
-        rows << HistoryStore::SchemaStep(v);
+        rows << HistorySchema::Step(v);
     rows << QStringLiteral("INSERT INTO drill VALUES (1, 500, 1, 101, 0, 40, 40, 200, 180, 2, 100, 2, 90, 700),"
                            " (2, 600, 0, 102, 0, 40, 40, 50, 40, 1, 50, 1, 80, 600)")
          << QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', 10, 3), (2, '%1', 10, 1), (2, '%2', 2, 2)")
                 .arg(Kaf, Teh)
          << QStringLiteral("INSERT INTO char_total VALUES ('%1', 20, 4), ('%2', 2, 2)").arg(Kaf, Teh)
-         << QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId)
+         << QStringLiteral("PRAGMA application_id=%1").arg(HistorySchema::ApplicationId)
          << QStringLiteral("PRAGMA user_version=%1").arg(version);
-    Sql(store.FilePath(), rows);
+    Sql(store.file.FilePath(), rows);
     const QString perDrill = QStringLiteral("SELECT drill || ch, presses, errors FROM drill_char");
-    const CharCounts before = Sql(store.FilePath(), {perDrill});
+    const CharCounts before = Sql(store.file.FilePath(), {perDrill});
 
     const CharCounts totals{{Kaf, {20, 4}}, {Teh, {2, 2}}};
-    QCOMPARE(store.CharTotals(), totals);
-    QCOMPARE(Sql(store.FilePath(), {perDrill}), before);
+    QCOMPARE(store.log.CharTotals(), totals);
+    QCOMPARE(Sql(store.file.FilePath(), {perDrill}), before);
     // Every drill has an id of its own, as a version 4 UUID.
-    const CharCounts ids = Sql(store.FilePath(), {QStringLiteral("SELECT uuid, id, 0 FROM drill")});
+    const CharCounts ids = Sql(store.file.FilePath(), {QStringLiteral("SELECT uuid, id, 0 FROM drill")});
     QCOMPARE(ids.size(), 2);
     for (const QString& id : ids.keys())
         QVERIFY2(QUuid::fromString(id).version() == QUuid::Random && id == id.toLower(), qPrintable(id));
-    QCOMPARE(store.Drills(DrillKind::Words).size(), 1);
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), 1);
-    const KeySkills skills = store.Skills();
+    QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 1);
+    const KeySkills skills = store.log.Skills();
     QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2}));
     QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1}));
-    QVERIFY(store.ConfusionTotals().isEmpty() && store.MissedItems().isEmpty() && store.AdaptiveKeys() == 0);
+    QVERIFY(store.log.ConfusionTotals().isEmpty() && store.log.MissedItems().isEmpty() && store.log.AdaptiveKeys() == 0);
 
     DrillRecord drill = Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 1}}});
     drill.chars[Teh].timedPresses = 1;
     drill.chars[Teh].timeMs = 600;
     drill.confusions[Teh][Beh] = 1;
     drill.items = {{Teh + Kaf, QString(), false}};
-    QVERIFY(store.Record(drill));
-    QCOMPARE(store.CharTotals(), CharCounts({{Kaf, {20, 4}}, {Teh, {4, 3}}}));
-    QCOMPARE(store.Skills().value(Teh).timeMs, 600.0);
-    QCOMPARE(store.ConfusionTotals(), Confusions({{Teh, {{Beh, 1}}}}));
-    QCOMPARE(store.MissedItems().size(), 1);
-    QCOMPARE(Sql(store.FilePath(), {QStringLiteral("PRAGMA user_version")}).firstKey(),
-             QString::number(HistoryStore::SchemaVersion));
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
+    QVERIFY(store.log.Record(drill));
+    QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {20, 4}}, {Teh, {4, 3}}}));
+    QCOMPARE(store.log.Skills().value(Teh).timeMs, 600.0);
+    QCOMPARE(store.log.ConfusionTotals(), Confusions({{Teh, {{Beh, 1}}}}));
+    QCOMPARE(store.log.MissedItems().size(), 1);
+    QCOMPARE(Sql(store.file.FilePath(), {QStringLiteral("PRAGMA user_version")}).firstKey(),
+             QString::number(HistorySchema::Version));
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
 }
 
 // Times, confusions, the missed words and where adaptive practice stands
@@ -264,7 +264,7 @@ void TestHistory::practiceKeptAcrossRestarts()
     timed.timeMs = 9 * 700;
     KeySkill expected;
     {
-        HistoryStore store(dir.path());
+        History store(dir.path());
         DrillRecord letters = Drill(DrillKind::Letters, 1000, 1, {{Kaf, timed}});
         letters.confusions = {{Kaf, {{Beh, 2}, {Teh, 1}}}};
         DrillRecord words = Drill(DrillKind::Words, 2000, 1, {{Kaf, timed}});
@@ -272,46 +272,46 @@ void TestHistory::practiceKeptAcrossRestarts()
         words.confusions = {{Kaf, {{Beh, 1}}}};
         words.items = {{word, QStringLiteral("w"), false}, {other, QString(), false}, {word, QStringLiteral("w"), true},
                        {sentence, QStringLiteral("s"), false}, {other, QString(), true}};
-        QVERIFY(store.Record(letters) && store.Record(words));
-        QVERIFY(store.SetAdaptiveKeys(12));
+        QVERIFY(store.log.Record(letters) && store.log.Record(words));
+        QVERIFY(store.log.SetAdaptiveKeys(12));
         expected.Add(timed);
         expected.Add(timed);
     }
-    auto missed = [&](HistoryStore& store) {
+    auto missed = [&](History& store) {
         QMap<QString, std::pair<quint32, quint32>> list; // text: misses, right in a row
-        for (const MissedItem& item : store.MissedItems())
+        for (const MissedItem& item : store.log.MissedItems())
             list[item.text] = {item.misses, item.rightInRow};
         return list;
     };
     {
-        HistoryStore store(dir.path());
-        QCOMPARE(store.Skills().value(Kaf), expected);
-        QCOMPARE(store.ConfusionTotals(), Confusions({{Kaf, {{Beh, 3}, {Teh, 1}}}}));
-        QCOMPARE(Sql(store.FilePath(), {QStringLiteral("SELECT ch, SUM(timed), SUM(time_ms) FROM drill_char"
+        History store(dir.path());
+        QCOMPARE(store.log.Skills().value(Kaf), expected);
+        QCOMPARE(store.log.ConfusionTotals(), Confusions({{Kaf, {{Beh, 3}, {Teh, 1}}}}));
+        QCOMPARE(Sql(store.file.FilePath(), {QStringLiteral("SELECT ch, SUM(timed), SUM(time_ms) FROM drill_char"
                                                        " GROUP BY ch")}),
                  CharCounts({{Kaf, {18, 18 * 700}}}));
-        QCOMPARE(store.AdaptiveKeys(), 12);
+        QCOMPARE(store.log.AdaptiveKeys(), 12);
         QCOMPARE(missed(store), (QMap<QString, std::pair<quint32, quint32>>{
                                     {word, {1, 1}}, {other, {1, 1}}, {sentence, {1, 0}}}));
-        const QList<MissedItem> items = store.MissedItems();
+        const QList<MissedItem> items = store.log.MissedItems();
         const auto it = std::find_if(items.begin(), items.end(), [&](const MissedItem& m) { return m.text == word; });
         QCOMPARE(it->explanation, QStringLiteral("w"));
         QCOMPARE(it->lastMissed, QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
         DrillRecord again = Drill(DrillKind::Sentences, 3000);
         again.items = {{word, QString(), true}, {other, QString(), false}, {other, QString(), true}};
         again.elapsedSeconds = 60;
-        QVERIFY(store.Record(again));
-        const QList<PracticeSpan> spans = store.PracticeSince(QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
+        QVERIFY(store.log.Record(again));
+        const QList<PracticeSpan> spans = store.log.PracticeSince(QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
         QCOMPARE(spans.size(), 2);
         QCOMPARE(spans[1].finished, QDateTime::fromSecsSinceEpoch(3000, Qt::UTC));
         QCOMPARE(spans[1].seconds, 60u);
     }
-    HistoryStore store(dir.path());
+    History store(dir.path());
     QCOMPARE(missed(store), (QMap<QString, std::pair<quint32, quint32>>{
                                 {word, {1, 2}}, {other, {2, 1}}, {sentence, {1, 0}}}));
     DrillRecord last = Drill(DrillKind::Words, 4000);
     last.items = {{word, QString(), true}};
-    QVERIFY(store.Record(last));
+    QVERIFY(store.log.Record(last));
     QCOMPARE(missed(store).keys(), QStringList({other, sentence}));
 }
 
@@ -327,15 +327,15 @@ void TestHistory::damagedFileMovedAside()
 {
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
-    HistoryStore store(dir.path());
-    QFile file(store.FilePath());
+    History store(dir.path());
+    QFile file(store.file.FilePath());
     if (bytes.isEmpty())
-        Sql(store.FilePath(), {QStringLiteral("CREATE TABLE notes (text TEXT)"),
+        Sql(store.file.FilePath(), {QStringLiteral("CREATE TABLE notes (text TEXT)"),
                                QStringLiteral("INSERT INTO notes VALUES ('keep me')")});
     else
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
-    bytes = Bytes(store.FilePath());
+    bytes = Bytes(store.file.FilePath());
     // Damaged files moved aside just before, in this second and the next
     // ones: each keeps its own name and content.
     QMap<QString, QByteArray> earlier;
@@ -346,39 +346,39 @@ void TestHistory::damagedFileMovedAside()
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier[name] = stamp.toLatin1()));
     }
 
-    QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {1, 0}}})));
-    const Problem told = store.TakeProblem();
-    CheckTold(told, Problem::StartedAfresh, store.FilePath());
-    QCOMPARE(store.TakeProblem().kind, Problem::None); // told once
+    QVERIFY(store.log.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {1, 0}}})));
+    const Problem told = store.file.TakeProblem();
+    CheckTold(told, Problem::StartedAfresh, store.file.FilePath());
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None); // told once
     const QString aside = QDir::fromNativeSeparators(told.movedAside);
     QVERIFY(QFileInfo(aside).fileName().startsWith(QStringLiteral("history-damaged-")));
     QVERIFY(!earlier.contains(aside));
     for (auto it = earlier.cbegin(); it != earlier.cend(); ++it)
         QCOMPARE(Bytes(it.key()), it.value());
     QCOMPARE(Bytes(aside), bytes); // nothing of the old file is lost
-    QVERIFY(store.Record(Drill(DrillKind::Letters, 2000)));
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), 2);
+    QVERIFY(store.log.Record(Drill(DrillKind::Letters, 2000)));
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 2);
 }
 
 // A file of a newer version is neither changed nor moved: the history is off.
 void TestHistory::newerFileLeftAlone()
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QLatin1String(HistoryStore::FileName));
+    const QString file = dir.filePath(QLatin1String(HistoryFile::FileName));
     Sql(file, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("CREATE TABLE drill_v9 (x)"),
                QStringLiteral("INSERT INTO drill_v9 VALUES (1)"),
-               QStringLiteral("PRAGMA application_id=%1").arg(HistoryStore::ApplicationId),
-               QStringLiteral("PRAGMA user_version=%1").arg(HistoryStore::SchemaVersion + 1)});
+               QStringLiteral("PRAGMA application_id=%1").arg(HistorySchema::ApplicationId),
+               QStringLiteral("PRAGMA user_version=%1").arg(HistorySchema::Version + 1)});
     const QByteArray bytes = Bytes(file);
     {
-        HistoryStore store(dir.path());
-        QVERIFY(!store.Record(Drill(DrillKind::Letters, 1000)));
-        QVERIFY(store.IsOff() && store.Drills(DrillKind::Letters).isEmpty());
-        CheckTold(store.TakeProblem(), Problem::NewerVersion, file);
-        QCOMPARE(store.Standing().kind, Problem::NewerVersion);
+        History store(dir.path());
+        QVERIFY(!store.log.Record(Drill(DrillKind::Letters, 1000)));
+        QVERIFY(store.file.IsOff() && store.log.Drills(DrillKind::Letters).isEmpty());
+        CheckTold(store.file.TakeProblem(), Problem::NewerVersion, file);
+        QCOMPARE(store.file.Standing().kind, Problem::NewerVersion);
     }
     QCOMPARE(Bytes(file), bytes);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList(QLatin1String(HistoryStore::FileName)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList(QLatin1String(HistoryFile::FileName)));
 }
 
 // A file or folder that cannot be written: the drills kept so far are still
@@ -420,8 +420,8 @@ void TestHistory::unwritable()
     } else if (setUp == QLatin1String("empty folder")) {
         QVERIFY(QDir().mkpath(folder));
     } else {
-        HistoryStore earlier(folder);
-        QVERIFY(earlier.Record(Drill(DrillKind::Letters, 1000)) && earlier.Record(Drill(DrillKind::Letters, 2000)));
+        History earlier(folder);
+        QVERIFY(earlier.log.Record(Drill(DrillKind::Letters, 1000)) && earlier.log.Record(Drill(DrillKind::Letters, 2000)));
     }
     if (setUp == QLatin1String("side files")) {
         // A read-only file read by SQLite as such: its side files come out as
@@ -434,21 +434,21 @@ void TestHistory::unwritable()
         QFile::setPermissions(setUp == QLatin1String("file") ? file : folder, QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    HistoryStore store(folder);
-    QCOMPARE(store.Record(Drill(DrillKind::Letters, 3000)), named.isEmpty());
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), named.isEmpty() ? 3 : readOnly ? 2 : 0);
-    QCOMPARE(store.IsReadOnly(), readOnly);
-    QCOMPARE(store.IsOff(), !readOnly && !named.isEmpty());
+    History store(folder);
+    QCOMPARE(store.log.Record(Drill(DrillKind::Letters, 3000)), named.isEmpty());
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), named.isEmpty() ? 3 : readOnly ? 2 : 0);
+    QCOMPARE(store.file.IsReadOnly(), readOnly);
+    QCOMPARE(store.file.IsOff(), !readOnly && !named.isEmpty());
     if (named.isEmpty()) {
-        QCOMPARE(store.TakeProblem().kind, Problem::None);
+        QCOMPARE(store.file.TakeProblem().kind, Problem::None);
         return;
     }
-    CheckTold(store.TakeProblem(), Problem::NotWritable, named == QLatin1String("file") ? file : folder, readOnly);
-    QVERIFY(!store.Record(Drill(DrillKind::Letters, 4000)));
-    QCOMPARE(store.TakeProblem().kind, Problem::None); // one message for the run
+    CheckTold(store.file.TakeProblem(), Problem::NotWritable, named == QLatin1String("file") ? file : folder, readOnly);
+    QVERIFY(!store.log.Record(Drill(DrillKind::Letters, 4000)));
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None); // one message for the run
     // Reading leaves nothing beside a file it cannot write.
     if (readOnly)
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList(QLatin1String(HistoryStore::FileName)));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList(QLatin1String(HistoryFile::FileName)));
 }
 
 // Another tutor holding the write lock for a moment, as it does recording a
@@ -456,15 +456,15 @@ void TestHistory::unwritable()
 void TestHistory::writeLockOfAnotherTutorWaitedFor()
 {
     QTemporaryDir dir;
-    HistoryStore first(dir.path());
-    QVERIFY(first.Record(Drill(DrillKind::Letters, 1000)));
-    HistoryStore store(dir.path());
+    History first(dir.path());
+    QVERIFY(first.log.Record(Drill(DrillKind::Letters, 1000)));
+    History store(dir.path());
     for (int round = 0; round < 2; ++round) {
         std::promise<bool> locked;
         std::thread other([&] {
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-                db.setDatabaseName(first.FilePath());
+                db.setDatabaseName(first.file.FilePath());
                 QSqlQuery q(db);
                 locked.set_value(db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE")));
                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -473,12 +473,12 @@ void TestHistory::writeLockOfAnotherTutorWaitedFor()
             QSqlDatabase::removeDatabase(QStringLiteral("other"));
         });
         const bool held = locked.get_future().get();
-        const bool kept = store.Record(Drill(DrillKind::Letters, 2000 + round));
+        const bool kept = store.log.Record(Drill(DrillKind::Letters, 2000 + round));
         other.join();
         QVERIFY(held && kept);
     }
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), 3);
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 3);
 }
 
 // Word and sentence drills: each character of a completed item.
@@ -534,7 +534,7 @@ void TestHistory::impossibleRowsLeftOut()
 {
     QFETCH(QStringList, rows);
     QTemporaryDir clean, hostile;
-    HistoryStore expected(clean.path()), store(hostile.path());
+    History expected(clean.path()), store(hostile.path());
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     DrillRecord letters = Drill(DrillKind::Letters, now - 120, 2, {{Beh, {10, 2, 8, 4000}}, {Teh, {5, 0, 5, 2000}}});
     letters.elapsedSeconds = 300;
@@ -544,22 +544,21 @@ void TestHistory::impossibleRowsLeftOut()
     DrillRecord later = Drill(DrillKind::Letters, now - 60, 1, {{Kaf, {4, 1, 3, 1200}}, {Lam, {2, 0, 2, 700}}});
     DrillRecord elsewhere = Drill(DrillKind::Sentences, now - 7200, 1, {{Beh, {6, 1, 5, 3000}}});
     elsewhere.id = QUuid::createUuid();
-    for (HistoryStore* s : {&expected, &store}) {
-        s->SetClassQueue(true);
-        QVERIFY(s->Record(letters) && s->Record(words));
+    for (History* s : {&expected, &store}) {
+        QVERIFY(s->RecordForClass(letters) && s->RecordForClass(words));
     }
-    Sql(store.FilePath(), rows);
+    Sql(store.file.FilePath(), rows);
     QCOMPARE(Figures(store), Figures(expected));
-    for (HistoryStore* s : {&expected, &store})
-        QVERIFY(s->Record(later) && s->AddSent({elsewhere}) == 1);
+    for (History* s : {&expected, &store})
+        QVERIFY(s->RecordForClass(later) && s->outbox.Merge(FromServer({elsewhere})) == 1);
     QCOMPARE(Figures(store), Figures(expected));
 
     DrillRecord nan = Drill(DrillKind::Letters, now, std::numeric_limits<double>::quiet_NaN());
     DrillRecord future = Drill(DrillKind::Letters, 253402300799);
     nan.id = QUuid::createUuid(), future.id = QUuid::createUuid();
-    QCOMPARE(store.AddSent({nan, future}), 0);
+    QCOMPARE(store.outbox.Merge(FromServer({nan, future})), 0);
     QCOMPARE(Figures(store), Figures(expected));
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
 }
 
 void TestHistory::weakCharactersDrawnMostNoneStarved()
@@ -597,40 +596,39 @@ QTEST_GUILESS_MAIN(TestHistory)
 void TestHistory::classOutboxAndDrillsFromElsewhere()
 {
     QTemporaryDir dir, elsewhere;
-    HistoryStore store(dir.path());
-    QVERIFY(store.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {4, 1, 3, 900}}})));
-    store.SetClassQueue(true);
+    History store(dir.path());
+    QVERIFY(store.log.Record(Drill(DrillKind::Letters, 1000, 1, {{Kaf, {4, 1, 3, 900}}})));
     DrillRecord queued = Drill(DrillKind::Words, 3000, 2, {{Kaf, {2, 0, 2, 500}}, {Teh, {1, 1}}});
     queued.id = QUuid::createUuid();
     queued.lesson = QStringLiteral("home-row");
     queued.confusions[Teh][Beh] = 1;
     queued.items = {{Teh + Kaf, QString(), false}};
-    QVERIFY(store.Record(queued));
-    QCOMPARE(store.ClassQueueCount(), 1);
-    QList<DrillRecord> waiting = store.ClassQueue(10);
+    QVERIFY(store.RecordForClass(queued));
+    QCOMPARE(store.outbox.PendingCount(), 1);
+    QList<ClassDrill> waiting = store.outbox.Pending(10);
     QCOMPARE(waiting.size(), 1);
     DrillRecord expected = queued;
     expected.items.clear();
-    const DrillRecord& got = waiting[0];
+    const DrillRecord& got = waiting[0].drill;
     QVERIFY(got.id == expected.id && got.finished == expected.finished && got.type == expected.type
             && got.speed == expected.speed && got.chars == expected.chars && got.confusions == expected.confusions
             && got.lesson == expected.lesson && got.itemsDone == expected.itemsDone);
-    QVERIFY(store.MarkSentToClass({queued.id}));
-    QCOMPARE(store.ClassQueueCount(), 0);
+    QVERIFY(store.outbox.MarkSent({queued.id}));
+    QCOMPARE(store.outbox.PendingCount(), 0);
 
     // Another seat's drills: one known here already, two not, out of order.
     DrillRecord older = Drill(DrillKind::Letters, 500, 0.5, {{Kaf, {5, 4, 1, 2000}}});
     DrillRecord between = Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 0, 3, 600}}});
     older.id = QUuid::createUuid();
     between.id = QUuid::createUuid();
-    QCOMPARE(store.AddSent({between, queued, older}), 2);
-    QCOMPARE(store.AddSent({between, older}), 0);
-    QCOMPARE(store.ClassQueueCount(), 0);
-    QCOMPARE(store.Drills(DrillKind::Letters).size(), 3);
-    QCOMPARE(store.CharTotals().value(Kaf), (CharCount{14, 5}));
-    HistoryStore inOrder(elsewhere.path());
+    QCOMPARE(store.outbox.Merge(FromServer({between, queued, older})), 2);
+    QCOMPARE(store.outbox.Merge(FromServer({between, older})), 0);
+    QCOMPARE(store.outbox.PendingCount(), 0);
+    QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 3);
+    QCOMPARE(store.log.CharTotals().value(Kaf), (CharCount{14, 5}));
+    History inOrder(elsewhere.path());
     for (const DrillRecord& d : {older, Drill(DrillKind::Letters, 1000, 1, {{Kaf, {4, 1, 3, 900}}}), between, queued})
-        QVERIFY(inOrder.Record(d));
-    QCOMPARE(store.Skills(), inOrder.Skills());
-    QCOMPARE(store.TakeProblem().kind, Problem::None);
+        QVERIFY(inOrder.log.Record(d));
+    QCOMPARE(store.log.Skills(), inOrder.log.Skills());
+    QCOMPARE(store.file.TakeProblem().kind, Problem::None);
 }

@@ -5,13 +5,13 @@
 #include <QtTest>
 
 #include "course/course.h"
-#include "drill/adaptivesource.h"
+#include "practice/adaptivesource.h"
 #include "drill/drillsession.h"
-#include "drill/missedsource.h"
+#include "practice/missedsource.h"
 #include "keyboard/keycharmap.h"
-#include "progress/adaptiveplan.h"
+#include "practice/adaptiveplan.h"
 #include "progress/dailygoal.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 #include "progress/missedwords.h"
 
 namespace {

@@ -11,8 +11,9 @@
 #include "course/course.h"
 #include "drill/itemsource.h"
 #include "keyboard/keycharmap.h"
-#include "progress/adaptiveplan.h"
-#include "progress/historystore.h"
+#include "practice/adaptiveplan.h"
+#include "practice/practice.h"
+#include "historyparts.h"
 #include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/dialog.h"
@@ -514,7 +515,7 @@ void TestProgress::unusableMissedWordNotPractised()
     drill.itemsDone = 1;
     drill.items = {{QString(ContentSource::MaxItemLength + 1, QChar(0x0628)), QString(), false}};
     AppInfo::Apply();
-    QVERIFY(HistoryStore(AppInfo::DataFolder()).Record(drill));
+    QVERIFY(History(AppInfo::DataFolder()).log.Record(drill));
     NewTutor(0);
     auto* tabs = W<QTabWidget>("tabWidget");
     tabs->setCurrentWidget(W<QWidget>("tabProgress"));
@@ -539,7 +540,7 @@ void TestProgress::weakKeysDrillFavoursWeakCharacters()
     for (const QString& l : letters)
         drill.chars[l] = {50, l == weak ? 40u : 0u};
     AppInfo::Apply();
-    QVERIFY(HistoryStore(AppInfo::DataFolder()).Record(drill));
+    QVERIFY(History(AppInfo::DataFolder()).log.Record(drill));
 
     NewTutor(5); // "100"
     W<QTabWidget>("tabWidget")->setCurrentIndex(5);
@@ -619,12 +620,12 @@ void TestProgress::historyProblemsOnProgressTab()
         QSKIP("permissions do not bind");
     AppInfo::Apply();
     const QString folder = AppInfo::DataFolder();
-    const QString file = QDir(folder).filePath(QLatin1String(HistoryStore::FileName));
+    const QString file = QDir(folder).filePath(QLatin1String(HistoryFile::FileName));
     {
-        HistoryStore earlier(folder);
+        History earlier(folder);
         DrillRecord drill;
         drill.itemsDone = 40;
-        QVERIFY(earlier.Record(drill) && earlier.Record(drill));
+        QVERIFY(earlier.log.Record(drill) && earlier.log.Record(drill));
     }
     auto restore = qScopeGuard([&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
     const bool readOnly = problem == QLatin1String("read-only folder");
@@ -637,7 +638,9 @@ void TestProgress::historyProblemsOnProgressTab()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("newer"));
 
+    Practice practice;
     ProgressPage page;
+    page.SetPractice(&practice);
     page.resize(635, 410);
     QString told;
     TestUtil::ClickInNextBox(QString(), &told);

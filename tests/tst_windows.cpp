@@ -8,7 +8,8 @@
 #include "teacher/classwindow.h"
 #include "testutil.h"
 #include "tutor/classdialog.h"
-#include "tutor/classlink.h"
+#include "practice/classmembership.h"
+#include "practice/practice.h"
 #include "tutor/website.h"
 
 using namespace TestUtil;
@@ -218,8 +219,8 @@ private slots:
         auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         std::unique_ptr<QSettings>(TempSettings::Store())->setValue(u"Normal/lang"_s, lang);
         ClassWindow teacher; // speaks the language saved
-        ClassLink link;
-        ClassDialog dialog(&link, &teacher);
+        Practice practice;
+        ClassDialog dialog(&practice.Class(), &teacher);
         auto check = [](QWidget* w, const char* when) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));

@@ -15,7 +15,8 @@
 #include <cmath>
 
 #include "content/appinfo.h"
-#include "progress/historystore.h"
+#include "progress/drilllog.h"
+#include "progress/historyfile.h"
 
 namespace {
 
@@ -116,7 +117,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     AppInfo::Apply();
-    HistoryStore history(AppInfo::DataFolder());
+    HistoryFile file(AppInfo::DataFolder());
+    DrillLog log(file);
     QRandomGenerator random(20261206);
     int recorded = 0;
     for (int day = 0; day < Days; ++day) {
@@ -127,14 +129,14 @@ int main(int argc, char* argv[])
         if (day % 3 == 0 || day >= Days - 3)
             drills.prepend(WordDrill(day, random));
         for (const DrillRecord& drill : drills) {
-            if (!history.Record(drill)) {
-                QTextStream(stderr) << "qirtas_samplehistory: not recorded in " << history.FilePath() << ": "
-                                    << history.TakeProblem().detail << Qt::endl;
+            if (!log.Record(drill)) {
+                QTextStream(stderr) << "qirtas_samplehistory: not recorded in " << file.FilePath() << ": "
+                                    << file.TakeProblem().detail << Qt::endl;
                 return 1;
             }
             ++recorded;
         }
     }
-    QTextStream(stdout) << recorded << " drills recorded in " << history.FilePath() << Qt::endl;
+    QTextStream(stdout) << recorded << " drills recorded in " << file.FilePath() << Qt::endl;
     return 0;
 }

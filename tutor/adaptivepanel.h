@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "progress/adaptiveplan.h"
+#include "practice/adaptiveplan.h"
 
 class QLabel;
 class QPushButton;

@@ -8,10 +8,23 @@
 #include <QVBoxLayout>
 
 #include "class/classmember.h"
-#include "tutor/classlink.h"
+#include "practice/classmembership.h"
 #include "widgets/dialogtext.h"
+#include "widgets/wording.h"
 
 namespace {
+
+using Wording::Isolated;
+using Wording::NameShown;
+using Wording::Then;
+
+// A time of today by the clock alone, another with its date.
+QString When(const QDateTime& utc, const QLocale& dates)
+{
+    const QDateTime local = utc.toLocalTime();
+    return local.date() == QDate::currentDate() ? dates.toString(local.time(), QLocale::ShortFormat)
+                                                : dates.toString(local, QLocale::ShortFormat);
+}
 
 QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
 {
@@ -24,7 +37,7 @@ QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
 
 } // namespace
 
-ClassDialog::ClassDialog(ClassLink* link, QWidget* parent)
+ClassDialog::ClassDialog(ClassMembership* link, QWidget* parent)
     : QDialog(parent)
     , link(link)
 {
@@ -127,4 +140,47 @@ void ClassDialog::Leave()
 {
     link->Leave();
     accept();
+}
+
+QString ClassDialog::Worded(const ClassMembership& membership, const QLocale& dates)
+{
+    if (!membership.IsJoined())
+        return QString();
+    const ClassStatus s = membership.Status();
+    const ClassMember& member = membership.Member();
+    const QString who = DialogText::tr("You are in the class %1 as %2.")
+                            .arg(Isolated(member.classCode, NameShown), Isolated(member.learner, NameShown));
+    QString state;
+    switch (s.state) {
+    case ClassStatus::Connecting:
+        state = DialogText::tr("Connecting to the class server…");
+        break;
+    case ClassStatus::Sent:
+        state = s.lastSent.isValid()
+            ? DialogText::tr("All your drills are on the class server; the last were sent at %1.").arg(When(s.lastSent, dates))
+            : DialogText::tr("All your drills are on the class server.");
+        break;
+    case ClassStatus::Unreachable:
+        state = DialogText::tr("The class server has not answered since %1; your drills wait here and are sent when "
+                           "it answers again.")
+                    .arg(When(s.since, dates));
+        break;
+    case ClassStatus::Refused:
+        state = DialogText::tr("The class server would not let you in; your drills wait here. Ask whoever set up the "
+                           "class to check your login and password.");
+        break;
+    case ClassStatus::NotReady:
+        state = DialogText::tr("The class server has no class tables yet: whoever set it up must run “qirtas class "
+                           "--init” on it. Your drills wait here.");
+        break;
+    case ClassStatus::Failing:
+        state = s.heldBack > 0
+            ? DialogText::tr("The class server would not take %1 of your drills; they stay here and are tried again "
+                         "when the tutor next starts.").arg(s.heldBack)
+            : DialogText::tr("Sending to the class server failed; it is tried again in a while.");
+        break;
+    }
+    if (s.waiting > 0 && s.state != ClassStatus::Connecting)
+        state = Then(state, DialogText::tr("Drills waiting to be sent: %1.").arg(s.waiting));
+    return Then(who, state);
 }

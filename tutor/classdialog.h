@@ -2,11 +2,12 @@
 #define CLASSDIALOG_H
 
 #include <QDialog>
+#include <QLocale>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class ClassLink;
+class ClassMembership;
 
 // The "Class…" dialog of the Progress tab: the class server (a libpq
 // connection string or a service name, as whoever set up the class gave
@@ -18,13 +19,18 @@ class ClassDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ClassDialog(ClassLink* link, QWidget* parent = nullptr);
+    explicit ClassDialog(ClassMembership* link, QWidget* parent = nullptr);
+
+    // How sending stands, in whole sentences of the interface language;
+    // `dates` writes the times. The server's own words are in
+    // ClassMembership::Detail().
+    static QString Worded(const ClassMembership& membership, const QLocale& dates);
 
 private:
     void Join();
     void Leave();
 
-    ClassLink* link;
+    ClassMembership* link;
     QLineEdit* le_class_server;
     QLineEdit* le_class_code;
     QLineEdit* le_class_learner;

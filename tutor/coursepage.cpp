@@ -18,9 +18,8 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "content/appinfo.h"
 #include "course/course.h"
-#include "progress/historystore.h"
+#include "practice/practice.h"
 #include "tutor/coursetext.h"
 #include "widgets/dialogtext.h"
 #include "tutor/drilllabel.h"
@@ -86,12 +85,6 @@ QString IntroSeenKey()
     return QLatin1String(SettingsKey::NormalGroup) + QLatin1Char('/') + QLatin1String(SettingsKey::CourseIntroSeen);
 }
 
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QString::fromLatin1(AppInfo::Organisation),
-                                       QString::fromLatin1(AppInfo::Application));
-}
-
 } // namespace
 
 CoursePage::CoursePage(QWidget* parent)
@@ -100,15 +93,6 @@ CoursePage::CoursePage(QWidget* parent)
 }
 
 CoursePage::~CoursePage() = default;
-
-HistoryStore& CoursePage::History()
-{
-    if (!history) {
-        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
-        history = ownHistory.get();
-    }
-    return *history;
-}
 
 void CoursePage::SetKeyboard(KeyboardLayout k)
 {
@@ -190,7 +174,7 @@ void CoursePage::Build()
     // passed a lesson yet.
     const bool passedAny = std::any_of(state.results.cbegin(), state.results.cend(),
                                        [](const LessonResult& r) { return r.passed; });
-    if (!passedAny && !Settings()->value(IntroSeenKey(), false).toBool())
+    if (!passedAny && !practice->Settings().value(IntroSeenKey(), false).toBool())
         BuildIntro();
     Retranslate();
     if (intro)
@@ -334,7 +318,7 @@ void CoursePage::BuildIntro()
     introLayout->addLayout(introButtons);
     stack->insertWidget(0, intro);
     connect(btn_course_intro, &QPushButton::clicked, this, [this] {
-        Settings()->setValue(IntroSeenKey(), true);
+        practice->Settings().setValue(IntroSeenKey(), true);
         ShowIntro(false);
         btn_start_course->setFocus(Qt::OtherFocusReason);
     });
@@ -378,7 +362,7 @@ void CoursePage::Refresh()
 {
     if (IsRunning())
         return;
-    HistoryStore& store = History();
+    HistoryFile& store = practice->History();
     if (!unsaved.IsEmpty())
         KeepUnsaved();
     // Taken before reading, so that what another tutor keeps meanwhile is
@@ -390,7 +374,7 @@ void CoursePage::Refresh()
     const bool made = QFileInfo::exists(store.FilePath());
     if (revision == shownRevision && made == shownMade)
         return;
-    const HistoryStore::CourseProgress kept = made ? store.ReadCourse() : HistoryStore::CourseProgress();
+    const CourseStanding::Progress kept = made ? practice->Standing().Read() : CourseStanding::Progress();
     const CourseState read = course->StateFrom(kept.lessons, kept.ownTargetCpm);
     // What this run holds and the file does not (a history that cannot be
     // written) stays.
@@ -413,8 +397,9 @@ void CoursePage::Refresh()
 
 void CoursePage::KeepUnsaved()
 {
-    if (unsaved.Keep(History(), [this](int lesson) { return state.Result(lesson); }))
-        emit Recorded();
+    unsaved.Keep([this](const PendingLessons::Lesson& held,
+                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
+                 [this](int lesson) { return state.Result(lesson); });
     if (unsaved.IsEmpty())
         retry->stop();
     ShowNote();
@@ -424,7 +409,7 @@ void CoursePage::ShowNote()
 {
     if (!stack)
         return;
-    HistoryStore& store = History();
+    const HistoryFile& store = practice->History();
     QStringList said;
     if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
         said << ProgressPage::Worded(store.Standing(), !store.IsOff());
@@ -497,7 +482,7 @@ void CoursePage::Choose(int lesson)
 void CoursePage::SetOwnTarget(int cpm)
 {
     state.ownTargetCpm = cpm;
-    History().SetOwnTargetCpm(cpm);
+    practice->Standing().SetOwnTargetCpm(cpm);
     Choose(chosen);
 }
 

@@ -8,7 +8,7 @@
 #include "drill/coursesession.h"
 #include "drill/keyrepeat.h"
 #include "keyboard/keyboardlayout.h"
-#include "progress/pendinglessons.h"
+#include "course/pendinglessons.h"
 
 class QKeyEvent;
 class QLabel;
@@ -21,7 +21,7 @@ class QTimer;
 class Course;
 class FingerKeyboard;
 class HandsView;
-class HistoryStore;
+class Practice;
 class LessonList;
 
 // The Course tab: the lessons, one of them typed with the next key lit on a
@@ -40,9 +40,9 @@ public:
     explicit CoursePage(QWidget* parent = nullptr);
     ~CoursePage() override;
 
-    // The learner's history, kept by the window; without one the page keeps
-    // its own in the learner's data folder.
-    void SetHistory(HistoryStore* store) { history = store; }
+    // The learner's practice, which keeps the lessons typed; it outlives the
+    // page. Set before the page is first shown.
+    void SetPractice(Practice* given) { practice = given; }
     void SetKeyboard(KeyboardLayout layout);
     // The learner's choice for the next lesson typed (not for the harakat
     // lessons, which ask for every mark).
@@ -58,8 +58,6 @@ public:
     void Closing();
 
 signals:
-    // A lesson typed was handed to the history.
-    void Recorded();
     // "Practise adaptively", offered once lesson 1 is passed.
     void PractiseAdaptively();
 
@@ -73,7 +71,6 @@ private:
     void Build();
     void BuildIntro();
     void BuildLessons();
-    HistoryStore& History();
     // Reads the learner's standing when the history changed since.
     void Refresh();
     void ShowLessons();
@@ -99,8 +96,7 @@ private:
     int NextLesson() const;
 
     const Course* course = nullptr;
-    HistoryStore* history = nullptr;
-    std::unique_ptr<HistoryStore> ownHistory;
+    Practice* practice = nullptr;
     KeyboardLayout layout = KeyboardLayout::Kb101;
     bool harakatOptional = true;
     CourseState state;

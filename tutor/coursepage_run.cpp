@@ -14,7 +14,7 @@
 #include <QtMath>
 
 #include "course/course.h"
-#include "progress/historystore.h"
+#include "practice/practice.h"
 #include "tutor/drilllabel.h"
 #include "tutor/lessonlist.h"
 #include "tutor/repeatevent.h"
@@ -124,21 +124,19 @@ void CoursePage::FinishRun()
         // A pass the history cannot keep only while the disk is full is
         // kept by this run until it can.
         const QString id = course->At(lesson).id;
-        if (!History().RecordLesson(drill, id, state.Result(lesson)) && passed
-            && unsaved.Hold(History(), {drill, id, lesson}))
+        if (!practice->Record(drill, id, state.Result(lesson)) && passed
+            && unsaved.Hold(practice->History(), {drill, id, lesson}))
             retry->start();
         outcome = {lesson, passed, cpm, drill.accuracy};
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
-    } else if (drill.itemsDone > 0) {
+    } else {
         // Not a typing of the lesson, but the lesson the learner is at: a
         // class's teacher sees it.
         DrillRecord part = drill;
         part.lesson = course->At(lesson).id;
-        History().Record(part);
+        practice->Record(part);
     }
-    if (drill.itemsDone > 0)
-        emit Recorded();
     btn_start_course->setText(DialogText::tr("Start"));
     lst_lessons->setEnabled(true);
     spn_course_target->setEnabled(true);

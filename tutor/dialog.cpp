@@ -2,32 +2,24 @@
 
 #include <QTimer>
 
-#include "content/appinfo.h"
 #include "content/contentpaths.h"
-#include "progress/historystore.h"
+#include "practice/practice.h"
 #include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
-    : Dialog(nullptr, parent)
-{
-}
-
-Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui_Dialog)
-    , history(historyStore)
+    , practice(Practice::Instance())
 {
-    // The store opens its file when first used, not here.
-    if (!history) {
-        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
-        history = ownHistory.get();
-    }
+    // Its history file opens when first used, not here.
+    if (!practice)
+        practice = new Practice(this);
     ui->setupUi(this);
-    ui->tabProgress->SetHistory(history);
-    ui->tab_course->SetHistory(history);
+    ui->tabProgress->SetPractice(practice);
+    ui->tab_course->SetPractice(practice);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

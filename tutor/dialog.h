@@ -16,21 +16,21 @@ class QRadioButton;
 class QTableView;
 class QKeyEvent;
 class QCloseEvent;
-class HistoryStore;
+class Practice;
 class Ui_Dialog;
 struct InterfaceLanguage;
 
 // The tutor window. It reads the learner's keys and choices, hands them to
 // the drill (DrillSession), and draws what comes back; the finished drill
-// goes to the history and, if the learner wants, into the top scores.
+// goes to the learner's practice (Practice) and, if the learner wants, into
+// the top scores.
 class Dialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `history` keeps the finished drills; it outlives the window.
-    explicit Dialog(HistoryStore* history, QWidget* parent = nullptr);
-    // A window with a history of its own in the learner's data folder.
+    // The window of the process's practice (Practice::Instance), or of one
+    // of its own when there is none.
     explicit Dialog(QWidget* parent = nullptr);
     ~Dialog() override;
 
@@ -110,8 +110,7 @@ private:
     DrillSession session;
     KeyRepeat keyRepeat;  // the keys of the three drills
     ScoreBoard scores;  // the letter, word and sentence top scores
-    std::unique_ptr<HistoryStore> ownHistory;
-    HistoryStore* history;
+    Practice* practice;  // keeps the drills, the scores and the settings
     QString wordFilePath;
     QString sentenceFilePath;
     ContentList wordList;

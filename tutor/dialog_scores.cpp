@@ -10,7 +10,7 @@
 
 #include <limits>
 
-#include "progress/historystore.h"
+#include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
@@ -32,7 +32,7 @@ void Dialog::AddACTableItem(QStandardItemModel* im, QString sName, ulong ulScore
         return;
     const int index = scores.IndexOf(im);
     if (index >= 0)
-        scores.Add(index, sName, DrillScore(ulScore));
+        scores.Add(practice->Scores(), index, sName, DrillScore(ulScore));
     else
         ScoreBoard::Insert(im, sName, DrillScore(ulScore));
 }
@@ -46,10 +46,7 @@ void Dialog::TrainFinished()
         const DrillRecord drill = session.Finish(Options(session.Kind()));
         ShowFigures();
         // After the final figures: the history keeps the ones shown.
-        if (drill.itemsDone > 0) {
-            history->Record(drill);
-            ui->tabProgress->Recorded();
-        }
+        practice->Record(drill);
     }
     ui->wg_kb_light->Clear();
     const DrillStats& stats = session.Stats();

@@ -2,9 +2,7 @@
 // the keyboard type.
 #include "tutor/dialog.h"
 
-#include <QSettings>
-
-#include "content/appinfo.h"
+#include "practice/practice.h"
 #include "practice/preferences.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
@@ -13,8 +11,7 @@
 
 void Dialog::ReadSettings()
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
-    const Preferences p = Preferences::Read(settings, ui->cmb_train_num->count());
+    const Preferences p = practice->ReadPreferences(ui->cmb_train_num->count());
     // The language first: re-applying the texts refills the item-count box.
     const InterfaceLanguage& language = InterfaceLanguages::FromCode(p.language);
     for (const LanguageButton& b : LanguageButtons()) {
@@ -30,12 +27,12 @@ void Dialog::ReadSettings()
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
     ui->chk_harakat_optional->setChecked(p.harakatOptional);
-    scores.Read(settings);
+    practice->Scores().Read();
+    scores.Show(practice->Scores());
 }
 
 void Dialog::WriteSettings()
 {
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     Preferences p;
     p.language = InterfaceLanguages::Chinese.Code();  // with no button checked
     for (const LanguageButton& b : LanguageButtons()) {
@@ -47,8 +44,9 @@ void Dialog::WriteSettings()
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
     p.harakatOptional = ui->chk_harakat_optional->isChecked();
-    p.Write(settings);
-    scores.Save(settings);
+    practice->WritePreferences(p);
+    practice->Scores().Save();
+    scores.Show(practice->Scores());
 }
 
 std::array<Dialog::LanguageButton, 3> Dialog::LanguageButtons()

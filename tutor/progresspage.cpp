@@ -12,15 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "content/appinfo.h"
-#include "course/course.h"
-#include "drill/adaptivesource.h"
-#include "drill/missedsource.h"
+#include "drill/itemsource.h"
+#include "practice/classmembership.h"
+#include "practice/practice.h"
 #include "progress/dailygoal.h"
 #include "progress/missedwords.h"
 #include "tutor/adaptivepanel.h"
 #include "tutor/classdialog.h"
-#include "tutor/classlink.h"
 #include "tutor/dailygoalpanel.h"
 #include "widgets/dialogtext.h"
 #include "widgets/keyheatmap.h"
@@ -48,12 +46,14 @@ constexpr int SideWidth = 182;
 ProgressPage::ProgressPage(QWidget* parent)
     : QWidget(parent)
 {
-    // The class link exists from the start: drills are handed to it whether
-    // the page has been shown or not.
-    classLink = new ClassLink(this);
-    classLink->setObjectName(QStringLiteral("class_link"));
-    connect(classLink, &ClassLink::StatusChanged, this, &ProgressPage::ShowClass);
-    connect(classLink, &ClassLink::HistoryMerged, this, [this] {
+}
+
+void ProgressPage::SetPractice(Practice* given)
+{
+    practice = given;
+    connect(practice, &Practice::Recorded, this, &ProgressPage::ShowRecorded);
+    connect(&practice->Class(), &ClassMembership::StatusChanged, this, &ProgressPage::ShowClass);
+    connect(practice, &Practice::HistoryMerged, this, [this] {
         shownRevision = -1;
         if (isVisible())
             Refresh();
@@ -146,7 +146,7 @@ void ProgressPage::Build()
     connect(btn_missed_words, &QPushButton::clicked, this, &ProgressPage::PractiseMissedWords);
     connect(btn_class, &QPushButton::clicked, this, [this] {
         StartClass();
-        ClassDialog dialog(classLink, window());
+        ClassDialog dialog(&practice->Class(), window());
         dialog.exec();
     });
     connect(wg_adaptive, &AdaptivePanel::Practise, this, &ProgressPage::PractiseAdaptively);
@@ -216,41 +216,12 @@ int ProgressPage::GoalMinutes() const
     return built ? wg_daily_goal->Goal() : goalMinutes;
 }
 
-HistoryStore& ProgressPage::History()
-{
-    if (!history) {
-        ownHistory.reset(new HistoryStore(AppInfo::DataFolder()));
-        history = ownHistory.get();
-    }
-    return *history;
-}
-
-AdaptivePlan ProgressPage::Plan()
-{
-    HistoryStore& store = History();
-    const int stored = store.AdaptiveKeys();
-    // Adaptive practice starts from the keys the course has taught: the
-    // lessons passed in a row from the first, with the learner's own target.
-    const Course& course = Course::Shipped();
-    const HistoryStore::CourseProgress standing = store.ReadCourse();
-    const CourseState state = course.StateFrom(standing.lessons, standing.ownTargetCpm);
-    int passed = 0;
-    while (passed < course.Count() && state.StatusOf(passed) == CourseState::Status::Passed)
-        ++passed;
-    AdaptivePlan plan = AdaptivePlan::ForCourse(course, passed, stored, store.Skills(), standing.ownTargetCpm);
-    // Kept once the learner has gone beyond what the course taught.
-    if (plan.Advance())
-        store.SetAdaptiveKeys(plan.IncludedCount());
-    return plan;
-}
-
 void ProgressPage::PractiseAdaptively()
 {
-    const AdaptivePlan plan = Plan();
+    const AdaptivePlan plan = practice->Plan();
     if (built)
         wg_adaptive->SetPlan(plan);
-    const Course& course = Course::Shipped();
-    auto source = std::make_shared<AdaptiveSource>(plan, course.Words(course.Count() - 1));
+    const std::shared_ptr<ItemSource> source = practice->AdaptiveDrill(plan);
     if (source->IsEmpty()) {
         QMessageBox box(QMessageBox::Information, DialogText::tr("Nuvari Arabic typing software"),
                         DialogText::tr("No word can be typed with the keys taught so far, so there is nothing to "
@@ -264,12 +235,12 @@ void ProgressPage::PractiseAdaptively()
 
 void ProgressPage::PractiseMissedWords()
 {
-    const QList<MissedItem> missed = History().MissedItems();
+    const QList<MissedItem> missed = practice->Log().MissedItems();
     ShowMissed(int(missed.size()));
     if (missed.isEmpty())
         return;
-    const QList<MissedItem> items = MissedSource::Practised(missed, QDateTime::currentDateTimeUtc());
-    if (items.isEmpty()) {
+    const std::shared_ptr<ItemSource> source = practice->MissedDrill(missed);
+    if (source->IsEmpty()) {
         QMessageBox box(QMessageBox::Information, DialogText::tr("Nuvari Arabic typing software"),
                         DialogText::tr("None of the missed words and sentences can be typed: each is blank or too "
                                        "long for one line, so there is nothing to practise."),
@@ -277,12 +248,12 @@ void ProgressPage::PractiseMissedWords()
         box.exec();
         return;
     }
-    emit PractiseWords(std::make_shared<MissedSource>(items));
+    emit PractiseWords(source);
 }
 
 void ProgressPage::StartClass()
 {
-    classLink->Start(&History());
+    practice->Class().Start();
     ShowClass();
 }
 
@@ -290,14 +261,14 @@ void ProgressPage::ShowClass()
 {
     if (!built)
         return;
-    lbl_class_state->setVisible(classLink->IsJoined());
-    lbl_class_state->setText(classLink->Worded(dates));
-    lbl_class_state->setToolTip(AsPlainText(classLink->Detail()));
+    const ClassMembership& membership = practice->Class();
+    lbl_class_state->setVisible(membership.IsJoined());
+    lbl_class_state->setText(ClassDialog::Worded(membership, dates));
+    lbl_class_state->setToolTip(AsPlainText(membership.Detail()));
 }
 
-void ProgressPage::Recorded()
+void ProgressPage::ShowRecorded()
 {
-    classLink->DrillRecorded();
     ShowStanding();
     TellProblem();
 }
@@ -314,15 +285,16 @@ void ProgressPage::showEvent(QShowEvent* event)
 
 void ProgressPage::Refresh()
 {
-    HistoryStore& store = History();
+    HistoryFile& file = practice->History();
+    DrillLog& store = practice->Log();
     const int type = cmb_progress_drill->currentIndex();
     // Taken before reading, so a drill another tutor records meanwhile is
     // read next time.
-    const int revision = store.Revision();
+    const int revision = file.Revision();
     if (revision != shownRevision || type != shownType) {
         if (revision != shownRevision) {
             totals = store.CharTotals();
-            const AdaptivePlan plan = Plan();
+            const AdaptivePlan plan = practice->Plan();
             wg_adaptive->SetPlan(plan);
             wg_heat_map->SetTotals(totals);
             wg_heat_map->SetSkills(plan.Skills(), plan.TargetMs());
@@ -342,7 +314,7 @@ void ProgressPage::ShowDays()
 {
     const QDate today = QDate::currentDate();
     const QDate first = today.addDays(-7 * DailyGoal::CalendarWeeks);
-    wg_daily_goal->SetDays(DailyGoal::SecondsPerDay(History().PracticeSince(DailyGoal::StartOf(first))), today);
+    wg_daily_goal->SetDays(DailyGoal::SecondsPerDay(practice->Log().PracticeSince(DailyGoal::StartOf(first))), today);
 }
 
 void ProgressPage::ShowStanding()
@@ -350,29 +322,30 @@ void ProgressPage::ShowStanding()
     // Before the history is first opened there is nothing to say.
     if (!built)
         return;
-    const bool off = history && history->IsOff();
-    const bool readOnly = history && history->IsReadOnly();
-    const bool full = history && history->IsDiskFull();
+    const HistoryFile& file = practice->History();
+    const bool off = file.IsOff();
+    const bool readOnly = file.IsReadOnly();
+    const bool full = file.IsDiskFull();
     wg_progress_chart->SetKeeping(!off && !readOnly && !full);
     lbl_progress_note->setVisible(off || readOnly || full);
     if (off || readOnly || full)
-        lbl_progress_note->setText(Worded(history->Standing(), !off));
+        lbl_progress_note->setText(Worded(file.Standing(), !off));
 }
 
 void ProgressPage::TellProblem()
 {
-    const HistoryStore::Problem problem = History().TakeProblem();
-    if (problem.kind == HistoryStore::Problem::None)
+    const HistoryFile::Problem problem = practice->History().TakeProblem();
+    if (problem.kind == HistoryFile::Problem::None)
         return;
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
-                    Worded(problem, !history->IsOff()), QMessageBox::Ok, window());
+                    Worded(problem, !practice->History().IsOff()), QMessageBox::Ok, window());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-QString ProgressPage::Worded(const HistoryStore::Problem& given, bool readOnly)
+QString ProgressPage::Worded(const HistoryFile::Problem& given, bool readOnly)
 {
-    using P = HistoryStore::Problem;
+    using P = HistoryFile::Problem;
     // A path keeps its own order inside a right-to-left sentence.
     auto isolated = [](const QString& path) { return path.isEmpty() ? path : QChar(0x2068) + path + QChar(0x2069); };
     P problem = given;

@@ -5,17 +5,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "progress/adaptiveplan.h"
+#include "drill/drillrecord.h"
+#include "practice/adaptiveplan.h"
 #include "progress/dailygoal.h"
-#include "progress/drillrecord.h"
-#include "progress/historystore.h"
+#include "progress/historyfile.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class AdaptivePanel;
-class ClassLink;
+class Practice;
 class DailyGoalPanel;
 class ItemSource;
 class KeyHeatMap;
@@ -39,17 +39,15 @@ public:
     // `dates`: how the interface language writes dates and day names.
     void Retranslate(const QLocale& dates = QLocale(QLocale::English, QLocale::UnitedStates));
     void SetKeyboard(KeyboardLayout layout);
-    // The learner's history, kept by the application; without one the page
-    // keeps its own in the learner's data folder.
-    void SetHistory(HistoryStore* store) { history = store; }
-    // A drill was recorded in the history: the first time the history
-    // cannot keep drills, says so.
-    void Recorded();
+    // The learner's practice, whose history the page shows; it outlives
+    // the page. Set once, before the page is shown.
+    void SetPractice(Practice* practice);
+    // A drill was handed to the history: the first time the history cannot
+    // keep drills, says so.
+    void ShowRecorded();
     // The daily goal in minutes, as the settings keep it.
     void SetGoalMinutes(int minutes);
     int GoalMinutes() const;
-    // Where adaptive practice stands now (read from the history).
-    AdaptivePlan Plan();
     // Reads which class the seat belongs to and, if any, starts sending
     // (once; the tutor calls it when its window is on screen).
     void StartClass();
@@ -57,7 +55,7 @@ public:
     // A problem of the history as the learner reads it: whole sentences in
     // the interface language that name the file and say what to do.
     // `readOnly`: the drills kept so far are still shown.
-    static QString Worded(const HistoryStore::Problem& problem, bool readOnly);
+    static QString Worded(const HistoryFile::Problem& problem, bool readOnly);
 
 public slots:
     // Adaptive practice as a word drill (PractiseWords).
@@ -76,7 +74,6 @@ protected:
 
 private:
     void Build();
-    HistoryStore& History();
     // Reads what changed since the page last showed it.
     void Refresh();
     void ShowDays();
@@ -85,15 +82,13 @@ private:
     void ShowStanding();
     void ShowClass();
 
-    HistoryStore* history = nullptr;
-    std::unique_ptr<HistoryStore> ownHistory;
+    Practice* practice = nullptr;
     QComboBox* cmb_progress_drill = nullptr;
     QPushButton* btn_missed_words = nullptr;
     QPushButton* btn_weak_keys = nullptr;
     QPushButton* btn_class = nullptr;
     QLabel* lbl_progress_note = nullptr;
     QLabel* lbl_class_state = nullptr;
-    ClassLink* classLink = nullptr;
     ProgressChart* wg_progress_chart = nullptr;
     QRadioButton* rad_heat_errors = nullptr;
     QRadioButton* rad_heat_speed = nullptr;

@@ -6,21 +6,17 @@
 #include <QStandardItemModel>
 #include <QString>
 
-#include "progress/drillrecord.h"
-
-class QSettings;
+#include "practice/topscores.h"
 
 // Top scores of one drill: two columns (user name, score), best first.
 using ScoreTable = QStandardItemModel;
 
-// The top-score tables of the three drills and their place in the settings
-// store. Every tutor running on the same store adds to the tables there:
-// saving merges this window's new rows into what the store holds now, so a
-// score recorded by another tutor meanwhile stays, whichever closes last.
+// The top-score tables of the three drills, showing the rows the settings
+// store keeps (TopScores).
 class ScoreBoard
 {
 public:
-    static constexpr int TableCount = 3;  // letter, word, sentence
+    static constexpr int TableCount = TopScores::TableCount;
 
     ScoreBoard();
     ~ScoreBoard();
@@ -36,8 +32,8 @@ public:
     // Puts a row in its place: above older equal scores. No name or a zero
     // score is not a score.
     static bool Insert(ScoreTable* table, const QString& name, DrillScore score);
-    // Adds a row that the next Save() writes.
-    void Add(int index, const QString& name, DrillScore score);
+    // Adds a row to table `index` and to `scores`, which keep it.
+    void Add(TopScores& scores, int index, const QString& name, DrillScore score);
 
     // Puts the column titles in the interface language.
     void Retranslate();
@@ -47,20 +43,13 @@ public:
     // "<root></root>" when no table has a score.
     QByteArray ReportDocument() const;
 
-    // Shows what the store holds.
-    void Read(QSettings& settings);
-    // Writes every table: what the store holds now plus this window's new
-    // rows; the tables then show the merged rows.
-    void Save(QSettings& settings);
+    // Shows the rows of `scores`.
+    void Show(const TopScores& scores);
 
 private:
-    using Rows = QList<QPair<QString, DrillScore>>;
-    static Rows StoredRows(QSettings& settings, int index, int count);
-    static void Fill(ScoreTable* table, const Rows& rows);
-    static void Write(QSettings& settings, int index, const ScoreTable* table);
+    static void Fill(ScoreTable* table, const TopScores::Rows& rows);
 
     ScoreTable* tables[TableCount];
-    Rows unsaved[TableCount];
 };
 
 #endif // SCOREBOARD_H

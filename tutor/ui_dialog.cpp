@@ -506,7 +506,6 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tab_course = Named(new CoursePage(), "tab_course");
     tabWidget->addTab(tab_course, QString());
     // A lesson kept in the history is news for the Progress tab.
-    QObject::connect(tab_course, &CoursePage::Recorded, tabProgress, &ProgressPage::Recorded);
     QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
     // The heat map, the lit keys and the course show the keyboard type chosen.

@@ -24,7 +24,7 @@
 
 #include <array>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 class CoursePage;
 class KeyLight;

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "keyboard/keycharmap.h"
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 #include "widgets/dialogtext.h"
 #include "widgets/tooltipat.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "keyboard/keygeometry.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 #include "progress/keyskill.h"
 
 // The keyboard of the chosen type with each key tinted by the learner's

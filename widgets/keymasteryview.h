@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "progress/adaptiveplan.h"
+#include "practice/adaptiveplan.h"
 
 // The keys adaptive practice takes in, a tile each in the course's order
 // (in the reading direction, row after row, smaller when many must fit): a bar along its foot fills as

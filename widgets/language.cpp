@@ -2,11 +2,8 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QSettings>
 #include <QTranslator>
 
-#include "content/appinfo.h"
-#include "practice/settingskeys.h"
 
 namespace {
 
@@ -48,14 +45,6 @@ void Install(const InterfaceLanguage* language)
 
     if (translator->load(QLatin1String(language->catalogue)))
         QCoreApplication::installTranslator(translator);
-}
-
-const InterfaceLanguage& Saved()
-{
-    QSettings settings(QString::fromLatin1(AppInfo::Organisation),
-                       QString::fromLatin1(AppInfo::Application));
-    settings.beginGroup(QLatin1String(SettingsKey::NormalGroup));
-    return InterfaceLanguages::Stored(settings.value(QLatin1String(SettingsKey::Language)));
 }
 
 } // namespace Language

@@ -12,10 +12,6 @@ namespace Language {
 void Install(const InterfaceLanguage* language);
 inline void Install(const InterfaceLanguage& language) { Install(&language); }
 
-// The language the tutor saved last; on a first run, the system's (or
-// Chinese).
-const InterfaceLanguage& Saved();
-
 } // namespace Language
 
 #endif // LANGUAGE_H

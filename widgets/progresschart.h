@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 class QScrollBar;
 

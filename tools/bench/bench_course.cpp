@@ -13,7 +13,7 @@
 #include "course/course.h"
 #include "cputime.h"
 #include "keyboard/layoutkeys.h"
-#include "progress/historystore.h"
+#include "historyparts.h"
 #include "testutil.h"
 
 namespace {
@@ -39,7 +39,7 @@ void OpenCourseTab(bool withHistory)
             drill.finished = QDateTime::currentDateTimeUtc();
             drill.itemsAsked = drill.itemsDone = drill.keysTyped = drill.correct = 40;
             drill.chars[QStringLiteral("ب")] = {40, 2};
-            HistoryStore(AppInfo::DataFolder()).Record(drill);
+            History(AppInfo::DataFolder()).log.Record(drill);
         }
         Dialog d;
         d.show();

@@ -21,9 +21,10 @@
 #include "content/appinfo.h"
 #include "cputime.h"
 #include "course/course.h"
-#include "drill/adaptivesource.h"
-#include "progress/adaptiveplan.h"
-#include "progress/historystore.h"
+#include "practice/adaptivesource.h"
+#include "practice/adaptiveplan.h"
+#include "historyparts.h"
+#include "practice/practice.h"
 #include "tutor/progresspage.h"
 
 namespace {
@@ -61,7 +62,9 @@ int ShowProgressTab(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const char* what = argv[2];
+    Practice practice;
     ProgressPage page;
+    page.SetPractice(&practice);
     page.resize(635, 410);
     auto show = [&page] {
         const double cpu = CpuMs();
@@ -71,10 +74,10 @@ int ShowProgressTab(int argc, char** argv)
         return CpuMs() - cpu;
     };
     const double first = show();
-    HistoryStore other(AppInfo::DataFolder());
-    other.Skills(); // opened
+    History other(AppInfo::DataFolder());
+    other.log.Skills(); // opened
     double cpu = CpuMs();
-    other.Record(SomeDrill(1, 1));
+    other.log.Record(SomeDrill(1, 1));
     const double record = CpuMs() - cpu;
     const double again = show();
     std::printf("%s: the Progress tab shown %.1f ms, after a drill recorded (%.1f ms) %.1f ms, once more %.1f ms"
@@ -88,13 +91,13 @@ int Hostile(const QString& dir, const char* what, const QStringList& sql)
 {
     qputenv("XDG_DATA_HOME", dir.toUtf8());
     {
-        HistoryStore store(AppInfo::DataFolder());
+        History store(AppInfo::DataFolder());
         for (int n = 0; n < 100; ++n)
-            store.Record(SomeDrill(n, 100));
+            store.log.Record(SomeDrill(n, 100));
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("hostile"));
-        db.setDatabaseName(QDir(AppInfo::DataFolder()).filePath(QLatin1String(HistoryStore::FileName)));
+        db.setDatabaseName(QDir(AppInfo::DataFolder()).filePath(QLatin1String(HistoryFile::FileName)));
         db.open();
         QSqlQuery q(db);
         for (const QString& statement : sql) {
@@ -154,7 +157,9 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         t.start();
         const double cpu = CpuMs();
+        Practice practice;
         ProgressPage page;
+        page.SetPractice(&practice);
         page.resize(635, 410);
         page.show();
         page.grab();
@@ -172,17 +177,17 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QList<double> wall, cpu;
     {
-        HistoryStore store(AppInfo::DataFolder());
+        History store(AppInfo::DataFolder());
         QElapsedTimer t;
         t.start();
-        store.Record(SomeDrill(0, 10000));
+        store.log.Record(SomeDrill(0, 10000));
         std::printf("first drill of a run (loads the driver, makes the file): %.1f ms\n",
                     t.nsecsElapsed() / 1e6);
         for (int n = 1; n < 10000; ++n) {
             const DrillRecord drill = SomeDrill(n, 10000);
             const double c = CpuMs();
             t.start();
-            store.Record(drill);
+            store.log.Record(drill);
             wall << t.nsecsElapsed() / 1e6;
             cpu << CpuMs() - c;
         }
@@ -206,19 +211,19 @@ int main(int argc, char** argv)
         const Course& course = Course::Shipped();
         const QStringList words = course.Words(course.Count() - 1);
         std::printf("reading the course and its words (once a run): %.1f ms\n", t.nsecsElapsed() / 1e6);
-        HistoryStore store(AppInfo::DataFolder());
-        store.CharTotals(); // opened, as the tab has it
+        History store(AppInfo::DataFolder());
+        store.log.CharTotals(); // opened, as the tab has it
         QList<double> prepare;
         for (int round = 0; round < 20; ++round) {
             const double c = CpuMs();
             AdaptivePlan plan =
-                AdaptivePlan::ForCourse(course, course.Count(), store.AdaptiveKeys(), store.Skills());
+                AdaptivePlan::ForCourse(course, course.Count(), store.log.AdaptiveKeys(), store.log.Skills());
             plan.Advance();
             AdaptiveSource source(plan, words);
             prepare << CpuMs() - c;
         }
         std::sort(prepare.begin(), prepare.end());
-        const AdaptiveSource source(AdaptivePlan::ForCourse(course, course.Count(), 0, store.Skills()), words);
+        const AdaptiveSource source(AdaptivePlan::ForCourse(course, course.Count(), 0, store.log.Skills()), words);
         AdaptiveSource drawing = source;
         int position = 0;
         constexpr int Items = 100000;

@@ -1,4 +1,4 @@
-#include "drill/missedsource.h"
+#include "practice/missedsource.h"
 
 MissedSource::MissedSource(const QList<MissedItem>& missed, quint32 seed)
     : random(seed ? seed : QRandomGenerator::global()->generate())

@@ -1,5 +1,5 @@
-#ifndef PROGRESS_ADAPTIVEPLAN_H
-#define PROGRESS_ADAPTIVEPLAN_H
+#ifndef PRACTICE_ADAPTIVEPLAN_H
+#define PRACTICE_ADAPTIVEPLAN_H
 
 #include <QList>
 #include <QString>
@@ -72,4 +72,4 @@ private:
     KeySkills skills;
 };
 
-#endif // PROGRESS_ADAPTIVEPLAN_H
+#endif // PRACTICE_ADAPTIVEPLAN_H

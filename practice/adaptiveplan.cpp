@@ -1,4 +1,4 @@
-#include "progress/adaptiveplan.h"
+#include "practice/adaptiveplan.h"
 
 #include <QSet>
 

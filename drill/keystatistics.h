@@ -1,10 +1,10 @@
-#ifndef PROGRESS_KEYSTATISTICS_H
-#define PROGRESS_KEYSTATISTICS_H
+#ifndef DRILL_KEYSTATISTICS_H
+#define DRILL_KEYSTATISTICS_H
 
 #include <QList>
 #include <QStringList>
 
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
 class QRandomGenerator;
 
@@ -41,4 +41,4 @@ int PickWeighted(const CharCounts& totals, const QStringList& items, QRandomGene
 
 } // namespace KeyStatistics
 
-#endif // PROGRESS_KEYSTATISTICS_H
+#endif // DRILL_KEYSTATISTICS_H

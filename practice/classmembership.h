@@ -1,8 +1,8 @@
-#ifndef CLASSLINK_H
-#define CLASSLINK_H
+#ifndef PRACTICE_CLASSMEMBERSHIP_H
+#define PRACTICE_CLASSMEMBERSHIP_H
 
-#include <QLocale>
 #include <QObject>
+#include <QString>
 #include <memory>
 
 #include "class/classconnection.h"
@@ -11,26 +11,29 @@
 #include "class/classworker.h"
 
 class ClassUplink;
-class HistoryStore;
+class HistoryFile;
+class QSettings;
 
 // The seat's place in a class: which class and learner (kept in the
 // settings store, the server's settings without any password), the uplink
 // that sends the drills recorded while joined, and how sending stands.
-// Nothing is read or started before Start(), which the tutor calls once
-// its window is on screen.
-class ClassLink : public QObject
+// Practice hands it every drill it records. Nothing is read or started
+// before Start(), which the tutor calls once its window is on screen.
+class ClassMembership : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ClassLink(QObject* parent = nullptr);
-    ~ClassLink() override;
+    // `file`: the history whose outbox holds the drills to send; both
+    // `file` and `settings` outlive the membership.
+    ClassMembership(HistoryFile& file, QSettings& settings, QObject* parent = nullptr);
+    ~ClassMembership() override;
 
-    // Reads the settings and, when the seat belongs to a class, has the
-    // history queue each drill for it and starts sending. Once; later calls
-    // do nothing.
-    void Start(HistoryStore* history);
-    bool IsStarted() const { return history != nullptr; }
+    // Reads the settings and, when the seat belongs to a class, starts
+    // sending. Once; later calls do nothing.
+    void Start();
+    bool IsStarted() const { return started; }
+    // Drills recorded now wait in the outbox until the server has them.
     bool IsJoined() const { return joined; }
     // The server as given this run (with a password if one was typed) and
     // the class and learner.
@@ -51,9 +54,6 @@ public:
     // The pauses between tries after failures (the tests shorten them).
     void SetPauses(const ClassPauses& p) { pauses = p; }
 
-    // How sending stands, in whole sentences of the interface language;
-    // `dates` writes the times. The server's own words go in Detail().
-    QString Worded(const QLocale& dates) const;
     // libpq's or the server's words on the present trouble, without any
     // password; empty when all is well.
     QString Detail() const;
@@ -68,7 +68,9 @@ private:
     void WriteSettings() const;
     void Log(const ClassStatus& status);
 
-    HistoryStore* history = nullptr;
+    HistoryFile& file;
+    QSettings& settings;
+    bool started = false;
     ClassConnection server;
     ClassMember member;
     bool joined = false;
@@ -78,4 +80,4 @@ private:
     ClassStatus::State logged = ClassStatus::Connecting;
 };
 
-#endif // CLASSLINK_H
+#endif // PRACTICE_CLASSMEMBERSHIP_H

@@ -1,18 +1,18 @@
-#ifndef PROGRESS_PENDINGLESSONS_H
-#define PROGRESS_PENDINGLESSONS_H
+#ifndef COURSE_PENDINGLESSONS_H
+#define COURSE_PENDINGLESSONS_H
 
 #include <QList>
 #include <QString>
 #include <functional>
 
 #include "course/coursestate.h"
-#include "progress/drillrecord.h"
+#include "drill/drillrecord.h"
 
-class HistoryStore;
+class HistoryFile;
 
 // Course lessons passed while the history's disk was full: the history
 // could not keep them, so the running tutor does, in memory, and hands them
-// to the history again until it keeps them (see HistoryStore::IsDiskFull).
+// to the history again until it keeps them (see HistoryFile::IsDiskFull).
 class PendingLessons
 {
 public:
@@ -23,13 +23,14 @@ public:
         int index = 0;  // the lesson's place in the course
     };
 
-    // After `store` did not keep `lesson` passed: held when only a full
+    // After `file` did not keep `lesson` passed: held when only a full
     // disk stopped it (nothing else would go better later). Whether held.
-    bool Hold(const HistoryStore& store, const Lesson& lesson);
-    // Hands the lessons held to `store`, oldest first, each with the
+    bool Hold(const HistoryFile& file, const Lesson& lesson);
+    // Hands the lessons held to `record`, oldest first, each with the
     // standing `standing` gives its index now, until one is not kept.
     // Whether any was kept.
-    bool Keep(HistoryStore& store, const std::function<LessonResult(int)>& standing);
+    bool Keep(const std::function<bool(const Lesson&, const LessonResult&)>& record,
+              const std::function<LessonResult(int)>& standing);
     // The places of the lessons held, each once, in the order passed.
     QList<int> Indexes() const;
     bool IsEmpty() const { return held.isEmpty(); }
@@ -38,4 +39,4 @@ private:
     QList<Lesson> held;
 };
 
-#endif // PROGRESS_PENDINGLESSONS_H
+#endif // COURSE_PENDINGLESSONS_H

@@ -1,4 +1,4 @@
-#include "drill/adaptivesource.h"
+#include "practice/adaptivesource.h"
 
 #include <algorithm>
 #include <vector>

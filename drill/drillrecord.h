@@ -1,5 +1,5 @@
-#ifndef PROGRESS_DRILLRECORD_H
-#define PROGRESS_DRILLRECORD_H
+#ifndef DRILL_DRILLRECORD_H
+#define DRILL_DRILLRECORD_H
 
 #include <QDateTime>
 #include <QList>
@@ -95,4 +95,4 @@ struct DrillPoint
     double accuracy = 0;
 };
 
-#endif // PROGRESS_DRILLRECORD_H
+#endif // DRILL_DRILLRECORD_H

@@ -1,4 +1,4 @@
-#include "progress/keystatistics.h"
+#include "drill/keystatistics.h"
 
 #include <QRandomGenerator>
 

@@ -1,12 +1,12 @@
-#ifndef DRILL_ADAPTIVESOURCE_H
-#define DRILL_ADAPTIVESOURCE_H
+#ifndef PRACTICE_ADAPTIVESOURCE_H
+#define PRACTICE_ADAPTIVESOURCE_H
 
 #include <QList>
 #include <QRandomGenerator>
 #include <QStringList>
 
 #include "drill/itemsource.h"
-#include "progress/adaptiveplan.h"
+#include "practice/adaptiveplan.h"
 
 // Adaptive practice as a word drill: real words made only of the keys the
 // plan practises, most of them rich in its focus key, the rest rich in
@@ -49,4 +49,4 @@ private:
     int last = -1;             // the word asked last
 };
 
-#endif // DRILL_ADAPTIVESOURCE_H
+#endif // PRACTICE_ADAPTIVESOURCE_H

@@ -1,5 +1,5 @@
-#ifndef DRILL_MISSEDSOURCE_H
-#define DRILL_MISSEDSOURCE_H
+#ifndef PRACTICE_MISSEDSOURCE_H
+#define PRACTICE_MISSEDSOURCE_H
 
 #include <QList>
 #include <QRandomGenerator>
@@ -29,4 +29,4 @@ private:
     int last = -1;
 };
 
-#endif // DRILL_MISSEDSOURCE_H
+#endif // PRACTICE_MISSEDSOURCE_H
