@@ -39,3 +39,22 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
     settings.endGroup();
 }
+
+bool Preferences::FirstStart(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    const bool first = !settings.contains(QLatin1String(Key::Language))
+                       && !settings.value(QLatin1String(Key::Welcomed)).toBool();
+    settings.endGroup();
+    return first;
+}
+
+void Preferences::MarkWelcomed(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    settings.setValue(QLatin1String(Key::Welcomed), true);
+    settings.endGroup();
+    // Kept at once: a run that ends without closing its window must not
+    // welcome the learner again.
+    settings.sync();
+}

@@ -24,6 +24,11 @@ struct Preferences
     // default; `itemCounts` is how many drill lengths there are.
     static Preferences Read(QSettings& settings, int itemCounts);
     void Write(QSettings& settings) const;
+
+    // A first start: the store holds no language yet, and no welcome was
+    // answered (a window closed before it wrote its settings).
+    static bool FirstStart(QSettings& settings);
+    static void MarkWelcomed(QSettings& settings);
 };
 
 #endif // PRACTICE_PREFERENCES_H
