@@ -124,7 +124,7 @@ void Welcome::Retranslate()
     // The card keeps to the middle of the window at any language's length.
     const int width = qMin(560, qMax(0, parentWidget()->width() - 40));
     card->setFixedWidth(width);
-    card->setFixedHeight(card->layout()->heightForWidth(width));
+    card->setFixedHeight(card->heightForWidth(width));
     card->move((parentWidget()->width() - width) / 2, (parentWidget()->height() - card->height()) / 2);
 }
 

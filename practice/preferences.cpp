@@ -24,6 +24,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
         p.itemCount = defaults.itemCount;
     p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
     p.harakatOptional = settings.value(QLatin1String(Key::HarakatOptional), defaults.harakatOptional).toBool();
+    p.guidance = settings.value(QLatin1String(Key::Guidance), defaults.guidance).toBool();
     settings.endGroup();
     return p;
 }
@@ -37,6 +38,7 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::ItemCount), itemCount);
     settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
     settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
+    settings.setValue(QLatin1String(Key::Guidance), guidance);
     settings.endGroup();
 }
 

@@ -19,6 +19,7 @@ struct Preferences
     int itemCount = 1;  // index of the drill length: "50"
     int dailyGoal = DailyGoal::DefaultMinutes;  // minutes of practice a day
     bool harakatOptional = true;  // harakat and tatweel may be left out
+    bool guidance = false;  // the word and sentence drills light the next key
 
     // A value the store does not hold, or holds wrongly, reads as the
     // default; `itemCounts` is how many drill lengths there are.

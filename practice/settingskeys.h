@@ -17,6 +17,8 @@ inline constexpr char DailyGoal[] = "dailygoal";
 inline constexpr char CourseIntroSeen[] = "courseintro";
 // The first start's welcome was answered.
 inline constexpr char Welcomed[] = "welcomed";
+// The word and sentence drills show the next key on a keyboard.
+inline constexpr char Guidance[] = "guidance";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

@@ -1056,6 +1056,18 @@ Can&apos;t report!</source>
         <source>You can change the language and the keyboard later on the Setting tab.</source>
         <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
     </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>أظهر المفتاح التالي</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>التدريب التكيّفي: التركيز على %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>الكلمات والجمل الخاطئة</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1051,6 +1051,18 @@ Can&apos;t report!</source>
         <source>You can change the language and the keyboard later on the Setting tab.</source>
         <translation>以后可以在“设置”页更改语言和键盘。</translation>
     </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>显示下一个键</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>自适应练习：重点键 %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>打错的单词和句子</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
