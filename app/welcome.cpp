@@ -55,12 +55,11 @@ Welcome::Welcome(QWidget* window, QSettings& settings)
     card->setObjectName(QStringLiteral("welcomeCard"));
     card->setFrameShape(QFrame::StyledPanel);
     card->setAutoFillBackground(true);
+    // The language chosen stands out from the other two.
+    card->setStyleSheet(QStringLiteral("QPushButton:checked{border-image: url(:/pic/btn_hover) 5; font-weight: bold;}"));
 
     title = Text(card);
-    QFont bigger = title->font();
-    bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
-    bigger.setBold(true);
-    title->setFont(bigger);
+    title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 16px;"));  // over the program's style sheet
     about = Text(card);
     question = Text(card);
     course = new QPushButton(card);
@@ -120,7 +119,7 @@ void Welcome::Retranslate()
     course->setText(DialogText::tr("I am new to touch typing: start the course at lesson 1"));
     drills->setText(DialogText::tr("I can already type: go to the drills"));
     languageLabel->setText(DialogText::tr("Interface language:"));
-    later->setText(DialogText::tr("You can change the language and the keyboard later on the Setting tab."));
+    later->setText(DialogText::tr("You can change the language and the keyboard later on the Settings tab."));
     // The card keeps to the middle of the window at any language's length.
     const int width = qMin(560, qMax(0, parentWidget()->width() - 40));
     card->setFixedWidth(width);

@@ -817,6 +817,13 @@ void TestCourseTab::welcomeOnFirstStart()
         QVERIFY(welcome && welcome->isVisible());
         QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget()->objectName(), QStringLiteral("tabAbout"));
         QTRY_VERIFY(welcome->CourseButton()->hasFocus());
+        // The window's language is the one chosen in the welcome.
+        QStringList chosen;
+        for (QPushButton* b : welcome->Card()->findChildren<QPushButton*>())
+            if (b->isChecked())
+                chosen << b->text();
+        QCOMPARE(chosen, QStringList(QStringLiteral("中文"))); // a first start in no language it speaks
+        QVERIFY(W<QRadioButton>("rad_lang_chinese")->isChecked());
         QSet<QString> seen;
         for (QPushButton* language : welcome->Card()->findChildren<QPushButton*>()) {
             if (!language->isCheckable())

@@ -1053,7 +1053,7 @@ Can&apos;t report!</source>
         <translation>لغة الواجهة:</translation>
     </message>
     <message>
-        <source>You can change the language and the keyboard later on the Setting tab.</source>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
         <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
     </message>
     <message>

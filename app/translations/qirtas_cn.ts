@@ -1048,7 +1048,7 @@ Can&apos;t report!</source>
         <translation>界面语言：</translation>
     </message>
     <message>
-        <source>You can change the language and the keyboard later on the Setting tab.</source>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
         <translation>以后可以在“设置”页更改语言和键盘。</translation>
     </message>
     <message>
