@@ -6,7 +6,9 @@
 #include "class/classconnection.h"
 #include "class/classschema.h"
 #include "class/classsql.h"
+#include "app/welcome.h"
 #include "editor/dialogdata.h"
+#include "practice/practice.h"
 #include "teacher/classwindow.h"
 #include "tutor/dialog.h"
 
@@ -101,6 +103,9 @@ QDialog* CreateWindow(const QStringList& arguments)
     } else {
         qDebug() << "Qirtas MainDlg";
         window = new Dialog;
+        // The learner's first start: where to begin, over the window.
+        if (Practice* practice = Practice::Instance())
+            Welcome::OfferOnFirstStart(window, practice->Settings());
     }
     // Before the native window exists the flags need only be stored: it is
     // made with them. setWindowFlags would move the window to a new native

@@ -178,3 +178,16 @@ bool DrillSession::ScoreOffered(const DrillStats& stats)
 {
     return stats.Score() > RecordThreshold;
 }
+
+QString DrillSession::NextToType(const QString& item, const QList<Mark>& marks)
+{
+    for (int i = 0; i < item.size(); ++i) {
+        if (i < marks.size() && marks[i] != Mark::Untyped)
+            continue;
+        static const QString alefs = QStringLiteral("اأإآ");
+        if (item[i] == QChar(0x0644) && i + 1 < item.size() && alefs.contains(item[i + 1]))
+            return item.mid(i, 2);
+        return item.mid(i, 1);
+    }
+    return QString();
+}

@@ -91,6 +91,11 @@ public:
     // Shift, Ctrl, ... on their own: half of a key, not a key press.
     static bool IsModifier(int key);
 
+    // What the learner types next in `item` with `marks` judged so far (none:
+    // nothing typed): the first character not reached, with the alef after
+    // a lam (one key gives both); empty once every character is reached.
+    static QString NextToType(const QString& item, const QList<Mark>& marks);
+
     // `typed` against `target`, aligned: see TypingAligner.
     static Answer Judge(const QString& target, const QString& typed, bool harakatOptional);
 

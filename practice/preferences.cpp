@@ -24,6 +24,7 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
         p.itemCount = defaults.itemCount;
     p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
     p.harakatOptional = settings.value(QLatin1String(Key::HarakatOptional), defaults.harakatOptional).toBool();
+    p.guidance = settings.value(QLatin1String(Key::Guidance), defaults.guidance).toBool();
     settings.endGroup();
     return p;
 }
@@ -37,5 +38,25 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::ItemCount), itemCount);
     settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
     settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
+    settings.setValue(QLatin1String(Key::Guidance), guidance);
     settings.endGroup();
+}
+
+bool Preferences::FirstStart(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    const bool first = !settings.contains(QLatin1String(Key::Language))
+                       && !settings.value(QLatin1String(Key::Welcomed)).toBool();
+    settings.endGroup();
+    return first;
+}
+
+void Preferences::MarkWelcomed(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    settings.setValue(QLatin1String(Key::Welcomed), true);
+    settings.endGroup();
+    // Kept at once: a run that ends without closing its window must not
+    // welcome the learner again.
+    settings.sync();
 }

@@ -19,11 +19,17 @@ struct Preferences
     int itemCount = 1;  // index of the drill length: "50"
     int dailyGoal = DailyGoal::DefaultMinutes;  // minutes of practice a day
     bool harakatOptional = true;  // harakat and tatweel may be left out
+    bool guidance = false;  // the word and sentence drills light the next key
 
     // A value the store does not hold, or holds wrongly, reads as the
     // default; `itemCounts` is how many drill lengths there are.
     static Preferences Read(QSettings& settings, int itemCounts);
     void Write(QSettings& settings) const;
+
+    // A first start: the store holds no language yet, and no welcome was
+    // answered (a window closed before it wrote its settings).
+    static bool FirstStart(QSettings& settings);
+    static void MarkWelcomed(QSettings& settings);
 };
 
 #endif // PRACTICE_PREFERENCES_H

@@ -15,6 +15,10 @@ inline constexpr char HarakatOptional[] = "harakatoptional";
 inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.
 inline constexpr char CourseIntroSeen[] = "courseintro";
+// The first start's welcome was answered.
+inline constexpr char Welcomed[] = "welcomed";
+// The word and sentence drills show the next key on a keyboard.
+inline constexpr char Guidance[] = "guidance";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

@@ -7,9 +7,12 @@
 #include <QSqlQuery>
 #include <sys/mount.h>
 
+#include "app/startup.h"
+#include "app/welcome.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
+#include "practice/practice.h"
 #include "historyparts.h"
 #include "widgets/appstyle.h"
 #include "testutil.h"
@@ -77,6 +80,7 @@ private slots:
     void drawingsNotMirroredInArabic();
     void digitsTypedAsAnArabicLine();
     void textsFitInEveryLanguage();
+    void welcomeOnFirstStart();
 
 private:
     void OpenTutor()
@@ -789,4 +793,69 @@ void TestCourseTab::textsFitInEveryLanguage()
 }
 
 QTEST_MAIN(TestCourseTab)
+// A first start says where to begin, over the About page and in the
+// interface's language, fits the window in every language, and does not
+// come back once answered: the new learner lands on the Course, one who can
+// type on the drills, one who closes it with Escape on the About page.
+void TestCourseTab::welcomeOnFirstStart()
+{
+    AppStyle::Install(*qApp);
+    auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    const QList<QPair<const char*, const char*>> ways = {
+        {"welcomeCourse", "tab_course"}, {"welcomeDrills", "tabletter"}, {nullptr, "tabAbout"}};
+    for (const auto& way : ways) {
+        settings.reset(new TempSettings);
+        Practice practice;
+        practice.MakeInstance();
+        auto closeFirst = qScopeGuard([this] { dialog.reset(); }); // the window goes before its practice
+        auto open = [&]() -> Welcome* {
+            dialog.reset(static_cast<Dialog*>(Startup::CreateWindow({QStringLiteral("qirtas")})));
+            dialog->show();
+            return QTest::qWaitForWindowExposed(dialog.get()) ? dialog->findChild<Welcome*>() : nullptr;
+        };
+        Welcome* welcome = open();
+        QVERIFY(welcome && welcome->isVisible());
+        QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget()->objectName(), QStringLiteral("tabAbout"));
+        QTRY_VERIFY(welcome->CourseButton()->hasFocus());
+        // The window's language is the one chosen in the welcome.
+        QStringList chosen;
+        for (QPushButton* b : welcome->Card()->findChildren<QPushButton*>())
+            if (b->isChecked())
+                chosen << b->text();
+        QCOMPARE(chosen, QStringList(QStringLiteral("中文"))); // a first start in no language it speaks
+        QVERIFY(W<QRadioButton>("rad_lang_chinese")->isChecked());
+        QSet<QString> seen;
+        for (QPushButton* language : welcome->Card()->findChildren<QPushButton*>()) {
+            if (!language->isCheckable())
+                continue;
+            language->click();
+            QVERIFY(language->isChecked());
+            QVERIFY(dialog->rect().contains(welcome->Card()->geometry()));
+            QVERIFY2(CutOff(welcome).isEmpty(), qPrintable(CutOff(welcome).join(", ")));
+            QCoreApplication::processEvents(); // the change of language each widget is sent
+            seen << welcome->CourseButton()->text();
+        }
+        QCOMPARE(seen.size(), 3); // in each language its own words
+        QCOMPARE(dialog->layoutDirection(), Qt::LeftToRight); // English, chosen last
+
+        if (way.first)
+            W<QPushButton>(way.first)->click();
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY(!dialog->findChild<Welcome*>());
+        QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget()->objectName(), QLatin1String(way.second));
+        dialog.reset();
+        // Answered: the next start opens on the window itself.
+        QVERIFY(!open());
+    }
+    // One answered but whose window never wrote its settings is not asked
+    // again either.
+    settings.reset(new TempSettings);
+    std::unique_ptr<QSettings> store(TempSettings::Store());
+    QVERIFY(Preferences::FirstStart(*store));
+    Preferences::MarkWelcomed(*store);
+    QVERIFY(!Preferences::FirstStart(*std::unique_ptr<QSettings>(TempSettings::Store())));
+}
+
 #include "tst_coursetab.moc"

@@ -3,6 +3,7 @@
 // all with Latin keys as on a US keyboard; and the measures of a drill.
 #include "content/contentlist.h"
 #include "testutil.h"
+#include "widgets/fingerkeyboard.h"
 
 using namespace TestUtil;
 using namespace Qt::StringLiterals;
@@ -418,6 +419,52 @@ private slots:
             QCOMPARE(answer->text(), QString());
         }
         initTestCase();
+    }
+
+    // Asked for on the Word tab, the next key is lit under the answer on the
+    // Word and Sentence tabs, moves on with each key typed (the lam-alef key
+    // for lam and alef), fits the tab, and is kept for the next run; the
+    // keyboards are made only when asked for.
+    void guidanceLightsTheNextKey()
+    {
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(1);
+        QVERIFY(!dialog->findChild<FingerKeyboard*>());
+        Child<QCheckBox>(dialog, "chk_guide_word")->click();
+        QVERIFY(Child<QCheckBox>(dialog, "chk_guide_sentence")->isChecked());
+        auto* guide = Child<FingerKeyboard>(dialog, "wg_guide_word");
+        QVERIFY(guide->isVisible());
+        QVERIFY(guide->LitKeys().isEmpty()); // no drill, no key
+        auto lit = [&](const QString& arabic) {
+            const KeyStroke s = guide->Keys().StrokeFor(arabic);
+            return !guide->LitKeys().isEmpty() && guide->LitKeys().first().key == s.key;
+        };
+        auto* answer = Child<QLineEdit>(dialog, "le_dst_word");
+        auto shown = [&] { return ItemShown(Child<QLabel>(dialog, "lbl_src_word")); };
+        Child<QPushButton>(dialog, "btn_start_word")->click();
+        const QString first = shown();
+        QVERIFY(lit(first.left(1)));
+        Press(answer, KeysFor(first.left(1), KeyboardLayout::Kb101).at(0));
+        QVERIFY(lit(first.mid(1, 1)));
+        for (QChar k : KeysFor(first.mid(1), KeyboardLayout::Kb101))
+            Press(answer, k);
+        QVERIFY(shown() != first);
+        QVERIFY(lit(shown().left(1))); // the next word's first key
+        for (int i = 0; i < 4 && shown() != u"سلام"_s; ++i)
+            PlayDrill(dialog, 1, 1);
+        QCOMPARE(shown(), u"سلام"_s);
+        Press(answer, u's'); // sin
+        QVERIFY(lit(u"لا"_s));
+        QVERIFY2(CutOff(Child<QWidget>(dialog, "tabWord")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabWord")).join(", ")));
+        QuitIfAsked();
+        Child<QPushButton>(dialog, "btn_start_word")->click();
+        QVERIFY(guide->LitKeys().isEmpty());
+
+        delete dialog;
+        dialog = NewTutor(0);
+        QVERIFY(Child<QCheckBox>(dialog, "chk_guide_word")->isChecked());
+        Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
+        QVERIFY(Child<FingerKeyboard>(dialog, "wg_guide_sentence")->isVisible());
+        QVERIFY2(CutOff(Child<QWidget>(dialog, "tabtSentence")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabtSentence")).join(", ")));
     }
 
 private:

@@ -466,6 +466,9 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
 
     QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
     QCOMPARE(tabs->currentWidget(), W<QWidget>("tabWord"));
+    // The Word tab says what drill it is.
+    QVERIFY2(W<QLabel>("lbl_drill_kind")->text().startsWith(QLatin1String("Adaptive practice: focus ")),
+             qPrintable(W<QLabel>("lbl_drill_kind")->text()));
     const QString word = TestUtil::ItemShown(W<QLabel>("lbl_src_word"));
     for (QChar c : word)
         QVERIFY2(taught.contains(QString(c)), qPrintable(word));
@@ -493,6 +496,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     }
     QTest::mouseClick(missed, Qt::LeftButton);
     QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
+    QCOMPARE(W<QLabel>("lbl_drill_kind")->text(), QStringLiteral("Missed words and sentences"));
     QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
     // Missed with no meaning, it shows the one the word list has now, as
     // adaptive practice shows those of its words.
@@ -502,6 +506,11 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
     QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
     QCOMPARE(meaningShown(), meaningOf(TestUtil::ItemShown(W<QLabel>("lbl_src_word"))));
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+    // The word list's own drill is no longer either.
+    W<QPushButton>("btn_start_word")->click();
+    QVERIFY(W<QLabel>("lbl_drill_kind")->text().isEmpty());
     TestUtil::QuitIfAsked();
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }

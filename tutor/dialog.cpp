@@ -31,6 +31,8 @@ Dialog::Dialog(QWidget* parent)
 
     connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
     connect(ui->tabProgress, &ProgressPage::PractiseWords, this, &Dialog::PractiseWords);
+    for (QCheckBox* guide : {ui->chk_guide_word, ui->chk_guide_sentence})
+        connect(guide, &QCheckBox::clicked, this, &Dialog::ShowGuidance);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);

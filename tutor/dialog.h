@@ -17,6 +17,7 @@ class QTableView;
 class QKeyEvent;
 class QCloseEvent;
 class Practice;
+class FingerKeyboard;
 class Ui_Dialog;
 struct InterfaceLanguage;
 
@@ -93,7 +94,12 @@ private:
     void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
-    void PractiseWords(std::shared_ptr<ItemSource> source);
+    void PractiseWords(std::shared_ptr<ItemSource> source, const QString& title);
+    // Word and sentence drills: the next key lit on a keyboard under the
+    // answer, if the learner asked for it (the keyboards are made when
+    // first asked for).
+    void ShowGuidance(bool shown);
+    void LightNextKey(const QList<DrillSession::Mark>& marks = {});
 
     // --- settings and language ---
     // The Setting tab's button for a language, and its slot.
@@ -120,6 +126,7 @@ private:
     bool contentRead = false;  // the lists read from their files
     int wordFileResult = 0;    // what reading them returned
     int sentenceFileResult = 0;
+    std::array<FingerKeyboard*, 2> guides{};  // word, sentence
 };
 
 #endif // DIALOG_H

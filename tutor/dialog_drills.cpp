@@ -1,6 +1,7 @@
 // The three drills as the window shows them: it reads the learner's keys and
 // choices, hands them to the drill, and draws what comes back.
 #include "tutor/dialog.h"
+#include "widgets/fingerkeyboard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,6 +49,7 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
     w.source->setText(DrillLabel::NewItem(session.Item(), ui->chk_display_complain->isChecked(),
                                           palette().color(QPalette::WindowText)));
     w.answer->setText(QString());
+    LightNextKey();
     return session.Item().text;
 }
 
@@ -60,6 +62,7 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
     w.start->setText(tr("Stop"));
+    ui->lbl_drill_kind->clear();  // a drill of the word list, until told otherwise
     return true;
 }
 
@@ -94,7 +97,7 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 // Adaptive practice and missed words from the Progress tab: a word drill on
 // the Word tab with items of their own, explained as the word list explains
 // them.
-void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
+void Dialog::PractiseWords(std::shared_ptr<ItemSource> source, const QString& title)
 {
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
@@ -105,6 +108,7 @@ void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
     StartDrill(DrillKind::Words, std::move(source));
+    ui->lbl_drill_kind->setText(title);
     GetTrainString(false, false);
     ui->le_dst_word->setFocus(Qt::OtherFocusReason);
 }
@@ -249,7 +253,7 @@ void Dialog::TextEdited(DrillKind kind, const QString& text)
     w.answer->setCursorPosition(answer.cursor);
     w.source->setText(DrillLabel::Judged(item, answer.marks, palette().color(QPalette::WindowText)));
     if (!answer.itemDone)
-        return;
+        return LightNextKey(answer.marks);
     ShowProgress(w.progress, int(session.Stats().doneCount));
     if (session.IsComplete())
         TrainFinished();
@@ -296,4 +300,46 @@ void Dialog::ShowFigures()
     fields[1]->setText(stats.SpeedText());
     fields[2]->setText(stats.AccuracyText());
     fields[3]->setText(stats.ScoreText());
+}
+
+void Dialog::ShowGuidance(bool shown)
+{
+    const DrillKind kinds[] = {DrillKind::Words, DrillKind::Sentences};
+    for (int i = 0; i < 2; ++i) {
+        const Ui_Dialog::DrillWidgets w = ui->Drill(kinds[i]);
+        w.guide->setChecked(shown);
+        if (shown && !guides[i]) {
+            guides[i] = new FingerKeyboard(w.column->parentWidget());
+            guides[i]->setObjectName(kinds[i] == DrillKind::Words ? QStringLiteral("wg_guide_word")
+                                                                  : QStringLiteral("wg_guide_sentence"));
+            // What the tab has left under an item with its meaning (two
+            // lines), the hint and the answer line.
+            guides[i]->setFixedHeight(90);
+            w.column->addWidget(guides[i]);
+        }
+        if (guides[i])
+            guides[i]->setVisible(shown);
+        // The keyboard's room comes from the answer line, which then keeps
+        // to its own height, not from the item above it.
+        w.answer->setSizePolicy(QSizePolicy::Expanding, shown ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    }
+    LightNextKey();
+}
+
+void Dialog::LightNextKey(const QList<DrillSession::Mark>& marks)
+{
+    const DrillKind kind = session.Kind();
+    const bool text = session.IsRunning() && (kind == DrillKind::Words || kind == DrillKind::Sentences);
+    for (int i = 0; i < 2; ++i) {
+        FingerKeyboard* guide = guides[i];
+        if (!guide || !guide->isVisible())
+            continue;
+        guide->SetKeyboard(Options(DrillKind::Words).layout);
+        const bool mine = text && (kind == DrillKind::Words) == (i == 0);
+        const QString next = mine ? DrillSession::NextToType(session.Item().text, marks) : QString();
+        guide->SetNext(next);
+        // A lam-alef the layout has no one key for: the lam first.
+        if (guide->LitKeys().isEmpty() && next.size() > 1)
+            guide->SetNext(next.left(1));
+    }
 }

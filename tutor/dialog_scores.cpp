@@ -49,6 +49,7 @@ void Dialog::TrainFinished()
         practice->Record(drill);
     }
     ui->wg_kb_light->Clear();
+    LightNextKey();
     const DrillStats& stats = session.Stats();
     if (running && DrillSession::ScoreOffered(stats)) {
         if (!DrillSession::AccurateEnough(stats)) {

@@ -27,6 +27,7 @@ void Dialog::ReadSettings()
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
     ui->chk_harakat_optional->setChecked(p.harakatOptional);
+    ShowGuidance(p.guidance);
     practice->Scores().Read();
     scores.Show(practice->Scores());
 }
@@ -44,6 +45,7 @@ void Dialog::WriteSettings()
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
     p.harakatOptional = ui->chk_harakat_optional->isChecked();
+    p.guidance = ui->chk_guide_word->isChecked();
     practice->WritePreferences(p);
     practice->Scores().Save();
     scores.Show(practice->Scores());

@@ -230,7 +230,8 @@ void ProgressPage::PractiseAdaptively()
         box.exec();
         return;
     }
-    emit PractiseWords(source);
+    emit PractiseWords(source, plan.Focus().isEmpty() ? DialogText::tr("Adaptive practice")
+                                                      : DialogText::tr("Adaptive practice: focus %1").arg(plan.Focus()));
 }
 
 void ProgressPage::PractiseMissedWords()
@@ -248,7 +249,7 @@ void ProgressPage::PractiseMissedWords()
         box.exec();
         return;
     }
-    emit PractiseWords(source);
+    emit PractiseWords(source, DialogText::tr("Missed words and sentences"));
 }
 
 void ProgressPage::StartClass()

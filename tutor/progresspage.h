@@ -67,7 +67,8 @@ signals:
     // "Practise weak keys": the per-character totals to weigh the draw by.
     void PractiseWeakKeys(const CharCounts& totals);
     // A word drill over `source`.
-    void PractiseWords(std::shared_ptr<ItemSource> source);
+    // `title` says on the Word tab what the drill is.
+    void PractiseWords(std::shared_ptr<ItemSource> source, const QString& title);
 
 protected:
     void showEvent(QShowEvent* event) override;

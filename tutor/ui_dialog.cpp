@@ -307,6 +307,11 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
     chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
     horizontalLayout_11->addWidget(chk_random_word);
+    chk_guide_word = Named(new QCheckBox(horizontalLayoutWidget_12), "chk_guide_word");
+    horizontalLayout_11->addWidget(chk_guide_word);
+    lbl_drill_kind = Named(new QLabel(horizontalLayoutWidget_12), "lbl_drill_kind");
+    lbl_drill_kind->setTextFormat(Qt::PlainText);
+    horizontalLayout_11->addWidget(lbl_drill_kind, 1);
     horizontalSpacer_2 = HorizontalSpacer();
     horizontalLayout_11->addItem(horizontalSpacer_2);
     btn_start_word = Named(new QPushButton(horizontalLayoutWidget_12), "btn_start_word");
@@ -333,6 +338,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
     chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
     horizontalLayout_2->addWidget(chk_random_sentence);
+    chk_guide_sentence = Named(new QCheckBox(horizontalLayoutWidget_3), "chk_guide_sentence");
+    horizontalLayout_2->addWidget(chk_guide_sentence);
     horizontalSpacer_3 = HorizontalSpacer();
     horizontalLayout_2->addItem(horizontalSpacer_3);
     btn_start_sentence = Named(new QPushButton(horizontalLayoutWidget_3), "btn_start_sentence");
@@ -543,11 +550,12 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
                 {le_time, le_speed, le_correct, le_Achievement}};
     case DrillKind::Words:
         return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word,
-                {le_time_word, le_speed_word, le_correct_word, le_score_word}};
+                {le_time_word, le_speed_word, le_correct_word, le_score_word}, chk_guide_word, verticalLayout_4};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
-            {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}};
+            {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}, chk_guide_sentence,
+            verticalLayout_7};
 }

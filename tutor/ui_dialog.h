@@ -78,6 +78,8 @@ public:
     QWidget* horizontalLayoutWidget_12;
     QHBoxLayout* horizontalLayout_11;
     QCheckBox* chk_random_word;
+    QCheckBox* chk_guide_word;  // the next key lit on a keyboard
+    QLabel* lbl_drill_kind;     // what an adaptive or missed-word drill is
     QSpacerItem* horizontalSpacer_2;
     QPushButton* btn_start_word;
     QWidget* horizontalLayoutWidget_13;
@@ -97,6 +99,7 @@ public:
     QWidget* horizontalLayoutWidget_3;
     QHBoxLayout* horizontalLayout_2;
     QCheckBox* chk_random_sentence;
+    QCheckBox* chk_guide_sentence;
     QSpacerItem* horizontalSpacer_3;
     QPushButton* btn_start_sentence;
     QWidget* horizontalLayoutWidget_4;
@@ -197,6 +200,8 @@ public:
         QProgressBar* progress;
         QCheckBox* random;
         std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
+        QCheckBox* guide = nullptr;    // word and sentence: show the next key
+        QVBoxLayout* column = nullptr; // word and sentence: the item and answer
     };
     DrillWidgets Drill(DrillKind kind) const;
 

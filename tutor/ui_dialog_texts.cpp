@@ -93,6 +93,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     label_12->setText(DialogText::tr("Press [Enter] go to next content !"));
     groupBox_10->setTitle(DialogText::tr("Word"));
     chk_random_word->setText(DialogText::tr("Random Mode"));
+    chk_guide_word->setText(DialogText::tr("Show the next key"));
     btn_start_word->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5,
                         {le_time_word, le_speed_word, le_correct_word, le_score_word});
@@ -100,6 +101,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
 
     groupBox_11->setTitle(DialogText::tr("Sentence"));
     chk_random_sentence->setText(DialogText::tr("Random Mode"));
+    chk_guide_sentence->setText(DialogText::tr("Show the next key"));
     btn_start_sentence->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6,
                         {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence});

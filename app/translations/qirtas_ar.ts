@@ -1028,6 +1028,46 @@ Can&apos;t report!</source>
         <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
         <translation>تعذّر حفظ نجاحك في الدرس %1 لأن القرص الذي يحفظ سجل تمارينك ممتلئ: بعد إعادة التشغيل لن يكون الدرس مجتازًا، وعليك أن تجتازه من جديد.</translation>
     </message>
+    <message>
+        <source>Welcome</source>
+        <translation>مرحبًا بك</translation>
+    </message>
+    <message>
+        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
+        <translation>يعلّمك هذا البرنامج الطباعة العربية باللمس على لوحة المفاتيح التي لديك: فهو يحوّل مفاتيحك إلى تخطيط لوحة المفاتيح العربية، فلا حاجة إلى تثبيت أي شيء. وتوصلك إلى ذلك تمارين الحروف والكلمات والجمل، ودورة تبدأ من صف الارتكاز، وتدريب على مفاتيحك الضعيفة.</translation>
+    </message>
+    <message>
+        <source>Where would you like to begin?</source>
+        <translation>من أين تودّ أن تبدأ؟</translation>
+    </message>
+    <message>
+        <source>I am new to touch typing: start the course at lesson 1</source>
+        <translation>أنا جديد في الطباعة باللمس: ابدأ الدورة من الدرس 1</translation>
+    </message>
+    <message>
+        <source>I can already type: go to the drills</source>
+        <translation>أجيد الطباعة: انتقل إلى التمارين</translation>
+    </message>
+    <message>
+        <source>Interface language:</source>
+        <translation>لغة الواجهة:</translation>
+    </message>
+    <message>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
+        <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>أظهر المفتاح التالي</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>التدريب التكيّفي: التركيز على %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>الكلمات والجمل الخاطئة</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

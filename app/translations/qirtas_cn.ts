@@ -1023,6 +1023,46 @@ Can&apos;t report!</source>
         <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
         <translation>由于保存练习记录的磁盘已满，你通过第 %1 课的成绩未能保存：重新启动后该课将显示为未通过，需要再次通过。</translation>
     </message>
+    <message>
+        <source>Welcome</source>
+        <translation>欢迎</translation>
+    </message>
+    <message>
+        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
+        <translation>本软件教你用自己的键盘盲打阿拉伯文：它把你的按键转换为阿拉伯文键盘布局，无需安装任何东西。字母、单词和句子练习、从基准行开始的课程，以及针对薄弱按键的练习，会带你一步步学会。</translation>
+    </message>
+    <message>
+        <source>Where would you like to begin?</source>
+        <translation>你想从哪里开始？</translation>
+    </message>
+    <message>
+        <source>I am new to touch typing: start the course at lesson 1</source>
+        <translation>我刚接触盲打：从课程第 1 课开始</translation>
+    </message>
+    <message>
+        <source>I can already type: go to the drills</source>
+        <translation>我已经会打字：直接去练习</translation>
+    </message>
+    <message>
+        <source>Interface language:</source>
+        <translation>界面语言：</translation>
+    </message>
+    <message>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
+        <translation>以后可以在“设置”页更改语言和键盘。</translation>
+    </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>显示下一个键</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>自适应练习：重点键 %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>打错的单词和句子</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -62,6 +62,11 @@ close_and_wait "$id" "$pid"
 export XDG_CONFIG_HOME="$tmp/config-ar"
 LANG=ar_EG.UTF-8 start
 id=$(wait_window --pid "$pid") || fail "tutor window not found in an Arabic system"
+# A first start: Escape answers the welcome over the window, then closes it.
+focus "$id"
+xdotool key Escape
 close_and_wait "$id" "$pid"
-grep -q '^lang=ar$' "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf" || fail "a first start in Arabic did not speak Arabic"
+conf="$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
+grep -q '^lang=ar$' "$conf" || fail "a first start in Arabic did not speak Arabic"
+grep -q '^welcomed=true$' "$conf" || fail "the welcome of a first start was not answered"
 echo "PASS (lesson 1 in $total lines)"
