@@ -88,6 +88,7 @@ void CoursePage::StartRun()
         return;
     running = chosen;
     outcome = Outcome();
+    session.SetClock(practice->Time());
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
                   course->LearntPairs(running), harakatOptional && !course->AsksEveryMark(running));
     btn_start_course->setText(DialogText::tr("Stop"));

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 
+#include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/repeatevent.h"
@@ -55,6 +56,7 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
     const quint32 count = ui->cmb_train_num->currentData().toUInt();
+    session.SetClock(practice->Time());
     if (!session.Start(kind, std::move(source), count, Options(kind)))
         return false;
     w.progress->setRange(0, int(count));
