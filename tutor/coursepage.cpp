@@ -25,7 +25,7 @@
 #include "tutor/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 #include "tutor/lessonlist.h"
 #include "widgets/progressbar.h"
 #include "tutor/progresspage.h"
