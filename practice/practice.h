@@ -7,6 +7,7 @@
 
 #include "course/coursestanding.h"
 #include "course/coursestate.h"
+#include "drill/clock.h"
 #include "drill/drillrecord.h"
 #include "practice/adaptiveplan.h"
 #include "practice/preferences.h"
@@ -51,6 +52,11 @@ public:
     QSettings& Settings() { return *settings; }
     TopScores& Scores() { return scores; }
     ClassMembership& Class() { return *membership; }
+    // The clock the drills and lessons are timed by, and the windows' tick
+    // reads: the real one unless another is set. A drill takes the clock
+    // when it starts.
+    const Clock& Time() const { return *clock; }
+    void SetClock(const Clock& time) { clock = &time; }
 
     // What the learner chose, as the store keeps it; `itemCounts`: how many
     // drill lengths there are.
@@ -88,6 +94,7 @@ private:
     CourseStanding course;
     TopScores scores;
     ClassMembership* membership;
+    const Clock* clock = &Clock::Steady();
 };
 
 #endif // PRACTICE_PRACTICE_H

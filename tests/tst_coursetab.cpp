@@ -133,13 +133,16 @@ private:
 void TestCourseTab::typingALessonKeyByKey()
 {
     using R = CourseSession::KeyResult;
+    ManualClock clock;
     CourseSession s;
+    s.SetClock(clock);
     QVERIFY(!s.IsRunning());
     s.Start({QStringLiteral("بتك"), QString(), QStringLiteral("لا أم"), QStringLiteral("سلام")}, KeyboardLayout::Kb101,
             {QStringLiteral("لا")});
     QCOMPARE(s.LineCount(), 3);
     QCOMPARE(s.Stats().targetCount, 12u);
     QCOMPARE(s.NextItem(), QStringLiteral("ب"));
+    clock.Advance(5000); // timed from the first key
     QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
     QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
     QVERIFY(s.WrongPending());
@@ -162,10 +165,12 @@ void TestCourseTab::typingALessonKeyByKey()
     QCOMPARE(s.NextItem(), QStringLiteral("س"));
     for (const char* k : {"s", "g", "h"}) // lam and alef apart
         QCOMPARE(s.PressKey(Key(QLatin1String(k))), R::Right);
+    clock.Advance(23000);
     QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Complete);
     QVERIFY(s.IsComplete());
     QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Ignored);
     QCOMPARE(s.Percent(), 100);
+    clock.Advance(10000); // the time stopped at the last character
 
     const DrillRecord d = s.Finish();
     QVERIFY(!s.IsRunning());
@@ -175,7 +180,8 @@ void TestCourseTab::typingALessonKeyByKey()
     QCOMPARE(d.keysTyped, 14u);
     QCOMPARE(d.correct, 11u);
     QCOMPARE(d.accuracy, 100.0 * 11 / 14);
-    QVERIFY(d.speed > 0 && d.elapsedSeconds >= 1);
+    QCOMPARE(d.elapsedSeconds, 23u);
+    QCOMPARE(d.speed, 12.0 / 23); // characters a second
     QCOMPARE(d.chars.value(QStringLiteral("ب")).presses, 3u);
     QCOMPARE(d.chars.value(QStringLiteral("ب")).errors, 2u);
     QCOMPARE(d.chars.value(QStringLiteral("لا")).presses, 1u);

@@ -25,10 +25,10 @@
 #include "tutor/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 #include "tutor/lessonlist.h"
+#include "tutor/lineholder.h"
 #include "widgets/progressbar.h"
-#include "tutor/progresspage.h"
 #include "tutor/repeatevent.h"
 #include "practice/settingskeys.h"
 
@@ -41,34 +41,6 @@ constexpr int MaxTargetCpm = 400;
 // How often a pass not kept yet is tried again.
 constexpr int RetryMs = 5000;
 constexpr int TargetStep = 10;
-
-// Holds one widget as large as itself, at least `least` high. The widget's
-// changes of text (on every key) then redraw it alone: they do not lay out
-// the page again. Fit makes it as high as the widget's text needs.
-class Holder : public QWidget
-{
-public:
-    Holder(QWidget* held, int least, QWidget* parent) : QWidget(parent), held(held), least(least)
-    {
-        held->setParent(this);
-        setFixedHeight(least);
-    }
-    QSize sizeHint() const override { return {held->sizeHint().width(), height()}; }
-    QSize minimumSizeHint() const override { return {held->minimumSizeHint().width(), height()}; }
-    void Fit() { setFixedHeight(width() > 0 ? qMax(least, held->heightForWidth(width())) : least); }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        held->setGeometry(rect());
-        if (event->size().width() != event->oldSize().width())
-            Fit();
-    }
-
-private:
-    QWidget* held;
-    int least;
-};
 
 QLineEdit* FigureField(QWidget* parent, const char* name)
 {
@@ -244,7 +216,7 @@ void CoursePage::BuildLessons()
     lbl_src_course->setAlignment(Qt::AlignCenter);
     lbl_src_course->setTextFormat(Qt::RichText);
     lbl_src_course->setWordWrap(true);
-    auto* source = new Holder(lbl_src_course, 40, lessonsPane);
+    auto* source = new LineHolder(lbl_src_course, 40, lessonsPane);
     typing->addWidget(source);
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
@@ -395,34 +367,6 @@ void CoursePage::Refresh()
     ShowNote();
 }
 
-void CoursePage::KeepUnsaved()
-{
-    unsaved.Keep([this](const PendingLessons::Lesson& held,
-                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
-                 [this](int lesson) { return state.Result(lesson); });
-    if (unsaved.IsEmpty())
-        retry->stop();
-    ShowNote();
-}
-
-void CoursePage::ShowNote()
-{
-    if (!stack)
-        return;
-    const HistoryFile& store = practice->History();
-    QStringList said;
-    if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
-        said << ProgressPage::Worded(store.Standing(), !store.IsOff());
-    for (int lesson : unsaved.Indexes())
-        said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
-                               "if the tutor is still open then.")
-                    .arg(lesson + 1);
-    const QString text = said.join(QLatin1Char(' '));
-    if (lbl_course_note->text() != text)
-        lbl_course_note->setText(text);
-    lbl_course_note->setVisible(!text.isEmpty());
-}
-
 void CoursePage::Closing()
 {
     if (unsaved.IsEmpty())
@@ -439,44 +383,6 @@ void CoursePage::Closing()
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
                     said.join(QLatin1Char(' ')), QMessageBox::Ok, window());
     box.exec();
-}
-
-int CoursePage::NextLesson() const
-{
-    for (int i = 0; i < course->Count(); ++i) {
-        if (state.StatusOf(i) == CourseState::Status::Open)
-            return i;
-    }
-    return course->Count() - 1;
-}
-
-void CoursePage::ShowLessons()
-{
-    if (!stack)
-        return;
-    lst_lessons->Show(*course, state, wg_course_kb->Keys());
-    // Adaptive practice starts from the keys of the lessons passed.
-    btn_course_adaptive->setVisible(state.StatusOf(0) == CourseState::Status::Passed);
-    if (!state.IsOpen(chosen))
-        chosen = NextLesson();
-    const QSignalBlocker quiet(lst_lessons);
-    lst_lessons->SetCurrent(chosen);
-    Choose(chosen);
-}
-
-void CoursePage::Choose(int lesson)
-{
-    if (lesson < 0 || lesson >= course->Count() || IsRunning())
-        return;
-    chosen = lesson;
-    lbl_course_lesson->setText(
-        QStringLiteral("<b>%1</b><br>%2<br>%3")
-            .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
-                 CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
-                 DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
-                     .arg(course->TargetCpm(lesson, state))
-                     .arg(course->At(lesson).passAccuracy)));
-    ShowLine();
 }
 
 void CoursePage::SetOwnTarget(int cpm)
@@ -501,9 +407,4 @@ void CoursePage::ShowIntro(bool show)
         stack->setCurrentIndex(stack->count() - 1);
     }
     ShowNextKey();
-}
-
-void CoursePage::FitLine()
-{
-    static_cast<Holder*>(lbl_src_course->parentWidget())->Fit();
 }

@@ -9,7 +9,9 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 
+#include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/repeatevent.h"
@@ -57,6 +59,7 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
     const quint32 count = ui->cmb_train_num->currentData().toUInt();
+    session.SetClock(practice->Time());
     if (!session.Start(kind, std::move(source), count, Options(kind)))
         return false;
     w.progress->setRange(0, int(count));
@@ -198,6 +201,58 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent, bool repeat)
         return;
     }
 }
+
+// ------------------------------------------------------- the end of a drill
+void Dialog::TrainFinished()
+{
+    const bool running = session.IsRunning();
+    if (running) {
+        // Stopped before any box opens: the ticks during the box change
+        // nothing.
+        const DrillRecord drill = session.Finish(Options(session.Kind()));
+        ShowFigures();
+        // After the final figures: the history keeps the ones shown.
+        practice->Record(drill);
+    }
+    ui->wg_kb_light->Clear();
+    LightNextKey();
+    const DrillStats& stats = session.Stats();
+    if (running && DrillSession::ScoreOffered(stats)) {
+        if (!DrillSession::AccurateEnough(stats)) {
+            QMessageBox box(QMessageBox::Information, tr("Nuvari Arabic typing software"),
+                            tr("Fewer than half of the keys in this drill were right (accuracy %1 %), so its "
+                               "score cannot be recorded. Type carefully first; speed comes with practice.")
+                                .arg(stats.AccuracyText()),
+                            QMessageBox::Ok, this);
+            box.exec();
+        } else {
+            QMessageBox box(this);
+            QPushButton* record = box.addButton(tr("Record"), QMessageBox::AcceptRole);
+            QPushButton* skip = box.addButton(tr("Don't record"), QMessageBox::RejectRole);
+            box.setEscapeButton(skip);
+            box.setWindowTitle(tr("Nuvari Arabic typing software"));
+            box.setText(tr("Do you want to report the Score?"));
+            box.exec();
+            if (box.clickedButton() == record)
+                ReportScore();
+        }
+    }
+
+    const QString start = tr("Start");
+    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences})
+        ui->Drill(kind).start->setText(start);
+}
+
+// A change of tab ends the drill or the lesson that ran on the tab left.
+void Dialog::on_tabWidget_currentChanged(int)
+{
+    ui->tab_course->StopRun();
+    TrainFinished();
+}
+
+void Dialog::on_btn_report_letter_clicked() { TrainFinished(); }
+void Dialog::on_btn_report_word_clicked() { TrainFinished(); }
+void Dialog::on_btn_report_sentence_clicked() { TrainFinished(); }
 
 // --------------------------------------------------- word and sentence drills
 

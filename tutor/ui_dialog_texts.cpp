@@ -32,11 +32,11 @@
 #include "drill/drilllength.h"
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
-#include "tutor/joinedlabel.h"
 #include "tutor/progresspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
+#include "widgets/joinedlabel.h"
 #include "widgets/keylight.h"
 #include "widgets/linkmirror.h"
 

@@ -14,7 +14,7 @@
 #include "editor/dialogdata.h"
 #include "testutil.h"
 #include "tutor/drilllabel.h"
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 
 using namespace TestUtil;
 

@@ -1,4 +1,4 @@
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
