@@ -8,6 +8,7 @@
 #include "tutor/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
@@ -28,6 +29,7 @@ Dialog::Dialog(HistoryStore* historyStore, QWidget* parent)
     ui->setupUi(this);
     ui->tabProgress->SetHistory(history);
     ui->tab_course->SetHistory(history);
+    ui->tab_texts->SetHistory(history);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

@@ -14,6 +14,7 @@
 #include "tutor/keylight.h"
 #include "tutor/plaintext.h"
 #include "tutor/progressbar.h"
+#include "tutor/textspage.h"
 #include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
 
@@ -159,6 +160,7 @@ void Dialog::closeEvent(QCloseEvent* event)
         StopRunningDrill();
     ui->tab_course->StopRun();
     ui->tab_course->Closing();
+    ui->tab_texts->StopRun();
     QDialog::closeEvent(event);
 }
 

@@ -14,6 +14,7 @@
 #include "tutor/coursepage.h"
 #include "tutor/keylight.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 
 // A table of its own for `tv` (the caller owns it).
@@ -93,6 +94,7 @@ void Dialog::ReportScore()
 void Dialog::on_tabWidget_currentChanged(int)
 {
     ui->tab_course->StopRun();
+    ui->tab_texts->StopRun();
     TrainFinished();
 }
 

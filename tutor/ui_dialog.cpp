@@ -34,6 +34,7 @@
 #include "tutor/keylight.h"
 #include "tutor/linkmirror.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/website.h"
 
 namespace {
@@ -538,14 +539,21 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     QObject::connect(tab_course, &CoursePage::Recorded, tabProgress, &ProgressPage::Recorded);
     QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
+    // Page 7, Texts
+    tab_texts = Named(new TextsPage(), "tab_texts");
+    tabWidget->addTab(tab_texts, QString());
+    QObject::connect(tab_texts, &TextsPage::Recorded, tabProgress, &ProgressPage::Recorded);
+
     // The heat map, the lit keys and the course show the keyboard type chosen.
     QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
         const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
         tabProgress->SetKeyboard(layout);
         wg_kb_light->SetKeyboard(layout);
         tab_course->SetKeyboard(layout);
+        tab_texts->SetKeyboard(layout);
     });
     QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_course, &CoursePage::SetHarakatOptional);
+    QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_texts, &TextsPage::SetHarakatOptional);
 
     vh_main->addWidget(tabWidget);
 
@@ -576,6 +584,7 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
                 {le_time_word, le_speed_word, le_correct_word, le_score_word}};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
+    case DrillKind::Texts:  // and so are the Texts tab's
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
@@ -668,6 +677,8 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText::tr("Progress"));
     tab_course->Retranslate();
     tabWidget->setTabText(tabWidget->indexOf(tab_course), DialogText::tr("Course"));
+    tab_texts->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tab_texts), DialogText::tr("Texts"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.
     const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;
