@@ -3,6 +3,8 @@
 // and shown on the Progress tab; a text pasted, kept across a restart and
 // removed; files that are no text refused with a message that says why;
 // everything in sight in every language.
+#include <sys/mount.h>
+
 #include "app/appstyle.h"
 #include "content/textlibrary.h"
 #include "progress/historystore.h"
@@ -23,6 +25,7 @@ private slots:
 
     void passageTypedToItsEnd();
     void pastedTextKeptAcrossARestart();
+    void pastedTextOnAFullDisk();
     void badFilesRefused_data();
     void badFilesRefused();
     void textsFitInEveryLanguage();
@@ -159,6 +162,46 @@ void TestTexts::pastedTextKeptAcrossARestart()
     dialog.reset();
     OpenTutor();
     QCOMPARE(List()->count(), shipped);
+}
+
+// On a full disk a text pasted can be typed that run and the page says it
+// is not kept; the texts kept before are as they were after a restart. A
+// small disk of its own is mounted when the test may (as root).
+void TestTexts::pastedTextOnAFullDisk()
+{
+    const QString folder = AppInfo::DataFolder();
+    QVERIFY(QDir().mkpath(folder));
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") != 0)
+        QSKIP("no small disk of its own: mounting a tmpfs needs root");
+    const auto unmount = qScopeGuard([&] {
+        dialog.reset();
+        ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    OpenTutor();
+    const int shipped = List()->count();
+    Paste(QStringLiteral("كتب الولد الدرس."));
+    QTRY_COMPARE(List()->count(), shipped + 1);
+    QFile filler(folder + QLatin1String("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) > 0) {
+    }
+    filler.close();
+    const QString second = QStringLiteral("ذهبت البنت إلى السوق واشترت خبزا وحليبا وتفاحا.");
+    Paste(second);
+    QTRY_COMPARE(List()->count(), shipped + 2);
+    auto* note = W<QLabel>("lbl_text_note");
+    QVERIFY(note->isVisible());
+    QVERIFY2(note->text().contains(QLatin1String("disk that holds your data is full")), qPrintable(note->text()));
+    W<QPushButton>("btn_start_text")->click();
+    QCOMPARE(ItemShown(W<QLabel>("lbl_src_text")), second);
+    QTest::keyClick(W<QLineEdit>("le_dst_text"), Qt::Key_Escape);
+    QVERIFY(!Running());
+
+    dialog.reset();
+    OpenTutor();
+    QCOMPARE(List()->count(), shipped + 1);
+    QVERIFY(List()->item(shipped)->text().endsWith(QStringLiteral("كتب الولد الدرس.")));
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("texts*")}, QDir::Files), QStringList(QStringLiteral("texts.json")));
 }
 
 void TestTexts::badFilesRefused_data()
