@@ -16,10 +16,10 @@ const char StyleSheet[] =
     "QCommandLinkButton:pressed{border-image: url(:/pic/cmdlink_btn_bg) 5;}"
     "QWidget{font: 9pt 'Arabic Transparent';}"
     "QTextBrowser{background-color:transparent; text-align:center;alignment: center;}"
-    "QDialog{border-image: url(:/pic/dlg_bg) 50 5 5 110;border-width:50px 5px 5px 110px;} "
-    // The file choosers lay their widgets out over the whole window: the
-    // frame's logo would cover their "Look in" line.
-    "QFileDialog{border-image: none; border-width: 0px;} "
+    // The frame with the logo and the maker's name in its top left band
+    // is the tutor's and the editor's, whose pages leave that band free;
+    // other dialogs lay their widgets out over it.
+    "Dialog,DialogData{border-image: url(:/pic/dlg_bg) 50 5 5 110;border-width:50px 5px 5px 110px;} "
     "QTableView{background-color:transparent; text-align:center;alignment: center;} "
     "QInputDialog,QMessageBox{border-image: url(:/pic/message_bg) 5;border-width:5px;} "
     // The tabs leave the logo at the top left room, also in a right-to-left

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "class/classschema.h"
+#include "course/course.h"
 
 namespace {
 
@@ -206,6 +207,7 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
         return Done(r);
     r = ClassSql::Exec(Database(), OverviewSql,
                        QVariantList{classCode} + Split(range).Values() + QVariantList{weekStart.toUTC()});
+    const Course& course = Course::Shipped();
     for (int i = 0; i < r.Rows(); ++i) {
         LearnerFigures f;
         f.name = r.Text(i, 0);
@@ -213,8 +215,14 @@ ClassSql::Result ClassReport::Overview(const QString& classCode, const ClassRang
         f.minutes = r.Int(i, 2) / 60.0;
         f.minutesThisWeek = r.Int(i, 3) / 60.0;
         f.lastActive = QDateTime::fromMSecsSinceEpoch(r.Int(i, 4), Qt::UTC);
+        // The furthest lesson as this program's course has it: a lesson
+        // that took another's place stands for drills under the former
+        // id, and a seat of another version may number lessons otherwise.
         f.lesson = r.Text(i, 5);
-        f.lessonNumber = int(r.Int(i, 6));
+        const int lesson = f.lesson.isEmpty() ? -1 : course.IndexOf(f.lesson);
+        if (lesson >= 0)
+            f.lesson = course.At(lesson).id;
+        f.lessonNumber = lesson + 1;
         f.speed = NumberOrNaN(r.Text(i, 7));
         f.accuracy = NumberOrNaN(r.Text(i, 8));
         f.speedTrend = NumberOrNaN(r.Text(i, 9));

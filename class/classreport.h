@@ -25,8 +25,11 @@ struct LearnerFigures
     double minutes = 0;          // practised in the range
     double minutesThisWeek = 0;  // since the week's start, whatever the range
     QDateTime lastActive;        // UTC, the last drill ever
-    QString lesson;              // the furthest course lesson, by id
-    int lessonNumber = 0;        // and its place; 0: none yet
+    // The furthest course lesson typed, whole or in part, by its id in
+    // this program's course (a former id is given as the present one), and
+    // its place there; 0: none yet, or one this course lacks.
+    QString lesson;
+    int lessonNumber = 0;
     double speed = qQNaN();      // mean of the range's drills
     double accuracy = qQNaN();
     // How speed (keys/s) and accuracy (points) changed per week over the

@@ -81,7 +81,8 @@ struct DrillRecord
     Confusions confusions;
     // Word and sentence drills: the items completed, in the order typed.
     QList<TypedItem> items;
-    // A course lesson typed: the lesson's id; empty for any other drill.
+    // A course lesson typed, whole or in part: the lesson's id; empty for
+    // any other drill.
     QString lesson;
 };
 

@@ -57,6 +57,33 @@ QString Then(const QString& first, const QString& second)
     return first + (first.endsWith(QChar(0x3002)) ? QString() : QStringLiteral(" ")) + second;
 }
 
+// A column's title wraps, down to its longest word, rather than widen its
+// column, so that the table fits the window as it opens.
+class WrappingHeader : public QHeaderView
+{
+public:
+    explicit WrappingHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+        setTextElideMode(Qt::ElideNone);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        const QSize oneLine = QHeaderView::sectionSizeFromContents(logicalIndex);
+        const QString text = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+        const QFontMetrics fm(font());
+        int widest = 1;
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+            widest = qMax(widest, fm.horizontalAdvance(word));
+        const QRect wrapped = fm.boundingRect(QRect(0, 0, widest, 1 << 20), Qt::TextWordWrap, text);
+        return {oneLine.width() - fm.horizontalAdvance(text) + wrapped.width(),
+                oneLine.height() - fm.height() + wrapped.height()};
+    }
+};
+
 QString NotTeacher()
 {
     return DialogText::tr("Your login teaches no class on this server: ask whoever set it up to give it one "
@@ -90,7 +117,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     serverRow->addWidget(new QLabel(DialogText::tr("Class server:"), this));
     le_class_server = new QLineEdit(settings->value(QLatin1String(SettingsKey::TeacherServer)).toString(), this);
     le_class_server->setObjectName(QStringLiteral("le_class_server"));
-    le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-class"));
+    le_class_server->setPlaceholderText(QStringLiteral("service=qirtas-teacher"));
     le_class_server->setToolTip(DialogText::tr("A PostgreSQL connection string (such as “host=… dbname=… user=…”) or a "
                                            "service name. A password typed here is used for this attempt only and "
                                            "never kept: keep it in the file .pgpass instead."));
@@ -147,6 +174,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     auto* splitter = new QSplitter(Qt::Vertical, this);
     tv_class_learners = new QTableView(splitter);
     tv_class_learners->setObjectName(QStringLiteral("tv_class_learners"));
+    tv_class_learners->setHorizontalHeader(new WrappingHeader(tv_class_learners));
     learnerModel = new QStandardItemModel(0, Col::Count, this);
     learnerModel->setHorizontalHeaderLabels(ClassCsv::OverviewHeader());
     learnerModel->setSortRole(SortRole);
@@ -157,10 +185,15 @@ ClassWindow::ClassWindow(QWidget* parent)
     tv_class_learners->setSortingEnabled(true);
     tv_class_learners->sortByColumn(Col::Name, Qt::AscendingOrder);
     tv_class_learners->verticalHeader()->hide();
-    tv_class_learners->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tv_class_learners->horizontalHeader()->setStretchLastSection(true);
+    // Figures and dates as wide as they need; the lesson takes the room
+    // left, its title cut short if need be (whole in its tooltip), so that
+    // no column is out of sight at the window's opening size.
+    QHeaderView* header = tv_class_learners->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(Col::Name, QHeaderView::Interactive);
+    header->setSectionResizeMode(Col::Lesson, QHeaderView::Stretch);
     // A name of thousands of characters stays within a column of its own.
-    tv_class_learners->horizontalHeader()->setMaximumSectionSize(360);
+    header->setMaximumSectionSize(360);
 
     // Below the table: the chosen learner's chart across, their keys and
     // the whole class's side by side.
@@ -179,6 +212,14 @@ ClassWindow::ClassWindow(QWidget* parent)
     wg_class_chart = new ProgressChart(below);
     wg_class_chart->setObjectName(QStringLiteral("wg_class_chart"));
     grid->addWidget(wg_class_chart, 1, 0, 1, 2);
+    // In the chart's place while it has nothing to draw, in words meant
+    // for the teacher.
+    lbl_class_chart_empty = new QLabel(below);
+    lbl_class_chart_empty->setObjectName(QStringLiteral("lbl_class_chart_empty"));
+    lbl_class_chart_empty->setAlignment(Qt::AlignCenter);
+    lbl_class_chart_empty->setWordWrap(true);
+    lbl_class_chart_empty->setMinimumHeight(wg_class_chart->minimumSizeHint().height());
+    grid->addWidget(lbl_class_chart_empty, 1, 0, 1, 2);
     auto* learnerKeysTitle = BoldLabel(below, "lbl_class_learner_keys");
     learnerKeysTitle->setText(DialogText::tr("Keys this learner misses"));
     grid->addWidget(learnerKeysTitle, 2, 0);
@@ -199,6 +240,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     splitter->setStretchFactor(1, 3);
     page->addWidget(splitter, 1);
     lbl_class_learner->setText(DialogText::tr("Choose a learner in the table to see their drills."));
+    ShowDrills();
 
     connect(btn_class_open, &QPushButton::clicked, this, &ClassWindow::Open);
     connect(le_class_server, &QLineEdit::returnPressed, this, &ClassWindow::Open);
@@ -285,6 +327,7 @@ void ClassWindow::Open()
         cmb_class->clear();
         learners.clear();
         learnerModel->removeRows(0, learnerModel->rowCount());
+        detailName.clear();
         detail = LearnerDetail();
         ShowDrills();
         lbl_class_learner->setText(DialogText::tr("Choose a learner in the table to see their drills."));
@@ -402,6 +445,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
         QList<QStandardItem*> row(Col::Count);
         row[Col::Name] = new QStandardItem(f.name);
         row[Col::Name]->setData(f.name, SortRole);
+        row[Col::Name]->setToolTip(AsPlainText(f.name));
         row[Col::Drills] = number(f.drills, 0);
         row[Col::Minutes] = number(f.minutes, 1);
         row[Col::MinutesThisWeek] = number(f.minutesThisWeek, 1);
@@ -412,6 +456,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
             lesson = DialogText::tr("%1. %2").arg(dates.toString(f.lessonNumber), DialogText::tr(course.At(f.lessonNumber - 1).title.toUtf8().constData()));
         row[Col::Lesson] = new QStandardItem(lesson);
         row[Col::Lesson]->setData(f.lessonNumber, SortRole);
+        row[Col::Lesson]->setToolTip(AsPlainText(lesson));
         row[Col::Speed] = number(f.speed, 2);
         row[Col::Accuracy] = number(f.accuracy, 1);
         row[Col::SpeedTrend] = number(f.speedTrend, 2, true);
@@ -419,6 +464,11 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
         learnerModel->appendRow(row);
     }
     tv_class_learners->setSortingEnabled(true);
+    // The names as wide as the longest, up to a sixth of the table: the
+    // lesson's title needs the room more.
+    QHeaderView* header = tv_class_learners->horizontalHeader();
+    tv_class_learners->resizeColumnToContents(Col::Name);
+    header->resizeSection(Col::Name, qMin(header->sectionSize(Col::Name), tv_class_learners->viewport()->width() / 6));
     // The learner shown stays chosen. (QTableView::selectRow selects
     // nothing in a right-to-left window of Qt 6.4.)
     for (int r = 0; r < learnerModel->rowCount(); ++r) {
@@ -431,7 +481,10 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
                               .arg(ClassLink::Isolated(cmb_class->currentText(), ClassLink::NameShown),
                                    dates.toString(int(figures.size())),
                                    dates.toString(QTime::currentTime(), QLocale::ShortFormat));
-    if (leftOut == 0)
+    if (figures.isEmpty())
+        Say(Then(shown, DialogText::tr("No learner has sent a drill to this class yet: learners join it with "
+                                       "Class… on the Progress tab of their tutor, giving this class code.")));
+    else if (leftOut == 0)
         Say(shown);
     else
         Say(Then(shown, DialogText::tr("Impossible drills left out of the figures: %1.").arg(dates.toString(leftOut))),
@@ -460,6 +513,16 @@ void ClassWindow::ShowDrills()
             points << DrillPoint{c.drill.finished, c.drill.speed, c.drill.accuracy};
     }
     wg_class_chart->SetDrills(points);
+    QString empty;
+    if (detailName.isEmpty())
+        empty = DialogText::tr("The chosen learner's drills will appear here, with their speed and accuracy.");
+    else if (detail.drills.isEmpty())
+        empty = DialogText::tr("No drills from this learner between these dates.");
+    else if (points.isEmpty())
+        empty = DialogText::tr("No drills of this kind from this learner between these dates.");
+    lbl_class_chart_empty->setText(empty);
+    lbl_class_chart_empty->setVisible(!empty.isEmpty());
+    wg_class_chart->setVisible(empty.isEmpty());
 }
 
 void ClassWindow::ShowClassKeys(const ClassSql::Result& result, const CharCounts& keys)

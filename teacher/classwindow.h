@@ -73,6 +73,7 @@ private:
     QLabel* lbl_class_learner;
     QComboBox* cmb_class_drill;
     ProgressChart* wg_class_chart;
+    QLabel* lbl_class_chart_empty;
     KeyHeatMap* wg_class_learner_keys;
     KeyHeatMap* wg_class_keys;
     QList<LearnerFigures> learners;

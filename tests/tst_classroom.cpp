@@ -8,6 +8,7 @@
 
 #include "class/classsender.h"
 #include "class/classstatus.h"
+#include "course/course.h"
 #include "classtestutil.h"
 #include "progress/historystore.h"
 #include "teacher/classwindow.h"
@@ -93,6 +94,23 @@ struct Seat
         QVERIFY(PlayDrill(tutor, 1) > 0);
         Child<QTabWidget>(tutor, "tabWidget")->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
     }
+    // The first keys of the course's first lesson, and then another tab.
+    void BeginFirstLesson()
+    {
+        auto* tabs = Child<QTabWidget>(tutor, "tabWidget");
+        tabs->setCurrentWidget(Child<QWidget>(tutor, "tab_course"));
+        auto* intro = Child<QPushButton>(tutor, "btn_course_intro");
+        if (intro->isVisible())
+            intro->click();
+        Child<QPushButton>(tutor, "btn_start_course")->click();
+        auto* answer = Child<QLineEdit>(tutor, "le_dst_course");
+        for (int i = 0; i < 5; ++i) {
+            const QString line = QTextDocumentFragment::fromHtml(Child<QLabel>(tutor, "lbl_src_course")->text())
+                                     .toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
+            Press(answer, KeysFor(line.mid(answer->text().size()), true).at(0));
+        }
+        tabs->setCurrentWidget(Child<QWidget>(tutor, "tabProgress"));
+    }
     bool AllSent() const
     {
         const ClassStatus s = Link()->Status();
@@ -104,7 +122,7 @@ struct Seat
 // What a seat's history holds, as its Progress tab reads it.
 struct Figures
 {
-    QList<DrillPoint> drills[DrillKindCount];
+    QList<DrillPoint> drills[int(DrillKind::Course) + 1];
     CharCounts keys;
     double minutes = 0;
     int count = 0;
@@ -112,7 +130,7 @@ struct Figures
     explicit Figures(const QString& folder)
     {
         HistoryStore history(folder);
-        for (int k = 0; k < DrillKindCount; ++k) {
+        for (int k = 0; k <= int(DrillKind::Course); ++k) {
             drills[k] = history.Drills(DrillKind(k));
             count += int(drills[k].size());
         }
@@ -270,6 +288,8 @@ void TestClassroom::twoSeatsOneTeacher()
         seat.Practise();
         if (name == "Amal")
             seat.Practise();
+        else
+            seat.BeginFirstLesson();
         local[name] = std::make_shared<Figures>(seat.DataFolder());
         sent[name] = local[name]->count;
         QTRY_COMPARE_WITH_TIMEOUT(OnServer(name), sent[name], 20000);
@@ -278,18 +298,30 @@ void TestClassroom::twoSeatsOneTeacher()
 
     std::unique_ptr<ClassWindow> teacher = Teacher("en", 2);
     auto* table = Child<QTableView>(teacher.get(), "tv_class_learners");
+    // Every column in sight as the window opens.
+    QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
+    auto* noChart = Child<QLabel>(teacher.get(), "lbl_class_chart_empty");
+    QVERIFY(noChart->isVisible() && noChart->text().startsWith("The chosen learner's drills"));
     CharCounts classKeys;
     for (int row = 0; row < 2; ++row) {
         const QString name = table->model()->index(row, 0).data().toString();
         const Figures& mine = *local.value(name);
         QCOMPARE(table->model()->index(row, 1).data(Qt::UserRole).toInt(), mine.count);
         QCOMPARE(table->model()->index(row, 2).data(Qt::UserRole).toDouble(), mine.minutes);
+        // The lesson a learner has begun, though not typed to its end.
+        const Lesson& first = Course::Shipped().At(0);
+        QCOMPARE(table->model()->index(row, 5).data().toString(),
+                 name == "Amal" ? QString() : "1. " + DialogText::tr(first.title.toUtf8().constData()));
         table->selectRow(row);
         auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
         auto* kind = Child<QComboBox>(teacher.get(), "cmb_class_drill");
-        for (int k = 0; k < DrillKindCount; ++k) {
+        for (int k = 0; k < kind->count(); ++k) {
             kind->setCurrentIndex(k);
             QTRY_VERIFY_WITH_TIMEOUT(SamePoints(chart->Drills(), mine.drills[k]), 20000);
+            QCOMPARE(noChart->isVisible(), mine.drills[k].isEmpty());
+            QVERIFY(chart->isVisible() != noChart->isVisible());
+            if (mine.drills[k].isEmpty())
+                QCOMPARE(noChart->text(), "No drills of this kind from this learner between these dates.");
         }
         KeyHeatMap own;
         own.SetTotals(mine.keys);
@@ -424,6 +456,7 @@ void TestClassroom::teacherWindowRightToLeft()
     QTRY_COMPARE_WITH_TIMEOUT(title->toolTip(), hostile, 20000);
     QVERIFY(title->text().size() <= ClassLink::NameShown + 2 && !title->text().contains(QChar(0x202E)));
     QVERIFY(teacher->minimumSizeHint().width() < 1000 && teacher->width() == 1000);
+    QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
     choose("Amal");
     auto* chart = Child<ProgressChart>(teacher.get(), "wg_class_chart");
     QTRY_COMPARE_WITH_TIMEOUT(chart->Drills().size(), 3, 20000);

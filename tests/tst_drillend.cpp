@@ -236,14 +236,53 @@ void TestDrillEnd::aboutPageInTheInterfaceLanguage()
     auto* link = Child<QCommandLinkButton>(dialog, "cmdbtn_dict");
     const QImage drawn = link->grab().toImage();
     qint64 sum = 0, count = 0;
+    QRect circle;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
             const QColor c = drawn.pixelColor(x, y);
             if (c.saturation() > 120 && c.hue() > 80 && c.hue() < 160)
-                sum += x, ++count;
+                sum += x, ++count, circle |= QRect(x, y, 1, 1);
         }
     QVERIFY(count > 20);
     QCOMPARE(sum / count > drawn.width() / 2, rtl);
+    // The white arrow on it points the way the page reads: the most of it,
+    // its broad shaft, lies on the side it comes from.
+    qint64 whiteSum = 0, white = 0;
+    for (int y = circle.top(); y <= circle.bottom(); ++y)
+        for (int x = circle.left(); x <= circle.right(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c.lightness() > 200 && c.saturation() < 60)
+                whiteSum += x, ++white;
+        }
+    QVERIFY(white > 5);
+    QCOMPARE(whiteSum > white * (circle.left() + circle.right()) / 2, rtl);
+
+    // The copyright line: what is not Arabic reads left to right, in
+    // order, after (left of, right to left) the Arabic words.
+    auto* copyright = Child<QLabel>(dialog, "label_9");
+    const QString text = copyright->text();
+    QTextLayout layout(text, copyright->font());
+    QTextOption option;
+    option.setTextDirection(copyright->layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(10000);
+    layout.endLayout();
+    const int latin = text.indexOf(QRegularExpression(QStringLiteral("[0-9A-Za-z\\x{A9}(]")));
+    QVERIFY(latin >= 0);
+    qreal last = -1;
+    for (int i = latin; i < text.size(); ++i) {
+        if (!text.at(i).isPrint() || text.at(i).isSpace())
+            continue;
+        const qreal x = line.cursorToX(i);
+        QVERIFY2(x > last, qPrintable(text.mid(i)));
+        last = x;
+        if (rtl) {
+            for (int a = 0; a < latin; ++a)
+                QVERIFY(text.at(a).script() != QChar::Script_Arabic || line.cursorToX(a) > x);
+        }
+    }
 }
 
 QTEST_MAIN(TestDrillEnd)

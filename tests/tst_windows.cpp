@@ -56,6 +56,21 @@ void CheckTabOrder(QWidget* window, const char* order)
     QVERIFY2(next == names.size(), qPrintable("tab order stops before " + names.value(next)));
 }
 
+// How many pixels of the window's top left corner are those of the frame's
+// logo and maker's name.
+int LogoPixels(QWidget* window)
+{
+    const QImage logo = QImage(u":/pic/dlg_bg"_s).copy(0, 0, 110, 50).convertToFormat(QImage::Format_RGB32);
+    const QImage corner = window->grab().toImage().copy(logo.rect()).convertToFormat(QImage::Format_RGB32);
+    int same = 0;
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x)
+            same += corner.pixel(x, y) == logo.pixel(x, y);
+    }
+    return same;
+}
+constexpr int LogoDrawn = 110 * 50 / 2;
+
 } // namespace
 
 class TestWindows : public QObject
@@ -194,7 +209,8 @@ private slots:
 
     // The teacher's window and the Class dialog, with the program's style,
     // show each label and button whole, none cut off or pushed under the
-    // title bar, in every language.
+    // title bar, in every language. The logo and maker's name of the tutor's
+    // header are drawn there alone, over no dialog or message.
     void classWindowsFitInEveryLanguage()
     {
         QFETCH(QString, lang);
@@ -211,8 +227,19 @@ private slots:
                 QCoreApplication::processEvents();
             const QStringList cut = CutOff(w);
             QVERIFY2(cut.isEmpty(), qPrintable(w->objectName() + u' ' + when + u' ' + cut.join(u", "_s)));
+            QVERIFY2(LogoPixels(w) < LogoDrawn / 4, when);
         };
+        Dialog tutor;
+        tutor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tutor));
+        QVERIFY(LogoPixels(&tutor) > LogoDrawn);
+        int report = -1;  // the score report's message
+        WhenModal([&](QWidget* w) { report = LogoPixels(w); });
+        Child<QPushButton>(&tutor, "btn_report")->click();
+        QVERIFY(report >= 0 && report < LogoDrawn / 4);
         check(&teacher, "opened");
+        // The service the README has the teacher write, not the learners'.
+        QCOMPARE(Child<QLineEdit>(&teacher, "le_class_server")->placeholderText(), u"service=qirtas-teacher"_s);
         check(&dialog, "opened");
         // With what they say of a connection that fails: a server that cannot
         // be read, a class code left out.

@@ -619,7 +619,11 @@ void CoursePage::FinishRun()
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
     } else if (drill.itemsDone > 0) {
-        History().Record(drill);
+        // Not a typing of the lesson, but the lesson the learner is at: a
+        // class's teacher sees it.
+        DrillRecord part = drill;
+        part.lesson = course->At(lesson).id;
+        History().Record(part);
     }
     if (drill.itemsDone > 0)
         emit Recorded();

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Copyright (C) 2026 Nuvari Soft</source>
-        <translation>حقوق النشر (C) 2026 Nuvari Soft</translation>
+        <translation>حقوق النشر ‎© 2026 Nuvari Soft</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
@@ -968,6 +968,22 @@ Can&apos;t report!</source>
     <message>
         <source>Impossible drills left out of the figures: %1.</source>
         <translation>التمارين المستحيلة التي استُبعدت من الأرقام: %1.</translation>
+    </message>
+    <message>
+        <source>No learner has sent a drill to this class yet: learners join it with Class… on the Progress tab of their tutor, giving this class code.</source>
+        <translation>لم يرسل أي متعلم تمرينًا إلى هذا الصف بعد: ينضم المتعلمون إليه بزر «الصف…» في صفحة «التقدم» من برنامجهم، مع رمز هذا الصف.</translation>
+    </message>
+    <message>
+        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <translation>ستظهر هنا تمارين المتعلم الذي تختاره، مع سرعتها ودقتها.</translation>
+    </message>
+    <message>
+        <source>No drills from this learner between these dates.</source>
+        <translation>لم يُجرِ هذا المتعلم أي تمرين بين هذين التاريخين.</translation>
+    </message>
+    <message>
+        <source>No drills of this kind from this learner between these dates.</source>
+        <translation>لم يُجرِ هذا المتعلم تمارين من هذا النوع بين هذين التاريخين.</translation>
     </message>
     <message>
         <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>

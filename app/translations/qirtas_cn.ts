@@ -970,6 +970,22 @@ Can&apos;t report!</source>
         <translation>因数据不可能成立而未计入统计的练习：%1。</translation>
     </message>
     <message>
+        <source>No learner has sent a drill to this class yet: learners join it with Class… on the Progress tab of their tutor, giving this class code.</source>
+        <translation>还没有学员向这个班级发送练习：学员在自己练习软件的“进度”页上点“班级…”，填写这个班级代码即可加入。</translation>
+    </message>
+    <message>
+        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <translation>所选学员的练习会显示在这里，并附有速度和准确率。</translation>
+    </message>
+    <message>
+        <source>No drills from this learner between these dates.</source>
+        <translation>这名学员在这段日期内没有练习。</translation>
+    </message>
+    <message>
+        <source>No drills of this kind from this learner between these dates.</source>
+        <translation>这名学员在这段日期内没有这类练习。</translation>
+    </message>
+    <message>
         <source>Their figures, such as a speed or a length no drill can have, cannot be right. The server took them before it began to refuse such drills; they stay on the server but count nowhere.</source>
         <translation>这些练习的数据（例如任何练习都不可能有的速度或时长）不可能正确。服务器在开始拒收此类练习之前收下了它们；它们仍保存在服务器上，但不计入任何统计。</translation>
     </message>
