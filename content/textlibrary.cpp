@@ -307,11 +307,13 @@ TextLibrary::Kept TextLibrary::Write()
     for (const PracticeText& t : own)
         texts.append(QJsonObject{{TextKey, t.text}});
     QDir().mkpath(folder);
+    const QByteArray bytes = QJsonDocument(texts).toJson();
     QSaveFile file(FilePath());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(texts).toJson());
-        if (file.commit())
-            return Kept::Yes;
-    }
-    return file.error() == QFileDevice::ResourceError ? Kept::DiskFull : Kept::Failed;
+    // Flushed first: a write that fails only as the file is closed would
+    // still be committed, empty.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+        return Kept::Yes;
+    const QFileDevice::FileError error = file.error();
+    file.cancelWriting();
+    return error == QFileDevice::ResourceError ? Kept::DiskFull : Kept::Failed;
 }

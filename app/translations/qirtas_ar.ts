@@ -1091,11 +1091,11 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>This text is too long to practise: a text may have at most %1 characters.</source>
-        <translation>هذا النص أطول من أن تتدرب عليه: لا يجوز أن يزيد عدد حروف النص على %1.</translation>
+        <translation>هذا النص أطول من أن تتدرب عليه: لا يمكن أن يزيد عدد حروف النص على %1.</translation>
     </message>
     <message>
         <source>The file %1 is too large to practise: a text file may have at most %2 KB and %3 characters.</source>
-        <translation>الملف %1 أكبر من أن تتدرب عليه: لا يجوز أن يزيد حجم الملف النصي على %2 كيلوبايت، ولا عدد حروفه على %3.</translation>
+        <translation>الملف %1 أكبر من أن تتدرب عليه: لا يمكن أن يزيد حجم الملف النصي على %2 كيلوبايت، ولا عدد حروفه على %3.</translation>
     </message>
     <message>
         <source>The file %1 is not a text file. Choose a text file (.txt) saved as UTF-8.</source>
@@ -1115,11 +1115,11 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Your text could not be kept because the disk that holds your data is full: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
-        <translation>تعذّر حفظ نصك لأن القرص الذي يحفظ بياناتك ممتلئ: يمكنك أن تتدرب عليه الآن، لكنه يضيع بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+        <translation>تعذّر حفظ نصك لأن القرص الذي يحفظ بياناتك ممتلئ: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
     </message>
     <message>
         <source>Your text could not be kept in %1: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
-        <translation>تعذّر حفظ نصك في %1: يمكنك أن تتدرب عليه الآن، لكنه يضيع بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+        <translation>تعذّر حفظ نصك في %1: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
     </message>
     <message>
         <source>Remove this text of your own? It cannot be brought back.</source>
@@ -1127,7 +1127,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>The text is removed for now, but your texts file %1 could not be written: after a restart the text is back.</source>
-        <translation>حُذف النص الآن، لكن تعذّرت الكتابة في ملف نصوصك %1: بعد إعادة التشغيل يعود النص.</translation>
+        <translation>حُذف النص الآن، لكن تعذّرت الكتابة في ملف نصوصك %1: سيعود النص بعد إعادة التشغيل.</translation>
     </message>
     <message>
         <source>The whole text is typed: %1.</source>

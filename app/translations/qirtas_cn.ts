@@ -1059,7 +1059,7 @@ Can&apos;t report!</source>
     </message>
     <message>
         <source>Your texts could not be read from %1, so that file was kept as %2 and your texts start afresh.</source>
-        <translation>无法从 %1 读取你的文本，该文件已另存为 %2，你的文本从头开始保存。</translation>
+        <translation>无法从 %1 读取你的文本，因此该文件已另存为 %2，你的文本列表重新开始。</translation>
     </message>
     <message>
         <source>Your text %1</source>
