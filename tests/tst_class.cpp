@@ -381,8 +381,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
     QList<ClassDrill> drills;
     for (int i = 0; i < 40; ++i) {
         // Drills over ten days, three a day at different hours, slowly faster.
-        ClassDrill d = MakeDrill(start + (i / 3) * 86400 + (i % 3) * 5 * 3600 + i, i % (int(LastDrillKind) + 1),
-                                 1 + i * 0.05 + (i % 3),
+        ClassDrill d = MakeDrill(start + (i / 3) * 86400 + (i % 3) * 5 * 3600 + i, i % 3, 1 + i * 0.05 + (i % 3),
                                  80 + i * 0.3, {{Kaf, {quint32(i % 4 + 1), quint32(i % 2), 1, quint64(300 + i)}},
                                                 {Lam, {1, quint32(i % 3 == 0)}}});
         if (i % 5 == 0) {
