@@ -131,18 +131,20 @@ void TestTexts::passageTypedToItsEnd()
 }
 
 // A pasted text, its Latin digits and typographic quotes made what the keys
-// give and its long line cut at the end of a sentence, is kept in the
+// give, its direction marks dropped and its long line cut at the end of a
+// sentence, is kept in the
 // learner's data folder: after a restart it is still there and is typed to
 // its end. Removed, it is gone after the next restart too.
 void TestTexts::pastedTextKeptAcrossARestart()
 {
     OpenTutor();
     const int shipped = List()->count();
-    const QString pasted = QStringLiteral("\u00ABذهب الولد إلى المدرسة في الساعة 7 صباحا.\u00BB وجلس في الصف الأول "
+    const QString pasted = QStringLiteral("\u202B\u061C\u00ABذهب الولد إلى المدرسة في الساعة 7 صباحا.\u00BB وجلس في الصف الأول "
                                           "مع أصدقائه.\r\n\r\n\r\nكتب الدرس.");
     Paste(pasted);
     QTRY_COMPARE(List()->count(), shipped + 1);
     QCOMPARE(List()->currentRow(), shipped);
+    QVERIFY(W<QPushButton>("btn_text_remove")->isEnabled());  // the text added is the one chosen
     QVERIFY(QFile::exists(TextLibrary(AppInfo::DataFolder()).FilePath()));
 
     dialog.reset();
