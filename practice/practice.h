@@ -17,12 +17,14 @@
 class QSettings;
 class ItemSource;
 class ClassMembership;
+class TextLibrary;
 
 // The learner's practice, one per process: the history file and its parts
-// (the drill log, the course standing), the settings store with the
-// preferences and the top scores, and the class membership. Every drill or
-// lesson finished goes through Record(), which keeps it, hands it to the
-// class when the seat belongs to one, and tells its observers (Recorded).
+// (the drill log, the course standing), the learner's own texts, the
+// settings store with the preferences and the top scores, and the class
+// membership. Every drill or lesson finished goes through Record(), which
+// keeps it, hands it to the class when the seat belongs to one, and tells
+// its observers (Recorded).
 // The windows observe and draw; none keeps anything itself.
 //
 // Nothing is opened before it is needed: the history file opens on first
@@ -51,6 +53,9 @@ public:
     QSettings& Settings() { return *settings; }
     TopScores& Scores() { return scores; }
     ClassMembership& Class() { return *membership; }
+    // The texts the learner added to practise, kept beside the history;
+    // read when first asked for.
+    TextLibrary& Texts();
 
     // What the learner chose, as the store keeps it; `itemCounts`: how many
     // drill lengths there are.
@@ -88,6 +93,7 @@ private:
     CourseStanding course;
     TopScores scores;
     ClassMembership* membership;
+    std::unique_ptr<TextLibrary> texts;
 };
 
 #endif // PRACTICE_PRACTICE_H

@@ -12,6 +12,7 @@
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/repeatevent.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/keylight.h"
 #include "widgets/plaintext.h"
@@ -162,6 +163,7 @@ void Dialog::closeEvent(QCloseEvent* event)
         StopRunningDrill();
     ui->tab_course->StopRun();
     ui->tab_course->Closing();
+    ui->tab_texts->StopRun();
     QDialog::closeEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/keylight.h"
 
@@ -90,6 +91,7 @@ void Dialog::ReportScore()
 void Dialog::on_tabWidget_currentChanged(int)
 {
     ui->tab_course->StopRun();
+    ui->tab_texts->StopRun();
     TrainFinished();
 }
 
