@@ -5,6 +5,7 @@
 
 #include "class/historyoutbox.h"
 #include "content/appinfo.h"
+#include "content/textlibrary.h"
 #include "course/course.h"
 #include "practice/adaptivesource.h"
 #include "practice/classmembership.h"
@@ -55,6 +56,13 @@ Practice* Practice::Instance()
 void Practice::MakeInstance()
 {
     instance = this;
+}
+
+TextLibrary& Practice::Texts()
+{
+    if (!texts)
+        texts = std::make_unique<TextLibrary>(file.Folder());
+    return *texts;
 }
 
 Preferences Practice::ReadPreferences(int itemCounts)

@@ -18,12 +18,14 @@
 class QSettings;
 class ItemSource;
 class ClassMembership;
+class TextLibrary;
 
 // The learner's practice, one per process: the history file and its parts
-// (the drill log, the course standing), the settings store with the
-// preferences and the top scores, and the class membership. Every drill or
-// lesson finished goes through Record(), which keeps it, hands it to the
-// class when the seat belongs to one, and tells its observers (Recorded).
+// (the drill log, the course standing), the learner's own texts, the
+// settings store with the preferences and the top scores, and the class
+// membership. Every drill or lesson finished goes through Record(), which
+// keeps it, hands it to the class when the seat belongs to one, and tells
+// its observers (Recorded).
 // The windows observe and draw; none keeps anything itself.
 //
 // Nothing is opened before it is needed: the history file opens on first
@@ -57,6 +59,9 @@ public:
     // when it starts.
     const Clock& Time() const { return *clock; }
     void SetClock(const Clock& time) { clock = &time; }
+    // The texts the learner added to practise, kept beside the history;
+    // read when first asked for.
+    TextLibrary& Texts();
 
     // What the learner chose, as the store keeps it; `itemCounts`: how many
     // drill lengths there are.
@@ -95,6 +100,7 @@ private:
     TopScores scores;
     ClassMembership* membership;
     const Clock* clock = &Clock::Steady();
+    std::unique_ptr<TextLibrary> texts;
 };
 
 #endif // PRACTICE_PRACTICE_H

@@ -421,7 +421,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         return counts;
     };
     QCOMPARE(pressesAndErrors(detail.keys), pressesAndErrors(history.log.CharTotals()));
-    for (int type = 0; type < DrillKindCount; ++type) {
+    for (int type = 0; type <= int(LastDrillKind); ++type) {
         QList<DrillPoint> local = history.log.Drills(DrillKind(type)), remote;
         for (const ClassDrill& d : detail.drills) {
             if (d.drill.type == DrillKind(type))

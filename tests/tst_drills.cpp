@@ -4,6 +4,7 @@
 #include "content/contentlist.h"
 #include "testutil.h"
 #include "widgets/fingerkeyboard.h"
+#include "widgets/joinedlabel.h"
 
 using namespace TestUtil;
 using namespace Qt::StringLiterals;
@@ -230,6 +231,26 @@ private slots:
         }
         QVERIFY(ink > 100);
         QVERIFY2(differ * 50 < ink, qPrintable(QString::number(differ) + u" of "_s + QString::number(ink)));
+    }
+
+    // A wrapped item asks for the height its text needs at each width: more
+    // when the text grows, the same when only its colours change.
+    void joinedItemAsksForTheRoomItsTextNeeds()
+    {
+        JoinedLabel label;
+        label.setWordWrap(true);
+        label.setTextFormat(Qt::RichText);
+        const QString word = u"<font color=red>كتب</font> "_s;
+        label.setText(word);
+        const int one = label.heightForWidth(120), wide = label.heightForWidth(2000);
+        label.setText(word.repeated(12));
+        const int many = label.heightForWidth(120);
+        QVERIFY2(many > 2 * one, qPrintable(u"%1 for one word, %2 for twelve"_s.arg(one).arg(many)));
+        QCOMPARE(label.heightForWidth(2000), wide);
+        label.setText(QString(word).replace(u"red"_s, u"green"_s).repeated(12));
+        QCOMPARE(label.heightForWidth(120), many);
+        label.setText(word);
+        QCOMPARE(label.heightForWidth(120), one);
     }
 
     // A held key is one press, its repeats marked or not (an X server sends

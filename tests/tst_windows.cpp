@@ -162,7 +162,7 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i)
             pages << tabs->widget(i)->objectName();
         QCOMPARE(pages.join(u' ') + u' ' + QString::number(tabs->currentIndex()),
-            "tabletter tabWord tabtSentence tabSetting tabAbout tabProgress tab_course 4");
+            "tabletter tabWord tabtSentence tabSetting tabAbout tabProgress tab_course tab_texts 4");
         for (const char* name : {"rad_Letters", "chk_random_letter", "chk_random_word", "chk_random_sentence"})
             QVERIFY2(Child<QAbstractButton>(&d, name)->isChecked(), name);
         for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {

@@ -7,6 +7,7 @@
 #include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
@@ -20,6 +21,7 @@ Dialog::Dialog(QWidget* parent)
     ui->setupUi(this);
     ui->tabProgress->SetPractice(practice);
     ui->tab_course->SetPractice(practice);
+    ui->tab_texts->SetPractice(practice);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);

@@ -15,6 +15,7 @@
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
 #include "tutor/repeatevent.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/keylight.h"
 #include "widgets/plaintext.h"
@@ -169,6 +170,7 @@ void Dialog::closeEvent(QCloseEvent* event)
         StopRunningDrill();
     ui->tab_course->StopRun();
     ui->tab_course->Closing();
+    ui->tab_texts->StopRun();
     QDialog::closeEvent(event);
 }
 
@@ -247,6 +249,7 @@ void Dialog::TrainFinished()
 void Dialog::on_tabWidget_currentChanged(int)
 {
     ui->tab_course->StopRun();
+    ui->tab_texts->StopRun();
     TrainFinished();
 }
 

@@ -31,6 +31,7 @@
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
@@ -515,14 +516,20 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     // A lesson kept in the history is news for the Progress tab.
     QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
+    // Page 7, Texts
+    tab_texts = Named(new TextsPage(), "tab_texts");
+    tabWidget->addTab(tab_texts, QString());
+
     // The heat map, the lit keys and the course show the keyboard type chosen.
     QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
         const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
         tabProgress->SetKeyboard(layout);
         wg_kb_light->SetKeyboard(layout);
         tab_course->SetKeyboard(layout);
+        tab_texts->SetKeyboard(layout);
     });
     QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_course, &CoursePage::SetHarakatOptional);
+    QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_texts, &TextsPage::SetHarakatOptional);
 
     vh_main->addWidget(tabWidget);
 
@@ -553,6 +560,7 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
                 {le_time_word, le_speed_word, le_correct_word, le_score_word}, chk_guide_word, verticalLayout_4};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
+    case DrillKind::Texts:  // and so are the Texts tab's
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,

@@ -27,6 +27,7 @@
 #include "drill/drillrecord.h"
 
 class CoursePage;
+class TextsPage;
 class KeyLight;
 class ProgressPage;
 
@@ -179,6 +180,7 @@ public:
     ProgressPage* tabProgress;
     // Page 6, Course: its contents are made when it is first shown
     CoursePage* tab_course;
+    TextsPage* tab_texts;
     // Link strip
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;

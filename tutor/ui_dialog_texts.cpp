@@ -33,6 +33,7 @@
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
@@ -163,6 +164,8 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText::tr("Progress"));
     tab_course->Retranslate();
     tabWidget->setTabText(tabWidget->indexOf(tab_course), DialogText::tr("Course"));
+    tab_texts->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tab_texts), DialogText::tr("Texts"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.
     const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;

@@ -1067,6 +1067,116 @@ Can&apos;t report!</source>
     <message>
         <source>Missed words and sentences</source>
         <translation>الكلمات والجمل الخاطئة</translation>
+        <source>Text drills</source>
+        <translation>تمارين النصوص</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>النصوص</translation>
+    </message>
+    <message>
+        <source>Paste a text</source>
+        <translation>لصق نص</translation>
+    </message>
+    <message>
+        <source>Paste an Arabic text of your own to practise; it is kept for next time</source>
+        <translation>الصق نصًّا عربيًّا من عندك لتتدرب عليه؛ يُحفظ لتجده في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <source>Practise the Arabic text of a UTF-8 text file (.txt); it is kept for next time</source>
+        <translation>تدرّب على النص العربي في ملف نصي بترميز UTF-8 ‏(.txt)؛ يُحفظ لتجده في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>إبقاء</translation>
+    </message>
+    <message>
+        <source>Remove the text of your own chosen in the list</source>
+        <translation>احذف نصك المختار في القائمة</translation>
+    </message>
+    <message>
+        <source>Your texts could not be read from %1, so that file was kept as %2 and your texts start afresh.</source>
+        <translation>تعذّرت قراءة نصوصك من %1، فحُفظ ذلك الملف باسم %2، وتبدأ نصوصك من جديد.</translation>
+    </message>
+    <message>
+        <source>Your text %1</source>
+        <translation>نصك %1</translation>
+    </message>
+    <message>
+        <source>Your text %1 (%2 lines)</source>
+        <translation>نصك %1 (عدد الأسطر: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lines)</source>
+        <translation>%1 (عدد الأسطر: %2)</translation>
+    </message>
+    <message>
+        <source>Paste the Arabic text you want to practise:</source>
+        <translation>الصق النص العربي الذي تريد أن تتدرب عليه:</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>فتح نص</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>ملفات نصية (*.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>تتعذّر قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <source>This text is too long to practise: a text may have at most %1 characters.</source>
+        <translation>هذا النص أطول من أن تتدرب عليه: لا يمكن أن يزيد عدد حروف النص على %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to practise: a text file may have at most %2 KB and %3 characters.</source>
+        <translation>الملف %1 أكبر من أن تتدرب عليه: لا يمكن أن يزيد حجم الملف النصي على %2 كيلوبايت، ولا عدد حروفه على %3.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file. Choose a text file (.txt) saved as UTF-8.</source>
+        <translation>الملف %1 ليس ملفًّا نصيًّا. اختر ملفًّا نصيًّا (.txt) محفوظًا بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not saved as UTF-8. Save it as UTF-8 in your text editor and open it again.</source>
+        <translation>الملف %1 غير محفوظ بترميز UTF-8. احفظه بترميز UTF-8 في محرر النصوص، ثم افتحه مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>There is nothing to type in this text.</source>
+        <translation>ليس في هذا النص شيء يُكتب.</translation>
+    </message>
+    <message>
+        <source>This text has characters that no key of the Arabic keyboard types: %1. Take them out and try again.</source>
+        <translation>في هذا النص حروف لا يكتبها أي مفتاح في لوحة المفاتيح العربية: %1. احذفها وحاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept because the disk that holds your data is full: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>تعذّر حفظ نصك لأن القرص الذي يحفظ بياناتك ممتلئ: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept in %1: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>تعذّر حفظ نصك في %1: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+    </message>
+    <message>
+        <source>Remove this text of your own? It cannot be brought back.</source>
+        <translation>أتريد حذف نصك هذا؟ لا يمكن استعادته بعد الحذف.</translation>
+    </message>
+    <message>
+        <source>The text is removed for now, but your texts file %1 could not be written: after a restart the text is back.</source>
+        <translation>حُذف النص الآن، لكن تعذّرت الكتابة في ملف نصوصك %1: سيعود النص بعد إعادة التشغيل.</translation>
+    </message>
+    <message>
+        <source>The whole text is typed: %1.</source>
+        <translation>كُتب النص كله: %1.</translation>
     </message>
 </context>
 <context>

@@ -1062,6 +1062,116 @@ Can&apos;t report!</source>
     <message>
         <source>Missed words and sentences</source>
         <translation>打错的单词和句子</translation>
+        <source>Text drills</source>
+        <translation>短文练习</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>短文</translation>
+    </message>
+    <message>
+        <source>Paste a text</source>
+        <translation>粘贴文本</translation>
+    </message>
+    <message>
+        <source>Paste an Arabic text of your own to practise; it is kept for next time</source>
+        <translation>粘贴一段你自己的阿拉伯语文本来练习；它会保存下来，下次还能用</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Practise the Arabic text of a UTF-8 text file (.txt); it is kept for next time</source>
+        <translation>练习 UTF-8 文本文件（.txt）中的阿拉伯语文本；它会保存下来，下次还能用</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Remove the text of your own chosen in the list</source>
+        <translation>删除列表中选中的你自己的文本</translation>
+    </message>
+    <message>
+        <source>Your texts could not be read from %1, so that file was kept as %2 and your texts start afresh.</source>
+        <translation>无法从 %1 读取你的文本，因此该文件已另存为 %2，你的文本列表重新开始。</translation>
+    </message>
+    <message>
+        <source>Your text %1</source>
+        <translation>我的文本 %1</translation>
+    </message>
+    <message>
+        <source>Your text %1 (%2 lines)</source>
+        <translation>我的文本 %1（共 %2 行）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lines)</source>
+        <translation>%1（共 %2 行）</translation>
+    </message>
+    <message>
+        <source>Paste the Arabic text you want to practise:</source>
+        <translation>粘贴你想练习的阿拉伯语文本：</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>打开文本</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>This text is too long to practise: a text may have at most %1 characters.</source>
+        <translation>这段文本太长，无法练习：一段文本最多只能有 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to practise: a text file may have at most %2 KB and %3 characters.</source>
+        <translation>文件 %1 太大，无法练习：文本文件最多只能有 %2 KB、%3 个字符。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file. Choose a text file (.txt) saved as UTF-8.</source>
+        <translation>文件 %1 不是文本文件。请选择以 UTF-8 编码保存的文本文件（.txt）。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not saved as UTF-8. Save it as UTF-8 in your text editor and open it again.</source>
+        <translation>文件 %1 不是以 UTF-8 编码保存的。请在文本编辑器中把它另存为 UTF-8，然后再打开。</translation>
+    </message>
+    <message>
+        <source>There is nothing to type in this text.</source>
+        <translation>这段文本中没有可以输入的内容。</translation>
+    </message>
+    <message>
+        <source>This text has characters that no key of the Arabic keyboard types: %1. Take them out and try again.</source>
+        <translation>这段文本中有阿拉伯语键盘上任何键都打不出的字符：%1。请删掉它们后再试。</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept because the disk that holds your data is full: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>保存你的数据的磁盘已满，你的文本无法保存：你现在可以练习它，但重新启动后它就没有了。之前保存的文本不受影响。</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept in %1: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>你的文本无法保存到 %1：你现在可以练习它，但重新启动后它就没有了。之前保存的文本不受影响。</translation>
+    </message>
+    <message>
+        <source>Remove this text of your own? It cannot be brought back.</source>
+        <translation>要删除你自己的这段文本吗？删除后无法恢复。</translation>
+    </message>
+    <message>
+        <source>The text is removed for now, but your texts file %1 could not be written: after a restart the text is back.</source>
+        <translation>这段文本暂时删除了，但无法写入你的文本文件 %1：重新启动后它还会出现。</translation>
+    </message>
+    <message>
+        <source>The whole text is typed: %1.</source>
+        <translation>整篇文本输入完毕：%1。</translation>
     </message>
 </context>
 <context>
