@@ -57,6 +57,12 @@ void Practice::MakeInstance()
     instance = this;
 }
 
+int Practice::StoredScale()
+{
+    QSettings store(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    return Preferences::ReadScale(store);
+}
+
 Preferences Practice::ReadPreferences(int itemCounts)
 {
     return Preferences::Read(*settings, itemCounts);

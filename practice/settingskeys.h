@@ -15,6 +15,10 @@ inline constexpr char HarakatOptional[] = "harakatoptional";
 inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.
 inline constexpr char CourseIntroSeen[] = "courseintro";
+// The size of the windows in percent, taken at start-up (see Practice::StartScale).
+inline constexpr char Scale[] = "scale";
+// The unit of speeds outside the drill fields (SpeedUnit::Name).
+inline constexpr char SpeedUnitName[] = "speedunit";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

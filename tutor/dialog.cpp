@@ -31,6 +31,7 @@ Dialog::Dialog(QWidget* parent)
 
     connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
     connect(ui->tabProgress, &ProgressPage::PractiseWords, this, &Dialog::PractiseWords);
+    connect(ui->cmb_scale, &QComboBox::activated, this, &Dialog::SizeChosen);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);

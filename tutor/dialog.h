@@ -105,6 +105,8 @@ private:
     };
     static std::array<LanguageButton, 3> LanguageButtons();
     void SwitchLanguage(const InterfaceLanguage& language);
+    // The learner chose the size at `index` of the Setting tab's box.
+    void SizeChosen(int index);
 
     Ui_Dialog* ui;
     DrillSession session;
@@ -120,6 +122,7 @@ private:
     bool contentRead = false;  // the lists read from their files
     int wordFileResult = 0;    // what reading them returned
     int sentenceFileResult = 0;
+    int startScale = 100;  // the size the settings gave at start, in percent
 };
 
 #endif // DIALOG_H
