@@ -118,4 +118,32 @@ QDialog* CreateWindow(const QStringList& arguments)
     return window;
 }
 
+namespace {
+
+constexpr char ScaleVariable[] = "QT_SCALE_FACTOR";
+
+} // namespace
+
+ScaleFactor::ScaleFactor(int percent)
+    : before(qgetenv(ScaleVariable))
+    , wasSet(qEnvironmentVariableIsSet(ScaleVariable))
+    , changed(percent > 0 && percent != 100)
+{
+    if (!changed)
+        return;
+    bool isNumber = false;
+    double factor = before.toDouble(&isNumber);
+    if (!isNumber || factor <= 0)
+        factor = 1;
+    qputenv(ScaleVariable, QByteArray::number(factor * percent / 100.0));
+}
+
+void ScaleFactor::Restore()
+{
+    if (!changed)
+        return;
+    wasSet ? void(qputenv(ScaleVariable, before)) : void(qunsetenv(ScaleVariable));
+    changed = false;
+}
+
 } // namespace Startup

@@ -65,6 +65,12 @@ TextLibrary& Practice::Texts()
     return *texts;
 }
 
+int Practice::StoredScale()
+{
+    QSettings store(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    return Preferences::ReadScale(store);
+}
+
 Preferences Practice::ReadPreferences(int itemCounts)
 {
     return Preferences::Read(*settings, itemCounts);

@@ -47,6 +47,10 @@ public:
     static Practice* Instance();
     // This one is the process's practice for as long as it lives.
     void MakeInstance();
+    // The windows' size the learner chose (Preferences::scale), read from
+    // their settings store alone: start-up needs it before the application
+    // object exists.
+    static int StoredScale();
 
     HistoryFile& History() { return file; }
     DrillLog& Log() { return log; }

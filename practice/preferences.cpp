@@ -1,6 +1,7 @@
 #include "practice/preferences.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "practice/interfacelanguage.h"
 #include "practice/settingskeys.h"
@@ -25,8 +26,17 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
     p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
     p.harakatOptional = settings.value(QLatin1String(Key::HarakatOptional), defaults.harakatOptional).toBool();
     p.guidance = settings.value(QLatin1String(Key::Guidance), defaults.guidance).toBool();
+    p.speedUnit = SpeedUnit::FromName(settings.value(QLatin1String(Key::SpeedUnitName)).toString());
     settings.endGroup();
+    p.scale = ReadScale(settings);
     return p;
+}
+
+int Preferences::ReadScale(QSettings& settings)
+{
+    const int scale = settings.value(QLatin1String(Key::NormalGroup) + QLatin1Char('/') + QLatin1String(Key::Scale))
+                          .toInt();
+    return std::find(Scales.begin(), Scales.end(), scale) != Scales.end() ? scale : Scales.front();
 }
 
 void Preferences::Write(QSettings& settings) const
@@ -39,6 +49,8 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
     settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
     settings.setValue(QLatin1String(Key::Guidance), guidance);
+    settings.setValue(QLatin1String(Key::SpeedUnitName), speedUnit.Name());
+    settings.setValue(QLatin1String(Key::Scale), scale);
     settings.endGroup();
 }
 

@@ -19,6 +19,10 @@ inline constexpr char CourseIntroSeen[] = "courseintro";
 inline constexpr char Welcomed[] = "welcomed";
 // The word and sentence drills show the next key on a keyboard.
 inline constexpr char Guidance[] = "guidance";
+// The size of the windows in percent, taken at start-up (see Practice::StartScale).
+inline constexpr char Scale[] = "scale";
+// The unit of speeds outside the drill fields (SpeedUnit::Name).
+inline constexpr char SpeedUnitName[] = "speedunit";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

@@ -78,6 +78,36 @@ void CoursePage::SetKeyboard(KeyboardLayout k)
     ShowNextKey();
 }
 
+void CoursePage::SetSpeedUnit(SpeedUnit u)
+{
+    if (unit == u)
+        return;
+    unit = u;
+    if (!stack)
+        return;
+    lst_lessons->SetSpeedUnit(unit);
+    ShowOwnTarget();
+    Retranslate();
+}
+
+void CoursePage::ShowOwnTarget()
+{
+    const QSignalBlocker quiet(spn_course_target);
+    spn_course_target->setRange(0, qRound(unit.FromPerMinute(MaxTargetCpm)));
+    spn_course_target->setSingleStep(qRound(unit.FromPerMinute(TargetStep)));
+    spn_course_target->setValue(qRound(unit.FromPerMinute(state.ownTargetCpm)));
+}
+
+QString CoursePage::Typed(double cpm) const
+{
+    return QString::number(qFloor(unit.FromPerMinute(cpm)));
+}
+
+QString CoursePage::Asked(int cpm) const
+{
+    return QString::number(qCeil(unit.FromPerMinute(cpm)));
+}
+
 bool CoursePage::event(QEvent* event)
 {
     // Back to the window while the tab shows: what another tutor kept
@@ -172,6 +202,7 @@ void CoursePage::BuildLessons()
     columns->setSpacing(8);
     lst_lessons = new LessonList(lessonsPane);
     lst_lessons->setObjectName(QStringLiteral("lst_lessons"));
+    lst_lessons->SetSpeedUnit(unit);
     lst_lessons->setFixedWidth(232);
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
@@ -198,12 +229,11 @@ void CoursePage::BuildLessons()
     controls->addWidget(lbl_course_target);
     spn_course_target = new QSpinBox(lessonsPane);
     spn_course_target->setObjectName(QStringLiteral("spn_course_target"));
-    spn_course_target->setRange(0, MaxTargetCpm);
-    spn_course_target->setSingleStep(TargetStep);
     // Numbers in Latin digits, as every figure of the drills.
     spn_course_target->setLocale(QLocale::c());
     lbl_course_target->setBuddy(spn_course_target);
     controls->addWidget(spn_course_target);
+    ShowOwnTarget();
     controls->addStretch(1);
     btn_start_course = new QPushButton(lessonsPane);
     btn_start_course->setObjectName(QStringLiteral("btn_start_course"));
@@ -262,7 +292,8 @@ void CoursePage::BuildLessons()
     });
     connect(btn_start_course, &QPushButton::clicked, this, [this] { IsRunning() ? StopRun() : StartRun(); });
     connect(btn_course_adaptive, &QPushButton::clicked, this, &CoursePage::PractiseAdaptively);
-    connect(spn_course_target, &QSpinBox::valueChanged, this, &CoursePage::SetOwnTarget);
+    connect(spn_course_target, &QSpinBox::valueChanged, this,
+            [this](int value) { SetOwnTarget(qRound(unit.ToPerMinute(value))); });
     // Anything that changes the answer line but a key (there is nothing
     // else, but a platform may find a way) is put back.
     connect(le_dst_course, &QLineEdit::textEdited, this, [this] { ShowLine(); });
@@ -311,17 +342,23 @@ void CoursePage::Retranslate()
     spn_course_target->setSpecialValueText(DialogText::tr("each lesson's"));
     // The box does not ask for the room of its new text itself.
     spn_course_target->updateGeometry();
-    spn_course_target->setToolTip(DialogText::tr("The speed, in characters a minute, that passes every lesson; "
-                                             "at its lowest each lesson asks for its own"));
+    spn_course_target->setToolTip(unit.IsWords()
+            ? DialogText::tr("The speed, in words a minute, that passes every lesson; at its lowest each lesson asks "
+                             "for its own")
+            : DialogText::tr("The speed, in characters a minute, that passes every lesson; "
+                             "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText::tr("Stop") : DialogText::tr("Start"));
     btn_course_adaptive->setText(DialogText::tr("Practise adaptively"));
     btn_course_adaptive->setToolTip(DialogText::tr("A word drill on the keys the course has taught: most words practise "
                                                "the key furthest from mastered, and the next key of the course joins "
                                                "once every key is mastered"));
-    lbl_course_speed->setText(DialogText::tr("Characters a minute"));
+    lbl_course_speed->setText(unit.IsWords() ? DialogText::tr("Words a minute") : DialogText::tr("Characters a minute"));
     lbl_course_accuracy->setText(DialogText::tr("Accuracy"));
     ShowNote();
-    le_speed_course->setToolTip(DialogText::tr("Speed in characters typed a minute, from the first key"));
+    le_speed_course->setToolTip(
+        unit.IsWords() ? DialogText::tr("Speed in words typed a minute, a word being %1 characters, from the first key")
+                             .arg(SpeedUnit::CharactersPerWord)
+                       : DialogText::tr("Speed in characters typed a minute, from the first key"));
     le_correct_course->setToolTip(
         DialogText::tr("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
     ShowLessons();
@@ -358,8 +395,7 @@ void CoursePage::Refresh()
     // run's own cannot be kept.
     if (shownRevision < 0 || (made && !store.IsOff() && !store.IsReadOnly())) {
         state.ownTargetCpm = read.ownTargetCpm;
-        const QSignalBlocker quiet(spn_course_target);
-        spn_course_target->setValue(state.ownTargetCpm);
+        ShowOwnTarget();
     }
     shownRevision = revision;
     shownMade = made;

@@ -225,13 +225,16 @@ void CoursePage::ShowLine()
 
 QString CoursePage::OutcomeText() const
 {
-    const QString figures = DialogText::tr("%1 characters a minute at %2 % accuracy")
-                                .arg(qFloor(outcome.cpm))
+    const QString figures = (unit.IsWords() ? DialogText::tr("%1 words a minute at %2 % accuracy")
+                                            : DialogText::tr("%1 characters a minute at %2 % accuracy"))
+                                .arg(Typed(outcome.cpm))
                                 .arg(qFloor(outcome.accuracy));
     QString text;
     if (!outcome.passed)
-        text = DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.")
-                   .arg(figures, QString::number(course->TargetCpm(outcome.lesson, state)),
+        text = (unit.IsWords()
+                    ? DialogText::tr("Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.")
+                    : DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy."))
+                   .arg(figures, Asked(course->TargetCpm(outcome.lesson, state)),
                         QString::number(course->At(outcome.lesson).passAccuracy));
     else if (outcome.lesson + 1 < course->Count())
         text = DialogText::tr("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
@@ -250,7 +253,7 @@ void CoursePage::ShowFigures(bool keysOnly)
     // than all else the key does.
     const bool typed = session.Stats().typedCount > 0;
     if (!keysOnly || !typed)
-        SetField(le_speed_course, typed ? QString::number(qFloor(session.Cpm())) : QString());
+        SetField(le_speed_course, typed ? Typed(session.Cpm()) : QString());
     SetField(le_correct_course, typed ? QString::number(qFloor(session.Accuracy())) : QString());
     if (prg_course->value() != session.Percent())
         ShowProgress(prg_course, session.Percent());
@@ -341,8 +344,9 @@ void CoursePage::Choose(int lesson)
         QStringLiteral("<b>%1</b><br>%2<br>%3")
             .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
                  CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
-                 DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
-                     .arg(course->TargetCpm(lesson, state))
+                 (unit.IsWords() ? DialogText::tr("To pass: %1 words a minute at %2 % accuracy or better")
+                                 : DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better"))
+                     .arg(Asked(course->TargetCpm(lesson, state)))
                      .arg(course->At(lesson).passAccuracy)));
     ShowLine();
 }

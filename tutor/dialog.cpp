@@ -35,6 +35,7 @@ Dialog::Dialog(QWidget* parent)
     connect(ui->tabProgress, &ProgressPage::PractiseWords, this, &Dialog::PractiseWords);
     for (QCheckBox* guide : {ui->chk_guide_word, ui->chk_guide_sentence})
         connect(guide, &QCheckBox::clicked, this, &Dialog::ShowGuidance);
+    connect(ui->cmb_scale, &QComboBox::activated, this, &Dialog::SizeChosen);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);

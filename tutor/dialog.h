@@ -111,6 +111,8 @@ private:
     };
     static std::array<LanguageButton, 3> LanguageButtons();
     void SwitchLanguage(const InterfaceLanguage& language);
+    // The learner chose the size at `index` of the Setting tab's box.
+    void SizeChosen(int index);
 
     Ui_Dialog* ui;
     DrillSession session;
@@ -127,6 +129,7 @@ private:
     int wordFileResult = 0;    // what reading them returned
     int sentenceFileResult = 0;
     std::array<FingerKeyboard*, 2> guides{};  // word, sentence
+    int startScale = 100;  // the size the settings gave at start, in percent
 };
 
 #endif // DIALOG_H

@@ -28,6 +28,7 @@
 #include <array>
 
 #include "drill/drilllength.h"
+#include "practice/preferences.h"
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
@@ -382,6 +383,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     groupBox = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox");
     verticalLayoutWidget_6 = Container(groupBox, "verticalLayoutWidget_6", 10, 20, 171, 71);
     verticalLayout_2 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_6, "verticalLayout_2");
+    // Three buttons in the box's room, each the height its text asks for.
+    verticalLayout_2->setSpacing(0);
     rad_lang_chinese = Radio(verticalLayoutWidget_6, "rad_lang_chinese", true);
     verticalLayout_2->addWidget(rad_lang_chinese);
     rad_lang_arabic = Radio(verticalLayoutWidget_6, "rad_lang_arabic", false);
@@ -411,9 +414,26 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_6->addWidget(cmb_train_num);
     verticalLayout_9->addLayout(horizontalLayout_6);
     horizontalLayout_3->addWidget(groupBox_2);
-    chk_harakat_optional = Named(new QCheckBox(tabSetting), "chk_harakat_optional");
-    chk_harakat_optional->setGeometry(QRect(20, 126, 561, 26));
+    wg_view_options = Container(tabSetting, "wg_view_options", 20, 126, 561, 26);
+    lay_view_options = LayoutOn<QHBoxLayout>(wg_view_options, "lay_view_options");
+    chk_harakat_optional = Named(new QCheckBox(wg_view_options), "chk_harakat_optional");
     chk_harakat_optional->setChecked(true);
+    lay_view_options->addWidget(chk_harakat_optional);
+    lay_view_options->addStretch(1);
+    lbl_scale = Named(new QLabel(wg_view_options), "lbl_scale");
+    lay_view_options->addWidget(lbl_scale);
+    cmb_scale = Named(new QComboBox(wg_view_options), "cmb_scale");
+    for (int percent : Preferences::Scales)
+        cmb_scale->addItem(QStringLiteral("%1 %").arg(percent), percent);
+    lbl_scale->setBuddy(cmb_scale);
+    lay_view_options->addWidget(cmb_scale);
+    lay_view_options->addSpacing(6);
+    lbl_speed_unit = Named(new QLabel(wg_view_options), "lbl_speed_unit");
+    lay_view_options->addWidget(lbl_speed_unit);
+    cmb_speed_unit = Named(new QComboBox(wg_view_options), "cmb_speed_unit");
+    cmb_speed_unit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lbl_speed_unit->setBuddy(cmb_speed_unit);
+    lay_view_options->addWidget(cmb_speed_unit);
     horizontalLayoutWidget_5 = Container(tabSetting, "horizontalLayoutWidget_5", 10, 200, 581, 201);
     layout_display_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_5, "layout_display_3");
     groupBox_8 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_8");
@@ -431,7 +451,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tv_sentence_score = Named(new QTableView(groupBox_9), "tv_sentence_score");
     ScoreTableSettings(tv_sentence_score, 20, 20, 151, 171);
     layout_display_3->addWidget(groupBox_9);
-    horizontalLayoutWidget_11 = Container(tabSetting, "horizontalLayoutWidget_11", 10, 160, 581, 31);
+    // As high as the large heading's line (above the score tables at 200).
+    horizontalLayoutWidget_11 = Container(tabSetting, "horizontalLayoutWidget_11", 10, 158, 581, 36);
     horizontalLayout_9 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_11, "horizontalLayout_9");
     horizontalSpacer_4 = HorizontalSpacer();
     horizontalLayout_9->addItem(horizontalSpacer_4);
@@ -530,6 +551,11 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     });
     QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_course, &CoursePage::SetHarakatOptional);
     QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_texts, &TextsPage::SetHarakatOptional);
+    QObject::connect(cmb_speed_unit, &QComboBox::currentIndexChanged, tabProgress, [this](int index) {
+        const SpeedUnit unit(index == 1 ? SpeedUnit::Kind::Words : SpeedUnit::Kind::Characters);
+        tabProgress->SetSpeedUnit(unit);
+        tab_course->SetSpeedUnit(unit);
+    });
 
     vh_main->addWidget(tabWidget);
 

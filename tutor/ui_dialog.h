@@ -138,7 +138,13 @@ public:
     QWidget* verticalLayoutWidget_8;
     QVBoxLayout* verticalLayout_9;
     QCheckBox* chk_display_complain;
+    QWidget* wg_view_options;  // the harakat, the size and the speed unit
+    QHBoxLayout* lay_view_options;
     QCheckBox* chk_harakat_optional;
+    QLabel* lbl_scale;
+    QComboBox* cmb_scale;  // the Preferences::Scales, in order
+    QLabel* lbl_speed_unit;
+    QComboBox* cmb_speed_unit;  // characters, then words a minute
     QHBoxLayout* horizontalLayout_6;
     QLabel* label_3;
     QComboBox* cmb_train_num;

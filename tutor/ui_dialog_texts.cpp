@@ -30,6 +30,7 @@
 #include <array>
 
 #include "drill/drilllength.h"
+#include "drill/speedunit.h"
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
@@ -123,6 +124,23 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     chk_harakat_optional->setToolTip(
         DialogText::tr("A haraka may be typed or left out; typed, it must be the right one. A tatweel is never "
                        "needed. The course's harakat lessons still ask for every mark."));
+    lbl_scale->setText(DialogText::tr("Size:"));
+    cmb_scale->setToolTip(DialogText::tr("The size of the windows and their texts. A new size takes effect the next "
+                                         "time the program starts."));
+    lbl_speed_unit->setText(DialogText::tr("Speed unit:"));
+    {
+        // Refilled in the new language, the unit chosen kept.
+        const int unit = qMax(0, cmb_speed_unit->currentIndex());
+        const QSignalBlocker quiet(cmb_speed_unit);
+        cmb_speed_unit->clear();
+        cmb_speed_unit->addItems({DialogText::tr("Characters a minute"), DialogText::tr("Words a minute")});
+        cmb_speed_unit->setCurrentIndex(unit);
+    }
+    cmb_speed_unit->setToolTip(
+        DialogText::tr("The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word "
+                       "counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or "
+                       "characters a second.")
+            .arg(SpeedUnit::CharactersPerWord));
     label_3->setText(DialogText::tr("Item Count"));
     cmb_train_num->clear();
     cmb_train_num->insertItems(0, QStringList()

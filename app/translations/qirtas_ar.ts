@@ -302,10 +302,6 @@ Can&apos;t report!</source>
         <translation>ستظهر هنا تمارينك المنتهية، مع سرعتها ودقتها.</translation>
     </message>
     <message>
-        <source>Speed (characters per second)</source>
-        <translation>السرعة (حرف في الثانية)</translation>
-    </message>
-    <message>
         <source>Accuracy (%)</source>
         <translation>الدقة (%)</translation>
     </message>
@@ -559,14 +555,6 @@ Can&apos;t report!</source>
     <message>
         <source>Lesson</source>
         <translation>الدرس</translation>
-    </message>
-    <message>
-        <source>Speed (keys/s)</source>
-        <translation>السرعة (مفتاح/ثانية)</translation>
-    </message>
-    <message>
-        <source>Speed trend (keys/s per week)</source>
-        <translation>تغيّر السرعة (مفتاح/ثانية في الأسبوع)</translation>
     </message>
     <message>
         <source>Accuracy trend (points per week)</source>
@@ -1177,6 +1165,88 @@ Can&apos;t report!</source>
     <message>
         <source>The whole text is typed: %1.</source>
         <translation>كُتب النص كله: %1.</translation>
+        <source>Words a minute</source>
+        <translation>كلمات في الدقيقة</translation>
+    </message>
+    <message>
+        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>السرعة (بالكلمات في الدقيقة) التي تجتاز بها كل الدروس؛ عند أدنى قيمة يطلب كل درس سرعته الخاصة</translation>
+    </message>
+    <message>
+        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
+        <translation>السرعة: عدد الكلمات المكتوبة في الدقيقة منذ أول مفتاح، والكلمة الواحدة %1 أحرف</translation>
+    </message>
+    <message>
+        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
+        <translation>للنجاح: %1 كلمة/دقيقة بدقة %2 % أو أكثر</translation>
+    </message>
+    <message>
+        <source>%1 words a minute at %2 % accuracy</source>
+        <translation>%1 كلمة/دقيقة بدقة %2 %</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
+        <translation>لم تنجح بعد: %1. يطلب هذا الدرس %2 كلمة/دقيقة بدقة %3 %.</translation>
+    </message>
+    <message>
+        <source>%1 · best %2 words/min, %3 %</source>
+        <translation>%1 · الأفضل %2 كلمة/دقيقة، %3 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 words a minute, %3% right</source>
+        <translation>%1: %2 كلمة/دقيقة، %3% صحيحة</translation>
+    </message>
+    <message>
+        <source>Speed per key (words a minute):</source>
+        <translation>السرعة لكل مفتاح (كلمة في الدقيقة):</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 words a minute and %3% right</source>
+        <translation>%1: متقَن، %2 كلمة/دقيقة و%3% صحيحة</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
+        <translation>%1: %2 من %3 كلمة/دقيقة، و%4% صحيحة من %5% مطلوبة</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 words a minute and %2% right.</source>
+        <translation>يُعدّ المفتاح متقَنًا عند %1 كلمة/دقيقة و%2% صحيحة.</translation>
+    </message>
+    <message>
+        <source>Speed (characters a minute)</source>
+        <translation>السرعة (حرف في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed (words a minute)</source>
+        <translation>السرعة (كلمة في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed trend (characters a minute per week)</source>
+        <translation>تغيّر السرعة (حرف/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Speed trend (words a minute per week)</source>
+        <translation>تغيّر السرعة (كلمة/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>الحجم:</translation>
+    </message>
+    <message>
+        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
+        <translation>حجم النوافذ ونصوصها. يُطبَّق الحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+    </message>
+    <message>
+        <source>Speed unit:</source>
+        <translation>وحدة السرعة:</translation>
+    </message>
+    <message>
+        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
+        <translation>وحدة السرعة في تبويبَي الدورة والتقدم وفي نافذة المعلّم؛ تُحسب الكلمة %1 أحرف بما فيها المسافات. أما خانة السرعة في التمارين فتبقى بالمفاتيح أو الحروف في الثانية.</translation>
+    </message>
+    <message>
+        <source>The windows will have the new size the next time the program starts.</source>
+        <translation>ستظهر النوافذ بالحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
     </message>
 </context>
 <context>

@@ -298,10 +298,6 @@ Can&apos;t report!</source>
         <translation>完成的练习会显示在这里，并附有速度和准确率。</translation>
     </message>
     <message>
-        <source>Speed (characters per second)</source>
-        <translation>速度（每秒字符数）</translation>
-    </message>
-    <message>
         <source>Accuracy (%)</source>
         <translation>准确率（%）</translation>
     </message>
@@ -554,14 +550,6 @@ Can&apos;t report!</source>
     <message>
         <source>Lesson</source>
         <translation>课程进度</translation>
-    </message>
-    <message>
-        <source>Speed (keys/s)</source>
-        <translation>速度（键/秒）</translation>
-    </message>
-    <message>
-        <source>Speed trend (keys/s per week)</source>
-        <translation>速度变化（每周 键/秒）</translation>
     </message>
     <message>
         <source>Accuracy trend (points per week)</source>
@@ -1172,6 +1160,88 @@ Can&apos;t report!</source>
     <message>
         <source>The whole text is typed: %1.</source>
         <translation>整篇文本输入完毕：%1。</translation>
+        <source>Words a minute</source>
+        <translation>每分钟词数</translation>
+    </message>
+    <message>
+        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>通过每一课所需的速度（每分钟词数）；调到最低时，每课按自己的要求</translation>
+    </message>
+    <message>
+        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
+        <translation>速度：从第一个按键起每分钟打出的词数（每 %1 个字符算一个词）</translation>
+    </message>
+    <message>
+        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
+        <translation>通过要求：每分钟 %1 个词，正确率至少 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 words a minute at %2 % accuracy</source>
+        <translation>每分钟 %1 个词，正确率 %2 %</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
+        <translation>尚未通过：%1。本课要求每分钟 %2 个词，正确率 %3 %。</translation>
+    </message>
+    <message>
+        <source>%1 · best %2 words/min, %3 %</source>
+        <translation>%1 · 最好 %2 词/分钟，%3 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 words a minute, %3% right</source>
+        <translation>%1：每分钟 %2 个词，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>Speed per key (words a minute):</source>
+        <translation>按键速度（每分钟词数）：</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 words a minute and %3% right</source>
+        <translation>%1：已掌握，每分钟 %2 个词，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
+        <translation>%1：每分钟 %2 个词（目标 %3），正确率 %4%（需要 %5%）</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 words a minute and %2% right.</source>
+        <translation>按键达到每分钟 %1 个词且正确率 %2% 即为掌握。</translation>
+    </message>
+    <message>
+        <source>Speed (characters a minute)</source>
+        <translation>速度（每分钟字符数）</translation>
+    </message>
+    <message>
+        <source>Speed (words a minute)</source>
+        <translation>速度（每分钟词数）</translation>
+    </message>
+    <message>
+        <source>Speed trend (characters a minute per week)</source>
+        <translation>每周速度变化（每分钟字符数）</translation>
+    </message>
+    <message>
+        <source>Speed trend (words a minute per week)</source>
+        <translation>每周速度变化（每分钟词数）</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
+        <translation>窗口及其文字的大小。新的大小在下次启动程序时生效。</translation>
+    </message>
+    <message>
+        <source>Speed unit:</source>
+        <translation>速度单位：</translation>
+    </message>
+    <message>
+        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
+        <translation>课程和进度标签页以及教师窗口中速度的单位；一个词按 %1 个字符计算，空格也算在内。练习自己的速度栏仍显示每秒的按键数或字符数。</translation>
+    </message>
+    <message>
+        <source>The windows will have the new size the next time the program starts.</source>
+        <translation>下次启动程序时，窗口将使用新的大小。</translation>
     </message>
 </context>
 <context>
