@@ -112,7 +112,7 @@
         <translation>الحركات اختيارية</translation>
     </message>
     <message>
-        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course's harakat lessons still ask for every mark.</source>
         <translation>يمكنك كتابة الحركة أو تركها، فإن كتبتها فيجب أن تكون الصحيحة. ولا يلزم التطويل أبدًا. أما دروس الحركات فتطلب كتابة كل حركة.</translation>
     </message>
     <message>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>There are not any score!
-Can&apos;t report!</source>
+Can't report!</source>
         <translation>لا توجد أي نتائج بعد!
 لا يمكن إرسالها!</translation>
     </message>
@@ -382,7 +382,7 @@ Can&apos;t report!</source>
         <translation>لم يُعثر على أي جمل. لا يحتوي ملف الجمل %1 على جملة يمكن كتابتها: كل عناصره فارغة أو طويلة جدًا.</translation>
     </message>
     <message>
-        <source>Don&apos;t record</source>
+        <source>Don't record</source>
         <translation>لا تسجّل</translation>
     </message>
     <message>
@@ -709,7 +709,7 @@ Can&apos;t report!</source>
         <translation>قال الخادم: %1</translation>
     </message>
     <message>
-        <source>No class server answers at %1. Check the server&apos;s settings and the network, then press Open again.</source>
+        <source>No class server answers at %1. Check the server's settings and the network, then press Open again.</source>
         <translation>لا يستجيب أي خادم صف في %1. تحقّق من إعدادات الخادم ومن الشبكة، ثم اضغط «افتح» مرة أخرى.</translation>
     </message>
     <message>
@@ -969,7 +969,7 @@ Can&apos;t report!</source>
         <translation>لم يرسل أي متعلم تمرينًا إلى هذا الصف بعد: ينضم المتعلمون إليه بزر «الصف…» في صفحة «التقدم» من برنامجهم، مع رمز هذا الصف.</translation>
     </message>
     <message>
-        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <source>The chosen learner's drills will appear here, with their speed and accuracy.</source>
         <translation>ستظهر هنا تمارين المتعلم الذي تختاره، مع سرعتها ودقتها.</translation>
     </message>
     <message>
@@ -1017,44 +1017,102 @@ Can&apos;t report!</source>
         <translation>تعذّر حفظ نجاحك في الدرس %1 لأن القرص الذي يحفظ سجل تمارينك ممتلئ: بعد إعادة التشغيل لن يكون الدرس مجتازًا، وعليك أن تجتازه من جديد.</translation>
     </message>
     <message>
-        <source>Welcome</source>
-        <translation>مرحبًا بك</translation>
+        <source>Words a minute</source>
+        <translation>كلمات في الدقيقة</translation>
     </message>
     <message>
-        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
-        <translation>يعلّمك هذا البرنامج الطباعة العربية باللمس على لوحة المفاتيح التي لديك: فهو يحوّل مفاتيحك إلى تخطيط لوحة المفاتيح العربية، فلا حاجة إلى تثبيت أي شيء. وتوصلك إلى ذلك تمارين الحروف والكلمات والجمل، ودورة تبدأ من صف الارتكاز، وتدريب على مفاتيحك الضعيفة.</translation>
+        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>السرعة (بالكلمات في الدقيقة) التي تجتاز بها كل الدروس؛ عند أدنى قيمة يطلب كل درس سرعته الخاصة</translation>
     </message>
     <message>
-        <source>Where would you like to begin?</source>
-        <translation>من أين تودّ أن تبدأ؟</translation>
+        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
+        <translation>السرعة: عدد الكلمات المكتوبة في الدقيقة منذ أول مفتاح، والكلمة الواحدة %1 أحرف</translation>
     </message>
     <message>
-        <source>I am new to touch typing: start the course at lesson 1</source>
-        <translation>أنا جديد في الطباعة باللمس: ابدأ الدورة من الدرس 1</translation>
+        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
+        <translation>للنجاح: %1 كلمة/دقيقة بدقة %2 % أو أكثر</translation>
     </message>
     <message>
-        <source>I can already type: go to the drills</source>
-        <translation>أجيد الطباعة: انتقل إلى التمارين</translation>
+        <source>%1 words a minute at %2 % accuracy</source>
+        <translation>%1 كلمة/دقيقة بدقة %2 %</translation>
     </message>
     <message>
-        <source>Interface language:</source>
-        <translation>لغة الواجهة:</translation>
+        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
+        <translation>لم تنجح بعد: %1. يطلب هذا الدرس %2 كلمة/دقيقة بدقة %3 %.</translation>
     </message>
     <message>
-        <source>You can change the language and the keyboard later on the Settings tab.</source>
-        <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
+        <source>%1 · best %2 words/min, %3 %</source>
+        <translation>%1 · الأفضل %2 كلمة/دقيقة، %3 %</translation>
     </message>
     <message>
-        <source>Show the next key</source>
-        <translation>أظهر المفتاح التالي</translation>
+        <source>%1: %2 words a minute, %3% right</source>
+        <translation>%1: %2 كلمة/دقيقة، %3% صحيحة</translation>
     </message>
     <message>
-        <source>Adaptive practice: focus %1</source>
-        <translation>التدريب التكيّفي: التركيز على %1</translation>
+        <source>Speed per key (words a minute):</source>
+        <translation>السرعة لكل مفتاح (كلمة في الدقيقة):</translation>
     </message>
     <message>
-        <source>Missed words and sentences</source>
-        <translation>الكلمات والجمل الخاطئة</translation>
+        <source>%1: mastered, %2 words a minute and %3% right</source>
+        <translation>%1: متقَن، %2 كلمة/دقيقة و%3% صحيحة</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
+        <translation>%1: %2 من %3 كلمة/دقيقة، و%4% صحيحة من %5% مطلوبة</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 words a minute and %2% right.</source>
+        <translation>يُعدّ المفتاح متقَنًا عند %1 كلمة/دقيقة و%2% صحيحة.</translation>
+    </message>
+    <message>
+        <source>Speed (characters a minute)</source>
+        <translation>السرعة (حرف في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed (words a minute)</source>
+        <translation>السرعة (كلمة في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed trend (characters a minute per week)</source>
+        <translation>تغيّر السرعة (حرف/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Speed trend (words a minute per week)</source>
+        <translation>تغيّر السرعة (كلمة/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>الحجم:</translation>
+    </message>
+    <message>
+        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
+        <translation>حجم النوافذ ونصوصها. يُطبَّق الحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+    </message>
+    <message>
+        <source>Speed unit:</source>
+        <translation>وحدة السرعة:</translation>
+    </message>
+    <message>
+        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
+        <translation>وحدة السرعة في تبويبَي الدورة والتقدم وفي نافذة المعلّم؛ تُحسب الكلمة %1 أحرف بما فيها المسافات. أما خانة السرعة في التمارين فتبقى بالمفاتيح أو الحروف في الثانية.</translation>
+    </message>
+    <message>
+        <source>The windows will have the new size the next time the program starts.</source>
+        <translation>ستظهر النوافذ بالحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>السرعة (حرف في الثانية)</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>السرعة (مفتاح/ثانية)</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>تغيّر السرعة (مفتاح/ثانية في الأسبوع)</translation>
+    </message>
+    <message>
         <source>Text drills</source>
         <translation>تمارين النصوص</translation>
     </message>
@@ -1165,88 +1223,46 @@ Can&apos;t report!</source>
     <message>
         <source>The whole text is typed: %1.</source>
         <translation>كُتب النص كله: %1.</translation>
-        <source>Words a minute</source>
-        <translation>كلمات في الدقيقة</translation>
     </message>
     <message>
-        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
-        <translation>السرعة (بالكلمات في الدقيقة) التي تجتاز بها كل الدروس؛ عند أدنى قيمة يطلب كل درس سرعته الخاصة</translation>
+        <source>Welcome</source>
+        <translation>مرحبًا بك</translation>
     </message>
     <message>
-        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
-        <translation>السرعة: عدد الكلمات المكتوبة في الدقيقة منذ أول مفتاح، والكلمة الواحدة %1 أحرف</translation>
+        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
+        <translation>يعلّمك هذا البرنامج الطباعة العربية باللمس على لوحة المفاتيح التي لديك: فهو يحوّل مفاتيحك إلى تخطيط لوحة المفاتيح العربية، فلا حاجة إلى تثبيت أي شيء. وتوصلك إلى ذلك تمارين الحروف والكلمات والجمل، ودورة تبدأ من صف الارتكاز، وتدريب على مفاتيحك الضعيفة.</translation>
     </message>
     <message>
-        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
-        <translation>للنجاح: %1 كلمة/دقيقة بدقة %2 % أو أكثر</translation>
+        <source>Where would you like to begin?</source>
+        <translation>من أين تودّ أن تبدأ؟</translation>
     </message>
     <message>
-        <source>%1 words a minute at %2 % accuracy</source>
-        <translation>%1 كلمة/دقيقة بدقة %2 %</translation>
+        <source>I am new to touch typing: start the course at lesson 1</source>
+        <translation>أنا جديد في الطباعة باللمس: ابدأ الدورة من الدرس 1</translation>
     </message>
     <message>
-        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
-        <translation>لم تنجح بعد: %1. يطلب هذا الدرس %2 كلمة/دقيقة بدقة %3 %.</translation>
+        <source>I can already type: go to the drills</source>
+        <translation>أجيد الطباعة: انتقل إلى التمارين</translation>
     </message>
     <message>
-        <source>%1 · best %2 words/min, %3 %</source>
-        <translation>%1 · الأفضل %2 كلمة/دقيقة، %3 %</translation>
+        <source>Interface language:</source>
+        <translation>لغة الواجهة:</translation>
     </message>
     <message>
-        <source>%1: %2 words a minute, %3% right</source>
-        <translation>%1: %2 كلمة/دقيقة، %3% صحيحة</translation>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
+        <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
     </message>
     <message>
-        <source>Speed per key (words a minute):</source>
-        <translation>السرعة لكل مفتاح (كلمة في الدقيقة):</translation>
+        <source>Show the next key</source>
+        <translation>أظهر المفتاح التالي</translation>
     </message>
     <message>
-        <source>%1: mastered, %2 words a minute and %3% right</source>
-        <translation>%1: متقَن، %2 كلمة/دقيقة و%3% صحيحة</translation>
+        <source>Adaptive practice: focus %1</source>
+        <translation>التدريب التكيّفي: التركيز على %1</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
-        <translation>%1: %2 من %3 كلمة/دقيقة، و%4% صحيحة من %5% مطلوبة</translation>
-    </message>
-    <message>
-        <source>A key is mastered at %1 words a minute and %2% right.</source>
-        <translation>يُعدّ المفتاح متقَنًا عند %1 كلمة/دقيقة و%2% صحيحة.</translation>
-    </message>
-    <message>
-        <source>Speed (characters a minute)</source>
-        <translation>السرعة (حرف في الدقيقة)</translation>
-    </message>
-    <message>
-        <source>Speed (words a minute)</source>
-        <translation>السرعة (كلمة في الدقيقة)</translation>
-    </message>
-    <message>
-        <source>Speed trend (characters a minute per week)</source>
-        <translation>تغيّر السرعة (حرف/دقيقة في الأسبوع)</translation>
-    </message>
-    <message>
-        <source>Speed trend (words a minute per week)</source>
-        <translation>تغيّر السرعة (كلمة/دقيقة في الأسبوع)</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>الحجم:</translation>
-    </message>
-    <message>
-        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
-        <translation>حجم النوافذ ونصوصها. يُطبَّق الحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
-    </message>
-    <message>
-        <source>Speed unit:</source>
-        <translation>وحدة السرعة:</translation>
-    </message>
-    <message>
-        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
-        <translation>وحدة السرعة في تبويبَي الدورة والتقدم وفي نافذة المعلّم؛ تُحسب الكلمة %1 أحرف بما فيها المسافات. أما خانة السرعة في التمارين فتبقى بالمفاتيح أو الحروف في الثانية.</translation>
-    </message>
-    <message>
-        <source>The windows will have the new size the next time the program starts.</source>
-        <translation>ستظهر النوافذ بالحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+        <source>Missed words and sentences</source>
+        <translation>الكلمات والجمل الخاطئة</translation>
     </message>
 </context>
 <context>
