@@ -12,6 +12,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "widgets/formparts.h"
+
 namespace {
 
 // Weights are CSS weights (400 normal, 700 bold): "75" would ask for the
@@ -25,22 +27,14 @@ class EditorText
     Q_DECLARE_TR_FUNCTIONS(DialogData)
 };
 
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using FormParts::Named;
 
 template <class L>
 L* LayoutOn(QWidget* parent, const char* name, int x, int y, int w, int h, QWidget*& container,
             const char* containerName)
 {
-    container = Named(new QWidget(parent), containerName);
-    container->setGeometry(QRect(x, y, w, h));
-    L* layout = Named(new L(container), name);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
+    container = FormParts::Container(parent, containerName, x, y, w, h);
+    return FormParts::LayoutOn<L>(container, name);
 }
 
 QLineEdit* Input(QWidget* parent, const char* name)

@@ -19,12 +19,13 @@
 
 #include "class/classcsv.h"
 #include "course/course.h"
+#include "practice/practice.h"
 #include "practice/settingskeys.h"
 #include "progress/dailygoal.h"
 #include "teacher/classreader.h"
-#include "practice/practice.h"
 #include "widgets/afterfirstpaint.h"
 #include "widgets/boldlabel.h"
+#include "widgets/coursetext.h"
 #include "widgets/dialogtext.h"
 #include "widgets/keyheatmap.h"
 #include "widgets/language.h"
@@ -450,7 +451,7 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
         row[Col::LastActive]->setData(f.lastActive, SortRole);
         QString lesson = f.lesson;
         if (f.lessonNumber > 0 && f.lessonNumber <= course.Count() && course.At(f.lessonNumber - 1).id == f.lesson)
-            lesson = DialogText::tr("%1. %2").arg(dates.toString(f.lessonNumber), DialogText::tr(course.At(f.lessonNumber - 1).title.toUtf8().constData()));
+            lesson = CourseText::LessonTitle(course, f.lessonNumber - 1, dates);
         row[Col::Lesson] = new QStandardItem(lesson);
         row[Col::Lesson]->setData(f.lessonNumber, SortRole);
         row[Col::Lesson]->setToolTip(AsPlainText(lesson));

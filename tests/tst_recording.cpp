@@ -11,7 +11,9 @@
 #include <QtTest>
 
 #include "class/historyoutbox.h"
+#include "course/course.h"
 #include "practice/classmembership.h"
+#include "practice/coursepractice.h"
 #include "practice/interfacelanguage.h"
 #include "practice/practice.h"
 
@@ -72,6 +74,7 @@ private slots:
     void drillNotKeptIsToldAsNotKept();
     void classOutboxKeptInTheSameTransaction();
     void preferencesAndScoresInTheGivenStore();
+    void lessonsThroughTheCourse();
 };
 
 void TestRecording::drillsAndLessonsGoOneWayAndObserversAreTold()
@@ -190,6 +193,48 @@ void TestRecording::preferencesAndScoresInTheGivenStore()
     // The later of two equal scores first.
     QVERIFY(practice->Scores().Table(1) == (TopScores::Rows{{QStringLiteral("Bilal"), 40}, {QStringLiteral("Amal"), 40}}));
     QVERIFY(practice->Scores().Table(0).isEmpty());
+}
+
+// The course as a front end drives it: the lesson to offer moves on with a
+// pass, a lesson left unfinished is kept as a drill at that lesson, and
+// another tutor's run reads the standing once it changed.
+void TestRecording::lessonsThroughTheCourse()
+{
+    auto practice = Open();
+    const Course& course = Course::Shipped();
+    CoursePractice lessons(*practice, course);
+    QVERIFY(lessons.Refresh().changed);
+    QVERIFY(!lessons.Refresh().changed);
+    QCOMPARE(lessons.NextLesson(), 0);
+    QVERIFY(!lessons.PassedAny());
+
+    DrillRecord slow = Drill(DrillKind::Course, 1000);
+    slow.speed = 0.1;
+    QVERIFY(!lessons.Finish(0, slow, true));
+    QCOMPARE(lessons.NextLesson(), 0);
+    DrillRecord part = Drill(DrillKind::Course, 1500, 3);
+    part.speed = 9;
+    QVERIFY(!lessons.Finish(0, part, false)); // not typed to its end: no pass
+    QCOMPARE(lessons.NextLesson(), 0);
+    DrillRecord fast = Drill(DrillKind::Course, 2000);
+    fast.speed = 9;
+    QVERIFY(lessons.Finish(0, fast, true));
+    QCOMPARE(lessons.NextLesson(), 1);
+    QVERIFY(lessons.PassedAny());
+    QVERIFY(lessons.Unsaved().isEmpty());
+    // Each typing kept once, the one left unfinished at its lesson too.
+    QCOMPARE(Rows(practice->History().FilePath(), QStringLiteral("SELECT lesson FROM drill ORDER BY finished")),
+             QStringList(3, course.At(0).id));
+
+    auto other = Open();
+    CoursePractice seen(*other, course);
+    const CoursePractice::Read read = seen.Refresh();
+    QVERIFY(read.changed && read.target);
+    QCOMPARE(seen.NextLesson(), 1);
+    QCOMPARE(seen.State().Result(0).bestCpm, 9 * 60.0);
+    seen.SetOwnTarget(150);
+    QVERIFY(lessons.Refresh().changed);
+    QCOMPARE(lessons.State().ownTargetCpm, 150);
 }
 
 QTEST_GUILESS_MAIN(TestRecording)

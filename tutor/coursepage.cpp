@@ -1,7 +1,6 @@
 #include "tutor/coursepage.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,23 +15,26 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
-#include <algorithm>
 
 #include "course/course.h"
+#include "practice/coursepractice.h"
 #include "practice/practice.h"
-#include "tutor/coursetext.h"
+#include "practice/settingskeys.h"
+#include "widgets/lessonlist.h"
+#include "widgets/coursetext.h"
 #include "widgets/dialogtext.h"
-#include "tutor/drilllabel.h"
+#include "widgets/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
+#include "widgets/formparts.h"
 #include "widgets/handsview.h"
 #include "widgets/joinedlabel.h"
-#include "tutor/lessonlist.h"
-#include "tutor/lineholder.h"
+#include "widgets/lineholder.h"
 #include "widgets/progressbar.h"
-#include "tutor/repeatevent.h"
-#include "practice/settingskeys.h"
+#include "widgets/repeatevent.h"
 
 namespace {
+
+using FormParts::FigureField;
 
 const char SourceStyle[] = "color:green;\nfont: bold 19px \"Arabic Transparent\";\nborder-image: url(:/pic/edt_bg) 5;"
                            "\nborder-width:5px;";
@@ -41,15 +43,6 @@ constexpr int MaxTargetCpm = 400;
 // How often a pass not kept yet is tried again.
 constexpr int RetryMs = 5000;
 constexpr int TargetStep = 10;
-
-QLineEdit* FigureField(QWidget* parent, const char* name)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setReadOnly(true);
-    field->setFixedWidth(44);
-    return field;
-}
 
 // Whether the home row has been shown, in the settings store.
 QString IntroSeenKey()
@@ -95,7 +88,7 @@ void CoursePage::ShowOwnTarget()
     const QSignalBlocker quiet(spn_course_target);
     spn_course_target->setRange(0, qRound(unit.FromPerMinute(MaxTargetCpm)));
     spn_course_target->setSingleStep(qRound(unit.FromPerMinute(TargetStep)));
-    spn_course_target->setValue(qRound(unit.FromPerMinute(state.ownTargetCpm)));
+    spn_course_target->setValue(qRound(unit.FromPerMinute(lessons->State().ownTargetCpm)));
 }
 
 QString CoursePage::Typed(double cpm) const
@@ -129,6 +122,7 @@ void CoursePage::showEvent(QShowEvent* event)
 void CoursePage::Build()
 {
     course = &Course::Shipped();
+    lessons = std::make_unique<CoursePractice>(*practice, *course);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 4, 6, 2);
@@ -171,12 +165,10 @@ void CoursePage::Build()
     });
 
     Refresh();
-    chosen = NextLesson();
+    chosen = lessons->NextLesson();
     // How the hands rest, shown the first time to a learner who has not
     // passed a lesson yet.
-    const bool passedAny = std::any_of(state.results.cbegin(), state.results.cend(),
-                                       [](const LessonResult& r) { return r.passed; });
-    if (!passedAny && !practice->Settings().value(IntroSeenKey(), false).toBool())
+    if (!lessons->PassedAny() && !practice->Settings().value(IntroSeenKey(), false).toBool())
         BuildIntro();
     Retranslate();
     if (intro)
@@ -207,15 +199,15 @@ void CoursePage::BuildLessons()
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     // Under the lessons, adaptive practice over the keys they taught.
-    auto* lessons = new QVBoxLayout;
-    lessons->setSpacing(4);
-    lessons->addWidget(lst_lessons, 1);
+    auto* lessonColumn = new QVBoxLayout;
+    lessonColumn->setSpacing(4);
+    lessonColumn->addWidget(lst_lessons, 1);
     btn_course_adaptive = new QPushButton(lessonsPane);
     btn_course_adaptive->setObjectName(QStringLiteral("btn_course_adaptive"));
     btn_course_adaptive->setAutoDefault(false);
     btn_course_adaptive->setFixedWidth(lst_lessons->width());
-    lessons->addWidget(btn_course_adaptive);
-    columns->addLayout(lessons);
+    lessonColumn->addWidget(btn_course_adaptive);
+    columns->addLayout(lessonColumn);
     auto* typing = new QVBoxLayout;
     typing->setSpacing(4);
     lbl_course_lesson = new QLabel(lessonsPane);
@@ -266,12 +258,12 @@ void CoursePage::BuildLessons()
     lbl_course_speed = new QLabel(lessonsPane);
     lbl_course_speed->setObjectName(QStringLiteral("lbl_course_speed"));
     figures->addWidget(lbl_course_speed);
-    le_speed_course = FigureField(lessonsPane, "le_speed_course");
+    le_speed_course = FigureField(lessonsPane, "le_speed_course", 44);
     figures->addWidget(le_speed_course);
     lbl_course_accuracy = new QLabel(lessonsPane);
     lbl_course_accuracy->setObjectName(QStringLiteral("lbl_course_accuracy"));
     figures->addWidget(lbl_course_accuracy);
-    le_correct_course = FigureField(lessonsPane, "le_correct_course");
+    le_correct_course = FigureField(lessonsPane, "le_correct_course", 44);
     figures->addWidget(le_correct_course);
     figures->addStretch(1);
     prg_course = new QProgressBar(lessonsPane);
@@ -371,51 +363,27 @@ void CoursePage::Refresh()
 {
     if (IsRunning())
         return;
-    HistoryFile& store = practice->History();
-    if (!unsaved.IsEmpty())
+    if (!lessons->Unsaved().isEmpty())
         KeepUnsaved();
-    // Taken before reading, so that what another tutor keeps meanwhile is
-    // read next time.
-    const int revision = store.Revision();
-    // A history not made yet holds no lesson: the first lesson kept makes
-    // it, not a look at the tab. Until then it is looked for each time:
-    // another tutor may make it.
-    const bool made = QFileInfo::exists(store.FilePath());
-    if (revision == shownRevision && made == shownMade)
+    const CoursePractice::Read read = lessons->Refresh();
+    if (!read.changed)
         return;
-    const CourseStanding::Progress kept = made ? practice->Standing().Read() : CourseStanding::Progress();
-    const CourseState read = course->StateFrom(kept.lessons, kept.ownTargetCpm);
-    // What this run holds and the file does not (a history that cannot be
-    // written) stays.
-    for (auto it = read.results.cbegin(); it != read.results.cend(); ++it) {
-        const LessonResult merged = state.Result(it.key()).With(*it);
-        state.results[it.key()] = merged;
-    }
-    // The target as kept (another tutor may have changed it), unless this
-    // run's own cannot be kept.
-    if (shownRevision < 0 || (made && !store.IsOff() && !store.IsReadOnly())) {
-        state.ownTargetCpm = read.ownTargetCpm;
+    if (read.target)
         ShowOwnTarget();
-    }
-    shownRevision = revision;
-    shownMade = made;
     ShowLessons();
     ShowNote();
 }
 
 void CoursePage::Closing()
 {
-    if (unsaved.IsEmpty())
+    if (!lessons || lessons->KeepUnsaved())
         return;
-    KeepUnsaved();
     QStringList said;
-    for (int lesson : unsaved.Indexes())
+    for (int lesson : lessons->Unsaved())
         said << DialogText::tr("Your pass of lesson %1 could not be kept because the disk that holds the history "
                                "of your drills is full: after a restart the lesson is not passed, and it has to "
                                "be passed again.")
                     .arg(lesson + 1);
-    if (said.isEmpty())
-        return;
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
                     said.join(QLatin1Char(' ')), QMessageBox::Ok, window());
     box.exec();
@@ -423,8 +391,7 @@ void CoursePage::Closing()
 
 void CoursePage::SetOwnTarget(int cpm)
 {
-    state.ownTargetCpm = cpm;
-    practice->Standing().SetOwnTargetCpm(cpm);
+    lessons->SetOwnTarget(cpm);
     Choose(chosen);
 }
 

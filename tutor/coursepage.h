@@ -9,7 +9,6 @@
 #include "drill/keyrepeat.h"
 #include "drill/speedunit.h"
 #include "keyboard/keyboardlayout.h"
-#include "course/pendinglessons.h"
 
 class QKeyEvent;
 class QLabel;
@@ -20,6 +19,7 @@ class QSpinBox;
 class QStackedWidget;
 class QTimer;
 class Course;
+class CoursePractice;
 class FingerKeyboard;
 class HandsView;
 class Practice;
@@ -96,22 +96,18 @@ private:
     // up, what a lesson asks for never rounded down.
     QString Typed(double cpm) const;
     QString Asked(int cpm) const;
-    // Hands the history the passes it could not keep when they were made
-    // (the disk was full), as far as it can keep them now.
+    // Hands the history the passes it could not keep yet, as far as it can
+    // keep them now.
     void KeepUnsaved();
     // Why the history keeps nothing new, and the passes not kept yet.
     void ShowNote();
-    // The lesson the learner is at: the first open one not yet passed.
-    int NextLesson() const;
 
     const Course* course = nullptr;
     Practice* practice = nullptr;
     KeyboardLayout layout = KeyboardLayout::Kb101;
     bool harakatOptional = true;
     SpeedUnit unit;
-    CourseState state;
-    int shownRevision = -1;
-    bool shownMade = false;  // whether the history's file was there
+    std::unique_ptr<CoursePractice> lessons;
     int chosen = 0;      // the lesson chosen in the list
     int running = -1;    // the lesson being typed
     // What the last lesson typed to its end came to.
@@ -126,8 +122,7 @@ private:
     // The colour of a lesson not passed, and of what stops one passing.
     static constexpr char NotPassedColour[] = "#9a3412";
     CourseSession session;
-    // Passes the history could not keep yet, tried again until it does.
-    PendingLessons unsaved;
+    // Tries again the passes the history could not keep yet.
     QTimer* retry = nullptr;
     KeyRepeat keyRepeat;
 

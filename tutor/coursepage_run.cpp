@@ -15,17 +15,18 @@
 #include <QtMath>
 
 #include "course/course.h"
+#include "practice/coursepractice.h"
 #include "practice/practice.h"
-#include "tutor/drilllabel.h"
-#include "tutor/coursetext.h"
-#include "tutor/lessonlist.h"
-#include "tutor/lineholder.h"
+#include "widgets/lessonlist.h"
 #include "tutor/progresspage.h"
-#include "tutor/repeatevent.h"
+#include "widgets/coursetext.h"
 #include "widgets/dialogtext.h"
+#include "widgets/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
+#include "widgets/lineholder.h"
 #include "widgets/progressbar.h"
+#include "widgets/repeatevent.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ void SetField(QLineEdit* field, const QString& text)
 
 void CoursePage::StartRun()
 {
-    if (IsRunning() || !state.IsOpen(chosen))
+    if (IsRunning() || !lessons->State().IsOpen(chosen))
         return;
     running = chosen;
     outcome = Outcome();
@@ -122,25 +123,13 @@ void CoursePage::FinishRun()
     running = -1;
     // The figures shown are the figures kept.
     const double cpm = drill.speed * 60;
+    const bool passed = lessons->Finish(lesson, drill, complete);
+    if (!lessons->Unsaved().isEmpty())
+        retry->start();
     if (complete) {
-        const bool passed = course->Record(state, lesson, cpm, drill.accuracy);
-        // Those not kept before go first, in the order they were typed.
-        KeepUnsaved();
-        // A pass the history cannot keep only while the disk is full is
-        // kept by this run until it can.
-        const QString id = course->At(lesson).id;
-        if (!practice->Record(drill, id, state.Result(lesson)) && passed
-            && unsaved.Hold(practice->History(), {drill, id, lesson}))
-            retry->start();
         outcome = {lesson, passed, cpm, drill.accuracy};
         if (passed && lesson + 1 < course->Count())
             chosen = lesson + 1;
-    } else {
-        // Not a typing of the lesson, but the lesson the learner is at: a
-        // class's teacher sees it.
-        DrillRecord part = drill;
-        part.lesson = course->At(lesson).id;
-        practice->Record(part);
     }
     btn_start_course->setText(DialogText::tr("Start"));
     lst_lessons->setEnabled(true);
@@ -234,7 +223,7 @@ QString CoursePage::OutcomeText() const
         text = (unit.IsWords()
                     ? DialogText::tr("Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.")
                     : DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy."))
-                   .arg(figures, Asked(course->TargetCpm(outcome.lesson, state)),
+                   .arg(figures, Asked(course->TargetCpm(outcome.lesson, lessons->State())),
                         QString::number(course->At(outcome.lesson).passAccuracy));
     else if (outcome.lesson + 1 < course->Count())
         text = DialogText::tr("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
@@ -286,10 +275,7 @@ void CoursePage::keyPressEvent(QKeyEvent* event)
 
 void CoursePage::KeepUnsaved()
 {
-    unsaved.Keep([this](const PendingLessons::Lesson& held,
-                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
-                 [this](int lesson) { return state.Result(lesson); });
-    if (unsaved.IsEmpty())
+    if (lessons->KeepUnsaved())
         retry->stop();
     ShowNote();
 }
@@ -302,7 +288,7 @@ void CoursePage::ShowNote()
     QStringList said;
     if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
         said << ProgressPage::Worded(store.Standing(), !store.IsOff());
-    for (int lesson : unsaved.Indexes())
+    for (int lesson : lessons->Unsaved())
         said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
                                "if the tutor is still open then.")
                     .arg(lesson + 1);
@@ -312,24 +298,15 @@ void CoursePage::ShowNote()
     lbl_course_note->setVisible(!text.isEmpty());
 }
 
-int CoursePage::NextLesson() const
-{
-    for (int i = 0; i < course->Count(); ++i) {
-        if (state.StatusOf(i) == CourseState::Status::Open)
-            return i;
-    }
-    return course->Count() - 1;
-}
-
 void CoursePage::ShowLessons()
 {
     if (!stack)
         return;
-    lst_lessons->Show(*course, state, wg_course_kb->Keys());
+    lst_lessons->Show(*course, lessons->State(), wg_course_kb->Keys());
     // Adaptive practice starts from the keys of the lessons passed.
-    btn_course_adaptive->setVisible(state.StatusOf(0) == CourseState::Status::Passed);
-    if (!state.IsOpen(chosen))
-        chosen = NextLesson();
+    btn_course_adaptive->setVisible(lessons->State().StatusOf(0) == CourseState::Status::Passed);
+    if (!lessons->State().IsOpen(chosen))
+        chosen = lessons->NextLesson();
     const QSignalBlocker quiet(lst_lessons);
     lst_lessons->SetCurrent(chosen);
     Choose(chosen);
@@ -346,7 +323,7 @@ void CoursePage::Choose(int lesson)
                  CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
                  (unit.IsWords() ? DialogText::tr("To pass: %1 words a minute at %2 % accuracy or better")
                                  : DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better"))
-                     .arg(Asked(course->TargetCpm(lesson, state)))
+                     .arg(Asked(course->TargetCpm(lesson, lessons->State())))
                      .arg(course->At(lesson).passAccuracy)));
     ShowLine();
 }

@@ -10,7 +10,7 @@
 #include "content/contentlist.h"
 #include "drill/drillsession.h"
 #include "drill/keyrepeat.h"
-#include "tutor/scoreboard.h"
+#include "widgets/scoreboard.h"
 
 class QRadioButton;
 class QTableView;

@@ -13,13 +13,13 @@
 
 #include "practice/practice.h"
 #include "tutor/coursepage.h"
-#include "tutor/drilllabel.h"
-#include "tutor/repeatevent.h"
 #include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
+#include "widgets/drilllabel.h"
 #include "widgets/keylight.h"
 #include "widgets/plaintext.h"
 #include "widgets/progressbar.h"
+#include "widgets/repeatevent.h"
 
 // What the learner has chosen for a drill of `kind`, as the widgets say now.
 DrillOptions Dialog::Options(DrillKind kind) const

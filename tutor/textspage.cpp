@@ -18,14 +18,18 @@
 
 #include "drill/textsource.h"
 #include "practice/practice.h"
-#include "tutor/drilllabel.h"
-#include "widgets/joinedlabel.h"
-#include "tutor/repeatevent.h"
 #include "widgets/dialogtext.h"
+#include "widgets/drilllabel.h"
+#include "widgets/formparts.h"
+#include "widgets/joinedlabel.h"
 #include "widgets/plaintext.h"
 #include "widgets/progressbar.h"
+#include "widgets/repeatevent.h"
 
 namespace {
+
+using FormParts::FigureField;
+using FormParts::Button;
 
 const char SourceStyle[] = "color:green;\nfont: bold 20px \"Arabic Transparent\";\nborder-image: url(:/pic/edt_bg) 5;"
                            "\nborder-width:5px;";
@@ -33,23 +37,6 @@ const char AnswerStyle[] = "color:rgb(85, 85, 255);\nfont: bold 20px \"Arabic Tr
 const char NoteColour[] = "#9a3412";
 // Room for two lines of the item.
 constexpr int SourceHeight = 74;
-
-QLineEdit* FigureField(QWidget* parent, const char* name)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setReadOnly(true);
-    field->setFixedWidth(48);
-    return field;
-}
-
-QPushButton* Button(QWidget* parent, const char* name)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -123,15 +110,15 @@ void TextsPage::Build()
     auto* figures = new QHBoxLayout;
     lbl_text_time = new QLabel(this);
     figures->addWidget(lbl_text_time);
-    le_time_text = FigureField(this, "le_time_text");
+    le_time_text = FigureField(this, "le_time_text", 48);
     figures->addWidget(le_time_text);
     lbl_text_speed = new QLabel(this);
     figures->addWidget(lbl_text_speed);
-    le_speed_text = FigureField(this, "le_speed_text");
+    le_speed_text = FigureField(this, "le_speed_text", 48);
     figures->addWidget(le_speed_text);
     lbl_text_accuracy = new QLabel(this);
     figures->addWidget(lbl_text_accuracy);
-    le_correct_text = FigureField(this, "le_correct_text");
+    le_correct_text = FigureField(this, "le_correct_text", 48);
     figures->addWidget(le_correct_text);
     figures->addStretch(1);
     prg_text = new QProgressBar(this);

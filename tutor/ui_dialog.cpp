@@ -28,19 +28,27 @@
 #include <array>
 
 #include "drill/drilllength.h"
-#include "practice/preferences.h"
 #include "practice/interfacelanguage.h"
+#include "practice/preferences.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/textspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
+#include "widgets/formparts.h"
 #include "widgets/joinedlabel.h"
 #include "widgets/keylight.h"
 #include "widgets/linkmirror.h"
 
 namespace {
+
+using FormParts::CheckedBox;
+using FormParts::Container;
+using FormParts::HorizontalSpacer;
+using FormParts::Named;
+using FormParts::Radio;
+using FormParts::ReadOnlyEdit;
 
 const char SourceStyle28[] =
     "color:green;\nfont: bold 28px \"Arabic Transparent\";\nborder-image: url(:/pic/edt_bg) 5;\nborder-width:5px;";
@@ -53,33 +61,12 @@ const char TableTitleStyle[] = "color:green;\n\n";
 
 const Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
 
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-// A plain widget placed absolutely that only carries a layout.
-QWidget* Container(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
-    QWidget* c = Named(new QWidget(parent), name);
-    c->setGeometry(QRect(x, y, w, h));
-    return c;
-}
-
 template <class L>
 L* LayoutOn(QWidget* container, const char* name)
 {
-    L* layout = Named(new L(container), name);
+    L* layout = FormParts::LayoutOn<L>(container, name);
     layout->setSpacing(6);
-    layout->setContentsMargins(0, 0, 0, 0);
     return layout;
-}
-
-QSpacerItem* HorizontalSpacer()
-{
-    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
 }
 
 void SetPolicy(QWidget* w, QSizePolicy::Policy h, QSizePolicy::Policy v)
@@ -97,28 +84,6 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const char* style)
     label->setStyleSheet(QString::fromUtf8(style));
     label->setAlignment(Centre);
     return label;
-}
-
-QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name)
-{
-    QLineEdit* edit = Named(new QLineEdit(parent), name);
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QCheckBox* CheckedBox(QWidget* parent, const char* name)
-{
-    QCheckBox* box = Named(new QCheckBox(parent), name);
-    box->setChecked(true);
-    box->setTristate(false);
-    return box;
-}
-
-QRadioButton* Radio(QWidget* parent, const char* name, bool checked)
-{
-    QRadioButton* radio = Named(new QRadioButton(parent), name);
-    radio->setChecked(checked);
-    return radio;
 }
 
 void ScoreTableSettings(QTableView* tv, int x, int y, int w, int h)

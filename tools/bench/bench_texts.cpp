@@ -16,9 +16,9 @@
 #include "cputime.h"
 #include "drill/typingaligner.h"
 #include "testutil.h"
-#include "tutor/drilllabel.h"
-#include "widgets/joinedlabel.h"
 #include "vowelled.h"
+#include "widgets/drilllabel.h"
+#include "widgets/joinedlabel.h"
 
 using namespace TestUtil;
 

@@ -13,9 +13,9 @@
 #include "drill/typingaligner.h"
 #include "editor/dialogdata.h"
 #include "testutil.h"
-#include "tutor/drilllabel.h"
-#include "widgets/joinedlabel.h"
 #include "vowelled.h"
+#include "widgets/drilllabel.h"
+#include "widgets/joinedlabel.h"
 
 using namespace TestUtil;
 

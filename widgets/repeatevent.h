@@ -1,5 +1,5 @@
-#ifndef TUTOR_REPEATEVENT_H
-#define TUTOR_REPEATEVENT_H
+#ifndef WIDGETS_REPEATEVENT_H
+#define WIDGETS_REPEATEVENT_H
 
 #include <QKeyEvent>
 
@@ -11,4 +11,4 @@ inline KeyRepeat::Event RepeatEvent(const QKeyEvent* event)
     return {event->key(), event->nativeScanCode(), event->timestamp(), event->isAutoRepeat()};
 }
 
-#endif // TUTOR_REPEATEVENT_H
+#endif // WIDGETS_REPEATEVENT_H

@@ -1,6 +1,7 @@
 #ifndef COURSETEXT_H
 #define COURSETEXT_H
 
+#include <QLocale>
 #include <QString>
 #include <Qt>
 #include <QStringList>
@@ -9,11 +10,12 @@ class Course;
 class KeyGeometry;
 class LayoutKeys;
 
-// What the Course tab says of the course, in the interface language.
+// What the tutor and the teacher's window say of the course, in the
+// interface language.
 namespace CourseText {
 
-// "3. Upper row, index fingers".
-QString LessonTitle(const Course& course, int lesson);
+// "3. Upper row, index fingers", the number in the digits of `digits`.
+QString LessonTitle(const Course& course, int lesson, const QLocale& digits = QLocale::c());
 // "New keys: ع ف غ ق", in the order they sit on `layout`, read in
 // `direction`.
 QString NewKeys(const Course& course, int lesson, const LayoutKeys& layout, Qt::LayoutDirection direction);

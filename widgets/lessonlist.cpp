@@ -1,4 +1,4 @@
-#include "tutor/lessonlist.h"
+#include "widgets/lessonlist.h"
 
 #include <QtMath>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include "course/course.h"
 #include "keyboard/keycharmap.h"
 #include "keyboard/layoutkeys.h"
-#include "tutor/coursetext.h"
+#include "widgets/coursetext.h"
 #include "widgets/dialogtext.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tutor/coursetext.h"
+#include "widgets/coursetext.h"
 
 #include <algorithm>
 #include <limits>
@@ -28,11 +28,11 @@ QString Shown(const QString& item)
 
 namespace CourseText {
 
-QString LessonTitle(const Course& course, int lesson)
+QString LessonTitle(const Course& course, int lesson, const QLocale& digits)
 {
     // The lesson file's titles are English, translated like the window's.
     return DialogText::tr("%1. %2")
-        .arg(lesson + 1)
+        .arg(digits.toString(lesson + 1))
         .arg(QCoreApplication::translate("Dialog", course.At(lesson).title.toUtf8().constData()));
 }
 

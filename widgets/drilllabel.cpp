@@ -1,4 +1,4 @@
-#include "tutor/drilllabel.h"
+#include "widgets/drilllabel.h"
 
 #include <QTextDocument>
 

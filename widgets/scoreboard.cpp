@@ -1,4 +1,4 @@
-#include "tutor/scoreboard.h"
+#include "widgets/scoreboard.h"
 
 namespace {
 
