@@ -17,7 +17,7 @@
 #include "widgets/appstyle.h"
 #include "testutil.h"
 #include "tutor/coursepage.h"
-#include "tutor/lessonlist.h"
+#include "widgets/lessonlist.h"
 #include "widgets/fingercolours.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
@@ -837,6 +837,8 @@ void TestCourseTab::welcomeOnFirstStart()
             language->click();
             QVERIFY(language->isChecked());
             QVERIFY(dialog->rect().contains(welcome->Card()->geometry()));
+            // In the row of languages under the answers, not in the card's corner.
+            QVERIFY(language->geometry().top() > welcome->CourseButton()->geometry().bottom());
             QVERIFY2(CutOff(welcome).isEmpty(), qPrintable(CutOff(welcome).join(", ")));
             QCoreApplication::processEvents(); // the change of language each widget is sent
             seen << welcome->CourseButton()->text();

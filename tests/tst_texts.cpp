@@ -128,6 +128,17 @@ void TestTexts::passageTypedToItsEnd()
     QCOMPARE(W<ProgressChart>("wg_progress_chart")->Drills().size(), 1);
     drills->setCurrentIndex(int(DrillKind::Sentences));
     QVERIFY(W<ProgressChart>("wg_progress_chart")->Drills().isEmpty());
+
+    // The window closed while the text runs: the line typed is kept, as
+    // Stop keeps it.
+    W<QTabWidget>("tabWidget")->setCurrentIndex(TextsTab);
+    QTest::mouseClick(W<QPushButton>("btn_start_text"), Qt::LeftButton);
+    const QString first = ItemShown(W<QLabel>("lbl_src_text"));
+    for (QChar k : KeysFor(first, KeyboardLayout::Kb101))
+        Press(W<QLineEdit>("le_dst_text"), k);
+    QVERIFY(Running());
+    dialog->close();
+    QCOMPARE(History(AppInfo::DataFolder()).log.Drills(DrillKind::Texts).size(), 2);
 }
 
 // A pasted text, its Latin digits and typographic quotes made what the keys
