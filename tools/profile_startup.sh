@@ -44,4 +44,4 @@ HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RU
     valgrind --tool=callgrind --callgrind-out-file="$out" "$exe" "${args[@]}" 2>"$home/log" >/dev/null \
     || { tail "$home/log" >&2; exit 1; }
 callgrind_annotate --inclusive=yes "$out" 2>/dev/null | sed -n "1,$((lines + 20))p" \
-    | grep -v '^--\|^$\|^Profile\|^Events\|^Event sort\|^Threshold\|^Include\|^User\|^Auto\|^Thresholds'
+    | grep -v '^--\|^$\|^Profile\|^Events\|^Event sort\|^Threshold\|^Include\|^User\|^Auto\|^I1 \|^D1 \|^LL \|^Timerange\|^Trigger'
