@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in an X server, finds its window, checks its size,
 # and quits it with a real Escape key press; then the same for the content
-# editor, started with "data" among other arguments.
+# editor, started with "data" among other arguments; last the exit the
+# start-up profile relies on.
 source "$(dirname "$0")/common.bash"
 printf '[Normal]\nlang=en\n' > "$conf" # the English title is the source text
 
@@ -21,4 +22,12 @@ start extra data more
 id=$(wait_window --name "^Content Editor\$") || fail "editor window not found" # in the language the tutor saved
 geometry_is "$id" 509 437
 close_and_wait "$id" "$pid"
+
+# Asked to, the tutor ends itself once its first paint is done, before the
+# work that waits for that paint (reading its word file), so that a profile
+# of the start-up covers the start-up alone.
+: > "$tmp/run.log"
+QIRTAS_EXIT_AFTER_FIRST_PAINT=1 timeout 30 "$exe" >>"$tmp/run.log" 2>&1 || fail "the tutor did not end after its first paint"
+grep -q 'Qirtas MainDlg' "$tmp/run.log" || fail "the tutor did not start"
+grep -qF 'word.kq"' "$tmp/run.log" && fail "the tutor went on past its first paint"
 echo "PASS"
