@@ -232,8 +232,8 @@ void TestHistory::upgradeKeepsEverything()
     QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
     QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 1);
     const KeySkills skills = store.log.Skills();
-    QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2}));
-    QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1}));
+    QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2, 20, 0})); // standing on the presses kept
+    QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1, 2, 0}));
     QVERIFY(store.log.ConfusionTotals().isEmpty() && store.log.MissedItems().isEmpty() && store.log.AdaptiveKeys() == 0);
 
     DrillRecord drill = Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 1}}});
@@ -519,7 +519,8 @@ void TestHistory::impossibleRowsLeftOut_data()
     const QString kaf = Kaf, teh = Teh, beh = Beh, lam = Lam;
     QTest::newRow("key figures") << QStringList{
         QStringLiteral("INSERT INTO char_total VALUES ('xyz', 5, 1), ('%1', 2147483651, 1), ('%2', 4, 5)").arg(kaf, lam),
-        QStringLiteral("INSERT INTO key_skill VALUES ('xyz', 300, 0.1, 2), ('%1', -1, 0.1, 1), ('%2', 'inf', 5, 1)").arg(kaf, lam),
+        QStringLiteral("INSERT INTO key_skill VALUES ('xyz', 300, 0.1, 2, 5, 5), ('%1', -1, 0.1, 1, 5, 5), ('%2', 'inf', 5, 1, 5, 5),"
+                       " ('\u0645', 300, 0.1, 2, 51, 5), ('\u0647', 300, 0.1, 2, 5, -1)").arg(kaf, lam),
         QStringLiteral("INSERT INTO confusion_total VALUES ('%1', 'xyz', 3), ('%2', '%1', 2147483651), ('%1', '%3', -1),"
                        " ('x', '%1', 4)").arg(beh, teh, lam),
         QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', -3, 0, 0, 0), (1, '%2', 5, 9, 0, 0), (1, 'xyz', 5, 1, 5, 900),"
