@@ -172,11 +172,15 @@ QList<DrillPoint> DrillLog::Drills(DrillKind type)
 {
     QList<DrillPoint> points;
     file.ReadRows(1,
-                  QStringLiteral("SELECT finished, speed, accuracy FROM drill d WHERE type = ? AND ")
+                  QStringLiteral("SELECT finished, speed, accuracy, items_asked, items_done, keys_typed, elapsed"
+                                 " FROM drill d WHERE type = ? AND ")
                       + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" ORDER BY finished, id"),
                   {int(type)}, [&](const QSqlQuery& q) {
                       points << DrillPoint{QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC),
-                                           q.value(1).toDouble(), q.value(2).toDouble()};
+                                           q.value(1).toDouble(), q.value(2).toDouble(),
+                                           IsAbandoned(quint32(q.value(3).toLongLong()), quint32(q.value(4).toLongLong()),
+                                                       quint32(q.value(5).toLongLong()),
+                                                       quint32(q.value(6).toLongLong()))};
                   });
     return points;
 }

@@ -138,7 +138,10 @@ void TestHistory::roundTripAcrossRunsAndTutors()
         QVERIFY(!QFile::exists(folder)); // nothing touched before first use
         QVERIFY(store.log.Record(Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
         QVERIFY(store.log.Record(Drill(DrillKind::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
-        QVERIFY(store.log.Record(Drill(DrillKind::Letters, 1000, 0.5)));
+        DrillRecord stopped = Drill(DrillKind::Letters, 1000, 0.5); // stopped after 9 s
+        stopped.itemsDone = stopped.correct = stopped.keysTyped = 20;
+        stopped.elapsedSeconds = AbandonedSeconds - 1;
+        QVERIFY(store.log.Record(stopped));
         DrillRecord nothingDone = Drill(DrillKind::Letters, 3000);
         nothingDone.itemsDone = 0;
         QVERIFY(!store.log.Record(nothingDone));
@@ -156,6 +159,7 @@ void TestHistory::roundTripAcrossRunsAndTutors()
     QCOMPARE(letters[0].finished, QDateTime::fromSecsSinceEpoch(1000, Qt::UTC)); // oldest first
     QCOMPARE(letters[1].speed, 1.5);
     QCOMPARE(letters[1].accuracy, 88.9);
+    QVERIFY(letters[0].abandoned && !letters[1].abandoned); // the newer ended by its count
     QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
     QCOMPARE(store.log.Drills(DrillKind::Sentences).size(), 1);
     QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {5, 1}}, {Teh, {4, 2}}, {Beh, {1, 1}}}));

@@ -325,6 +325,27 @@ void TestProgress::practiceDrawn()
     chart.SetDrills(drills); // a new drill: the newest in view again
     QCOMPARE(chart.FirstShown() + chart.ShownCount(), 201);
 
+    // A drill abandoned at 0 characters a second, the newest: its dot is
+    // drawn, the average stays where the drills before it put it. Before
+    // any drill that counts there is no average.
+    drills.clear();
+    for (int i = 0; i < 12; ++i)
+        drills << DrillPoint{start.addSecs(i * 600LL).toUTC(), 1, 90};
+    drills << DrillPoint{start.addDays(1).toUTC(), 0, 0, true};
+    chart.SetDrills(drills);
+    const int shownLast = chart.ShownCount() - 1;
+    const QImage averaged = chart.grab().toImage();
+    const QPointF before = chart.SpeedPoint(shownLast - 1), abandoned = chart.SpeedPoint(shownLast);
+    int level = 0; // the speed line's strongest blue there
+    for (int dy = -1; dy <= 1; ++dy) {
+        const QColor c(averaged.pixel(QPointF((before.x() + abandoned.x()) / 2, before.y() + dy).toPoint()));
+        level = c.hsvHue() / 10 == 21 ? qMax(level, c.hsvSaturation()) : level;
+    }
+    QVERIFY2(level > 150, qPrintable(QString::number(level)));
+    QVERIFY(abandoned.y() > before.y() + 20);
+    const QList<DrillPoint> averages = ProgressChart::MovingAverage({drills.last(), drills.first()}, 10);
+    QVERIFY(averages[0].abandoned && !averages[1].abandoned && averages[1].speed == 1);
+
     // Goal reached today, practised yesterday, nothing the day before; the
     // week starts at the reading edge.
     PracticeCalendar calendar;
