@@ -61,6 +61,17 @@ struct TypedItem
     }
 };
 
+// A drill stopped before its end within its first AbandonedSeconds, or
+// with fewer than AbandonedKeys keys typed: given up before it said how the
+// learner types, so it does not weigh in the figures drawn over drills.
+inline constexpr quint32 AbandonedSeconds = 10;
+inline constexpr quint32 AbandonedKeys = 10;
+inline bool IsAbandoned(quint32 itemsAsked, quint32 itemsDone, quint32 keysTyped, quint32 elapsedSeconds)
+{
+    const bool ended = itemsAsked > 0 && itemsDone >= itemsAsked;
+    return !ended && (elapsedSeconds < AbandonedSeconds || keysTyped < AbandonedKeys);
+}
+
 // One finished drill as the history keeps it.
 struct DrillRecord
 {
@@ -88,6 +99,8 @@ struct DrillRecord
     // A course lesson typed, whole or in part: the lesson's id; empty for
     // any other drill.
     QString lesson;
+
+    bool Abandoned() const { return IsAbandoned(itemsAsked, itemsDone, keysTyped, elapsedSeconds); }
 };
 
 // What the chart shows of a drill.
@@ -96,6 +109,7 @@ struct DrillPoint
     QDateTime finished;      // UTC
     double speed = 0;
     double accuracy = 0;
+    bool abandoned = false;  // see IsAbandoned
 };
 
 #endif // DRILL_DRILLRECORD_H

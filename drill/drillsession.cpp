@@ -36,6 +36,7 @@ void DrillSession::NextItem(const DrillOptions& options)
         item = source->Next(position, options);
     answer.clear();
     itemTimes.clear();
+    hinted = false;
 }
 
 DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillOptions& options)
@@ -46,9 +47,13 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     const qint64 took = timer.KeyTime();
     ++stats.typedCount;
     if (key.key == Qt::Key_F2) {
-        // The learner did not know the key: a miss of the item.
+        // The drill's figures count the hint; the key's own do not. Asking
+        // is not typing: the learner made no mistake on the key, and the
+        // press that copies what was shown says nothing of how well they
+        // know it. So neither the hint nor that press counts for the key,
+        // right or slow; a wrong key after a hint is still a miss.
         ++stats.hintCount;
-        KeyStatistics::CountKey(counts, item.text, true);
+        hinted = true;
         return KeyResult::Prompt;
     }
     if (key.text.isEmpty())
@@ -59,7 +64,8 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
         KeyStatistics::CountConfusion(confusions, item.text, typed);
         return KeyResult::Wrong;
     }
-    KeyStatistics::CountKey(counts, item.text, false, took);
+    if (!hinted)
+        KeyStatistics::CountKey(counts, item.text, false, took);
     NextItem(options);
     ++stats.doneCount;
     ++stats.correctCount;

@@ -29,7 +29,7 @@ public:
     enum class KeyResult {
         Ignored,  // no drill runs, a modifier alone, or a held key repeating
         Counted,  // a key that types no character: a press, nothing more
-        Prompt,   // F2: a press and a miss; the item's key is to be shown
+        Prompt,   // F2: a press and a hint; the item's key is to be shown
         Wrong,    // another character: a miss
         Right,    // the item's key: the next item is up
     };
@@ -108,6 +108,7 @@ private:
     bool running = false;
     int position = 0;
     DrillItem item;
+    bool hinted = false;  // letter drill: F2 was pressed for the item on screen
     QString answer;  // the answer line as last converted
     TypingAligner aligner;  // the answer against the item
     DrillStats stats;

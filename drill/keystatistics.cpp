@@ -10,6 +10,8 @@ constexpr double PriorErrors = 1.0;
 constexpr double PriorPresses = 4.0;
 // The least weight: a well-known character still comes up now and then.
 constexpr double WeightFloor = 0.05;
+// A single press still says a little: it is told from none.
+constexpr double LeastSureness = 0.15;
 } // namespace
 
 namespace {
@@ -51,6 +53,13 @@ void CountConfusion(Confusions& confusions, const QString& item, const QString& 
 double ErrorRate(const CharCount& count)
 {
     return count.presses == 0 ? 0.0 : double(count.errors) / double(count.presses);
+}
+
+double Sureness(quint32 presses)
+{
+    if (presses == 0)
+        return 0;
+    return LeastSureness + (1 - LeastSureness) * qMin(1.0, double(presses) / SurePresses);
 }
 
 double DrawWeight(const CharCount& count)

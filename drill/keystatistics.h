@@ -13,8 +13,8 @@ class QRandomGenerator;
 namespace KeyStatistics {
 
 // Letter drill: one judged key press for the item on screen, `missed` when
-// it was the wrong key. The F2 prompt counts as a missed press too: the
-// learner did not know the key.
+// it was the wrong key. An item the learner asked to be shown (F2) counts
+// only its wrong keys: see DrillSession::PressKey.
 // `ms`, for a key typed right, is the time since the key before (see
 // CountTime).
 void CountKey(CharCounts& counts, const QString& item, bool missed, qint64 ms = -1);
@@ -28,6 +28,12 @@ void CountConfusion(Confusions& confusions, const QString& item, const QString& 
 
 // Errors per press; 0 for a character never practised.
 double ErrorRate(const CharCount& count);
+
+// How much a key's figures over `presses` presses say, from 0 (none) to 1
+// (SurePresses or more): a miss in a key's one press is not a key missed
+// half the time over forty. What is drawn from few presses is drawn pale.
+constexpr quint32 SurePresses = 20;
+double Sureness(quint32 presses);
 
 // Weight of a character in the weak-keys draw. The error rate is smoothed
 // towards one in four, so that a character seen a few times is not judged

@@ -56,7 +56,8 @@ const char InsertDrillSql[] = "INSERT INTO drill (finished, type, keyboard, symb
 const char InsertCharSql[]
     = "INSERT INTO drill_char (drill, ch, presses, errors, timed, time_ms) VALUES (?, ?, ?, ?, ?, ?)";
 const char InsertConfusionSql[] = "INSERT INTO drill_confusion (drill, ch, typed, count) VALUES (?, ?, ?, ?)";
-const char WriteSkillSql[] = "REPLACE INTO key_skill (ch, time_ms, error_rate, drills) VALUES (?, ?, ?, ?)";
+const char WriteSkillSql[]
+    = "REPLACE INTO key_skill (ch, time_ms, error_rate, drills, presses, timed) VALUES (?, ?, ?, ?, ?, ?)";
 const char MissItemSql[]
     = "INSERT INTO missed_item (text, explanation, misses, last_missed, right_in_row) VALUES (?, ?, 1, ?, 0)"
       " ON CONFLICT (text) DO UPDATE SET explanation = excluded.explanation, misses = misses + 1,"
@@ -81,9 +82,29 @@ QString AddConfusionSql()
         .arg(PossibleRows::ConfusionTotal(false));
 }
 
-QString ReadSkillsSql()
+// `withPresses`: of a file with the presses behind the figures; an older
+// one read as it stands has its figures alone.
+QString ReadSkillsSql(bool withPresses = true)
 {
-    return QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill WHERE ") + PossibleRows::KeySkill();
+    return (withPresses ? QStringLiteral("SELECT ch, time_ms, error_rate, drills, presses, timed FROM key_skill WHERE ")
+                        : QStringLiteral("SELECT ch, time_ms, error_rate, drills, 0, 0 FROM key_skill WHERE "))
+        + PossibleRows::KeySkill(withPresses);
+}
+
+KeySkill SkillOf(const QSqlQuery& q)
+{
+    KeySkill s;
+    s.timeMs = q.value(1).isNull() ? 0 : q.value(1).toDouble();
+    s.errorRate = q.value(2).toDouble();
+    s.drills = quint32(q.value(3).toLongLong());
+    s.presses = quint32(q.value(4).toLongLong());
+    s.timedPresses = quint32(q.value(5).toLongLong());
+    return s;
+}
+
+QVariantList SkillRow(const QString& ch, const KeySkill& s)
+{
+    return {ch, s.IsMeasured() ? QVariant(s.timeMs) : QVariant(), s.errorRate, s.drills, s.presses, s.timedPresses};
 }
 
 } // namespace
@@ -112,8 +133,7 @@ bool DrillLog::RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlEr
         return false;
     KeySkills skills;
     while (learnt && readSkills.next())
-        skills.insert(readSkills.value(0).toString(), {readSkills.value(1).toDouble(), readSkills.value(2).toDouble(),
-                                                       readSkills.value(3).toUInt()});
+        skills.insert(readSkills.value(0).toString(), SkillOf(readSkills));
     readSkills.finish();
     const QString addToTotal = AddToTotalSql(), addConfusion = AddConfusionSql();
     for (auto it = drill.chars.cbegin(); it != drill.chars.cend(); ++it) {
@@ -126,8 +146,7 @@ bool DrillLog::RecordDetail(const DrillRecord& drill, const QVariant& id, QSqlEr
         // A row that no drill can have was not read: it starts afresh.
         KeySkill skill = skills.value(it.key());
         skill.Add(n);
-        if (!run(QLatin1String(WriteSkillSql), {it.key(), skill.IsMeasured() ? QVariant(skill.timeMs) : QVariant(),
-                                                skill.errorRate, skill.drills}))
+        if (!run(QLatin1String(WriteSkillSql), SkillRow(it.key(), skill)))
             return false;
     }
     for (auto asked = drill.confusions.cbegin(); asked != drill.confusions.cend(); ++asked) {
@@ -153,11 +172,15 @@ QList<DrillPoint> DrillLog::Drills(DrillKind type)
 {
     QList<DrillPoint> points;
     file.ReadRows(1,
-                  QStringLiteral("SELECT finished, speed, accuracy FROM drill d WHERE type = ? AND ")
+                  QStringLiteral("SELECT finished, speed, accuracy, items_asked, items_done, keys_typed, elapsed"
+                                 " FROM drill d WHERE type = ? AND ")
                       + PossibleRows::Drill(QStringLiteral("d")) + QLatin1String(" ORDER BY finished, id"),
                   {int(type)}, [&](const QSqlQuery& q) {
                       points << DrillPoint{QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC),
-                                           q.value(1).toDouble(), q.value(2).toDouble()};
+                                           q.value(1).toDouble(), q.value(2).toDouble(),
+                                           IsAbandoned(quint32(q.value(3).toLongLong()), quint32(q.value(4).toLongLong()),
+                                                       quint32(q.value(5).toLongLong()),
+                                                       quint32(q.value(6).toLongLong()))};
                   });
     return points;
 }
@@ -187,15 +210,10 @@ CharCounts DrillLog::CharTotals()
 KeySkills DrillLog::Skills()
 {
     KeySkills skills;
-    file.ReadRows(HistorySchema::PracticeVersion,
-                  QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill WHERE ") + PossibleRows::KeySkill(),
-                  {}, [&](const QSqlQuery& q) {
-                      KeySkill s;
-                      s.timeMs = q.value(1).isNull() ? 0 : q.value(1).toDouble();
-                      s.errorRate = q.value(2).toDouble();
-                      s.drills = quint32(q.value(3).toLongLong());
-                      skills.insert(q.value(0).toString(), s);
-                  });
+    if (!file.EnsureOpen())
+        return skills;
+    file.ReadRows(HistorySchema::PracticeVersion, ReadSkillsSql(file.Version() >= HistorySchema::KeyPressesVersion), {},
+                  [&](const QSqlQuery& q) { skills.insert(q.value(0).toString(), SkillOf(q)); });
     return skills;
 }
 
@@ -287,10 +305,7 @@ bool DrillLog::RebuildSkills(QSqlError& error)
         return false;
     }
     for (auto it = skills.cbegin(); it != skills.cend(); ++it) {
-        if (!HistoryFile::Run(file.Statement(QLatin1String(WriteSkillSql)),
-                              {it.key(), it->IsMeasured() ? QVariant(it->timeMs) : QVariant(), it->errorRate,
-                               it->drills},
-                              error))
+        if (!HistoryFile::Run(file.Statement(QLatin1String(WriteSkillSql)), SkillRow(it.key(), *it), error))
             return false;
     }
     return true;

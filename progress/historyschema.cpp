@@ -3,6 +3,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "progress/keyskill.h"
+#include "progress/possiblerows.h"
+
 namespace HistorySchema {
 
 namespace {
@@ -89,6 +92,18 @@ QStringList StepOf(int version)
             " WHERE EXISTS (SELECT 1 FROM drill d WHERE d.lesson = course_lesson.lesson"
             " AND (course_lesson.passed = 0 OR d.accuracy >= %1))")
                     .arg(StepSixPassAccuracy)};
+    case 7: // the presses each key's figures stand on, so that a drill
+            // moves them by the weight of its own presses. A key's figures
+            // of older files stand on its presses kept, as far as they count.
+        return {QStringLiteral("ALTER TABLE key_skill ADD COLUMN presses INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("ALTER TABLE key_skill ADD COLUMN timed INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("UPDATE key_skill SET"
+                               " presses = MIN(%1, (SELECT COALESCE(SUM(c.presses), 0) FROM drill_char c"
+                               " WHERE c.ch = key_skill.ch AND c.presses BETWEEN 0 AND %2)),"
+                               " timed = MIN(%1, (SELECT COALESCE(SUM(c.timed), 0) FROM drill_char c"
+                               " WHERE c.ch = key_skill.ch AND c.timed BETWEEN 0 AND c.presses AND c.presses <= %2))")
+                    .arg(KeySkill::Memory)
+                    .arg(PossibleRows::MostCount)};
     }
     return {};
 }
@@ -131,7 +146,7 @@ QStringList Probes()
             QStringLiteral("SELECT ch, presses, errors FROM char_total"),
             QStringLiteral("SELECT drill, ch, typed, count FROM drill_confusion"),
             QStringLiteral("SELECT ch, typed, count FROM confusion_total"),
-            QStringLiteral("SELECT ch, time_ms, error_rate, drills FROM key_skill"),
+            QStringLiteral("SELECT ch, time_ms, error_rate, drills, presses, timed FROM key_skill"),
             QStringLiteral("SELECT text, explanation, misses, last_missed, right_in_row FROM missed_item"),
             QStringLiteral("SELECT name, value FROM practice_state"),
             QStringLiteral("SELECT lesson, best_cpm, best_accuracy, passed FROM course_lesson"),

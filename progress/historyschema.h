@@ -13,7 +13,7 @@ namespace HistorySchema {
 
 // Marks the file as ours (SQLite's application id): "Qirt".
 inline constexpr int ApplicationId = 0x51697274;
-inline constexpr int Version = 6;
+inline constexpr int Version = 7;
 // The first version with the course's tables.
 inline constexpr int CourseVersion = 3;
 // The first version with times per key, confusions, key skills, missed
@@ -22,6 +22,8 @@ inline constexpr int PracticeVersion = 4;
 // The first version with an id per drill, the course lesson of a drill and
 // the class outbox.
 inline constexpr int ClassVersion = 5;
+// The first version with the presses each key's figures stand on.
+inline constexpr int KeyPressesVersion = 7;
 
 // The statements that bring a file from `version` - 1 to `version`; none
 // for a version there is no step to.

@@ -4,10 +4,13 @@
 
 namespace {
 
-// The share of the way a drill of `presses` moves the figures.
-double Weight(quint32 presses)
+// Moves `value`, which stands on `behind` presses, towards a drill's own
+// figure over `added` presses, by the drill's share of all of them.
+void Move(double& value, quint32& behind, double drill, quint32 added)
 {
-    return KeySkill::Smoothing * qMin(1.0, double(presses) / KeySkill::FullSample);
+    const double all = double(behind) + double(added);
+    value += double(added) / all * (drill - value);
+    behind = quint32(qMin(all, double(KeySkill::Memory)));
 }
 
 } // namespace
@@ -15,15 +18,12 @@ double Weight(quint32 presses)
 void KeySkill::Add(const CharCount& drill)
 {
     if (drill.presses > 0) {
-        const double rate = double(qMin(drill.errors, drill.presses)) / drill.presses;
-        errorRate = drills == 0 ? rate : errorRate + Weight(drill.presses) * (rate - errorRate);
+        Move(errorRate, presses, double(qMin(drill.errors, drill.presses)) / drill.presses, drill.presses);
         ++drills;
     }
-    if (drill.timedPresses > 0) {
-        // A key typed in no time at all (a test, a key held down) is still measured.
-        const double time = qMax(1.0, double(drill.timeMs) / drill.timedPresses);
-        timeMs = IsMeasured() ? timeMs + Weight(drill.timedPresses) * (time - timeMs) : time;
-    }
+    // A key typed in no time at all (a test, a key held down) is still measured.
+    if (drill.timedPresses > 0)
+        Move(timeMs, timedPresses, qMax(1.0, double(drill.timeMs) / drill.timedPresses), drill.timedPresses);
 }
 
 double KeySkill::Progress(double targetMs) const

@@ -7,23 +7,26 @@
 #include "drill/drillrecord.h"
 
 // How fast and how surely the learner types one character now. Each drill
-// that asked for it moves the figures part of the way towards that drill's
-// own (an exponential filter): the last few drills count most, so a slow
-// first drill stops holding a key back once later drills are fast, as an
-// average over all drills would not.
+// that asked for it moves the figures towards that drill's own by the
+// weight of its presses against the presses already behind them: a drill
+// that pressed the key a few times moves them a little, one that pressed
+// it many times a long way. No more than Memory presses stand behind the
+// figures, so the latest drills count most and a slow start stops holding
+// a key back once later drills are fast, as an average over all drills
+// would not; and a key shown over lessons is not undone by a few presses.
 struct KeySkill
 {
-    // How far one drill moves the figures towards its own.
-    static constexpr double Smoothing = 0.4;
-    // A drill with fewer presses than this moves them less: one press says
-    // little.
-    static constexpr quint32 FullSample = 5;
+    // The most presses the figures stand on: a drill of as many presses
+    // moves them half way to its own.
+    static constexpr quint32 Memory = 50;
     // Mastered: at least as fast as the target and at least this accurate.
     static constexpr double MasteryAccuracy = 95;
 
     double timeMs = 0;     // time per press typed right, 0 until measured
     double errorRate = 0;  // errors per press
     quint32 drills = 0;    // drills that asked for it
+    quint32 presses = 0;   // the presses behind errorRate, at most Memory
+    quint32 timedPresses = 0;  // the timed presses behind timeMs, at most Memory
 
     bool IsMeasured() const { return timeMs > 0; }
     // Takes in one drill's counts of the character.
@@ -44,7 +47,8 @@ struct KeySkill
 
     bool operator==(const KeySkill& o) const
     {
-        return timeMs == o.timeMs && errorRate == o.errorRate && drills == o.drills;
+        return timeMs == o.timeMs && errorRate == o.errorRate && drills == o.drills && presses == o.presses
+            && timedPresses == o.timedPresses;
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "keyboard/keycharmap.h"
 #include "drill/drillrecord.h"
+#include "progress/keyskill.h"
 
 namespace PossibleRows {
 
@@ -77,14 +78,17 @@ QString CharTotal(bool ofKeys)
     return ofKeys ? KeyCharacter(QStringLiteral("ch")) + QLatin1String(" AND ") + counts : counts;
 }
 
-QString KeySkill()
+QString KeySkill(bool withPresses)
 {
     // A smoothed time is a time a press typed right took; none until
     // measured.
     return KeyCharacter(QStringLiteral("ch")) + QLatin1String(" AND (time_ms IS NULL OR ")
         + Between(QStringLiteral("time_ms"), 0, 86400000) + QLatin1String(") AND ")
         + Between(QStringLiteral("error_rate"), 0, 1) + QLatin1String(" AND ")
-        + Between(QStringLiteral("drills"), 0, MostCount);
+        + Between(QStringLiteral("drills"), 0, MostCount)
+        + (withPresses ? QLatin1String(" AND ") + Between(QStringLiteral("presses"), 0, ::KeySkill::Memory)
+                   + QLatin1String(" AND ") + Between(QStringLiteral("timed"), 0, ::KeySkill::Memory)
+                       : QString());
 }
 
 QString ConfusionTotal(bool ofKeys)

@@ -36,7 +36,9 @@ QString DrillChar(const QString& alias, bool times = true);
 // `ofKeys`, of any character: for a statement that meets only the rows of
 // characters a drill counted.
 QString CharTotal(bool ofKeys = true);
-QString KeySkill();
+// `withPresses`: the row has the presses its figures stand on (a file of
+// an older version read as it stands has not).
+QString KeySkill(bool withPresses = true);
 QString ConfusionTotal(bool ofKeys = true);
 
 // What some key of either keyboard gives (and what any other key types as

@@ -508,7 +508,7 @@ void ClassWindow::ShowDrills()
     QList<DrillPoint> points;
     for (const ClassDrill& c : detail.drills) {
         if (int(c.drill.type) == cmb_class_drill->currentIndex())
-            points << DrillPoint{c.drill.finished, c.drill.speed, c.drill.accuracy};
+            points << DrillPoint{c.drill.finished, c.drill.speed, c.drill.accuracy, c.drill.Abandoned()};
     }
     wg_class_chart->SetDrills(points);
     QString empty;

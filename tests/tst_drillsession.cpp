@@ -227,23 +227,33 @@ private slots:
     }
 
     // Each key is judged: right, wrong (what was typed instead is kept),
-    // F2 (a press and a miss), a key with no character (a press), and
-    // neither a modifier alone nor a held key's repeats count at all.
+    // F2 (a press and a hint), a key with no character (a press), and
+    // neither a modifier alone nor a held key's repeats count at all. For
+    // the character itself only the wrong key counts: the hint and the
+    // press that copies it are neither a miss nor timed.
     void keysJudged()
     {
+        ManualClock clock;
         DrillSession s;
+        s.SetClock(clock);
         s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, Ordered());
         QCOMPARE(s.PressKey(Key(u'f'), Ordered()), Result::Wrong); // gives beh
         QCOMPARE(s.PressKey({QString(), Qt::Key_F2}, Ordered()), Result::Prompt);
         QCOMPARE(s.PressKey({QString(), Qt::Key_Left}, Ordered()), Result::Counted);
         QCOMPARE(s.PressKey({u"h"_s, Qt::Key_H, true}, Ordered()), Result::Ignored);
         QCOMPARE(s.PressKey({QString(), Qt::Key_Shift}, Ordered()), Result::Ignored);
+        clock.Advance(3000);
         QCOMPARE(s.PressKey(Key(u'h'), Ordered()), Result::Right);
         const DrillStats& st = s.Stats();
         QCOMPARE(QList<quint32>({st.typedCount, st.correctCount, st.doneCount, st.hintCount}),
                  QList<quint32>({4, 1, 1, 1}));
         const CharCount alef = s.Counts().value(u"ا"_s);
-        QCOMPARE(QList<quint32>({alef.presses, alef.errors, alef.timedPresses}), QList<quint32>({3, 2, 1}));
+        QCOMPARE(QList<quint32>({alef.presses, alef.errors, alef.timedPresses}), QList<quint32>({1, 1, 0}));
+        // The next item, found alone, counts and is timed again.
+        const QString next = s.Item().text;
+        clock.Advance(400);
+        QCOMPARE(s.PressKey(Key(s.Item().key), Ordered()), Result::Right);
+        QCOMPARE(s.Counts().value(next), (CharCount{1, 0, 1, 400}));
         QCOMPARE(s.Mistakes().value(u"ا"_s).value(u"ب"_s), 1u);
     }
 

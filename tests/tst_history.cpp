@@ -138,7 +138,10 @@ void TestHistory::roundTripAcrossRunsAndTutors()
         QVERIFY(!QFile::exists(folder)); // nothing touched before first use
         QVERIFY(store.log.Record(Drill(DrillKind::Letters, 2000, 1.5, {{Kaf, {3, 1}}})));
         QVERIFY(store.log.Record(Drill(DrillKind::Words, 1500, 2, {{Kaf, {2, 0}}, {Teh, {4, 2}}})));
-        QVERIFY(store.log.Record(Drill(DrillKind::Letters, 1000, 0.5)));
+        DrillRecord stopped = Drill(DrillKind::Letters, 1000, 0.5); // stopped after 9 s
+        stopped.itemsDone = stopped.correct = stopped.keysTyped = 20;
+        stopped.elapsedSeconds = AbandonedSeconds - 1;
+        QVERIFY(store.log.Record(stopped));
         DrillRecord nothingDone = Drill(DrillKind::Letters, 3000);
         nothingDone.itemsDone = 0;
         QVERIFY(!store.log.Record(nothingDone));
@@ -156,6 +159,7 @@ void TestHistory::roundTripAcrossRunsAndTutors()
     QCOMPARE(letters[0].finished, QDateTime::fromSecsSinceEpoch(1000, Qt::UTC)); // oldest first
     QCOMPARE(letters[1].speed, 1.5);
     QCOMPARE(letters[1].accuracy, 88.9);
+    QVERIFY(letters[0].abandoned && !letters[1].abandoned); // the newer ended by its count
     QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
     QCOMPARE(store.log.Drills(DrillKind::Sentences).size(), 1);
     QCOMPARE(store.log.CharTotals(), CharCounts({{Kaf, {5, 1}}, {Teh, {4, 2}}, {Beh, {1, 1}}}));
@@ -232,8 +236,8 @@ void TestHistory::upgradeKeepsEverything()
     QCOMPARE(store.log.Drills(DrillKind::Words).size(), 1);
     QCOMPARE(store.log.Drills(DrillKind::Letters).size(), 1);
     const KeySkills skills = store.log.Skills();
-    QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2}));
-    QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1}));
+    QCOMPARE(skills.value(Kaf), (KeySkill{0, 0.2, 2, 20, 0})); // standing on the presses kept
+    QCOMPARE(skills.value(Teh), (KeySkill{0, 1.0, 1, 2, 0}));
     QVERIFY(store.log.ConfusionTotals().isEmpty() && store.log.MissedItems().isEmpty() && store.log.AdaptiveKeys() == 0);
 
     DrillRecord drill = Drill(DrillKind::Words, 700, 2.5, {{Teh, {2, 1}}});
@@ -519,7 +523,8 @@ void TestHistory::impossibleRowsLeftOut_data()
     const QString kaf = Kaf, teh = Teh, beh = Beh, lam = Lam;
     QTest::newRow("key figures") << QStringList{
         QStringLiteral("INSERT INTO char_total VALUES ('xyz', 5, 1), ('%1', 2147483651, 1), ('%2', 4, 5)").arg(kaf, lam),
-        QStringLiteral("INSERT INTO key_skill VALUES ('xyz', 300, 0.1, 2), ('%1', -1, 0.1, 1), ('%2', 'inf', 5, 1)").arg(kaf, lam),
+        QStringLiteral("INSERT INTO key_skill VALUES ('xyz', 300, 0.1, 2, 5, 5), ('%1', -1, 0.1, 1, 5, 5), ('%2', 'inf', 5, 1, 5, 5),"
+                       " ('\u0645', 300, 0.1, 2, 51, 5), ('\u0647', 300, 0.1, 2, 5, -1)").arg(kaf, lam),
         QStringLiteral("INSERT INTO confusion_total VALUES ('%1', 'xyz', 3), ('%2', '%1', 2147483651), ('%1', '%3', -1),"
                        " ('x', '%1', 4)").arg(beh, teh, lam),
         QStringLiteral("INSERT INTO drill_char VALUES (1, '%1', -3, 0, 0, 0), (1, '%2', 5, 9, 0, 0), (1, 'xyz', 5, 1, 5, 900),"

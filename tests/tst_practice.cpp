@@ -1,7 +1,7 @@
 // Practice drawn from the history: each key's confidence and mastery on
-// made-up histories, when adaptive practice adds a key and what it asks
-// for, the confusion pairs of letter and word drills, the missed words'
-// order and draw, and the daily goal's local days.
+// made-up histories and after a drill of hints, when adaptive practice
+// adds a key and what it asks for, the confusion pairs of letter and word
+// drills, the missed words' order and draw, and the daily goal's local days.
 #include <QtTest>
 
 #include "course/course.h"
@@ -13,6 +13,7 @@
 #include "progress/dailygoal.h"
 #include "drill/keystatistics.h"
 #include "progress/missedwords.h"
+#include "historyparts.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ class TestPractice : public QObject
 
 private slots:
     void confidenceFollowsRecentDrills();
+    void hintedDrillLeavesKeysStanding();
     void keyAddedWhenAllMastered();
     void adaptiveWordsPractiseTheFocus();
     void confusionPairsOfLetterAndWordDrills();
@@ -64,19 +66,23 @@ private slots:
     void dailyGoalCountsLocalDays();
 };
 
-// Target 1000 ms a press. One slow first drill of many presses, then fast
-// drills of few: mastered after three fast drills, where an average over
-// all presses would take nine. Accuracy counts as well, and a drill of one
-// press moves the figures less than a full one.
+// Target 1000 ms a press. Slow drills of 250 presses, then fast drills of
+// 25: mastered after three fast drills, where an average over all presses
+// would take eighteen. Accuracy counts as well. A drill moves the figures
+// by the weight of its presses: one press a little, five more, and only the
+// last fifty presses weigh; a key mastered over lessons stays mastered
+// after a short drill with a miss and a slow press, not after a long
+// careless or slow one.
 void TestPractice::confidenceFollowsRecentDrills()
 {
     constexpr double Target = 1000;
-    QList<CharCount> drills{Counted(50, 0, 1900)};
+    QList<CharCount> drills(5, Counted(50, 0, 1900));
     for (int fast = 1; fast <= 3; ++fast) {
-        drills << Counted(10, 0, 500);
+        drills << Counted(25, 0, 500);
         const KeySkill skill = After(drills);
         QCOMPARE(skill.IsMastered(Target), fast == 3);
-        QCOMPARE(skill.drills, quint32(fast + 1));
+        QCOMPARE(skill.drills, quint32(fast + 5));
+        QCOMPARE(skill.presses, KeySkill::Memory);
         quint64 ms = 0, presses = 0;
         for (const CharCount& d : drills)
             ms += d.timeMs, presses += d.timedPresses;
@@ -84,7 +90,7 @@ void TestPractice::confidenceFollowsRecentDrills()
     }
     const KeySkill mastered = After(drills);
     QVERIFY(mastered.Confidence(Target) >= 1 && mastered.Progress(Target) == 1.0);
-    QCOMPARE(qRound(mastered.Cpm()), 75); // 802 ms a press
+    QCOMPARE(qRound(mastered.Cpm()), 66); // 915 ms a press
 
     // As fast, but one press in ten wrong: not mastered, however fast.
     QList<CharCount> sloppy;
@@ -94,14 +100,67 @@ void TestPractice::confidenceFollowsRecentDrills()
     QVERIFY(careless.Confidence(Target) > 3 && !careless.IsMastered(Target));
     QVERIFY(qAbs(careless.Progress(Target) - 90.0 / KeySkill::MasteryAccuracy) < 1e-9);
 
-    // One press at 300 ms after slow drills moves the time a fifth as far
-    // as a drill of five would; never measured is no confidence at all.
+    // After ten presses at 1500 ms, one press at 300 ms moves the time by
+    // its share of eleven, five presses by a third; the first drill sets it.
     const KeySkill slow = After({Counted(10, 0, 1500)});
-    QCOMPARE(After({Counted(10, 0, 1500), Counted(1, 0, 300)}).timeMs, 1500 - 0.4 / 5 * 1200);
-    QCOMPARE(After({Counted(10, 0, 1500), Counted(5, 0, 300)}).timeMs, 1500 - 0.4 * 1200);
+    QCOMPARE(slow.timeMs, 1500.0);
+    QVERIFY(qFuzzyCompare(After({Counted(10, 0, 1500), Counted(1, 0, 300)}).timeMs, 1500 - 1200.0 / 11));
+    QVERIFY(qFuzzyCompare(After({Counted(10, 0, 1500), Counted(5, 0, 300)}).timeMs, 1100.0));
+    QCOMPARE(After({Counted(10, 0, 1500), Counted(5, 0, 300)}).timedPresses, 15u);
     QCOMPARE(slow.Confidence(Target), Target / 1500);
     QCOMPARE(KeySkill().Confidence(Target), 0.0);
     QVERIFY(!KeySkill().IsMastered(Target));
+
+    const QList<CharCount> lessons(3, Counted(40, 1, 600));
+    QVERIFY(After(lessons).IsMastered(Target));
+    QVERIFY(After(lessons + QList<CharCount>{Counted(3, 1, 1900)}).IsMastered(Target));
+    QVERIFY(!After(lessons + QList<CharCount>{Counted(40, 8, 600)}).IsMastered(Target));
+    QVERIFY(!After(lessons + QList<CharCount>{Counted(40, 0, 1900)}).IsMastered(Target));
+}
+
+// Three lessons' keys, six of them mastered, then a letter drill where the
+// learner asks for every key (F2) before pressing it, slowly: the drill
+// counts its hints, the keys' figures in the history stay as they were and
+// the six stay mastered.
+void TestPractice::hintedDrillLeavesKeysStanding()
+{
+    QTemporaryDir dir;
+    History history(dir.path());
+    const Course& course = Course::Shipped();
+    const QStringList keys = AdaptivePlan::ForCourse(course, 3, 0, {}).Included();
+    QVERIFY(keys.size() > 6);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (int lesson = 0; lesson < 3; ++lesson) {
+        DrillRecord typed;
+        typed.type = DrillKind::Course;
+        typed.finished = QDateTime::fromSecsSinceEpoch(now - 3600 + lesson * 60, Qt::UTC);
+        typed.itemsAsked = typed.itemsDone = typed.keysTyped = typed.correct = 400;
+        for (int i = 0; i < keys.size(); ++i)
+            typed.chars[keys[i]] = i < 6 ? Counted(40, 0, 400) : Counted(40, 4, 1500);
+        QVERIFY(history.log.Record(typed));
+    }
+    const KeySkills before = history.log.Skills();
+    QCOMPARE(AdaptivePlan::ForCourse(course, 3, 0, before).MasteredCount(), 6);
+
+    ManualClock clock;
+    DrillSession letters;
+    letters.SetClock(clock);
+    DrillOptions ordered;
+    ordered.random = false;
+    letters.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, ordered);
+    while (!letters.IsComplete()) {
+        clock.Advance(1500);
+        QCOMPARE(letters.PressKey({QString(), Qt::Key_F2}, ordered), DrillSession::KeyResult::Prompt);
+        clock.Advance(1900);
+        QCOMPARE(letters.PressKey({QString(letters.Item().key)}, ordered), DrillSession::KeyResult::Right);
+    }
+    DrillRecord hinted = letters.Finish(ordered);
+    hinted.finished = QDateTime::fromSecsSinceEpoch(now, Qt::UTC);
+    QCOMPARE(hinted.hints, 40u);
+    QVERIFY(hinted.chars.isEmpty());
+    QVERIFY(history.log.Record(hinted));
+    QCOMPARE(history.log.Skills(), before);
+    QCOMPARE(AdaptivePlan::ForCourse(course, 3, 0, history.log.Skills()).MasteredCount(), 6);
 }
 
 // Four keys, two taken in: the next joins only once both are mastered, then

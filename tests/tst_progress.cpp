@@ -202,15 +202,22 @@ void TestProgress::progressDrawn()
 {
     QFETCH(bool, rtl);
     const auto direction = rtl ? Qt::RightToLeft : Qt::LeftToRight;
-    // Never missed: green; missed half the time: red; never practised: plain.
+    // Never missed: green; missed half the time: red; never practised:
+    // plain; one press missed, or two of four: a pale red, paler with
+    // fewer presses.
     KeyHeatMap map;
     map.setLayoutDirection(direction);
     map.resize(600, 210);
     const QList<KeyHeatMap::Key> keys = map.Keys();
-    map.SetTotals({{keys[20].characters[0], {20, 0}}, {keys[30].characters[0], {10, 5}}});
+    map.SetTotals({{keys[20].characters[0], {20, 0}}, {keys[30].characters[0], {20, 10}},
+                   {keys[31].characters[0], {1, 1}}, {keys[32].characters[0], {4, 2}}});
     const QImage heat = map.grab().toImage();
-    auto face = [&](int i) { return Hue(heat.pixel((keys[i].rect.bottomLeft() + QPointF(5, -4)).toPoint())); };
+    auto pixel = [&](int i) { return QColor(heat.pixel((keys[i].rect.bottomLeft() + QPointF(5, -4)).toPoint())); };
+    auto face = [&](int i) { return Hue(pixel(i).rgb()); };
     QVERIFY(Green(face(20)) && Red(face(30)) && face(27) == -1);
+    const int once = pixel(31).hsvSaturation(), few = pixel(32).hsvSaturation(), many = pixel(30).hsvSaturation();
+    QVERIFY2(Red(Hue(pixel(31).rgb(), 10)) && once > 10 && once < 40 && few > once && few < many * 2 / 3,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(once).arg(few).arg(many)));
     // The keyboard is the one on the desk: 'q' at the left in either direction.
     QVERIFY(keys[13].rect.right() < map.width() / 3.0);
     // The legend's scale runs from green at the reading edge to red.
@@ -276,10 +283,12 @@ void TestProgress::practiceDrawn()
     map.resize(440, 170);
     const QList<KeyHeatMap::Key> keys = map.Keys();
     map.SetMode(KeyHeatMap::Mode::Speed);
-    map.SetSkills({{keys[20].characters[0], {300, 0, 1}}, {keys[30].characters[0], {2000, 0, 1}}}, 1000);
+    map.SetSkills({{keys[20].characters[0], {300, 0, 1, 20, 20}}, {keys[30].characters[0], {2000, 0, 1, 20, 20}},
+                   {keys[31].characters[0], {2000, 0, 1, 1, 1}}}, 1000);
     const QImage heat = map.grab().toImage();
     auto face = [&](int i) { return Hue(heat.pixel((keys[i].rect.bottomLeft() + QPointF(4, -3)).toPoint())); };
     QVERIFY(Green(face(20)) && Red(face(30)) && face(27) == -1);
+    QVERIFY(face(31) == -1 && Red(Hue(heat.pixel((keys[31].rect.bottomLeft() + QPointF(4, -3)).toPoint()), 10))); // one press: pale
     int first = -1, last = -1;
     for (int x = 0; x < heat.width(); ++x) {
         const int hue = Hue(heat.pixel(x, heat.height() - 9));
@@ -315,6 +324,27 @@ void TestProgress::practiceDrawn()
     drills << DrillPoint{start.addDays(10).toUTC(), 2, 90};
     chart.SetDrills(drills); // a new drill: the newest in view again
     QCOMPARE(chart.FirstShown() + chart.ShownCount(), 201);
+
+    // A drill abandoned at 0 characters a second, the newest: its dot is
+    // drawn, the average stays where the drills before it put it. Before
+    // any drill that counts there is no average.
+    drills.clear();
+    for (int i = 0; i < 12; ++i)
+        drills << DrillPoint{start.addSecs(i * 600LL).toUTC(), 1, 90};
+    drills << DrillPoint{start.addDays(1).toUTC(), 0, 0, true};
+    chart.SetDrills(drills);
+    const int shownLast = chart.ShownCount() - 1;
+    const QImage averaged = chart.grab().toImage();
+    const QPointF before = chart.SpeedPoint(shownLast - 1), abandoned = chart.SpeedPoint(shownLast);
+    int level = 0; // the speed line's strongest blue there
+    for (int dy = -1; dy <= 1; ++dy) {
+        const QColor c(averaged.pixel(QPointF((before.x() + abandoned.x()) / 2, before.y() + dy).toPoint()));
+        level = c.hsvHue() / 10 == 21 ? qMax(level, c.hsvSaturation()) : level;
+    }
+    QVERIFY2(level > 150, qPrintable(QString::number(level)));
+    QVERIFY(abandoned.y() > before.y() + 20);
+    const QList<DrillPoint> averages = ProgressChart::MovingAverage({drills.last(), drills.first()}, 10);
+    QVERIFY(averages[0].abandoned && !averages[1].abandoned && averages[1].speed == 1);
 
     // Goal reached today, practised yesterday, nothing the day before; the
     // week starts at the reading edge.
@@ -381,7 +411,7 @@ void TestProgress::letterDrillLightsKeysAndShowsOnProgressTab()
         QCOMPARE(drills[0].accuracy, 40 * 100.0 / 42); // 42 keys typed, 40 right
         for (const KeyHeatMap::Key& k : W<KeyHeatMap>("wg_heat_map")->Keys()) {
             if (k.characters.contains(first))
-                QCOMPARE(k.count, CharCount({2 + asked, 2})); // wrong key and prompt missed
+                QCOMPARE(k.count, CharCount({asked, 1})); // the wrong key missed; the prompted press not counted
         }
         W<QComboBox>("cmb_progress_drill")->setCurrentIndex(1);
         QVERIFY(W<ProgressChart>("wg_progress_chart")->Drills().isEmpty());

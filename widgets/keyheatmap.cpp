@@ -102,9 +102,18 @@ void KeyHeatMap::SetSpeedUnit(SpeedUnit u)
 
 QColor KeyHeatMap::Face(const Key& key) const
 {
+    // A key known from few presses is drawn nearer the plain face.
+    auto towards = [](const QColor& colour, quint32 presses) {
+        const double share = KeyStatistics::Sureness(presses);
+        auto mix = [share](int plain, int full) { return qRound(plain + share * (full - plain)); };
+        return QColor(mix(PlainFace.red(), colour.red()), mix(PlainFace.green(), colour.green()),
+                      mix(PlainFace.blue(), colour.blue()));
+    };
     if (mode == Mode::Speed)
-        return key.skill.IsMeasured() ? SpeedColour(key.skill.Confidence(targetMs)) : PlainFace;
-    return key.count.presses ? HeatColour(KeyStatistics::ErrorRate(key.count)) : PlainFace;
+        return key.skill.IsMeasured()
+            ? towards(SpeedColour(key.skill.Confidence(targetMs)), qMax(1u, key.skill.timedPresses))
+            : PlainFace;
+    return key.count.presses ? towards(HeatColour(KeyStatistics::ErrorRate(key.count)), key.count.presses) : PlainFace;
 }
 
 QSize KeyHeatMap::sizeHint() const

@@ -14,7 +14,8 @@
 // The keyboard of the chosen type with each key tinted by the learner's
 // error rate on the characters it gives, plain and with Shift, or by their
 // speed against the target (the slower of the two where both were timed).
-// A key never practised (or never timed) keeps its plain face. A legend
+// A key never practised (or never timed) keeps its plain face, one
+// practised a few times is paler (see KeyStatistics::Sureness). A legend
 // under the keys gives the scale and its unit. Hovering a key names its
 // characters with their figures and what was typed in their place most
 // often. Drawn from the same key geometry and key

@@ -82,16 +82,22 @@ QList<DrillPoint> ProgressChart::MovingAverage(const QList<DrillPoint>& drills, 
 {
     QList<DrillPoint> out;
     out.reserve(drills.size());
+    QList<qsizetype> counted; // the drills in the average now, oldest first
     double speed = 0, accuracy = 0;
     for (qsizetype i = 0; i < drills.size(); ++i) {
-        speed += drills[i].speed;
-        accuracy += drills[i].accuracy;
-        if (i >= window) {
-            speed -= drills[i - window].speed;
-            accuracy -= drills[i - window].accuracy;
+        if (!drills[i].abandoned) {
+            speed += drills[i].speed;
+            accuracy += drills[i].accuracy;
+            counted << i;
+            if (counted.size() > window) {
+                speed -= drills[counted.first()].speed;
+                accuracy -= drills[counted.first()].accuracy;
+                counted.removeFirst();
+            }
         }
-        const double n = double(qMin<qsizetype>(i + 1, window));
-        out << DrillPoint{drills[i].finished, speed / n, accuracy / n};
+        const double n = double(counted.size());
+        out << (n > 0 ? DrillPoint{drills[i].finished, speed / n, accuracy / n}
+                      : DrillPoint{drills[i].finished, 0, 0, true});
     }
     return out;
 }
@@ -336,8 +342,11 @@ void ProgressChart::paintEvent(QPaintEvent*)
             p.drawEllipse(QPointF(l.X(i), y(value(drills[l.first + i]), top)), DotRadius, DotRadius);
         QPainterPath path;
         for (int i = 0; i < l.count; ++i) {
-            const QPointF pt(l.X(i), y(value(averages[l.first + i]), top));
-            if (i == 0)
+            const DrillPoint& average = averages[l.first + i];
+            if (average.abandoned)
+                continue;
+            const QPointF pt(l.X(i), y(value(average), top));
+            if (path.elementCount() == 0)
                 path.moveTo(pt);
             else
                 path.lineTo(pt);

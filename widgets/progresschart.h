@@ -12,7 +12,7 @@ class QScrollBar;
 
 // Speed and accuracy of the learner's drills of one type: each drill a dot,
 // and a line through the average of the last AverageWindow drills at each
-// one, as the legend says. The newest drill is at the end of the reading
+// one (drills abandoned in their first seconds left out), as the legend says. The newest drill is at the end of the reading
 // direction (on the right, or on the left in a right-to-left interface),
 // with dates along the axis. Speed is read on the axis at the start,
 // accuracy on the one at the end; both axes stay as they are while the
@@ -43,7 +43,9 @@ public:
     // The speed axis as drawn: its title, naming the unit, and its top.
     QString SpeedTitle() const;
     double SpeedTop() const { return topSpeed; }
-    // The average of each drill and the (up to) `window` - 1 before it.
+    // At each drill the average of the last `window` drills up to it,
+    // abandoned ones left out; none (marked abandoned) before the first
+    // drill that counts.
     static QList<DrillPoint> MovingAverage(const QList<DrillPoint>& drills, int window);
 
     // The drills in view: the index of the first, and how many.

@@ -131,7 +131,7 @@ int HostileHistories()
          {drill.arg(QStringLiteral("253402300799"), QUuid::createUuid().toString(QUuid::WithoutBraces))}},
         // The confusions under the letters themselves: those rows are read.
         {"100 drills, 1,000,000 key_skill and 1,000,000 confusion_total rows",
-         {million + QStringLiteral("INSERT INTO key_skill SELECT 'k' || i, 500, 0.1, 3 FROM n"),
+         {million + QStringLiteral("INSERT INTO key_skill SELECT 'k' || i, 500, 0.1, 3, 20, 20 FROM n"),
           million + QStringLiteral("INSERT INTO confusion_total SELECT char(1576 + i % 20), 't' || i, 2 FROM n")}},
         {"100 drills and 1,000,000 char_total rows",
          {million + QStringLiteral("INSERT INTO char_total SELECT 'c' || i, 10, 1 FROM n")}},
