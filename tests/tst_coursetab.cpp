@@ -408,6 +408,10 @@ void TestCourseTab::passUnlockRepeatAndRestart()
              qPrintable(W<QLabel>("lbl_src_course")->text()));
     QVERIFY(!Enabled(1));
     QVERIFY(W<LessonList>("lst_lessons")->Lessons()->item(0)->text().endsWith(QLatin1String(", 50 %")));
+    // The lesson's speed stays in its field, as the outcome says it.
+    const QString speed = W<QLineEdit>("le_speed_course")->text();
+    QVERIFY(!speed.isEmpty());
+    QVERIFY(W<QLabel>("lbl_src_course")->text().contains(speed));
     // The progress made, on screen: the bar made while the tab was coming
     // up is drawn too.
     auto* bar = W<QProgressBar>("prg_course");
