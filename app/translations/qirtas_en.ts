@@ -152,6 +152,14 @@ When you save, choose another file.</translation>
 Reason: %2</translation>
     </message>
     <message>
+        <source>另存为</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>已于 %1 保存为 %2。</source>
+        <translation>Saved as %2 at %1.</translation>
+    </message>
+    <message>
         <source>内容已修改，是否保存？</source>
         <translation>The content has changed. Save it?</translation>
     </message>
