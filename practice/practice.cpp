@@ -1,5 +1,6 @@
 #include "practice/practice.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSettings>
 
@@ -8,6 +9,7 @@
 #include "course/course.h"
 #include "practice/adaptivesource.h"
 #include "practice/classmembership.h"
+#include "practice/drilllists.h"
 #include "practice/missedsource.h"
 
 namespace {
@@ -26,6 +28,7 @@ Practice::Practice(QObject* parent)
 
 Practice::Practice(const QString& folder, std::unique_ptr<QSettings> store, QObject* parent)
     : QObject(parent)
+    , dataFolder(folder)
     , settings(std::move(store))
     , file(folder)
     , log(file)
@@ -55,6 +58,13 @@ Practice* Practice::Instance()
 void Practice::MakeInstance()
 {
     instance = this;
+}
+
+DrillLists& Practice::Lists()
+{
+    if (!lists)
+        lists = new DrillLists(*settings, ContentPaths(dataFolder, QCoreApplication::applicationDirPath()), this);
+    return *lists;
 }
 
 Preferences Practice::ReadPreferences(int itemCounts)

@@ -17,6 +17,7 @@
 class QSettings;
 class ItemSource;
 class ClassMembership;
+class DrillLists;
 
 // The learner's practice, one per process: the history file and its parts
 // (the drill log, the course standing), the settings store with the
@@ -51,6 +52,8 @@ public:
     QSettings& Settings() { return *settings; }
     TopScores& Scores() { return scores; }
     ClassMembership& Class() { return *membership; }
+    // The word and sentence lists, made when first asked for.
+    DrillLists& Lists();
 
     // What the learner chose, as the store keeps it; `itemCounts`: how many
     // drill lengths there are.
@@ -82,12 +85,14 @@ signals:
     void HistoryMerged();
 
 private:
+    QString dataFolder;
     std::unique_ptr<QSettings> settings;
     HistoryFile file;
     DrillLog log;
     CourseStanding course;
     TopScores scores;
     ClassMembership* membership;
+    DrillLists* lists = nullptr;
 };
 
 #endif // PRACTICE_PRACTICE_H

@@ -15,6 +15,10 @@ inline constexpr char HarakatOptional[] = "harakatoptional";
 inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.
 inline constexpr char CourseIntroSeen[] = "courseintro";
+// The list the word and the sentence drill type from: a file name in the
+// learner's data folder; none for the shipped list.
+inline constexpr char WordList[] = "wordlist";
+inline constexpr char SentenceList[] = "sentencelist";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

@@ -2,10 +2,11 @@
 
 #include <QTimer>
 
-#include "content/contentpaths.h"
+#include "practice/drilllists.h"
 #include "practice/practice.h"
 #include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
+#include "tutor/listchooser.h"
 #include "tutor/progresspage.h"
 #include "tutor/ui_dialog.h"
 
@@ -36,11 +37,8 @@ Dialog::Dialog(QWidget* parent)
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
     timer->start(1000);
 
-    const ContentPaths contentPaths;
-    wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
-    sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
-    // The lists are read once the window is on screen, or earlier when a
-    // drill asks for them: no learner can start one before that.
+    // The shipped lists are read once the window is on screen, or earlier
+    // when a drill asks for them: no learner can start one before that.
     new AfterFirstPaint(this, [this] { ReadContent(); });
     // So is the class, if the seat belongs to one.
     new AfterFirstPaint(this, [this] { ui->tabProgress->StartClass(); });
@@ -50,11 +48,20 @@ Dialog::Dialog(QWidget* parent)
 
 void Dialog::ReadContent()
 {
-    if (contentRead)
+    practice->Lists().Shipped(DrillKind::Words);
+    practice->Lists().Shipped(DrillKind::Sentences);
+}
+
+// The learner's lists are looked for, and watched, only once a tab that
+// chooses among them is shown.
+void Dialog::ShowLists()
+{
+    if (listChoosers[0])
         return;
-    contentRead = true;
-    wordFileResult = wordList.ReadContentFile(wordFilePath);
-    sentenceFileResult = sentenceList.ReadContentFile(sentenceFilePath);
+    DrillLists& lists = practice->Lists();
+    lists.Watch();
+    listChoosers[0] = new ListChooser(ui->cmb_list_word, DrillKind::Words, lists, this);
+    listChoosers[1] = new ListChooser(ui->cmb_list_sentence, DrillKind::Sentences, lists, this);
 }
 
 Dialog::~Dialog()

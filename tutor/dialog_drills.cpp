@@ -9,8 +9,11 @@
 #include <QMessageBox>
 #include <QProgressBar>
 
+#include "practice/drilllists.h"
+#include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/drilllabel.h"
+#include "tutor/listchooser.h"
 #include "tutor/repeatevent.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/keylight.h"
@@ -60,6 +63,9 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
     w.start->setText(tr("Stop"));
+    // The list stays the one the drill began with.
+    if (w.list)
+        w.list->setEnabled(false);
     return true;
 }
 
@@ -99,8 +105,7 @@ void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
         return;
-    ReadContent();
-    source = std::make_shared<ExplainedSource>(std::move(source), wordList);
+    source = std::make_shared<ExplainedSource>(std::move(source), practice->Lists().Explanations());
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
@@ -202,15 +207,16 @@ void Dialog::StartTextDrill(DrillKind kind)
     if (session.IsRunning())
         return StopRunningDrill();
 
-    ReadContent();
-    std::shared_ptr<ContentSource>& source = kind == DrillKind::Words ? wordSource : sentenceSource;
-    if (!source)
-        source = std::make_shared<ContentSource>(kind == DrillKind::Words ? wordList : sentenceList);
-    if (source->IsEmpty()) {
+    ShowLists();
+    const DrillLists::Items items = practice->Lists().Take(kind);
+    // The learner's list that cannot be typed gives way to the shipped one.
+    if (items.refused.IsRefused())
+        ListChooser::Explain(this, kind, items.refused);
+    if (items.source->IsEmpty()) {
         // Without content there is nothing to type; say which file to fix
         // and what is wrong with it.
-        const QString file = QDir::toNativeSeparators(kind == DrillKind::Words ? wordFilePath : sentenceFilePath);
-        const bool unreadable = (kind == DrillKind::Words ? wordFileResult : sentenceFileResult) != 0;
+        const QString file = QDir::toNativeSeparators(items.path);
+        const bool unreadable = items.unreadable;
         QString text;
         if (kind == DrillKind::Words)
             text = unreadable ? tr("No words were found. The word file %1 is missing or cannot be read.").arg(file)
@@ -225,7 +231,7 @@ void Dialog::StartTextDrill(DrillKind kind)
         return;
     }
 
-    StartDrill(kind, source);
+    StartDrill(kind, items.source);
     GetTrainString(Options(kind).random, false);
     ui->Drill(kind).answer->setFocus(Qt::OtherFocusReason);
 }

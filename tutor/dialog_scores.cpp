@@ -72,8 +72,11 @@ void Dialog::TrainFinished()
     }
 
     const QString start = tr("Start");
-    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences})
+    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences}) {
         ui->Drill(kind).start->setText(start);
+        if (QComboBox* list = ui->Drill(kind).list)
+            list->setEnabled(true);
+    }
 }
 
 void Dialog::ReportScore()
@@ -89,6 +92,8 @@ void Dialog::ReportScore()
 // A change of tab ends the drill or the lesson that ran on the tab left.
 void Dialog::on_tabWidget_currentChanged(int)
 {
+    if (ui->tabWidget->currentWidget() == ui->tabWord || ui->tabWidget->currentWidget() == ui->tabtSentence)
+        ShowLists();
     ui->tab_course->StopRun();
     TrainFinished();
 }

@@ -119,6 +119,21 @@ QRadioButton* Radio(QWidget* parent, const char* name, bool checked)
     return radio;
 }
 
+// A label and a box to choose a drill's list from; the shipped list is its
+// first entry.
+void AddListChooser(QWidget* parent, QHBoxLayout* row, QLabel*& label, const char* labelName, QComboBox*& box,
+                    const char* boxName)
+{
+    row->addSpacing(12);
+    label = Named(new QLabel(parent), labelName);
+    row->addWidget(label);
+    box = Named(new QComboBox(parent), boxName);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->addItem(QString());
+    label->setBuddy(box);
+    row->addWidget(box);
+}
+
 void ScoreTableSettings(QTableView* tv, int x, int y, int w, int h)
 {
     tv->setEnabled(false);
@@ -307,6 +322,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
     chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
     horizontalLayout_11->addWidget(chk_random_word);
+    AddListChooser(horizontalLayoutWidget_12, horizontalLayout_11, lbl_list_word, "lbl_list_word", cmb_list_word,
+                   "cmb_list_word");
     horizontalSpacer_2 = HorizontalSpacer();
     horizontalLayout_11->addItem(horizontalSpacer_2);
     btn_start_word = Named(new QPushButton(horizontalLayoutWidget_12), "btn_start_word");
@@ -333,6 +350,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
     chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
     horizontalLayout_2->addWidget(chk_random_sentence);
+    AddListChooser(horizontalLayoutWidget_3, horizontalLayout_2, lbl_list_sentence, "lbl_list_sentence",
+                   cmb_list_sentence, "cmb_list_sentence");
     horizontalSpacer_3 = HorizontalSpacer();
     horizontalLayout_2->addItem(horizontalSpacer_3);
     btn_start_sentence = Named(new QPushButton(horizontalLayoutWidget_3), "btn_start_sentence");
@@ -539,15 +558,16 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
 {
     switch (kind) {
     case DrillKind::Letters:
-        return {tabletter, btn_start_letter, lbl_src_letter, nullptr, prgros_type, chk_random_letter,
+        return {tabletter, btn_start_letter, lbl_src_letter, nullptr, prgros_type, chk_random_letter, nullptr,
                 {le_time, le_speed, le_correct, le_Achievement}};
     case DrillKind::Words:
-        return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word,
+        return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word, cmb_list_word,
                 {le_time_word, le_speed_word, le_correct_word, le_score_word}};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
+            cmb_list_sentence,
             {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}};
 }

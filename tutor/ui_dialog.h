@@ -78,6 +78,8 @@ public:
     QWidget* horizontalLayoutWidget_12;
     QHBoxLayout* horizontalLayout_11;
     QCheckBox* chk_random_word;
+    QLabel* lbl_list_word;  // the list chooser
+    QComboBox* cmb_list_word;
     QSpacerItem* horizontalSpacer_2;
     QPushButton* btn_start_word;
     QWidget* horizontalLayoutWidget_13;
@@ -97,6 +99,8 @@ public:
     QWidget* horizontalLayoutWidget_3;
     QHBoxLayout* horizontalLayout_2;
     QCheckBox* chk_random_sentence;
+    QLabel* lbl_list_sentence;
+    QComboBox* cmb_list_sentence;
     QSpacerItem* horizontalSpacer_3;
     QPushButton* btn_start_sentence;
     QWidget* horizontalLayoutWidget_4;
@@ -196,6 +200,7 @@ public:
         QLineEdit* answer;  // none for the letter drill: keys go to its page
         QProgressBar* progress;
         QCheckBox* random;
+        QComboBox* list;  // the list chooser: words and sentences only
         std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
     };
     DrillWidgets Drill(DrillKind kind) const;
