@@ -418,9 +418,11 @@ bool DialogData::SaveContents(bool askWhere)
     mergedRows = false;
     modified = false;
     ShowSaveTarget();
-    ui->lbl_status->setText(tr("已于 %1 保存为 %2。")
-                                .arg(locale.toString(QTime::currentTime(), QLocale::ShortFormat),
-                                     QDir::toNativeSeparators(QFileInfo(path).fileName())));
+    // A long name is shortened in its middle: the line has one window's width.
+    const QString name = ui->lbl_status->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle,
+                                                                  ui->lbl_status->width() * 2 / 3);
+    ui->lbl_status->setText(
+        tr("已于 %1 保存为 %2。").arg(locale.toString(QTime::currentTime(), QLocale::ShortFormat), name));
     return true;
 }
 

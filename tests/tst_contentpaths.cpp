@@ -119,6 +119,10 @@ void TestContentPaths::listSavedWhileTheTutorRuns()
     words->setFocus();
     QTest::keyClick(words, Qt::Key_Down); // chosen as with the keyboard
     QCOMPARE(FirstWord(tutor.get()), u"باب"_s);
+    Child<QPushButton>(tutor.get(), "btn_start_word")->click();
+    QVERIFY(!words->isEnabled()); // the drill keeps its list
+    Child<QPushButton>(tutor.get(), "btn_start_word")->click();
+    QVERIFY(words->isEnabled());
     tabs->setCurrentWidget(Child<QWidget>(tutor.get(), "tabtSentence"));
     QCOMPARE(Entries(Child<QComboBox>(tutor.get(), "cmb_list_sentence")),
         QStringList({u"*Built-in sentences"_s, u"my words"_s}));

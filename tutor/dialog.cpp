@@ -56,12 +56,14 @@ void Dialog::ReadContent()
 // chooses among them is shown.
 void Dialog::ShowLists()
 {
-    if (listChoosers[0])
+    if (listsShown)
         return;
+    listsShown = true;
     DrillLists& lists = practice->Lists();
     lists.Watch();
-    listChoosers[0] = new ListChooser(ui->cmb_list_word, DrillKind::Words, lists, this);
-    listChoosers[1] = new ListChooser(ui->cmb_list_sentence, DrillKind::Sentences, lists, this);
+    // Each belongs to its box.
+    new ListChooser(ui->cmb_list_word, DrillKind::Words, lists, this);
+    new ListChooser(ui->cmb_list_sentence, DrillKind::Sentences, lists, this);
 }
 
 Dialog::~Dialog()

@@ -16,7 +16,6 @@ class QTableView;
 class QKeyEvent;
 class QCloseEvent;
 class Practice;
-class ListChooser;
 class Ui_Dialog;
 struct InterfaceLanguage;
 
@@ -112,9 +111,9 @@ private:
     KeyRepeat keyRepeat;  // the keys of the three drills
     ScoreBoard scores;  // the letter, word and sentence top scores
     Practice* practice;  // keeps the drills, the scores and the settings
-    // The Word and Sentence tabs' list choosers, made when either tab first
-    // shows.
-    ListChooser* listChoosers[2] = {nullptr, nullptr};
+    // The Word and Sentence tabs' list choosers are made when either tab
+    // first shows.
+    bool listsShown = false;
 };
 
 #endif // DIALOG_H
