@@ -27,7 +27,11 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // The size the learner chose: Qt takes its scale factor when the
+    // application object is made.
+    Startup::ScaleFactor scale(Practice::StoredScale());
     QApplication app(argc, argv);
+    scale.Restore();
     AppInfo::Apply();
     AppStyle::Install(app);
 

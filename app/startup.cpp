@@ -6,7 +6,9 @@
 #include "class/classconnection.h"
 #include "class/classschema.h"
 #include "class/classsql.h"
+#include "app/welcome.h"
 #include "editor/dialogdata.h"
+#include "practice/practice.h"
 #include "teacher/classwindow.h"
 #include "tutor/dialog.h"
 
@@ -101,6 +103,9 @@ QDialog* CreateWindow(const QStringList& arguments)
     } else {
         qDebug() << "Qirtas MainDlg";
         window = new Dialog;
+        // The learner's first start: where to begin, over the window.
+        if (Practice* practice = Practice::Instance())
+            Welcome::OfferOnFirstStart(window, practice->Settings());
     }
     // Before the native window exists the flags need only be stored: it is
     // made with them. setWindowFlags would move the window to a new native
@@ -111,6 +116,34 @@ QDialog* CreateWindow(const QStringList& arguments)
     else
         window->overrideWindowFlags(flags);
     return window;
+}
+
+namespace {
+
+constexpr char ScaleVariable[] = "QT_SCALE_FACTOR";
+
+} // namespace
+
+ScaleFactor::ScaleFactor(int percent)
+    : before(qgetenv(ScaleVariable))
+    , wasSet(qEnvironmentVariableIsSet(ScaleVariable))
+    , changed(percent > 0 && percent != 100)
+{
+    if (!changed)
+        return;
+    bool isNumber = false;
+    double factor = before.toDouble(&isNumber);
+    if (!isNumber || factor <= 0)
+        factor = 1;
+    qputenv(ScaleVariable, QByteArray::number(factor * percent / 100.0));
+}
+
+void ScaleFactor::Restore()
+{
+    if (!changed)
+        return;
+    wasSet ? void(qputenv(ScaleVariable, before)) : void(qunsetenv(ScaleVariable));
+    changed = false;
 }
 
 } // namespace Startup

@@ -1,6 +1,7 @@
 #ifndef STARTUP_H
 #define STARTUP_H
 
+#include <QByteArray>
 #include <QStringList>
 
 class QDialog;
@@ -34,6 +35,22 @@ int RunClassCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 // minimize button added to its own flags. The window works with the
 // process's practice (Practice::Instance), or one of its own without one.
 QDialog* CreateWindow(const QStringList& arguments);
+
+// Qt's scale factor for the windows' size the learner chose, in percent, on
+// top of any the environment sets. Made before the application object,
+// which reads it; undone once that exists (Restore), so that programs
+// started from here, such as the browser, keep their own size.
+class ScaleFactor
+{
+public:
+    explicit ScaleFactor(int percent);
+    void Restore();
+
+private:
+    QByteArray before;
+    bool wasSet = false;
+    bool changed = false;
+};
 
 } // namespace Startup
 

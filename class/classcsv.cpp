@@ -15,10 +15,16 @@ const char* const Overview[] = {
     QT_TRANSLATE_NOOP("Dialog", "Minutes this week"),
     QT_TRANSLATE_NOOP("Dialog", "Last active"),
     QT_TRANSLATE_NOOP("Dialog", "Lesson"),
-    QT_TRANSLATE_NOOP("Dialog", "Speed (keys/s)"),
+    QT_TRANSLATE_NOOP("Dialog", "Speed (characters a minute)"),
     QT_TRANSLATE_NOOP("Dialog", "Accuracy (%)"),
-    QT_TRANSLATE_NOOP("Dialog", "Speed trend (keys/s per week)"),
+    QT_TRANSLATE_NOOP("Dialog", "Speed trend (characters a minute per week)"),
     QT_TRANSLATE_NOOP("Dialog", "Accuracy trend (points per week)"),
+};
+// The speed columns' headings when speeds are in words a minute.
+constexpr int SpeedColumn = 6, SpeedTrendColumn = 8;
+const char* const InWords[] = {
+    QT_TRANSLATE_NOOP("Dialog", "Speed (words a minute)"),
+    QT_TRANSLATE_NOOP("Dialog", "Speed trend (words a minute per week)"),
 };
 
 // Whether a spreadsheet could take `text` for a formula: one that starts
@@ -92,20 +98,25 @@ QByteArray Table(const QStringList& header, const QList<QVariantList>& rows)
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 
-QStringList OverviewHeader()
+QStringList OverviewHeader(SpeedUnit unit)
 {
     QStringList header;
     for (const char* h : Overview)
         header << QCoreApplication::translate("Dialog", h);
+    if (unit.IsWords()) {
+        header[SpeedColumn] = QCoreApplication::translate("Dialog", InWords[0]);
+        header[SpeedTrendColumn] = QCoreApplication::translate("Dialog", InWords[1]);
+    }
     return header;
 }
 
-QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners)
+QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners, SpeedUnit unit)
 {
     QList<QVariantList> rows;
     for (const LearnerFigures& f : learners) {
         rows << QVariantList{f.name, f.drills, f.minutes, f.minutesThisWeek, f.lastActive, f.lesson,
-                             f.speed, f.accuracy, f.speedTrend, f.accuracyTrend};
+                             unit.FromPerSecond(f.speed), f.accuracy, unit.FromPerSecond(f.speedTrend),
+                             f.accuracyTrend};
     }
     return rows;
 }

@@ -7,6 +7,7 @@
 #include <QVariantList>
 
 #include "class/classreport.h"
+#include "drill/speedunit.h"
 
 // Tables for spreadsheets: UTF-8 with a byte-order mark (so that a
 // spreadsheet reads Arabic and Chinese names right), commas, CRLF, fields
@@ -20,9 +21,10 @@ namespace ClassCsv {
 // cell), a QDateTime as local "yyyy-MM-dd HH:mm", anything else as text.
 QByteArray Table(const QStringList& header, const QList<QVariantList>& rows);
 
-// The teacher's view of a class as a table, with translated headers.
-QStringList OverviewHeader();
-QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners);
+// The teacher's view of a class as a table, with translated headers; the
+// speeds in `unit`.
+QStringList OverviewHeader(SpeedUnit unit = SpeedUnit());
+QList<QVariantList> OverviewRows(const QList<LearnerFigures>& learners, SpeedUnit unit = SpeedUnit());
 
 } // namespace ClassCsv
 

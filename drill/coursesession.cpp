@@ -32,9 +32,7 @@ void CourseSession::Start(const QStringList& text, KeyboardLayout keyboard, cons
         stats.targetCount += quint32(l.size());
     counts.clear();
     confusions.clear();
-    clock.invalidate();
-    sinceKey.invalidate();
-    finalMs = -1;
+    timer.Reset();
     running = !lines.isEmpty();
 }
 
@@ -67,11 +65,9 @@ CourseSession::KeyResult CourseSession::PressKey(const DrillSession::KeyPress& k
         || !key.text.at(0).isPrint())
         return KeyResult::Ignored;
     // Timed from the first key: the learner may look at the keyboard first.
-    const bool first = !clock.isValid();
-    if (first)
-        clock.start();
-    const qint64 took = first ? -1 : sinceKey.elapsed();
-    sinceKey.start();
+    if (!timer.IsStarted())
+        timer.Start();
+    const qint64 took = timer.KeyTime();
 
     const QString typed = KeyCharMap::Instance()->MapKey(key.text.at(0), layout);
     ++stats.typedCount;
@@ -107,7 +103,7 @@ CourseSession::KeyResult CourseSession::PressKey(const DrillSession::KeyPress& k
     StartLine();
     if (line < lines.size())
         return KeyResult::LineDone;
-    finalMs = clock.elapsed();
+    timer.Stop();
     Tick();
     return KeyResult::Complete;
 }
@@ -129,10 +125,9 @@ QString CourseSession::Asked(const QString& typed) const
 
 double CourseSession::Cpm() const
 {
-    if (!clock.isValid() || stats.doneCount == 0)
+    if (!timer.IsStarted() || stats.doneCount == 0)
         return 0;
-    const qint64 ms = finalMs >= 0 ? finalMs : clock.elapsed();
-    return stats.doneCount * MsPerMinute / double(qMax(ms, LeastMs));
+    return stats.doneCount * MsPerMinute / double(qMax(timer.ElapsedMs(), LeastMs));
 }
 
 double CourseSession::Accuracy() const
@@ -147,8 +142,7 @@ int CourseSession::Percent() const
 
 void CourseSession::Tick()
 {
-    if (clock.isValid())
-        stats.elapsedSeconds = quint32((finalMs >= 0 ? finalMs : clock.elapsed()) / 1000);
+    timer.Tick(stats);
 }
 
 DrillRecord CourseSession::Finish()
@@ -156,9 +150,7 @@ DrillRecord CourseSession::Finish()
     DrillRecord drill;
     if (!running)
         return drill;
-    Tick();
-    if (stats.typedCount > 0)
-        stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+    timer.Finish(stats);
     drill = RecordOf(DrillKind::Course, layout, stats);
     // Speed and accuracy as the course measures them.
     drill.speed = Cpm() / 60;

@@ -1,9 +1,9 @@
 #ifndef DRILL_COURSESESSION_H
 #define DRILL_COURSESESSION_H
 
-#include <QElapsedTimer>
 #include <QStringList>
 
+#include "drill/clock.h"
 #include "drill/drillsession.h"
 #include "drill/drillstats.h"
 #include "drill/typingaligner.h"
@@ -30,6 +30,9 @@ public:
         Complete,  // ... and that was the last character: the lesson is to be finished
     };
 
+    // The clock the lessons started from now on are timed by: the real one
+    // unless another is set.
+    void SetClock(const Clock& clock) { timer.SetClock(clock); }
     // Starts typing `lines` on `layout`. `pairs` are the two-character keys
     // (lam-alef) learnt so far: where the text has one, it is what the next
     // key is shown as (its two letters typed apart are right too). With
@@ -65,7 +68,6 @@ public:
     double Accuracy() const;
     // Percent of the lesson's characters typed.
     int Percent() const;
-    qint64 ElapsedMs() const { return clock.isValid() ? clock.elapsed() : 0; }
 
     // Brings the elapsed seconds up to date.
     void Tick();
@@ -92,9 +94,7 @@ private:
     DrillStats stats;
     CharCounts counts;
     Confusions confusions;
-    QElapsedTimer clock;     // from the first key
-    QElapsedTimer sinceKey;  // since the key before
-    qint64 finalMs = -1;     // the time at the last character, once complete
+    DrillTimer timer;  // from the first key to the last character
 };
 
 #endif // DRILL_COURSESESSION_H

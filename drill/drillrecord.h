@@ -40,8 +40,11 @@ using Confusions = QMap<QString, QMap<QString, quint32>>;
 
 // The kinds of drill. The numbers are the history's; the first three are
 // also the order of the drills' tabs in the tutor window, each with its top
-// scores. A course lesson typed on the Course tab is a drill of its own kind.
-enum class DrillKind { Letters = 0, Words = 1, Sentences = 2, Course = 3 };
+// scores. A course lesson typed on the Course tab is a drill of its own kind,
+// and so is a whole text typed on the Texts tab.
+enum class DrillKind { Letters = 0, Words = 1, Sentences = 2, Course = 3, Texts = 4 };
+// The last kind there is.
+inline constexpr DrillKind LastDrillKind = DrillKind::Texts;
 // The drills with a tab and a score table of their own (not the course).
 inline constexpr int DrillKindCount = 3;
 

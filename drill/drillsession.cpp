@@ -25,18 +25,9 @@ bool DrillSession::Start(DrillKind drillKind, std::shared_ptr<ItemSource> itemSo
     typedItems.clear();
     position = 0;
     running = true;
-    clock.start();
-    sinceKey.invalidate();
+    timer.Start();
     NextItem(options);
     return true;
-}
-
-qint64 DrillSession::KeyTime()
-{
-    if (sinceKey.isValid())
-        return sinceKey.restart();
-    sinceKey.start();
-    return -1;
 }
 
 void DrillSession::NextItem(const DrillOptions& options)
@@ -52,7 +43,7 @@ DrillSession::KeyResult DrillSession::PressKey(const KeyPress& key, const DrillO
     // A modifier on its own is half of a key, and a held key is one press.
     if (!running || IsModifier(key.key) || key.autoRepeat)
         return KeyResult::Ignored;
-    const qint64 took = KeyTime();
+    const qint64 took = timer.KeyTime();
     ++stats.typedCount;
     if (key.key == Qt::Key_F2) {
         // The learner did not know the key: a miss of the item.
@@ -102,7 +93,7 @@ DrillSession::Answer DrillSession::EditAnswer(const QString& edited, int cursor,
     judged.cursor = typed.cursor;
     // One character typed at the end of the line took the time since the
     // key before; a paste or an edit elsewhere is not typing time.
-    const qint64 took = KeyTime();
+    const qint64 took = timer.KeyTime();
     const int at = typed.text.size() - 1;
     if (typed.text.size() == answer.size() + 1 && typed.cursor == typed.text.size()) {
         while (itemTimes.size() <= at)
@@ -138,7 +129,7 @@ void DrillSession::SkipItem(const DrillOptions& options)
 void DrillSession::Tick()
 {
     if (running)
-        stats.elapsedSeconds = quint32(clock.elapsed() / 1000);
+        timer.Tick(stats);
 }
 
 DrillRecord DrillSession::Finish(const DrillOptions& options)
@@ -146,9 +137,7 @@ DrillRecord DrillSession::Finish(const DrillOptions& options)
     DrillRecord drill;
     if (!running)
         return drill;
-    Tick();
-    if (stats.typedCount > 0)
-        stats.elapsedSeconds = qMax<quint32>(stats.elapsedSeconds, 1);
+    timer.Finish(stats);
     running = false;
 
     drill = RecordOf(kind, options.layout, stats);
@@ -177,4 +166,17 @@ bool DrillSession::IsModifier(int key)
 bool DrillSession::ScoreOffered(const DrillStats& stats)
 {
     return stats.Score() > RecordThreshold;
+}
+
+QString DrillSession::NextToType(const QString& item, const QList<Mark>& marks)
+{
+    for (int i = 0; i < item.size(); ++i) {
+        if (i < marks.size() && marks[i] != Mark::Untyped)
+            continue;
+        static const QString alefs = QStringLiteral("اأإآ");
+        if (item[i] == QChar(0x0644) && i + 1 < item.size() && alefs.contains(item[i + 1]))
+            return item.mid(i, 2);
+        return item.mid(i, 1);
+    }
+    return QString();
 }

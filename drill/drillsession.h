@@ -1,11 +1,11 @@
 #ifndef DRILL_DRILLSESSION_H
 #define DRILL_DRILLSESSION_H
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <memory>
 
+#include "drill/clock.h"
 #include "drill/drillstats.h"
 #include "drill/itemsource.h"
 #include "drill/drillrecord.h"
@@ -52,6 +52,9 @@ public:
     static constexpr DrillScore RecordThreshold = 20;
     static constexpr double RecordMinAccuracy = 50;
 
+    // The clock the drills started from now on are timed by: the real one
+    // unless another is set.
+    void SetClock(const Clock& clock) { timer.SetClock(clock); }
     // Starts a drill of `kind` of `itemCount` items drawn from `source`, and
     // draws the first one. A source with no item starts nothing: false.
     bool Start(DrillKind kind, std::shared_ptr<ItemSource> source, quint32 itemCount,
@@ -91,14 +94,15 @@ public:
     // Shift, Ctrl, ... on their own: half of a key, not a key press.
     static bool IsModifier(int key);
 
+    // What the learner types next in `item` with `marks` judged so far (none:
+    // nothing typed): the first character not reached, with the alef after
+    // a lam (one key gives both); empty once every character is reached.
+    static QString NextToType(const QString& item, const QList<Mark>& marks);
+
     // `typed` against `target`, aligned: see TypingAligner.
     static Answer Judge(const QString& target, const QString& typed, bool harakatOptional);
 
 private:
-    // The time since the key before, restarting the count; -1 for the
-    // drill's first key, which the learner may have looked for first.
-    qint64 KeyTime();
-
     DrillKind kind = DrillKind::Letters;
     std::shared_ptr<ItemSource> source;
     bool running = false;
@@ -109,8 +113,7 @@ private:
     DrillStats stats;
     CharCounts counts;
     Confusions confusions;
-    QElapsedTimer clock;  // elapsed time, immune to clock changes
-    QElapsedTimer sinceKey;  // since the learner's last key or edit; none before the first
+    DrillTimer timer;  // from the start, and since the learner's last key or edit
     QList<qint64> itemTimes; // word or sentence: the time each character took, by position
     QList<TypedItem> typedItems; // word or sentence: the items completed
 };

@@ -6,6 +6,7 @@
 
 #include "class/historyoutbox.h"
 #include "content/appinfo.h"
+#include "content/textlibrary.h"
 #include "course/course.h"
 #include "practice/adaptivesource.h"
 #include "practice/classmembership.h"
@@ -28,7 +29,6 @@ Practice::Practice(QObject* parent)
 
 Practice::Practice(const QString& folder, std::unique_ptr<QSettings> store, QObject* parent)
     : QObject(parent)
-    , dataFolder(folder)
     , settings(std::move(store))
     , file(folder)
     , log(file)
@@ -60,10 +60,23 @@ void Practice::MakeInstance()
     instance = this;
 }
 
+TextLibrary& Practice::Texts()
+{
+    if (!texts)
+        texts = std::make_unique<TextLibrary>(file.Folder());
+    return *texts;
+}
+
+int Practice::StoredScale()
+{
+    QSettings store(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
+    return Preferences::ReadScale(store);
+}
+
 DrillLists& Practice::Lists()
 {
     if (!lists)
-        lists = new DrillLists(*settings, ContentPaths(dataFolder, QCoreApplication::applicationDirPath()), this);
+        lists = new DrillLists(*settings, ContentPaths(file.Folder(), QCoreApplication::applicationDirPath()), this);
     return *lists;
 }
 

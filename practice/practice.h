@@ -7,6 +7,7 @@
 
 #include "course/coursestanding.h"
 #include "course/coursestate.h"
+#include "drill/clock.h"
 #include "drill/drillrecord.h"
 #include "practice/adaptiveplan.h"
 #include "practice/preferences.h"
@@ -18,12 +19,14 @@ class QSettings;
 class ItemSource;
 class ClassMembership;
 class DrillLists;
+class TextLibrary;
 
 // The learner's practice, one per process: the history file and its parts
-// (the drill log, the course standing), the settings store with the
-// preferences and the top scores, and the class membership. Every drill or
-// lesson finished goes through Record(), which keeps it, hands it to the
-// class when the seat belongs to one, and tells its observers (Recorded).
+// (the drill log, the course standing), the learner's own texts and lists, the
+// settings store with the preferences and the top scores, and the class
+// membership. Every drill or lesson finished goes through Record(), which
+// keeps it, hands it to the class when the seat belongs to one, and tells
+// its observers (Recorded).
 // The windows observe and draw; none keeps anything itself.
 //
 // Nothing is opened before it is needed: the history file opens on first
@@ -45,6 +48,10 @@ public:
     static Practice* Instance();
     // This one is the process's practice for as long as it lives.
     void MakeInstance();
+    // The windows' size the learner chose (Preferences::scale), read from
+    // their settings store alone: start-up needs it before the application
+    // object exists.
+    static int StoredScale();
 
     HistoryFile& History() { return file; }
     DrillLog& Log() { return log; }
@@ -52,6 +59,14 @@ public:
     QSettings& Settings() { return *settings; }
     TopScores& Scores() { return scores; }
     ClassMembership& Class() { return *membership; }
+    // The clock the drills and lessons are timed by, and the windows' tick
+    // reads: the real one unless another is set. A drill takes the clock
+    // when it starts.
+    const Clock& Time() const { return *clock; }
+    void SetClock(const Clock& time) { clock = &time; }
+    // The texts the learner added to practise, kept beside the history;
+    // read when first asked for.
+    TextLibrary& Texts();
     // The word and sentence lists, made when first asked for.
     DrillLists& Lists();
 
@@ -85,13 +100,14 @@ signals:
     void HistoryMerged();
 
 private:
-    QString dataFolder;
     std::unique_ptr<QSettings> settings;
     HistoryFile file;
     DrillLog log;
     CourseStanding course;
     TopScores scores;
     ClassMembership* membership;
+    const Clock* clock = &Clock::Steady();
+    std::unique_ptr<TextLibrary> texts;
     DrillLists* lists = nullptr;
 };
 

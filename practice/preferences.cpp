@@ -1,6 +1,7 @@
 #include "practice/preferences.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "practice/interfacelanguage.h"
 #include "practice/settingskeys.h"
@@ -24,8 +25,18 @@ Preferences Preferences::Read(QSettings& settings, int itemCounts)
         p.itemCount = defaults.itemCount;
     p.dailyGoal = settings.value(QLatin1String(Key::DailyGoal), defaults.dailyGoal).toInt();
     p.harakatOptional = settings.value(QLatin1String(Key::HarakatOptional), defaults.harakatOptional).toBool();
+    p.guidance = settings.value(QLatin1String(Key::Guidance), defaults.guidance).toBool();
+    p.speedUnit = SpeedUnit::FromName(settings.value(QLatin1String(Key::SpeedUnitName)).toString());
     settings.endGroup();
+    p.scale = ReadScale(settings);
     return p;
+}
+
+int Preferences::ReadScale(QSettings& settings)
+{
+    const int scale = settings.value(QLatin1String(Key::NormalGroup) + QLatin1Char('/') + QLatin1String(Key::Scale))
+                          .toInt();
+    return std::find(Scales.begin(), Scales.end(), scale) != Scales.end() ? scale : Scales.front();
 }
 
 void Preferences::Write(QSettings& settings) const
@@ -37,5 +48,27 @@ void Preferences::Write(QSettings& settings) const
     settings.setValue(QLatin1String(Key::ItemCount), itemCount);
     settings.setValue(QLatin1String(Key::DailyGoal), dailyGoal);
     settings.setValue(QLatin1String(Key::HarakatOptional), harakatOptional);
+    settings.setValue(QLatin1String(Key::Guidance), guidance);
+    settings.setValue(QLatin1String(Key::SpeedUnitName), speedUnit.Name());
+    settings.setValue(QLatin1String(Key::Scale), scale);
     settings.endGroup();
+}
+
+bool Preferences::FirstStart(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    const bool first = !settings.contains(QLatin1String(Key::Language))
+                       && !settings.value(QLatin1String(Key::Welcomed)).toBool();
+    settings.endGroup();
+    return first;
+}
+
+void Preferences::MarkWelcomed(QSettings& settings)
+{
+    settings.beginGroup(QLatin1String(Key::NormalGroup));
+    settings.setValue(QLatin1String(Key::Welcomed), true);
+    settings.endGroup();
+    // Kept at once: a run that ends without closing its window must not
+    // welcome the learner again.
+    settings.sync();
 }

@@ -15,6 +15,14 @@ inline constexpr char HarakatOptional[] = "harakatoptional";
 inline constexpr char DailyGoal[] = "dailygoal";
 // The Course tab has shown how the hands rest on the home row.
 inline constexpr char CourseIntroSeen[] = "courseintro";
+// The first start's welcome was answered.
+inline constexpr char Welcomed[] = "welcomed";
+// The word and sentence drills show the next key on a keyboard.
+inline constexpr char Guidance[] = "guidance";
+// The size of the windows in percent, taken at start-up (see Practice::StartScale).
+inline constexpr char Scale[] = "scale";
+// The unit of speeds outside the drill fields (SpeedUnit::Name).
+inline constexpr char SpeedUnitName[] = "speedunit";
 // The list the word and the sentence drill type from: a file name in the
 // learner's data folder; none for the shipped list.
 inline constexpr char WordList[] = "wordlist";

@@ -45,7 +45,7 @@ QString Drill(const QString& d)
     return QStringList{
         Between(c + QLatin1String("finished"), 0,
                 QStringLiteral("CAST(strftime('%s', 'now') AS INTEGER) + %1").arg(FutureSeconds)),
-        Between(c + QLatin1String("type"), 0, int(DrillKind::Course)),
+        Between(c + QLatin1String("type"), 0, int(LastDrillKind)),
         Between(c + QLatin1String("items_asked"), 0, MostCount),
         Between(c + QLatin1String("items_done"), 1, MostCount),
         Between(c + QLatin1String("keys_typed"), 0, MostCount),

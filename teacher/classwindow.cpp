@@ -102,6 +102,8 @@ ClassWindow::ClassWindow(QWidget* parent)
     setLayoutDirection(language.direction);
     dates = language.Locale();
     const KeyboardLayout keyboard = preferences.keyboard;
+    // And gives speeds in the unit chosen there.
+    unit = preferences.speedUnit;
     savedClass = practice->Settings().value(TeacherKey(SettingsKey::TeacherClass)).toString();
 
     setObjectName(QStringLiteral("ClassWindow"));
@@ -174,7 +176,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     tv_class_learners->setObjectName(QStringLiteral("tv_class_learners"));
     tv_class_learners->setHorizontalHeader(new WrappingHeader(tv_class_learners));
     learnerModel = new QStandardItemModel(0, Col::Count, this);
-    learnerModel->setHorizontalHeaderLabels(ClassCsv::OverviewHeader());
+    learnerModel->setHorizontalHeaderLabels(ClassCsv::OverviewHeader(unit));
     learnerModel->setSortRole(SortRole);
     tv_class_learners->setModel(learnerModel);
     tv_class_learners->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -209,6 +211,7 @@ ClassWindow::ClassWindow(QWidget* parent)
     grid->addLayout(learnerTop, 0, 0, 1, 2);
     wg_class_chart = new ProgressChart(below);
     wg_class_chart->setObjectName(QStringLiteral("wg_class_chart"));
+    wg_class_chart->SetSpeedUnit(unit);
     grid->addWidget(wg_class_chart, 1, 0, 1, 2);
     // In the chart's place while it has nothing to draw, in words meant
     // for the teacher.
@@ -451,9 +454,9 @@ void ClassWindow::ShowLearners(const ClassSql::Result& result, const QList<Learn
         row[Col::Lesson] = new QStandardItem(lesson);
         row[Col::Lesson]->setData(f.lessonNumber, SortRole);
         row[Col::Lesson]->setToolTip(AsPlainText(lesson));
-        row[Col::Speed] = number(f.speed, 2);
+        row[Col::Speed] = number(unit.FromPerSecond(f.speed), 1);
         row[Col::Accuracy] = number(f.accuracy, 1);
-        row[Col::SpeedTrend] = number(f.speedTrend, 2, true);
+        row[Col::SpeedTrend] = number(unit.FromPerSecond(f.speedTrend), 1, true);
         row[Col::AccuracyTrend] = number(f.accuracyTrend, 1, true);
         learnerModel->appendRow(row);
     }
@@ -542,7 +545,7 @@ bool ClassWindow::Export(const QString& path)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)
-        && file.write(ClassCsv::Table(ClassCsv::OverviewHeader(), ClassCsv::OverviewRows(learners))) >= 0
+        && file.write(ClassCsv::Table(ClassCsv::OverviewHeader(unit), ClassCsv::OverviewRows(learners, unit))) >= 0
         && file.commit()) {
         Say(DialogText::tr("The table was saved as %1.").arg(Isolated(QDir::toNativeSeparators(path))));
         return true;

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "class/classreport.h"
+#include "drill/speedunit.h"
 
 class QComboBox;
 class QDateEdit;
@@ -60,6 +61,7 @@ private:
     void ExportAsked();
 
     QLocale dates;
+    SpeedUnit unit;  // of the speeds shown and written
     ClassConnection server;
     ClassReader* reader;
     Practice* practice;  // the settings store

@@ -12,7 +12,9 @@
 
 #include "content/appinfo.h"
 #include "content/contentlist.h"
+#include "drill/clock.h"
 #include "keyboard/keycharmap.h"
+#include "practice/practice.h"
 #include "tutor/dialog.h"
 
 namespace TestUtil {
@@ -76,8 +78,9 @@ inline void Dismiss(QWidget* w)
 // Runs `answer` on the next modal widget that shows up within `timeoutMs`
 // (call it before what opens the box). A box the answer left open (a failed
 // check inside it) is dismissed; an answerer left over from an earlier test
-// function gives up instead of answering this one's boxes.
-inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000)
+// function gives up instead of answering this one's boxes. Deleting what it
+// returns calls the answerer off, where no box came.
+inline QPointer<QObject> WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000)
 {
     auto* timer = new QTimer(QCoreApplication::instance());
     auto waited = std::make_shared<QElapsedTimer>();
@@ -96,6 +99,7 @@ inline void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 2000
         }
     });
     timer->start(20);
+    return timer;
 }
 
 // Clicks the button with `text` in the next message box (no text: dismisses
@@ -237,13 +241,25 @@ template <class T> T* Child(QObject* parent, const char* name)
 
 inline QString Text(QObject* parent, const char* lineEdit) { return Child<QLineEdit>(parent, lineEdit)->text(); }
 
+// The clock the scripted tutors time their drills by: it stands still
+// until a test moves it on.
+inline ManualClock& TestClock()
+{
+    static ManualClock clock;
+    return clock;
+}
+
 // Sets a tutor up for scripted drills: English, 101-key keyboard, items in
 // order, explanations shown, drill length entry `itemCountIndex` (0: "40"),
-// its one-second timer stopped (the test ticks it: Tick).
+// its one-second timer stopped (the test ticks it: Tick) and its drills
+// timed by TestClock().
 inline void ScriptedTutor(QDialog* tutor, int itemCountIndex = 0)
 {
     for (QTimer* t : tutor->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
         t->stop();
+    auto* own = tutor->findChild<Practice*>(QString(), Qt::FindDirectChildrenOnly);
+    if (Practice* practice = own ? own : Practice::Instance())
+        practice->SetClock(TestClock());
     Child<QRadioButton>(tutor, "rad_lang_english")->click();
     Child<QRadioButton>(tutor, "rad_kb_101")->click();
     Child<QComboBox>(tutor, "cmb_train_num")->setCurrentIndex(itemCountIndex);

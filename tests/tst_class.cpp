@@ -162,12 +162,20 @@ void TestClass::csvForSpreadsheets()
     const QString text = QString::fromUtf8(csv.mid(3));
     QVERIFY(text.endsWith(QLatin1String("\r\n")));
     QCOMPARE(text.section(QLatin1String("\r\n"), 0, 0),
-             "Learner,Drills,Minutes,Minutes this week,Last active,Lesson,Speed (keys/s),Accuracy (%),"
-             "Speed trend (keys/s per week),Accuracy trend (points per week)");
+             "Learner,Drills,Minutes,Minutes this week,Last active,Lesson,Speed (characters a minute),Accuracy (%),"
+             "Speed trend (characters a minute per week),Accuracy trend (points per week)");
     const QString local = f.lastActive.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    // The formula is text, quoted as a whole; a negative number stays a number.
+    // The formula is text, quoted as a whole; a negative number stays a
+    // number. Speeds in characters a minute.
     QCOMPARE(text.section(QLatin1String("\r\n"), 1, 1),
-             "\"'=HYPERLINK(\"\"http://x\"\",\"\"a, b\"\")\",3,2.50,0.00," + local + ",,1.23,,-0.50,");
+             "\"'=HYPERLINK(\"\"http://x\"\",\"\"a, b\"\")\",3,2.50,0.00," + local + ",,74.04,,-30.00,");
+    // Or in words a minute, as the learner's settings choose.
+    const SpeedUnit words(SpeedUnit::Kind::Words);
+    const QString inWords = QString::fromUtf8(ClassCsv::Table(ClassCsv::OverviewHeader(words),
+                                                              ClassCsv::OverviewRows({f}, words)).mid(3));
+    QCOMPARE(inWords.section(QLatin1String("\r\n"), 0, 0).section(u',', 6),
+             "Speed (words a minute),Accuracy (%),Speed trend (words a minute per week),Accuracy trend (points per week)");
+    QCOMPARE(inWords.section(QLatin1String("\r\n"), 1, 1).section(u',', -4), "14.81,,-6.00,");
     QCOMPARE(text.section(QLatin1String("\r\n"), 2, 2), "\"" + g.name + "\",0,0.00,0.00,,,,,,");
 
     // Whatever a spreadsheet passes over before a formula: spaces of any
@@ -421,7 +429,7 @@ void TestClass::teacherSeesWhatTheLearnerSees()
         return counts;
     };
     QCOMPARE(pressesAndErrors(detail.keys), pressesAndErrors(history.log.CharTotals()));
-    for (int type = 0; type < DrillKindCount; ++type) {
+    for (int type = 0; type <= int(LastDrillKind); ++type) {
         QList<DrillPoint> local = history.log.Drills(DrillKind(type)), remote;
         for (const ClassDrill& d : detail.drills) {
             if (d.drill.type == DrillKind(type))

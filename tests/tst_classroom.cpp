@@ -126,7 +126,7 @@ struct Seat
 // What a seat's history holds, as its Progress tab reads it.
 struct Figures
 {
-    QList<DrillPoint> drills[int(DrillKind::Course) + 1];
+    QList<DrillPoint> drills[int(LastDrillKind) + 1];
     CharCounts keys;
     double minutes = 0;
     int count = 0;
@@ -134,7 +134,7 @@ struct Figures
     explicit Figures(const QString& folder)
     {
         History history(folder);
-        for (int k = 0; k <= int(DrillKind::Course); ++k) {
+        for (int k = 0; k <= int(LastDrillKind); ++k) {
             drills[k] = history.log.Drills(DrillKind(k));
             count += int(drills[k].size());
         }

@@ -7,9 +7,12 @@
 #include <QSqlQuery>
 #include <sys/mount.h>
 
+#include "app/startup.h"
+#include "app/welcome.h"
 #include "course/course.h"
 #include "drill/coursesession.h"
 #include "keyboard/layoutkeys.h"
+#include "practice/practice.h"
 #include "historyparts.h"
 #include "widgets/appstyle.h"
 #include "testutil.h"
@@ -77,6 +80,7 @@ private slots:
     void drawingsNotMirroredInArabic();
     void digitsTypedAsAnArabicLine();
     void textsFitInEveryLanguage();
+    void welcomeOnFirstStart();
 
 private:
     void OpenTutor()
@@ -129,13 +133,16 @@ private:
 void TestCourseTab::typingALessonKeyByKey()
 {
     using R = CourseSession::KeyResult;
+    ManualClock clock;
     CourseSession s;
+    s.SetClock(clock);
     QVERIFY(!s.IsRunning());
     s.Start({QStringLiteral("بتك"), QString(), QStringLiteral("لا أم"), QStringLiteral("سلام")}, KeyboardLayout::Kb101,
             {QStringLiteral("لا")});
     QCOMPARE(s.LineCount(), 3);
     QCOMPARE(s.Stats().targetCount, 12u);
     QCOMPARE(s.NextItem(), QStringLiteral("ب"));
+    clock.Advance(5000); // timed from the first key
     QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
     QCOMPARE(s.PressKey(Key(QStringLiteral("j"))), R::Wrong);
     QVERIFY(s.WrongPending());
@@ -158,10 +165,12 @@ void TestCourseTab::typingALessonKeyByKey()
     QCOMPARE(s.NextItem(), QStringLiteral("س"));
     for (const char* k : {"s", "g", "h"}) // lam and alef apart
         QCOMPARE(s.PressKey(Key(QLatin1String(k))), R::Right);
+    clock.Advance(23000);
     QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Complete);
     QVERIFY(s.IsComplete());
     QCOMPARE(s.PressKey(Key(QStringLiteral("l"))), R::Ignored);
     QCOMPARE(s.Percent(), 100);
+    clock.Advance(10000); // the time stopped at the last character
 
     const DrillRecord d = s.Finish();
     QVERIFY(!s.IsRunning());
@@ -171,7 +180,8 @@ void TestCourseTab::typingALessonKeyByKey()
     QCOMPARE(d.keysTyped, 14u);
     QCOMPARE(d.correct, 11u);
     QCOMPARE(d.accuracy, 100.0 * 11 / 14);
-    QVERIFY(d.speed > 0 && d.elapsedSeconds >= 1);
+    QCOMPARE(d.elapsedSeconds, 23u);
+    QCOMPARE(d.speed, 12.0 / 23); // characters a second
     QCOMPARE(d.chars.value(QStringLiteral("ب")).presses, 3u);
     QCOMPARE(d.chars.value(QStringLiteral("ب")).errors, 2u);
     QCOMPARE(d.chars.value(QStringLiteral("لا")).presses, 1u);
@@ -789,4 +799,69 @@ void TestCourseTab::textsFitInEveryLanguage()
 }
 
 QTEST_MAIN(TestCourseTab)
+// A first start says where to begin, over the About page and in the
+// interface's language, fits the window in every language, and does not
+// come back once answered: the new learner lands on the Course, one who can
+// type on the drills, one who closes it with Escape on the About page.
+void TestCourseTab::welcomeOnFirstStart()
+{
+    AppStyle::Install(*qApp);
+    auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    const QList<QPair<const char*, const char*>> ways = {
+        {"welcomeCourse", "tab_course"}, {"welcomeDrills", "tabletter"}, {nullptr, "tabAbout"}};
+    for (const auto& way : ways) {
+        settings.reset(new TempSettings);
+        Practice practice;
+        practice.MakeInstance();
+        auto closeFirst = qScopeGuard([this] { dialog.reset(); }); // the window goes before its practice
+        auto open = [&]() -> Welcome* {
+            dialog.reset(static_cast<Dialog*>(Startup::CreateWindow({QStringLiteral("qirtas")})));
+            dialog->show();
+            return QTest::qWaitForWindowExposed(dialog.get()) ? dialog->findChild<Welcome*>() : nullptr;
+        };
+        Welcome* welcome = open();
+        QVERIFY(welcome && welcome->isVisible());
+        QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget()->objectName(), QStringLiteral("tabAbout"));
+        QTRY_VERIFY(welcome->CourseButton()->hasFocus());
+        // The window's language is the one chosen in the welcome.
+        QStringList chosen;
+        for (QPushButton* b : welcome->Card()->findChildren<QPushButton*>())
+            if (b->isChecked())
+                chosen << b->text();
+        QCOMPARE(chosen, QStringList(QStringLiteral("中文"))); // a first start in no language it speaks
+        QVERIFY(W<QRadioButton>("rad_lang_chinese")->isChecked());
+        QSet<QString> seen;
+        for (QPushButton* language : welcome->Card()->findChildren<QPushButton*>()) {
+            if (!language->isCheckable())
+                continue;
+            language->click();
+            QVERIFY(language->isChecked());
+            QVERIFY(dialog->rect().contains(welcome->Card()->geometry()));
+            QVERIFY2(CutOff(welcome).isEmpty(), qPrintable(CutOff(welcome).join(", ")));
+            QCoreApplication::processEvents(); // the change of language each widget is sent
+            seen << welcome->CourseButton()->text();
+        }
+        QCOMPARE(seen.size(), 3); // in each language its own words
+        QCOMPARE(dialog->layoutDirection(), Qt::LeftToRight); // English, chosen last
+
+        if (way.first)
+            W<QPushButton>(way.first)->click();
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY(!dialog->findChild<Welcome*>());
+        QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget()->objectName(), QLatin1String(way.second));
+        dialog.reset();
+        // Answered: the next start opens on the window itself.
+        QVERIFY(!open());
+    }
+    // One answered but whose window never wrote its settings is not asked
+    // again either.
+    settings.reset(new TempSettings);
+    std::unique_ptr<QSettings> store(TempSettings::Store());
+    QVERIFY(Preferences::FirstStart(*store));
+    Preferences::MarkWelcomed(*store);
+    QVERIFY(!Preferences::FirstStart(*std::unique_ptr<QSettings>(TempSettings::Store())));
+}
+
 #include "tst_coursetab.moc"

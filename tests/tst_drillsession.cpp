@@ -388,16 +388,28 @@ private slots:
     }
 
     // A drill's first key is not timed: before it the learner may have
-    // looked for the keyboard. Every other key is timed from the one before.
+    // looked for the keyboard. Every other key is timed from the one before;
+    // the drill's time runs from its start, in whole seconds.
     void firstKeyUntimed()
     {
+        ManualClock clock;
         DrillSession s;
+        s.SetClock(clock);
         s.Start(DrillKind::Letters, std::make_shared<AlphabetSource>(), 40, Ordered());
         const QString first = s.Item().text;
+        clock.Advance(5000);
         s.PressKey(Key(s.Item().key), Ordered());
         const QString second = s.Item().text;
+        clock.Advance(300);
         s.PressKey(Key(s.Item().key), Ordered());
         QCOMPARE(s.Counts().value(first).timedPresses + 10 * s.Counts().value(second).timedPresses, 10u);
+        QCOMPARE(s.Counts().value(second).timeMs, 300u);
+        clock.Advance(2699);
+        s.Tick();
+        QCOMPARE(s.Stats().elapsedSeconds, 7u);
+        clock.Advance(1);
+        s.Tick();
+        QCOMPARE(s.Stats().elapsedSeconds, 8u);
         s.Start(DrillKind::Words, std::make_shared<ContentSource>(Words({"كتب|wrote"})), 2, Ordered());
         s.EditAnswer(u";"_s, 1, Ordered());
         s.EditAnswer(u"كj"_s, 2, Ordered());

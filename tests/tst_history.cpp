@@ -62,7 +62,7 @@ CharCounts Sql(const QString& file, const QStringList& statements)
 QStringList Figures(History& store)
 {
     QStringList drills, keys;
-    for (int type = 0; type <= int(DrillKind::Course); ++type) {
+    for (int type = 0; type <= int(LastDrillKind); ++type) {
         for (const DrillPoint& p : store.log.Drills(DrillKind(type)))
             drills << QStringLiteral("drill %1 at %2: %3/s %4%").arg(type).arg(p.finished.toSecsSinceEpoch()).arg(p.speed).arg(p.accuracy);
     }

@@ -199,6 +199,9 @@ private slots:
                 tabs->setCurrentIndex(i), QCoreApplication::processEvents();
         QStringList texts{window->windowTitle()};
         for (QWidget* w : window->findChildren<QWidget*>()) {
+            // A passage's English title is content, as a word's meaning is.
+            if (w->objectName() == u"lbl_text_title"_s)
+                continue;
             texts << w->toolTip() << w->statusTip() << w->whatsThis();
             if (auto* b = qobject_cast<QAbstractButton*>(w))
                 texts << b->text();
@@ -222,7 +225,7 @@ private slots:
         }
         static const QRegularExpression word(u"[A-Za-z]{2,}"_s), han(u"\\p{Han}"_s);
         static const QStringList names{"Nuvari", "Qirtas", "Qt", "Windows", "Soft", "F2", "Enter", "service",
-            "nuvari", "example", "ttt", "kq", "www", "http", "URL"};
+            "nuvari", "example", "ttt", "kq", "www", "http", "URL", "UTF", "txt"};
         QStringList escaped;
         for (const QString& text : texts) {
             for (auto it = word.globalMatch(text); it.hasNext();) {

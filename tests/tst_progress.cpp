@@ -290,13 +290,14 @@ void TestProgress::practiceDrawn()
 
     // 200 drills alternating between 1 and 3 characters a second: pale dots
     // at 1 and 3, the average's full line at 2; the newest ringed at the end.
+    // (Their accuracy's line lies clear of them.)
     ProgressChart chart;
     chart.setLayoutDirection(direction);
     chart.resize(440, 180);
     QList<DrillPoint> drills;
     const QDateTime start(QDate(2024, 5, 1), QTime(12, 0));
     for (int i = 0; i < 200; ++i)
-        drills << DrillPoint{start.addSecs(i * 3600LL).toUTC(), i % 2 ? 3.0 : 1.0, 90};
+        drills << DrillPoint{start.addSecs(i * 3600LL).toUTC(), i % 2 ? 3.0 : 1.0, 50};
     chart.SetDrills(drills);
     QCOMPARE(chart.FirstShown() + chart.ShownCount(), 200);
     QVERIFY(chart.ShownCount() < 100 && chart.findChild<QScrollBar*>()->isVisibleTo(&chart));
@@ -467,6 +468,9 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
 
     QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
     QCOMPARE(tabs->currentWidget(), W<QWidget>("tabWord"));
+    // The Word tab says what drill it is.
+    QVERIFY2(W<QLabel>("lbl_drill_kind")->text().startsWith(QLatin1String("Adaptive practice: focus ")),
+             qPrintable(W<QLabel>("lbl_drill_kind")->text()));
     const QString word = TestUtil::ItemShown(W<QLabel>("lbl_src_word"));
     for (QChar c : word)
         QVERIFY2(taught.contains(QString(c)), qPrintable(word));
@@ -494,6 +498,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     }
     QTest::mouseClick(missed, Qt::LeftButton);
     QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
+    QCOMPARE(W<QLabel>("lbl_drill_kind")->text(), QStringLiteral("Missed words and sentences"));
     QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
     // Missed with no meaning, it shows the one the word list has now, as
     // adaptive practice shows those of its words.
@@ -503,6 +508,11 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
     QTest::mouseClick(W<QPushButton>("btn_adaptive"), Qt::LeftButton);
     QCOMPARE(meaningShown(), meaningOf(TestUtil::ItemShown(W<QLabel>("lbl_src_word"))));
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
+    // The word list's own drill is no longer either.
+    W<QPushButton>("btn_start_word")->click();
+    QVERIFY(W<QLabel>("lbl_drill_kind")->text().isEmpty());
     TestUtil::QuitIfAsked();
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }

@@ -169,6 +169,8 @@ void TestRecording::preferencesAndScoresInTheGivenStore()
         p.language = QStringLiteral("ar");
         p.keyboard = KeyboardLayout::Kb102;
         p.itemCount = 5;
+        p.displayExplain = p.harakatOptional = false; // every choice against its default
+        p.guidance = true;
         practice->WritePreferences(p);
         practice->Scores().Read();
         QVERIFY(practice->Scores().Add(1, QStringLiteral("Amal"), 40));
@@ -182,6 +184,7 @@ void TestRecording::preferencesAndScoresInTheGivenStore()
     QCOMPARE(p.language, QStringLiteral("ar"));
     QCOMPARE(p.keyboard, KeyboardLayout::Kb102);
     QCOMPARE(p.itemCount, 5);
+    QVERIFY(!p.displayExplain && !p.harakatOptional && p.guidance);
     QCOMPARE(practice->ReadPreferences(3).itemCount, 1); // a length the box lacks
     practice->Scores().Read();
     // The later of two equal scores first.

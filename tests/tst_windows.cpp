@@ -162,7 +162,7 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i)
             pages << tabs->widget(i)->objectName();
         QCOMPARE(pages.join(u' ') + u' ' + QString::number(tabs->currentIndex()),
-            "tabletter tabWord tabtSentence tabSetting tabAbout tabProgress tab_course 4");
+            "tabletter tabWord tabtSentence tabSetting tabAbout tabProgress tab_course tab_texts 4");
         for (const char* name : {"rad_Letters", "chk_random_letter", "chk_random_word", "chk_random_sentence"})
             QVERIFY2(Child<QAbstractButton>(&d, name)->isChecked(), name);
         for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
@@ -208,8 +208,8 @@ private slots:
             QTest::newRow(lang) << lang;
     }
 
-    // The teacher's window and the Class dialog, with the program's style,
-    // show each label and button whole, none cut off or pushed under the
+    // The teacher's window, the Class dialog and the tutor's Setting tab,
+    // with the program's style, show each label and button whole, none cut off or pushed under the
     // title bar, in every language. The logo and maker's name of the tutor's
     // header are drawn there alone, over no dialog or message.
     void classWindowsFitInEveryLanguage()
@@ -234,6 +234,13 @@ private slots:
         tutor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tutor));
         QVERIFY(LogoPixels(&tutor) > LogoDrawn);
+        // The tutor's Setting tab, whose choices share one row, at the first size.
+        Child<QTabWidget>(&tutor, "tabWidget")->setCurrentIndex(3);
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        QVERIFY2(CutOff(Child<QWidget>(&tutor, "tabSetting")).isEmpty(),
+                 qPrintable(CutOff(Child<QWidget>(&tutor, "tabSetting")).join(u", "_s)));
+        Child<QTabWidget>(&tutor, "tabWidget")->setCurrentIndex(4);
         int report = -1;  // the score report's message
         WhenModal([&](QWidget* w) { report = LogoPixels(w); });
         Child<QPushButton>(&tutor, "btn_report")->click();

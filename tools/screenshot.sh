@@ -10,6 +10,8 @@
 #                                       lists what was typed in its place
 #   bash tools/screenshot.sh course     docs/course.png: the Course tab, lesson
 #                                       1 typed to a pass and lesson 2 begun
+#   bash tools/screenshot.sh welcome    docs/welcome.png: the welcome of a
+#                                       first start (QIRTAS_LANG: its language)
 # Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +39,15 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
 printf '[Normal]\nlang=%s\nkeyboard=101\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
+if [ "$shot" = welcome ]; then
+    # A first start: no settings at all, the system's language.
+    rm "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
+    case "${QIRTAS_LANG:-en}" in
+        ar) export LANG=ar_EG.UTF-8 ;;
+        cn) export LANG=zh_CN.UTF-8 ;;
+        *) export LANG=en_US.UTF-8 ;;
+    esac
+fi
 
 # Window-relative click points.
 keyboard_tab="185 20"
@@ -89,6 +100,15 @@ if [ "$shot" = keyboard ]; then
     # Escape stops the drill, then closes the window.
     xdotool windowfocus "$wid" 2>/dev/null || true
     xdotool key Escape
+    quit_tutor
+    exit 0
+fi
+
+if [ "$shot" = welcome ]; then
+    start_tutor
+    xdotool mousemove 1000 760
+    save_window welcome.png
+    quit_tutor # the welcome goes, then the window
     quit_tutor
     exit 0
 fi

@@ -45,6 +45,13 @@ void AdaptivePanel::Retranslate()
     ShowPlan();
 }
 
+void AdaptivePanel::SetSpeedUnit(SpeedUnit u)
+{
+    unit = u;
+    wg_key_mastery->SetSpeedUnit(unit);
+    ShowPlan();
+}
+
 void AdaptivePanel::SetPlan(const AdaptivePlan& p)
 {
     plan = p;
@@ -66,8 +73,10 @@ void AdaptivePanel::ShowPlan()
                                         .arg(mark + KeyCharMap::Visible(focus) + mark)
                                         .arg(plan.MasteredCount()));
         // The rule in full where the tiles' bars need it, out of the way.
-        lbl_adaptive_focus->setToolTip(DialogText::tr("A key is mastered at %1 characters per minute and %2% right.")
-                                           .arg(qRound(plan.TargetCpm()))
+        lbl_adaptive_focus->setToolTip(
+            (unit.IsWords() ? DialogText::tr("A key is mastered at %1 words a minute and %2% right.")
+                            : DialogText::tr("A key is mastered at %1 characters per minute and %2% right."))
+                .arg(qRound(unit.FromPerMinute(plan.TargetCpm())))
                                            .arg(qRound(KeySkill::MasteryAccuracy)));
     }
     wg_key_mastery->SetPlan(plan);

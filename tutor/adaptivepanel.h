@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "drill/speedunit.h"
 #include "practice/adaptiveplan.h"
 
 class QLabel;
@@ -21,6 +22,7 @@ public:
 
     void Retranslate();
     void SetPlan(const AdaptivePlan& plan);
+    void SetSpeedUnit(SpeedUnit unit);
 
 signals:
     void Practise();
@@ -33,6 +35,7 @@ private:
     KeyMasteryView* wg_key_mastery;
     QPushButton* btn_adaptive;
     AdaptivePlan plan;
+    SpeedUnit unit;
 };
 
 #endif // ADAPTIVEPANEL_H

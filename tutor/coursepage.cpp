@@ -25,10 +25,10 @@
 #include "tutor/drilllabel.h"
 #include "widgets/fingerkeyboard.h"
 #include "widgets/handsview.h"
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 #include "tutor/lessonlist.h"
+#include "tutor/lineholder.h"
 #include "widgets/progressbar.h"
-#include "tutor/progresspage.h"
 #include "tutor/repeatevent.h"
 #include "practice/settingskeys.h"
 
@@ -41,34 +41,6 @@ constexpr int MaxTargetCpm = 400;
 // How often a pass not kept yet is tried again.
 constexpr int RetryMs = 5000;
 constexpr int TargetStep = 10;
-
-// Holds one widget as large as itself, at least `least` high. The widget's
-// changes of text (on every key) then redraw it alone: they do not lay out
-// the page again. Fit makes it as high as the widget's text needs.
-class Holder : public QWidget
-{
-public:
-    Holder(QWidget* held, int least, QWidget* parent) : QWidget(parent), held(held), least(least)
-    {
-        held->setParent(this);
-        setFixedHeight(least);
-    }
-    QSize sizeHint() const override { return {held->sizeHint().width(), height()}; }
-    QSize minimumSizeHint() const override { return {held->minimumSizeHint().width(), height()}; }
-    void Fit() { setFixedHeight(width() > 0 ? qMax(least, held->heightForWidth(width())) : least); }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        held->setGeometry(rect());
-        if (event->size().width() != event->oldSize().width())
-            Fit();
-    }
-
-private:
-    QWidget* held;
-    int least;
-};
 
 QLineEdit* FigureField(QWidget* parent, const char* name)
 {
@@ -104,6 +76,36 @@ void CoursePage::SetKeyboard(KeyboardLayout k)
     wg_course_kb->SetKeyboard(layout);
     Retranslate();
     ShowNextKey();
+}
+
+void CoursePage::SetSpeedUnit(SpeedUnit u)
+{
+    if (unit == u)
+        return;
+    unit = u;
+    if (!stack)
+        return;
+    lst_lessons->SetSpeedUnit(unit);
+    ShowOwnTarget();
+    Retranslate();
+}
+
+void CoursePage::ShowOwnTarget()
+{
+    const QSignalBlocker quiet(spn_course_target);
+    spn_course_target->setRange(0, qRound(unit.FromPerMinute(MaxTargetCpm)));
+    spn_course_target->setSingleStep(qRound(unit.FromPerMinute(TargetStep)));
+    spn_course_target->setValue(qRound(unit.FromPerMinute(state.ownTargetCpm)));
+}
+
+QString CoursePage::Typed(double cpm) const
+{
+    return QString::number(qFloor(unit.FromPerMinute(cpm)));
+}
+
+QString CoursePage::Asked(int cpm) const
+{
+    return QString::number(qCeil(unit.FromPerMinute(cpm)));
 }
 
 bool CoursePage::event(QEvent* event)
@@ -200,6 +202,7 @@ void CoursePage::BuildLessons()
     columns->setSpacing(8);
     lst_lessons = new LessonList(lessonsPane);
     lst_lessons->setObjectName(QStringLiteral("lst_lessons"));
+    lst_lessons->SetSpeedUnit(unit);
     lst_lessons->setFixedWidth(232);
     // As tall as the lesson beside it needs, no taller.
     lst_lessons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
@@ -226,12 +229,11 @@ void CoursePage::BuildLessons()
     controls->addWidget(lbl_course_target);
     spn_course_target = new QSpinBox(lessonsPane);
     spn_course_target->setObjectName(QStringLiteral("spn_course_target"));
-    spn_course_target->setRange(0, MaxTargetCpm);
-    spn_course_target->setSingleStep(TargetStep);
     // Numbers in Latin digits, as every figure of the drills.
     spn_course_target->setLocale(QLocale::c());
     lbl_course_target->setBuddy(spn_course_target);
     controls->addWidget(spn_course_target);
+    ShowOwnTarget();
     controls->addStretch(1);
     btn_start_course = new QPushButton(lessonsPane);
     btn_start_course->setObjectName(QStringLiteral("btn_start_course"));
@@ -244,7 +246,7 @@ void CoursePage::BuildLessons()
     lbl_src_course->setAlignment(Qt::AlignCenter);
     lbl_src_course->setTextFormat(Qt::RichText);
     lbl_src_course->setWordWrap(true);
-    auto* source = new Holder(lbl_src_course, 40, lessonsPane);
+    auto* source = new LineHolder(lbl_src_course, 40, lessonsPane);
     typing->addWidget(source);
     le_dst_course = new QLineEdit(lessonsPane);
     le_dst_course->setObjectName(QStringLiteral("le_dst_course"));
@@ -290,7 +292,8 @@ void CoursePage::BuildLessons()
     });
     connect(btn_start_course, &QPushButton::clicked, this, [this] { IsRunning() ? StopRun() : StartRun(); });
     connect(btn_course_adaptive, &QPushButton::clicked, this, &CoursePage::PractiseAdaptively);
-    connect(spn_course_target, &QSpinBox::valueChanged, this, &CoursePage::SetOwnTarget);
+    connect(spn_course_target, &QSpinBox::valueChanged, this,
+            [this](int value) { SetOwnTarget(qRound(unit.ToPerMinute(value))); });
     // Anything that changes the answer line but a key (there is nothing
     // else, but a platform may find a way) is put back.
     connect(le_dst_course, &QLineEdit::textEdited, this, [this] { ShowLine(); });
@@ -339,17 +342,23 @@ void CoursePage::Retranslate()
     spn_course_target->setSpecialValueText(DialogText::tr("each lesson's"));
     // The box does not ask for the room of its new text itself.
     spn_course_target->updateGeometry();
-    spn_course_target->setToolTip(DialogText::tr("The speed, in characters a minute, that passes every lesson; "
-                                             "at its lowest each lesson asks for its own"));
+    spn_course_target->setToolTip(unit.IsWords()
+            ? DialogText::tr("The speed, in words a minute, that passes every lesson; at its lowest each lesson asks "
+                             "for its own")
+            : DialogText::tr("The speed, in characters a minute, that passes every lesson; "
+                             "at its lowest each lesson asks for its own"));
     btn_start_course->setText(IsRunning() ? DialogText::tr("Stop") : DialogText::tr("Start"));
     btn_course_adaptive->setText(DialogText::tr("Practise adaptively"));
     btn_course_adaptive->setToolTip(DialogText::tr("A word drill on the keys the course has taught: most words practise "
                                                "the key furthest from mastered, and the next key of the course joins "
                                                "once every key is mastered"));
-    lbl_course_speed->setText(DialogText::tr("Characters a minute"));
+    lbl_course_speed->setText(unit.IsWords() ? DialogText::tr("Words a minute") : DialogText::tr("Characters a minute"));
     lbl_course_accuracy->setText(DialogText::tr("Accuracy"));
     ShowNote();
-    le_speed_course->setToolTip(DialogText::tr("Speed in characters typed a minute, from the first key"));
+    le_speed_course->setToolTip(
+        unit.IsWords() ? DialogText::tr("Speed in words typed a minute, a word being %1 characters, from the first key")
+                             .arg(SpeedUnit::CharactersPerWord)
+                       : DialogText::tr("Speed in characters typed a minute, from the first key"));
     le_correct_course->setToolTip(
         DialogText::tr("Accuracy: the share of keys typed right, in percent; a wrong key is typed again"));
     ShowLessons();
@@ -386,41 +395,12 @@ void CoursePage::Refresh()
     // run's own cannot be kept.
     if (shownRevision < 0 || (made && !store.IsOff() && !store.IsReadOnly())) {
         state.ownTargetCpm = read.ownTargetCpm;
-        const QSignalBlocker quiet(spn_course_target);
-        spn_course_target->setValue(state.ownTargetCpm);
+        ShowOwnTarget();
     }
     shownRevision = revision;
     shownMade = made;
     ShowLessons();
     ShowNote();
-}
-
-void CoursePage::KeepUnsaved()
-{
-    unsaved.Keep([this](const PendingLessons::Lesson& held,
-                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
-                 [this](int lesson) { return state.Result(lesson); });
-    if (unsaved.IsEmpty())
-        retry->stop();
-    ShowNote();
-}
-
-void CoursePage::ShowNote()
-{
-    if (!stack)
-        return;
-    const HistoryFile& store = practice->History();
-    QStringList said;
-    if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
-        said << ProgressPage::Worded(store.Standing(), !store.IsOff());
-    for (int lesson : unsaved.Indexes())
-        said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
-                               "if the tutor is still open then.")
-                    .arg(lesson + 1);
-    const QString text = said.join(QLatin1Char(' '));
-    if (lbl_course_note->text() != text)
-        lbl_course_note->setText(text);
-    lbl_course_note->setVisible(!text.isEmpty());
 }
 
 void CoursePage::Closing()
@@ -439,44 +419,6 @@ void CoursePage::Closing()
     QMessageBox box(QMessageBox::Warning, DialogText::tr("Nuvari Arabic typing software"),
                     said.join(QLatin1Char(' ')), QMessageBox::Ok, window());
     box.exec();
-}
-
-int CoursePage::NextLesson() const
-{
-    for (int i = 0; i < course->Count(); ++i) {
-        if (state.StatusOf(i) == CourseState::Status::Open)
-            return i;
-    }
-    return course->Count() - 1;
-}
-
-void CoursePage::ShowLessons()
-{
-    if (!stack)
-        return;
-    lst_lessons->Show(*course, state, wg_course_kb->Keys());
-    // Adaptive practice starts from the keys of the lessons passed.
-    btn_course_adaptive->setVisible(state.StatusOf(0) == CourseState::Status::Passed);
-    if (!state.IsOpen(chosen))
-        chosen = NextLesson();
-    const QSignalBlocker quiet(lst_lessons);
-    lst_lessons->SetCurrent(chosen);
-    Choose(chosen);
-}
-
-void CoursePage::Choose(int lesson)
-{
-    if (lesson < 0 || lesson >= course->Count() || IsRunning())
-        return;
-    chosen = lesson;
-    lbl_course_lesson->setText(
-        QStringLiteral("<b>%1</b><br>%2<br>%3")
-            .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
-                 CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
-                 DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better")
-                     .arg(course->TargetCpm(lesson, state))
-                     .arg(course->At(lesson).passAccuracy)));
-    ShowLine();
 }
 
 void CoursePage::SetOwnTarget(int cpm)
@@ -501,9 +443,4 @@ void CoursePage::ShowIntro(bool show)
         stack->setCurrentIndex(stack->count() - 1);
     }
     ShowNextKey();
-}
-
-void CoursePage::FitLine()
-{
-    static_cast<Holder*>(lbl_src_course->parentWidget())->Fit();
 }

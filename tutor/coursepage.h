@@ -7,6 +7,7 @@
 #include "course/coursestate.h"
 #include "drill/coursesession.h"
 #include "drill/keyrepeat.h"
+#include "drill/speedunit.h"
 #include "keyboard/keyboardlayout.h"
 #include "course/pendinglessons.h"
 
@@ -47,6 +48,8 @@ public:
     // The learner's choice for the next lesson typed (not for the harakat
     // lessons, which ask for every mark).
     void SetHarakatOptional(bool optional) { harakatOptional = optional; }
+    // The unit of the speeds shown: the figure, the target, the lessons'.
+    void SetSpeedUnit(SpeedUnit unit);
     void Retranslate();
     // Ends the lesson being typed as Stop does, keeping it as a drill in the
     // history; a lesson not typed to its end neither passes nor counts as
@@ -87,6 +90,12 @@ private:
     void ShowFigures(bool keysOnly = false);
     void ShowNextKey();
     void SetOwnTarget(int cpm);
+    // The learner's own target in the box, in the unit shown.
+    void ShowOwnTarget();
+    // A speed in characters a minute as shown: what was typed never rounded
+    // up, what a lesson asks for never rounded down.
+    QString Typed(double cpm) const;
+    QString Asked(int cpm) const;
     // Hands the history the passes it could not keep when they were made
     // (the disk was full), as far as it can keep them now.
     void KeepUnsaved();
@@ -99,6 +108,7 @@ private:
     Practice* practice = nullptr;
     KeyboardLayout layout = KeyboardLayout::Kb101;
     bool harakatOptional = true;
+    SpeedUnit unit;
     CourseState state;
     int shownRevision = -1;
     bool shownMade = false;  // whether the history's file was there

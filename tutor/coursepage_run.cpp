@@ -1,5 +1,6 @@
-// The Course tab while a lesson is typed: the line, the keys, the figures
-// and the lesson's end.
+// What the Course tab shows and does once built: the lessons and the one
+// chosen, the lesson typed (the line, the keys, the figures and its end)
+// and the passes the history could not keep yet.
 #include "tutor/coursepage.h"
 
 #include <QApplication>
@@ -16,7 +17,10 @@
 #include "course/course.h"
 #include "practice/practice.h"
 #include "tutor/drilllabel.h"
+#include "tutor/coursetext.h"
 #include "tutor/lessonlist.h"
+#include "tutor/lineholder.h"
+#include "tutor/progresspage.h"
 #include "tutor/repeatevent.h"
 #include "widgets/dialogtext.h"
 #include "widgets/fingerkeyboard.h"
@@ -88,6 +92,7 @@ void CoursePage::StartRun()
         return;
     running = chosen;
     outcome = Outcome();
+    session.SetClock(practice->Time());
     session.Start(course->TypingLines(running, QRandomGenerator::global()->generate()), layout,
                   course->LearntPairs(running), harakatOptional && !course->AsksEveryMark(running));
     btn_start_course->setText(DialogText::tr("Stop"));
@@ -220,13 +225,16 @@ void CoursePage::ShowLine()
 
 QString CoursePage::OutcomeText() const
 {
-    const QString figures = DialogText::tr("%1 characters a minute at %2 % accuracy")
-                                .arg(qFloor(outcome.cpm))
+    const QString figures = (unit.IsWords() ? DialogText::tr("%1 words a minute at %2 % accuracy")
+                                            : DialogText::tr("%1 characters a minute at %2 % accuracy"))
+                                .arg(Typed(outcome.cpm))
                                 .arg(qFloor(outcome.accuracy));
     QString text;
     if (!outcome.passed)
-        text = DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy.")
-                   .arg(figures, QString::number(course->TargetCpm(outcome.lesson, state)),
+        text = (unit.IsWords()
+                    ? DialogText::tr("Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.")
+                    : DialogText::tr("Not passed yet: %1. This lesson asks for %2 characters a minute at %3 % accuracy."))
+                   .arg(figures, Asked(course->TargetCpm(outcome.lesson, state)),
                         QString::number(course->At(outcome.lesson).passAccuracy));
     else if (outcome.lesson + 1 < course->Count())
         text = DialogText::tr("Passed: %1. Lesson %2 is open.").arg(figures, QString::number(outcome.lesson + 2));
@@ -245,7 +253,7 @@ void CoursePage::ShowFigures(bool keysOnly)
     // than all else the key does.
     const bool typed = session.Stats().typedCount > 0;
     if (!keysOnly || !typed)
-        SetField(le_speed_course, typed ? QString::number(qFloor(session.Cpm())) : QString());
+        SetField(le_speed_course, typed ? Typed(session.Cpm()) : QString());
     SetField(le_correct_course, typed ? QString::number(qFloor(session.Accuracy())) : QString());
     if (prg_course->value() != session.Percent())
         ShowProgress(prg_course, session.Percent());
@@ -274,4 +282,76 @@ void CoursePage::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void CoursePage::KeepUnsaved()
+{
+    unsaved.Keep([this](const PendingLessons::Lesson& held,
+                        const LessonResult& standing) { return practice->Record(held.drill, held.id, standing); },
+                 [this](int lesson) { return state.Result(lesson); });
+    if (unsaved.IsEmpty())
+        retry->stop();
+    ShowNote();
+}
+
+void CoursePage::ShowNote()
+{
+    if (!stack)
+        return;
+    const HistoryFile& store = practice->History();
+    QStringList said;
+    if (store.IsOff() || store.IsReadOnly() || store.IsDiskFull())
+        said << ProgressPage::Worded(store.Standing(), !store.IsOff());
+    for (int lesson : unsaved.Indexes())
+        said << DialogText::tr("Your pass of lesson %1 is not kept yet: it is kept as soon as there is room, "
+                               "if the tutor is still open then.")
+                    .arg(lesson + 1);
+    const QString text = said.join(QLatin1Char(' '));
+    if (lbl_course_note->text() != text)
+        lbl_course_note->setText(text);
+    lbl_course_note->setVisible(!text.isEmpty());
+}
+
+int CoursePage::NextLesson() const
+{
+    for (int i = 0; i < course->Count(); ++i) {
+        if (state.StatusOf(i) == CourseState::Status::Open)
+            return i;
+    }
+    return course->Count() - 1;
+}
+
+void CoursePage::ShowLessons()
+{
+    if (!stack)
+        return;
+    lst_lessons->Show(*course, state, wg_course_kb->Keys());
+    // Adaptive practice starts from the keys of the lessons passed.
+    btn_course_adaptive->setVisible(state.StatusOf(0) == CourseState::Status::Passed);
+    if (!state.IsOpen(chosen))
+        chosen = NextLesson();
+    const QSignalBlocker quiet(lst_lessons);
+    lst_lessons->SetCurrent(chosen);
+    Choose(chosen);
+}
+
+void CoursePage::Choose(int lesson)
+{
+    if (lesson < 0 || lesson >= course->Count() || IsRunning())
+        return;
+    chosen = lesson;
+    lbl_course_lesson->setText(
+        QStringLiteral("<b>%1</b><br>%2<br>%3")
+            .arg(CourseText::LessonTitle(*course, lesson).toHtmlEscaped(),
+                 CourseText::NewKeys(*course, lesson, wg_course_kb->Keys(), layoutDirection()).toHtmlEscaped(),
+                 (unit.IsWords() ? DialogText::tr("To pass: %1 words a minute at %2 % accuracy or better")
+                                 : DialogText::tr("To pass: %1 characters a minute at %2 % accuracy or better"))
+                     .arg(Asked(course->TargetCpm(lesson, state)))
+                     .arg(course->At(lesson).passAccuracy)));
+    ShowLine();
+}
+
+void CoursePage::FitLine()
+{
+    static_cast<LineHolder*>(lbl_src_course->parentWidget())->Fit();
 }

@@ -8,6 +8,7 @@
 #include "tutor/coursepage.h"
 #include "tutor/listchooser.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 
 Dialog::Dialog(QWidget* parent)
@@ -21,6 +22,7 @@ Dialog::Dialog(QWidget* parent)
     ui->setupUi(this);
     ui->tabProgress->SetPractice(practice);
     ui->tab_course->SetPractice(practice);
+    ui->tab_texts->SetPractice(practice);
 
     ui->tabletter->installEventFilter(this);
     ui->le_dst_word->installEventFilter(this);
@@ -32,6 +34,9 @@ Dialog::Dialog(QWidget* parent)
 
     connect(ui->tabProgress, &ProgressPage::PractiseWeakKeys, this, &Dialog::PractiseWeakKeys);
     connect(ui->tabProgress, &ProgressPage::PractiseWords, this, &Dialog::PractiseWords);
+    for (QCheckBox* guide : {ui->chk_guide_word, ui->chk_guide_sentence})
+        connect(guide, &QCheckBox::clicked, this, &Dialog::ShowGuidance);
+    connect(ui->cmb_scale, &QComboBox::activated, this, &Dialog::SizeChosen);
 
     QTimer* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);

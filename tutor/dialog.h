@@ -16,6 +16,7 @@ class QTableView;
 class QKeyEvent;
 class QCloseEvent;
 class Practice;
+class FingerKeyboard;
 class Ui_Dialog;
 struct InterfaceLanguage;
 
@@ -93,7 +94,12 @@ private:
     void TextEdited(DrillKind kind, const QString& text);
     void ShowFigures();
     void PractiseWeakKeys(const CharCounts& totals);
-    void PractiseWords(std::shared_ptr<ItemSource> source);
+    void PractiseWords(std::shared_ptr<ItemSource> source, const QString& title);
+    // Word and sentence drills: the next key lit on a keyboard under the
+    // answer, if the learner asked for it (the keyboards are made when
+    // first asked for).
+    void ShowGuidance(bool shown);
+    void LightNextKey(const QList<DrillSession::Mark>& marks = {});
 
     // --- settings and language ---
     // The Setting tab's button for a language, and its slot.
@@ -105,6 +111,8 @@ private:
     };
     static std::array<LanguageButton, 3> LanguageButtons();
     void SwitchLanguage(const InterfaceLanguage& language);
+    // The learner chose the size at `index` of the Setting tab's box.
+    void SizeChosen(int index);
 
     Ui_Dialog* ui;
     DrillSession session;
@@ -114,6 +122,8 @@ private:
     // The Word and Sentence tabs' list choosers are made when either tab
     // first shows.
     bool listsShown = false;
+    std::array<FingerKeyboard*, 2> guides{};  // word, sentence
+    int startScale = 100;  // the size the settings gave at start, in percent
 };
 
 #endif // DIALOG_H

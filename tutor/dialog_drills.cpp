@@ -1,6 +1,7 @@
 // The three drills as the window shows them: it reads the learner's keys and
 // choices, hands them to the drill, and draws what comes back.
 #include "tutor/dialog.h"
+#include "widgets/fingerkeyboard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include "practice/drilllists.h"
 #include "practice/practice.h"
@@ -15,6 +17,7 @@
 #include "tutor/drilllabel.h"
 #include "tutor/listchooser.h"
 #include "tutor/repeatevent.h"
+#include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/keylight.h"
 #include "widgets/plaintext.h"
@@ -51,6 +54,7 @@ QString Dialog::GetTrainString(bool bRandom, bool autoInc)
     w.source->setText(DrillLabel::NewItem(session.Item(), ui->chk_display_complain->isChecked(),
                                           palette().color(QPalette::WindowText)));
     w.answer->setText(QString());
+    LightNextKey();
     return session.Item().text;
 }
 
@@ -58,11 +62,13 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
 {
     const Ui_Dialog::DrillWidgets w = ui->Drill(kind);
     const quint32 count = ui->cmb_train_num->currentData().toUInt();
+    session.SetClock(practice->Time());
     if (!session.Start(kind, std::move(source), count, Options(kind)))
         return false;
     w.progress->setRange(0, int(count));
     w.progress->setValue(0);
     w.start->setText(tr("Stop"));
+    ui->lbl_drill_kind->clear();  // a drill of the word list, until told otherwise
     // The list stays the one the drill began with.
     if (w.list)
         w.list->setEnabled(false);
@@ -100,7 +106,7 @@ void Dialog::PractiseWeakKeys(const CharCounts& totals)
 // Adaptive practice and missed words from the Progress tab: a word drill on
 // the Word tab with items of their own, explained as the word list explains
 // them.
-void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
+void Dialog::PractiseWords(std::shared_ptr<ItemSource> source, const QString& title)
 {
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
@@ -110,6 +116,7 @@ void Dialog::PractiseWords(std::shared_ptr<ItemSource> source)
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
     StartDrill(DrillKind::Words, std::move(source));
+    ui->lbl_drill_kind->setText(title);
     GetTrainString(false, false);
     ui->le_dst_word->setFocus(Qt::OtherFocusReason);
 }
@@ -167,6 +174,7 @@ void Dialog::closeEvent(QCloseEvent* event)
         StopRunningDrill();
     ui->tab_course->StopRun();
     ui->tab_course->Closing();
+    ui->tab_texts->StopRun();
     QDialog::closeEvent(event);
 }
 
@@ -199,6 +207,64 @@ void Dialog::LetterKeyPressed(QKeyEvent* keyEvent, bool repeat)
         return;
     }
 }
+
+// ------------------------------------------------------- the end of a drill
+void Dialog::TrainFinished()
+{
+    const bool running = session.IsRunning();
+    if (running) {
+        // Stopped before any box opens: the ticks during the box change
+        // nothing.
+        const DrillRecord drill = session.Finish(Options(session.Kind()));
+        ShowFigures();
+        // After the final figures: the history keeps the ones shown.
+        practice->Record(drill);
+    }
+    ui->wg_kb_light->Clear();
+    LightNextKey();
+    const DrillStats& stats = session.Stats();
+    if (running && DrillSession::ScoreOffered(stats)) {
+        if (!DrillSession::AccurateEnough(stats)) {
+            QMessageBox box(QMessageBox::Information, tr("Nuvari Arabic typing software"),
+                            tr("Fewer than half of the keys in this drill were right (accuracy %1 %), so its "
+                               "score cannot be recorded. Type carefully first; speed comes with practice.")
+                                .arg(stats.AccuracyText()),
+                            QMessageBox::Ok, this);
+            box.exec();
+        } else {
+            QMessageBox box(this);
+            QPushButton* record = box.addButton(tr("Record"), QMessageBox::AcceptRole);
+            QPushButton* skip = box.addButton(tr("Don't record"), QMessageBox::RejectRole);
+            box.setEscapeButton(skip);
+            box.setWindowTitle(tr("Nuvari Arabic typing software"));
+            box.setText(tr("Do you want to report the Score?"));
+            box.exec();
+            if (box.clickedButton() == record)
+                ReportScore();
+        }
+    }
+
+    const QString start = tr("Start");
+    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences}) {
+        ui->Drill(kind).start->setText(start);
+        if (QComboBox* list = ui->Drill(kind).list)
+            list->setEnabled(true);
+    }
+}
+
+// A change of tab ends the drill or the lesson that ran on the tab left.
+void Dialog::on_tabWidget_currentChanged(int)
+{
+    if (ui->tabWidget->currentWidget() == ui->tabWord || ui->tabWidget->currentWidget() == ui->tabtSentence)
+        ShowLists();
+    ui->tab_course->StopRun();
+    ui->tab_texts->StopRun();
+    TrainFinished();
+}
+
+void Dialog::on_btn_report_letter_clicked() { TrainFinished(); }
+void Dialog::on_btn_report_word_clicked() { TrainFinished(); }
+void Dialog::on_btn_report_sentence_clicked() { TrainFinished(); }
 
 // --------------------------------------------------- word and sentence drills
 
@@ -255,7 +321,7 @@ void Dialog::TextEdited(DrillKind kind, const QString& text)
     w.answer->setCursorPosition(answer.cursor);
     w.source->setText(DrillLabel::Judged(item, answer.marks, palette().color(QPalette::WindowText)));
     if (!answer.itemDone)
-        return;
+        return LightNextKey(answer.marks);
     ShowProgress(w.progress, int(session.Stats().doneCount));
     if (session.IsComplete())
         TrainFinished();
@@ -302,4 +368,46 @@ void Dialog::ShowFigures()
     fields[1]->setText(stats.SpeedText());
     fields[2]->setText(stats.AccuracyText());
     fields[3]->setText(stats.ScoreText());
+}
+
+void Dialog::ShowGuidance(bool shown)
+{
+    const DrillKind kinds[] = {DrillKind::Words, DrillKind::Sentences};
+    for (int i = 0; i < 2; ++i) {
+        const Ui_Dialog::DrillWidgets w = ui->Drill(kinds[i]);
+        w.guide->setChecked(shown);
+        if (shown && !guides[i]) {
+            guides[i] = new FingerKeyboard(w.column->parentWidget());
+            guides[i]->setObjectName(kinds[i] == DrillKind::Words ? QStringLiteral("wg_guide_word")
+                                                                  : QStringLiteral("wg_guide_sentence"));
+            // What the tab has left under an item with its meaning (two
+            // lines), the hint and the answer line.
+            guides[i]->setFixedHeight(90);
+            w.column->addWidget(guides[i]);
+        }
+        if (guides[i])
+            guides[i]->setVisible(shown);
+        // The keyboard's room comes from the answer line, which then keeps
+        // to its own height, not from the item above it.
+        w.answer->setSizePolicy(QSizePolicy::Expanding, shown ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    }
+    LightNextKey();
+}
+
+void Dialog::LightNextKey(const QList<DrillSession::Mark>& marks)
+{
+    const DrillKind kind = session.Kind();
+    const bool text = session.IsRunning() && (kind == DrillKind::Words || kind == DrillKind::Sentences);
+    for (int i = 0; i < 2; ++i) {
+        FingerKeyboard* guide = guides[i];
+        if (!guide || !guide->isVisible())
+            continue;
+        guide->SetKeyboard(Options(DrillKind::Words).layout);
+        const bool mine = text && (kind == DrillKind::Words) == (i == 0);
+        const QString next = mine ? DrillSession::NextToType(session.Item().text, marks) : QString();
+        guide->SetNext(next);
+        // A lam-alef the layout has no one key for: the lam first.
+        if (guide->LitKeys().isEmpty() && next.size() > 1)
+            guide->SetNext(next.left(1));
+    }
 }

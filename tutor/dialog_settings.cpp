@@ -2,6 +2,8 @@
 // the keyboard type.
 #include "tutor/dialog.h"
 
+#include <QMessageBox>
+
 #include "practice/practice.h"
 #include "practice/preferences.h"
 #include "tutor/progresspage.h"
@@ -27,6 +29,10 @@ void Dialog::ReadSettings()
     ui->cmb_train_num->setCurrentIndex(p.itemCount);
     ui->tabProgress->SetGoalMinutes(p.dailyGoal);
     ui->chk_harakat_optional->setChecked(p.harakatOptional);
+    ShowGuidance(p.guidance);
+    ui->cmb_speed_unit->setCurrentIndex(p.speedUnit.IsWords() ? 1 : 0);
+    startScale = p.scale;
+    ui->cmb_scale->setCurrentIndex(ui->cmb_scale->findData(p.scale));
     practice->Scores().Read();
     scores.Show(practice->Scores());
 }
@@ -44,9 +50,20 @@ void Dialog::WriteSettings()
     p.itemCount = ui->cmb_train_num->currentIndex();
     p.dailyGoal = ui->tabProgress->GoalMinutes();
     p.harakatOptional = ui->chk_harakat_optional->isChecked();
+    p.guidance = ui->chk_guide_word->isChecked();
+    p.speedUnit = ui->cmb_speed_unit->currentIndex() == 1 ? SpeedUnit::Kind::Words : SpeedUnit::Kind::Characters;
+    p.scale = ui->cmb_scale->currentData().toInt();
     practice->WritePreferences(p);
     practice->Scores().Save();
     scores.Show(practice->Scores());
+}
+
+void Dialog::SizeChosen(int index)
+{
+    // Qt takes its scale factor once, when the program starts.
+    if (ui->cmb_scale->itemData(index).toInt() != startScale)
+        QMessageBox::information(this, tr("Nuvari Arabic typing software"),
+                                 tr("The windows will have the new size the next time the program starts."));
 }
 
 std::array<Dialog::LanguageButton, 3> Dialog::LanguageButtons()

@@ -93,7 +93,8 @@ void LessonList::Show(const Course& course, const CourseState& state, const Layo
         item->setData(CourseText::LessonTitle(course, i), TitleRole);
         item->setData(state, StateRole);
         // The best typing as it was typed, never rounded up to a pass.
-        item->setData(result.bestCpm > 0 ? QVariantList{qFloor(result.bestCpm), qFloor(result.bestAccuracy)}
+        item->setData(result.bestCpm > 0 ? QVariantList{qFloor(unit.FromPerMinute(result.bestCpm)),
+                                                         qFloor(result.bestAccuracy)}
                                          : QVariantList(),
                       BestRole);
         item->setText(Text(item));
@@ -116,8 +117,10 @@ QString LessonList::Text(const QStandardItem* item) const
     const QVariantList best = item->data(BestRole).toList();
     if (best.size() != 2)
         return title + QLatin1Char('\n') + state;
-    auto line = [&best](const QString& state) {
-        return DialogText::tr("%1 · best %2/min, %3 %").arg(state, best[0].toString(), best[1].toString());
+    auto line = [this, &best](const QString& state) {
+        return (unit.IsWords() ? DialogText::tr("%1 · best %2 words/min, %3 %")
+                               : DialogText::tr("%1 · best %2/min, %3 %"))
+            .arg(state, best[0].toString(), best[1].toString());
     };
     // The figures are never cut: when the line is too wide, the name of the
     // state (which the icon shows too) gives way.

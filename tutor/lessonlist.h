@@ -3,6 +3,8 @@
 
 #include <QListView>
 
+#include "drill/speedunit.h"
+
 class Course;
 class LayoutKeys;
 class QStandardItem;
@@ -27,6 +29,8 @@ public:
     int Current() const;
     void SetCurrent(int lesson);
     QStandardItemModel* Lessons() const { return model; }
+    // The unit of the best speeds, from the next Show.
+    void SetSpeedUnit(SpeedUnit u) { unit = u; }
 
 signals:
     // Another lesson was chosen.
@@ -46,6 +50,7 @@ private:
     int TextWidth() const;
 
     QStandardItemModel* model;
+    SpeedUnit unit;
 };
 
 #endif // LESSONLIST_H

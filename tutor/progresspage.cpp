@@ -35,6 +35,10 @@ QPushButton* Button(QWidget* parent, const char* name)
     // Room beside the text: scaled text may come out a little wider than
     // it was measured.
     button->setStyleSheet(QStringLiteral("padding: 0 8px;"));
+    // The style's least height leaves out a pixel of the text's; a full
+    // page takes its room from the chart instead.
+    button->ensurePolished();
+    button->setMinimumHeight(button->sizeHint().height());
     return button;
 }
 
@@ -154,6 +158,7 @@ void ProgressPage::Build()
         wg_heat_map->SetMode(speed ? KeyHeatMap::Mode::Speed : KeyHeatMap::Mode::Errors);
     });
     wg_heat_map->SetKeyboard(layout);
+    SetSpeedUnit(unit);
     wg_daily_goal->SetGoal(goalMinutes);
     Retranslate(dates);
 }
@@ -204,6 +209,16 @@ void ProgressPage::SetKeyboard(KeyboardLayout keyboard)
         wg_heat_map->SetKeyboard(layout);
 }
 
+void ProgressPage::SetSpeedUnit(SpeedUnit u)
+{
+    unit = u;
+    if (!built)
+        return;
+    wg_progress_chart->SetSpeedUnit(unit);
+    wg_heat_map->SetSpeedUnit(unit);
+    wg_adaptive->SetSpeedUnit(unit);
+}
+
 void ProgressPage::SetGoalMinutes(int minutes)
 {
     goalMinutes = minutes;
@@ -230,7 +245,8 @@ void ProgressPage::PractiseAdaptively()
         box.exec();
         return;
     }
-    emit PractiseWords(source);
+    emit PractiseWords(source, plan.Focus().isEmpty() ? DialogText::tr("Adaptive practice")
+                                                      : DialogText::tr("Adaptive practice: focus %1").arg(plan.Focus()));
 }
 
 void ProgressPage::PractiseMissedWords()
@@ -248,7 +264,7 @@ void ProgressPage::PractiseMissedWords()
         box.exec();
         return;
     }
-    emit PractiseWords(source);
+    emit PractiseWords(source, DialogText::tr("Missed words and sentences"));
 }
 
 void ProgressPage::StartClass()

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "drill/drillrecord.h"
+#include "drill/speedunit.h"
 #include "practice/adaptiveplan.h"
 #include "progress/dailygoal.h"
 #include "progress/historyfile.h"
@@ -39,6 +40,8 @@ public:
     // `dates`: how the interface language writes dates and day names.
     void Retranslate(const QLocale& dates = QLocale(QLocale::English, QLocale::UnitedStates));
     void SetKeyboard(KeyboardLayout layout);
+    // The unit of the chart's, the heat map's and adaptive practice's speeds.
+    void SetSpeedUnit(SpeedUnit unit);
     // The learner's practice, whose history the page shows; it outlives
     // the page. Set once, before the page is shown.
     void SetPractice(Practice* practice);
@@ -67,7 +70,8 @@ signals:
     // "Practise weak keys": the per-character totals to weigh the draw by.
     void PractiseWeakKeys(const CharCounts& totals);
     // A word drill over `source`.
-    void PractiseWords(std::shared_ptr<ItemSource> source);
+    // `title` says on the Word tab what the drill is.
+    void PractiseWords(std::shared_ptr<ItemSource> source, const QString& title);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +105,7 @@ private:
     bool built = false;
     QLocale dates = QLocale(QLocale::English, QLocale::UnitedStates);
     KeyboardLayout layout = KeyboardLayout::Kb101;
+    SpeedUnit unit;
     int goalMinutes = DailyGoal::DefaultMinutes;
     int shownRevision = -1;
     int shownType = -1;

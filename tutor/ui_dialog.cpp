@@ -28,13 +28,15 @@
 #include <array>
 
 #include "drill/drilllength.h"
+#include "practice/preferences.h"
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
-#include "tutor/joinedlabel.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
+#include "widgets/joinedlabel.h"
 #include "widgets/keylight.h"
 #include "widgets/linkmirror.h"
 
@@ -322,6 +324,11 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
     chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
     horizontalLayout_11->addWidget(chk_random_word);
+    chk_guide_word = Named(new QCheckBox(horizontalLayoutWidget_12), "chk_guide_word");
+    horizontalLayout_11->addWidget(chk_guide_word);
+    lbl_drill_kind = Named(new QLabel(horizontalLayoutWidget_12), "lbl_drill_kind");
+    lbl_drill_kind->setTextFormat(Qt::PlainText);
+    horizontalLayout_11->addWidget(lbl_drill_kind, 1);
     AddListChooser(horizontalLayoutWidget_12, horizontalLayout_11, lbl_list_word, "lbl_list_word", cmb_list_word,
                    "cmb_list_word");
     horizontalSpacer_2 = HorizontalSpacer();
@@ -350,6 +357,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
     chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
     horizontalLayout_2->addWidget(chk_random_sentence);
+    chk_guide_sentence = Named(new QCheckBox(horizontalLayoutWidget_3), "chk_guide_sentence");
+    horizontalLayout_2->addWidget(chk_guide_sentence);
     AddListChooser(horizontalLayoutWidget_3, horizontalLayout_2, lbl_list_sentence, "lbl_list_sentence",
                    cmb_list_sentence, "cmb_list_sentence");
     horizontalSpacer_3 = HorizontalSpacer();
@@ -393,6 +402,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     groupBox = Named(new QGroupBox(horizontalLayoutWidget_6), "groupBox");
     verticalLayoutWidget_6 = Container(groupBox, "verticalLayoutWidget_6", 10, 20, 171, 71);
     verticalLayout_2 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_6, "verticalLayout_2");
+    // Three buttons in the box's room, each the height its text asks for.
+    verticalLayout_2->setSpacing(0);
     rad_lang_chinese = Radio(verticalLayoutWidget_6, "rad_lang_chinese", true);
     verticalLayout_2->addWidget(rad_lang_chinese);
     rad_lang_arabic = Radio(verticalLayoutWidget_6, "rad_lang_arabic", false);
@@ -422,9 +433,26 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_6->addWidget(cmb_train_num);
     verticalLayout_9->addLayout(horizontalLayout_6);
     horizontalLayout_3->addWidget(groupBox_2);
-    chk_harakat_optional = Named(new QCheckBox(tabSetting), "chk_harakat_optional");
-    chk_harakat_optional->setGeometry(QRect(20, 126, 561, 26));
+    wg_view_options = Container(tabSetting, "wg_view_options", 20, 126, 561, 26);
+    lay_view_options = LayoutOn<QHBoxLayout>(wg_view_options, "lay_view_options");
+    chk_harakat_optional = Named(new QCheckBox(wg_view_options), "chk_harakat_optional");
     chk_harakat_optional->setChecked(true);
+    lay_view_options->addWidget(chk_harakat_optional);
+    lay_view_options->addStretch(1);
+    lbl_scale = Named(new QLabel(wg_view_options), "lbl_scale");
+    lay_view_options->addWidget(lbl_scale);
+    cmb_scale = Named(new QComboBox(wg_view_options), "cmb_scale");
+    for (int percent : Preferences::Scales)
+        cmb_scale->addItem(QStringLiteral("%1 %").arg(percent), percent);
+    lbl_scale->setBuddy(cmb_scale);
+    lay_view_options->addWidget(cmb_scale);
+    lay_view_options->addSpacing(6);
+    lbl_speed_unit = Named(new QLabel(wg_view_options), "lbl_speed_unit");
+    lay_view_options->addWidget(lbl_speed_unit);
+    cmb_speed_unit = Named(new QComboBox(wg_view_options), "cmb_speed_unit");
+    cmb_speed_unit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lbl_speed_unit->setBuddy(cmb_speed_unit);
+    lay_view_options->addWidget(cmb_speed_unit);
     horizontalLayoutWidget_5 = Container(tabSetting, "horizontalLayoutWidget_5", 10, 200, 581, 201);
     layout_display_3 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_5, "layout_display_3");
     groupBox_8 = Named(new QGroupBox(horizontalLayoutWidget_5), "groupBox_8");
@@ -442,7 +470,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tv_sentence_score = Named(new QTableView(groupBox_9), "tv_sentence_score");
     ScoreTableSettings(tv_sentence_score, 20, 20, 151, 171);
     layout_display_3->addWidget(groupBox_9);
-    horizontalLayoutWidget_11 = Container(tabSetting, "horizontalLayoutWidget_11", 10, 160, 581, 31);
+    // As high as the large heading's line (above the score tables at 200).
+    horizontalLayoutWidget_11 = Container(tabSetting, "horizontalLayoutWidget_11", 10, 158, 581, 36);
     horizontalLayout_9 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_11, "horizontalLayout_9");
     horizontalSpacer_4 = HorizontalSpacer();
     horizontalLayout_9->addItem(horizontalSpacer_4);
@@ -527,14 +556,25 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     // A lesson kept in the history is news for the Progress tab.
     QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
+    // Page 7, Texts
+    tab_texts = Named(new TextsPage(), "tab_texts");
+    tabWidget->addTab(tab_texts, QString());
+
     // The heat map, the lit keys and the course show the keyboard type chosen.
     QObject::connect(rad_kb_102, &QRadioButton::toggled, tabProgress, [this](bool kb102) {
         const KeyboardLayout layout = kb102 ? KeyboardLayout::Kb102 : KeyboardLayout::Kb101;
         tabProgress->SetKeyboard(layout);
         wg_kb_light->SetKeyboard(layout);
         tab_course->SetKeyboard(layout);
+        tab_texts->SetKeyboard(layout);
     });
     QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_course, &CoursePage::SetHarakatOptional);
+    QObject::connect(chk_harakat_optional, &QCheckBox::toggled, tab_texts, &TextsPage::SetHarakatOptional);
+    QObject::connect(cmb_speed_unit, &QComboBox::currentIndexChanged, tabProgress, [this](int index) {
+        const SpeedUnit unit(index == 1 ? SpeedUnit::Kind::Words : SpeedUnit::Kind::Characters);
+        tabProgress->SetSpeedUnit(unit);
+        tab_course->SetSpeedUnit(unit);
+    });
 
     vh_main->addWidget(tabWidget);
 
@@ -562,12 +602,14 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
                 {le_time, le_speed, le_correct, le_Achievement}};
     case DrillKind::Words:
         return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word, cmb_list_word,
-                {le_time_word, le_speed_word, le_correct_word, le_score_word}};
+                {le_time_word, le_speed_word, le_correct_word, le_score_word}, chk_guide_word, verticalLayout_4};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
+    case DrillKind::Texts:  // and so are the Texts tab's
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
             cmb_list_sentence,
-            {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}};
+            {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}, chk_guide_sentence,
+            verticalLayout_7};
 }

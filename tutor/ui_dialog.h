@@ -27,6 +27,7 @@
 #include "drill/drillrecord.h"
 
 class CoursePage;
+class TextsPage;
 class KeyLight;
 class ProgressPage;
 
@@ -78,6 +79,8 @@ public:
     QWidget* horizontalLayoutWidget_12;
     QHBoxLayout* horizontalLayout_11;
     QCheckBox* chk_random_word;
+    QCheckBox* chk_guide_word;  // the next key lit on a keyboard
+    QLabel* lbl_drill_kind;     // what an adaptive or missed-word drill is
     QLabel* lbl_list_word;  // the list chooser
     QComboBox* cmb_list_word;
     QSpacerItem* horizontalSpacer_2;
@@ -99,6 +102,7 @@ public:
     QWidget* horizontalLayoutWidget_3;
     QHBoxLayout* horizontalLayout_2;
     QCheckBox* chk_random_sentence;
+    QCheckBox* chk_guide_sentence;
     QLabel* lbl_list_sentence;
     QComboBox* cmb_list_sentence;
     QSpacerItem* horizontalSpacer_3;
@@ -138,7 +142,13 @@ public:
     QWidget* verticalLayoutWidget_8;
     QVBoxLayout* verticalLayout_9;
     QCheckBox* chk_display_complain;
+    QWidget* wg_view_options;  // the harakat, the size and the speed unit
+    QHBoxLayout* lay_view_options;
     QCheckBox* chk_harakat_optional;
+    QLabel* lbl_scale;
+    QComboBox* cmb_scale;  // the Preferences::Scales, in order
+    QLabel* lbl_speed_unit;
+    QComboBox* cmb_speed_unit;  // characters, then words a minute
     QHBoxLayout* horizontalLayout_6;
     QLabel* label_3;
     QComboBox* cmb_train_num;
@@ -180,6 +190,7 @@ public:
     ProgressPage* tabProgress;
     // Page 6, Course: its contents are made when it is first shown
     CoursePage* tab_course;
+    TextsPage* tab_texts;
     // Link strip
     QWidget* horizontalLayoutWidget_7;
     QHBoxLayout* horizontalLayout_5;
@@ -202,6 +213,8 @@ public:
         QCheckBox* random;
         QComboBox* list;  // the list chooser: words and sentences only
         std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
+        QCheckBox* guide = nullptr;    // word and sentence: show the next key
+        QVBoxLayout* column = nullptr; // word and sentence: the item and answer
     };
     DrillWidgets Drill(DrillKind kind) const;
 

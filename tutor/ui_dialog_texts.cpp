@@ -30,13 +30,15 @@
 #include <array>
 
 #include "drill/drilllength.h"
+#include "drill/speedunit.h"
 #include "practice/interfacelanguage.h"
 #include "tutor/coursepage.h"
-#include "tutor/joinedlabel.h"
 #include "tutor/progresspage.h"
+#include "tutor/textspage.h"
 #include "tutor/website.h"
 #include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
+#include "widgets/joinedlabel.h"
 #include "widgets/keylight.h"
 #include "widgets/linkmirror.h"
 
@@ -101,6 +103,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     label_12->setText(DialogText::tr("Press [Enter] go to next content !"));
     groupBox_10->setTitle(DialogText::tr("Word"));
     chk_random_word->setText(DialogText::tr("Random Mode"));
+    chk_guide_word->setText(DialogText::tr("Show the next key"));
     TranslateListChooser(lbl_list_word, cmb_list_word, DialogText::tr("Built-in words"));
     btn_start_word->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5,
@@ -109,6 +112,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
 
     groupBox_11->setTitle(DialogText::tr("Sentence"));
     chk_random_sentence->setText(DialogText::tr("Random Mode"));
+    chk_guide_sentence->setText(DialogText::tr("Show the next key"));
     TranslateListChooser(lbl_list_sentence, cmb_list_sentence, DialogText::tr("Built-in sentences"));
     btn_start_sentence->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6,
@@ -130,6 +134,23 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     chk_harakat_optional->setToolTip(
         DialogText::tr("A haraka may be typed or left out; typed, it must be the right one. A tatweel is never "
                        "needed. The course's harakat lessons still ask for every mark."));
+    lbl_scale->setText(DialogText::tr("Size:"));
+    cmb_scale->setToolTip(DialogText::tr("The size of the windows and their texts. A new size takes effect the next "
+                                         "time the program starts."));
+    lbl_speed_unit->setText(DialogText::tr("Speed unit:"));
+    {
+        // Refilled in the new language, the unit chosen kept.
+        const int unit = qMax(0, cmb_speed_unit->currentIndex());
+        const QSignalBlocker quiet(cmb_speed_unit);
+        cmb_speed_unit->clear();
+        cmb_speed_unit->addItems({DialogText::tr("Characters a minute"), DialogText::tr("Words a minute")});
+        cmb_speed_unit->setCurrentIndex(unit);
+    }
+    cmb_speed_unit->setToolTip(
+        DialogText::tr("The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word "
+                       "counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or "
+                       "characters a second.")
+            .arg(SpeedUnit::CharactersPerWord));
     label_3->setText(DialogText::tr("Item Count"));
     cmb_train_num->clear();
     cmb_train_num->insertItems(0, QStringList()
@@ -171,6 +192,8 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     tabWidget->setTabText(tabWidget->indexOf(tabProgress), DialogText::tr("Progress"));
     tab_course->Retranslate();
     tabWidget->setTabText(tabWidget->indexOf(tab_course), DialogText::tr("Course"));
+    tab_texts->Retranslate();
+    tabWidget->setTabText(tabWidget->indexOf(tab_texts), DialogText::tr("Texts"));
     // The logo sits at the window's top left in either direction: a
     // right-to-left tab bar starts at the right edge to leave it room.
     const bool rightToLeft = Dialog->layoutDirection() == Qt::RightToLeft;

@@ -23,11 +23,11 @@ const char StyleSheet[] =
     "QTableView{background-color:transparent; text-align:center;alignment: center;} "
     "QInputDialog,QMessageBox{border-image: url(:/pic/message_bg) 5;border-width:5px;} "
     // The tabs leave the logo at the top left room, also in a right-to-left
-    // window (the window tree sets the flag); seven of them fit beside it.
+    // window (the window tree sets the flag); eight of them fit beside it.
     "QTabWidget::tab-bar {left:110px; alignment: right;}"
     "QTabWidget[rightToLeft=\"true\"]::tab-bar {left:0px;}"
     "QTabWidget::pane {color: rgb(246, 246, 244); margin: 0px,1px,1px,1px; border: 0px solid #020202; border-radius: 7px;}"
-    "QTabBar::tab {margin-left:0px;color: black;border-image: url(:/pic/tab_btn_bg) 5 5 13 5; border-width:5px 5px 13px 5px;min-width:62px;min-height:20px;}"
+    "QTabBar::tab {margin-left:0px;color: black;border-image: url(:/pic/tab_btn_bg) 5 5 13 5; border-width:5px 5px 13px 5px;min-width:55px;min-height:20px;}"
     "QTabBar::tab:hover {color: black; border-image:url(:/pic/tab_btn_normal); }"
     "QTabBar::tab:selected{color: white; border-image:url(:/pic/tab_btn_hover); }"
     "QLineEdit{color: black; border-image:url(:/pic/edt_bg) 2px;border-width:2px;}"

@@ -17,7 +17,7 @@ public:
     // order.
     static QStringList DrillKinds()
     {
-        return {tr("Letter drills"), tr("Word drills"), tr("Sentence drills"), tr("Course lessons")};
+        return {tr("Letter drills"), tr("Word drills"), tr("Sentence drills"), tr("Course lessons"), tr("Text drills")};
     }
 };
 

@@ -92,6 +92,14 @@ void KeyHeatMap::SetConfusions(const Confusions& c)
     update();
 }
 
+void KeyHeatMap::SetSpeedUnit(SpeedUnit u)
+{
+    if (unit == u)
+        return;
+    unit = u;
+    update();
+}
+
 QColor KeyHeatMap::Face(const Key& key) const
 {
     if (mode == Mode::Speed)
@@ -177,9 +185,10 @@ QString KeyHeatMap::ToolTipAt(const QPointF& pos) const
             const KeySkill skill = skills.value(c);
             const QString shown = mark + Shown(c) + mark;
             if (mode == Mode::Speed)
-                lines << (skill.IsMeasured() ? DialogText::tr("%1: %2 characters per minute, %3% right")
+                lines << (skill.IsMeasured() ? (unit.IsWords() ? DialogText::tr("%1: %2 words a minute, %3% right")
+                                                               : DialogText::tr("%1: %2 characters per minute, %3% right"))
                                                    .arg(shown)
-                                                   .arg(qRound(skill.Cpm()))
+                                                   .arg(qRound(unit.FromPerMinute(skill.Cpm())))
                                                    .arg(qRound(skill.Accuracy()))
                                              : DialogText::tr("%1: speed not measured yet").arg(shown));
             else
@@ -280,8 +289,10 @@ void KeyHeatMap::DrawLegend(QPainter& p, const QRectF& area) const
     };
 
     const bool speed = mode == Mode::Speed;
-    const double targetCpm = 60000.0 / targetMs;
-    const QString title = speed ? DialogText::tr("Speed per key (characters per minute):") : DialogText::tr("Errors per key:");
+    const double targetCpm = unit.FromPerMinute(60000.0 / targetMs);
+    const QString title = !speed        ? DialogText::tr("Errors per key:")
+                          : unit.IsWords() ? DialogText::tr("Speed per key (words a minute):")
+                                           : DialogText::tr("Speed per key (characters per minute):");
     const QString from = speed ? QString::number(qRound(targetCpm * SlowestShare)) : QStringLiteral("0%");
     const QString to = speed ? QString::number(qRound(targetCpm)) : QStringLiteral("%1%").arg(qRound(TopRate * 100));
     const QString plain = speed ? DialogText::tr("not measured") : DialogText::tr("not practised");

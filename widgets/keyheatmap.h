@@ -8,6 +8,7 @@
 
 #include "keyboard/keygeometry.h"
 #include "drill/drillrecord.h"
+#include "drill/speedunit.h"
 #include "progress/keyskill.h"
 
 // The keyboard of the chosen type with each key tinted by the learner's
@@ -47,6 +48,7 @@ public:
     // The smoothed speeds and the target time they are measured against.
     void SetSkills(const KeySkills& skills, double targetMs);
     void SetConfusions(const Confusions& confusions);
+    void SetSpeedUnit(SpeedUnit unit);
     // The character keys as they are drawn now, in widget coordinates.
     QList<Key> Keys() const;
     // What hovering at `pos` shows; empty off the character keys.
@@ -73,6 +75,7 @@ private:
     Mode mode = Mode::Errors;
     KeySkills skills;
     double targetMs = 1000;
+    SpeedUnit unit;
     Confusions confusions;
     // Built when first drawn, again after a resize or a change of keyboard.
     mutable std::unique_ptr<KeyGeometry> board;

@@ -95,15 +95,18 @@ QString KeyMasteryView::ToolTipAt(const QPointF& pos) const
         if (!skill.IsMeasured())
             text = DialogText::tr("%1: not practised yet").arg(shown);
         else if (t.mastered)
-            text = DialogText::tr("%1: mastered, %2 characters per minute and %3% right")
+            text = (unit.IsWords() ? DialogText::tr("%1: mastered, %2 words a minute and %3% right")
+                                   : DialogText::tr("%1: mastered, %2 characters per minute and %3% right"))
                        .arg(shown)
-                       .arg(qRound(skill.Cpm()))
+                       .arg(qRound(unit.FromPerMinute(skill.Cpm())))
                        .arg(qRound(skill.Accuracy()));
         else
-            text = DialogText::tr("%1: %2 of %3 characters per minute, %4% right of %5% needed")
+            text = (unit.IsWords()
+                        ? DialogText::tr("%1: %2 of %3 words a minute, %4% right of %5% needed")
+                        : DialogText::tr("%1: %2 of %3 characters per minute, %4% right of %5% needed"))
                        .arg(shown)
-                       .arg(qRound(skill.Cpm()))
-                       .arg(qRound(plan.TargetCpm()))
+                       .arg(qRound(unit.FromPerMinute(skill.Cpm())))
+                       .arg(qRound(unit.FromPerMinute(plan.TargetCpm())))
                        .arg(qRound(skill.Accuracy()))
                        .arg(qRound(KeySkill::MasteryAccuracy));
         if (t.focus)

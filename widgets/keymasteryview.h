@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "drill/speedunit.h"
 #include "practice/adaptiveplan.h"
 
 // The keys adaptive practice takes in, a tile each in the course's order
@@ -30,6 +31,7 @@ public:
     explicit KeyMasteryView(QWidget* parent = nullptr);
 
     void SetPlan(const AdaptivePlan& plan);
+    void SetSpeedUnit(SpeedUnit u) { unit = u; }
     QList<Tile> Tiles() const;
     QString ToolTipAt(const QPointF& pos) const;
 
@@ -48,6 +50,7 @@ private:
 
     AdaptivePlan plan;
     QList<Tile> tiles;
+    SpeedUnit unit;
 };
 
 #endif // KEYMASTERYVIEW_H

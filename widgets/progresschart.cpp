@@ -100,15 +100,34 @@ void ProgressChart::SetDrills(const QList<DrillPoint>& d)
 {
     drills = d;
     averages = MovingAverage(drills, AverageWindow);
-    double fastest = 0;
-    for (const DrillPoint& p : drills)
-        fastest = qMax(fastest, p.speed);
-    std::tie(speedStep, gridLines) = SpeedScale(fastest);
-    topSpeed = speedStep * gridLines;
+    ScaleSpeed();
     PlaceScrollBar();
     // The newest drill in view.
     sb_progress_chart->setValue(sb_progress_chart->maximum());
     update();
+}
+
+void ProgressChart::ScaleSpeed()
+{
+    double fastest = 0;
+    for (const DrillPoint& p : drills)
+        fastest = qMax(fastest, Shown(p.speed));
+    std::tie(speedStep, gridLines) = SpeedScale(fastest);
+    topSpeed = speedStep * gridLines;
+}
+
+void ProgressChart::SetSpeedUnit(SpeedUnit u)
+{
+    if (unit == u)
+        return;
+    unit = u;
+    ScaleSpeed();
+    update();
+}
+
+QString ProgressChart::SpeedTitle() const
+{
+    return unit.IsWords() ? DialogText::tr("Speed (words a minute)") : DialogText::tr("Speed (characters a minute)");
 }
 
 void ProgressChart::SetKeeping(bool k)
@@ -234,7 +253,7 @@ int ProgressChart::ShownCount() const
 QPointF ProgressChart::SpeedPoint(int index) const
 {
     const Layout l = Arrange(QFontMetrics(ChartFont(font())));
-    return {l.X(index), l.plot.bottom() - drills[l.first + index].speed / topSpeed * l.plot.height()};
+    return {l.X(index), l.plot.bottom() - Shown(drills[l.first + index].speed) / topSpeed * l.plot.height()};
 }
 
 QPointF ProgressChart::AccuracyPoint(int index) const
@@ -295,7 +314,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         const qreal top = yy - line / 2.0;
         p.setPen(SpeedColour);
         p.drawText(QRectF(startLabels.left(), top, startLabels.width(), line), startAlign,
-                   QString::number(speedStep * i, 'g', 3));
+                   QString::number(speedStep * i, 'g', 4));
         p.setPen(AccuracyColour);
         p.drawText(QRectF(endLabels.left(), top, endLabels.width(), line), endAlign,
                    QString::number(100 * i / gridLines));
@@ -309,7 +328,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
     p.setClipRect(plot.adjusted(-4, -4, 4, 4));
     for (const auto& [colour, top, speed] : {std::tuple(SpeedColour, topSpeed, true),
                                             std::tuple(AccuracyColour, 100.0, false)}) {
-        auto value = [speed = speed](const DrillPoint& d) { return speed ? d.speed : d.accuracy; };
+        auto value = [this, speed = speed](const DrillPoint& d) { return speed ? Shown(d.speed) : d.accuracy; };
         // Each drill a pale dot, the newest ringed.
         p.setPen(Qt::NoPen);
         p.setBrush(Dot(colour));
@@ -351,7 +370,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         p.drawText(rtl ? r.adjusted(0, 0, -22, 0) : r.adjusted(22, 0, 0, 0),
                    (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::AlignAbsolute, name);
     };
-    legend(DialogText::tr("Speed (characters per second)"), SpeedColour, true, 0, false);
+    legend(SpeedTitle(), SpeedColour, true, 0, false);
     legend(DialogText::tr("Accuracy (%)"), AccuracyColour, false, 0, false);
     legend(DialogText::tr("one drill"), Ink, true, 1, true);
     legend(DialogText::tr("average of the last %1 drills").arg(AverageWindow), Ink, false, 1, false);

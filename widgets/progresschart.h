@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "drill/drillrecord.h"
+#include "drill/speedunit.h"
 
 class QScrollBar;
 
@@ -37,6 +38,11 @@ public:
     // False while the history keeps no new drills: an empty chart then
     // says so rather than promising them.
     void SetKeeping(bool keeping);
+    // The unit of the speed axis (the drills keep characters a second).
+    void SetSpeedUnit(SpeedUnit unit);
+    // The speed axis as drawn: its title, naming the unit, and its top.
+    QString SpeedTitle() const;
+    double SpeedTop() const { return topSpeed; }
     // The average of each drill and the (up to) `window` - 1 before it.
     static QList<DrillPoint> MovingAverage(const QList<DrillPoint>& drills, int window);
 
@@ -71,10 +77,14 @@ private:
     // How many drills fit in a plot `width` wide.
     static int Fitting(double width);
     void PlaceScrollBar();
+    // The speed axis's grid for the drills in the unit.
+    void ScaleSpeed();
+    double Shown(double perSecond) const { return unit.FromPerSecond(perSecond); }
 
     QList<DrillPoint> drills;
     QList<DrillPoint> averages;
-    double topSpeed = 1;   // the speed axis's top
+    SpeedUnit unit;
+    double topSpeed = 1;   // the speed axis's top, in the unit
     double speedStep = 0.25;
     int gridLines = 4;
     bool keeping = true;

@@ -112,7 +112,7 @@
         <translation>الحركات اختيارية</translation>
     </message>
     <message>
-        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course's harakat lessons still ask for every mark.</source>
         <translation>يمكنك كتابة الحركة أو تركها، فإن كتبتها فيجب أن تكون الصحيحة. ولا يلزم التطويل أبدًا. أما دروس الحركات فتطلب كتابة كل حركة.</translation>
     </message>
     <message>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>There are not any score!
-Can&apos;t report!</source>
+Can't report!</source>
         <translation>لا توجد أي نتائج بعد!
 لا يمكن إرسالها!</translation>
     </message>
@@ -300,10 +300,6 @@ Can&apos;t report!</source>
     <message>
         <source>Your finished drills will appear here, with their speed and accuracy.</source>
         <translation>ستظهر هنا تمارينك المنتهية، مع سرعتها ودقتها.</translation>
-    </message>
-    <message>
-        <source>Speed (characters per second)</source>
-        <translation>السرعة (حرف في الثانية)</translation>
     </message>
     <message>
         <source>Accuracy (%)</source>
@@ -386,43 +382,7 @@ Can&apos;t report!</source>
         <translation>لم يُعثر على أي جمل. لا يحتوي ملف الجمل %1 على جملة يمكن كتابتها: كل عناصره فارغة أو طويلة جدًا.</translation>
     </message>
     <message>
-        <source>List:</source>
-        <translation>القائمة:</translation>
-    </message>
-    <message>
-        <source>Built-in words</source>
-        <translation>الكلمات المضمّنة</translation>
-    </message>
-    <message>
-        <source>Built-in sentences</source>
-        <translation>الجمل المضمّنة</translation>
-    </message>
-    <message>
-        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
-        <translation>القائمة التي يأخذ منها هذا التمرين عناصره: القائمة المضمّنة، أو قائمة حفظتَها في مجلد بياناتك بمحرّر المحتوى.</translation>
-    </message>
-    <message>
-        <source>The list file %1 cannot be read: %2.</source>
-        <translation>تتعذّر قراءة ملف القائمة %1: %2.</translation>
-    </message>
-    <message>
-        <source>The list file %1 is damaged: its data is incomplete.</source>
-        <translation>ملف القائمة %1 تالف: بياناته ناقصة.</translation>
-    </message>
-    <message>
-        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
-        <translation>لا يحتوي ملف القائمة %1 على أي عنصر يمكن كتابته: فهو فارغ، أو كل عناصره خالية أو طويلة جدًا.</translation>
-    </message>
-    <message>
-        <source>The built-in word list is used instead.</source>
-        <translation>ستُستخدم قائمة الكلمات المضمّنة بدلًا منه.</translation>
-    </message>
-    <message>
-        <source>The built-in sentence list is used instead.</source>
-        <translation>ستُستخدم قائمة الجمل المضمّنة بدلًا منه.</translation>
-    </message>
-    <message>
-        <source>Don&apos;t record</source>
+        <source>Don't record</source>
         <translation>لا تسجّل</translation>
     </message>
     <message>
@@ -597,14 +557,6 @@ Can&apos;t report!</source>
         <translation>الدرس</translation>
     </message>
     <message>
-        <source>Speed (keys/s)</source>
-        <translation>السرعة (مفتاح/ثانية)</translation>
-    </message>
-    <message>
-        <source>Speed trend (keys/s per week)</source>
-        <translation>تغيّر السرعة (مفتاح/ثانية في الأسبوع)</translation>
-    </message>
-    <message>
         <source>Accuracy trend (points per week)</source>
         <translation>تغيّر الدقة (نقاط مئوية في الأسبوع)</translation>
     </message>
@@ -757,7 +709,7 @@ Can&apos;t report!</source>
         <translation>قال الخادم: %1</translation>
     </message>
     <message>
-        <source>No class server answers at %1. Check the server&apos;s settings and the network, then press Open again.</source>
+        <source>No class server answers at %1. Check the server's settings and the network, then press Open again.</source>
         <translation>لا يستجيب أي خادم صف في %1. تحقّق من إعدادات الخادم ومن الشبكة، ثم اضغط «افتح» مرة أخرى.</translation>
     </message>
     <message>
@@ -1017,7 +969,7 @@ Can&apos;t report!</source>
         <translation>لم يرسل أي متعلم تمرينًا إلى هذا الصف بعد: ينضم المتعلمون إليه بزر «الصف…» في صفحة «التقدم» من برنامجهم، مع رمز هذا الصف.</translation>
     </message>
     <message>
-        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <source>The chosen learner's drills will appear here, with their speed and accuracy.</source>
         <translation>ستظهر هنا تمارين المتعلم الذي تختاره، مع سرعتها ودقتها.</translation>
     </message>
     <message>
@@ -1063,6 +1015,290 @@ Can&apos;t report!</source>
     <message>
         <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
         <translation>تعذّر حفظ نجاحك في الدرس %1 لأن القرص الذي يحفظ سجل تمارينك ممتلئ: بعد إعادة التشغيل لن يكون الدرس مجتازًا، وعليك أن تجتازه من جديد.</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>كلمات في الدقيقة</translation>
+    </message>
+    <message>
+        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>السرعة (بالكلمات في الدقيقة) التي تجتاز بها كل الدروس؛ عند أدنى قيمة يطلب كل درس سرعته الخاصة</translation>
+    </message>
+    <message>
+        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
+        <translation>السرعة: عدد الكلمات المكتوبة في الدقيقة منذ أول مفتاح، والكلمة الواحدة %1 أحرف</translation>
+    </message>
+    <message>
+        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
+        <translation>للنجاح: %1 كلمة/دقيقة بدقة %2 % أو أكثر</translation>
+    </message>
+    <message>
+        <source>%1 words a minute at %2 % accuracy</source>
+        <translation>%1 كلمة/دقيقة بدقة %2 %</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
+        <translation>لم تنجح بعد: %1. يطلب هذا الدرس %2 كلمة/دقيقة بدقة %3 %.</translation>
+    </message>
+    <message>
+        <source>%1 · best %2 words/min, %3 %</source>
+        <translation>%1 · الأفضل %2 كلمة/دقيقة، %3 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 words a minute, %3% right</source>
+        <translation>%1: %2 كلمة/دقيقة، %3% صحيحة</translation>
+    </message>
+    <message>
+        <source>Speed per key (words a minute):</source>
+        <translation>السرعة لكل مفتاح (كلمة في الدقيقة):</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 words a minute and %3% right</source>
+        <translation>%1: متقَن، %2 كلمة/دقيقة و%3% صحيحة</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
+        <translation>%1: %2 من %3 كلمة/دقيقة، و%4% صحيحة من %5% مطلوبة</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 words a minute and %2% right.</source>
+        <translation>يُعدّ المفتاح متقَنًا عند %1 كلمة/دقيقة و%2% صحيحة.</translation>
+    </message>
+    <message>
+        <source>Speed (characters a minute)</source>
+        <translation>السرعة (حرف في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed (words a minute)</source>
+        <translation>السرعة (كلمة في الدقيقة)</translation>
+    </message>
+    <message>
+        <source>Speed trend (characters a minute per week)</source>
+        <translation>تغيّر السرعة (حرف/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Speed trend (words a minute per week)</source>
+        <translation>تغيّر السرعة (كلمة/دقيقة في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>الحجم:</translation>
+    </message>
+    <message>
+        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
+        <translation>حجم النوافذ ونصوصها. يُطبَّق الحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+    </message>
+    <message>
+        <source>Speed unit:</source>
+        <translation>وحدة السرعة:</translation>
+    </message>
+    <message>
+        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
+        <translation>وحدة السرعة في تبويبَي الدورة والتقدم وفي نافذة المعلّم؛ تُحسب الكلمة %1 أحرف بما فيها المسافات. أما خانة السرعة في التمارين فتبقى بالمفاتيح أو الحروف في الثانية.</translation>
+    </message>
+    <message>
+        <source>The windows will have the new size the next time the program starts.</source>
+        <translation>ستظهر النوافذ بالحجم الجديد عند تشغيل البرنامج في المرة القادمة.</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>السرعة (حرف في الثانية)</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>السرعة (مفتاح/ثانية)</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>تغيّر السرعة (مفتاح/ثانية في الأسبوع)</translation>
+    </message>
+    <message>
+        <source>Text drills</source>
+        <translation>تمارين النصوص</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>النصوص</translation>
+    </message>
+    <message>
+        <source>Paste a text</source>
+        <translation>لصق نص</translation>
+    </message>
+    <message>
+        <source>Paste an Arabic text of your own to practise; it is kept for next time</source>
+        <translation>الصق نصًّا عربيًّا من عندك لتتدرب عليه؛ يُحفظ لتجده في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <source>Practise the Arabic text of a UTF-8 text file (.txt); it is kept for next time</source>
+        <translation>تدرّب على النص العربي في ملف نصي بترميز UTF-8 ‏(.txt)؛ يُحفظ لتجده في المرة القادمة</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>إبقاء</translation>
+    </message>
+    <message>
+        <source>Remove the text of your own chosen in the list</source>
+        <translation>احذف نصك المختار في القائمة</translation>
+    </message>
+    <message>
+        <source>Your texts could not be read from %1, so that file was kept as %2 and your texts start afresh.</source>
+        <translation>تعذّرت قراءة نصوصك من %1، فحُفظ ذلك الملف باسم %2، وتبدأ نصوصك من جديد.</translation>
+    </message>
+    <message>
+        <source>Your text %1</source>
+        <translation>نصك %1</translation>
+    </message>
+    <message>
+        <source>Your text %1 (%2 lines)</source>
+        <translation>نصك %1 (عدد الأسطر: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lines)</source>
+        <translation>%1 (عدد الأسطر: %2)</translation>
+    </message>
+    <message>
+        <source>Paste the Arabic text you want to practise:</source>
+        <translation>الصق النص العربي الذي تريد أن تتدرب عليه:</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>فتح نص</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>ملفات نصية (*.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>تتعذّر قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <source>This text is too long to practise: a text may have at most %1 characters.</source>
+        <translation>هذا النص أطول من أن تتدرب عليه: لا يمكن أن يزيد عدد حروف النص على %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to practise: a text file may have at most %2 KB and %3 characters.</source>
+        <translation>الملف %1 أكبر من أن تتدرب عليه: لا يمكن أن يزيد حجم الملف النصي على %2 كيلوبايت، ولا عدد حروفه على %3.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file. Choose a text file (.txt) saved as UTF-8.</source>
+        <translation>الملف %1 ليس ملفًّا نصيًّا. اختر ملفًّا نصيًّا (.txt) محفوظًا بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not saved as UTF-8. Save it as UTF-8 in your text editor and open it again.</source>
+        <translation>الملف %1 غير محفوظ بترميز UTF-8. احفظه بترميز UTF-8 في محرر النصوص، ثم افتحه مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>There is nothing to type in this text.</source>
+        <translation>ليس في هذا النص شيء يُكتب.</translation>
+    </message>
+    <message>
+        <source>This text has characters that no key of the Arabic keyboard types: %1. Take them out and try again.</source>
+        <translation>في هذا النص حروف لا يكتبها أي مفتاح في لوحة المفاتيح العربية: %1. احذفها وحاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept because the disk that holds your data is full: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>تعذّر حفظ نصك لأن القرص الذي يحفظ بياناتك ممتلئ: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept in %1: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>تعذّر حفظ نصك في %1: يمكنك أن تتدرب عليه الآن، لكنه لن يبقى بعد إعادة التشغيل. أما النصوص المحفوظة من قبل فهي سليمة.</translation>
+    </message>
+    <message>
+        <source>Remove this text of your own? It cannot be brought back.</source>
+        <translation>أتريد حذف نصك هذا؟ لا يمكن استعادته بعد الحذف.</translation>
+    </message>
+    <message>
+        <source>The text is removed for now, but your texts file %1 could not be written: after a restart the text is back.</source>
+        <translation>حُذف النص الآن، لكن تعذّرت الكتابة في ملف نصوصك %1: سيعود النص بعد إعادة التشغيل.</translation>
+    </message>
+    <message>
+        <source>The whole text is typed: %1.</source>
+        <translation>كُتب النص كله: %1.</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>مرحبًا بك</translation>
+    </message>
+    <message>
+        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
+        <translation>يعلّمك هذا البرنامج الطباعة العربية باللمس على لوحة المفاتيح التي لديك: فهو يحوّل مفاتيحك إلى تخطيط لوحة المفاتيح العربية، فلا حاجة إلى تثبيت أي شيء. وتوصلك إلى ذلك تمارين الحروف والكلمات والجمل، ودورة تبدأ من صف الارتكاز، وتدريب على مفاتيحك الضعيفة.</translation>
+    </message>
+    <message>
+        <source>Where would you like to begin?</source>
+        <translation>من أين تودّ أن تبدأ؟</translation>
+    </message>
+    <message>
+        <source>I am new to touch typing: start the course at lesson 1</source>
+        <translation>أنا جديد في الطباعة باللمس: ابدأ الدورة من الدرس 1</translation>
+    </message>
+    <message>
+        <source>I can already type: go to the drills</source>
+        <translation>أجيد الطباعة: انتقل إلى التمارين</translation>
+    </message>
+    <message>
+        <source>Interface language:</source>
+        <translation>لغة الواجهة:</translation>
+    </message>
+    <message>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
+        <translation>يمكنك تغيير اللغة ولوحة المفاتيح لاحقًا في تبويب الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>أظهر المفتاح التالي</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>التدريب التكيّفي: التركيز على %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>الكلمات والجمل الخاطئة</translation>
+    </message>
+    <message>
+        <source>List:</source>
+        <translation>القائمة:</translation>
+    </message>
+    <message>
+        <source>Built-in words</source>
+        <translation>الكلمات المضمّنة</translation>
+    </message>
+    <message>
+        <source>Built-in sentences</source>
+        <translation>الجمل المضمّنة</translation>
+    </message>
+    <message>
+        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
+        <translation>القائمة التي يأخذ منها هذا التمرين عناصره: القائمة المضمّنة، أو قائمة حفظتَها في مجلد بياناتك بمحرّر المحتوى.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2.</source>
+        <translation>تتعذّر قراءة ملف القائمة %1: %2.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged: its data is incomplete.</source>
+        <translation>ملف القائمة %1 تالف: بياناته ناقصة.</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
+        <translation>لا يحتوي ملف القائمة %1 على أي عنصر يمكن كتابته: فهو فارغ، أو كل عناصره خالية أو طويلة جدًا.</translation>
+    </message>
+    <message>
+        <source>The built-in word list is used instead.</source>
+        <translation>ستُستخدم قائمة الكلمات المضمّنة بدلًا منه.</translation>
+    </message>
+    <message>
+        <source>The built-in sentence list is used instead.</source>
+        <translation>ستُستخدم قائمة الجمل المضمّنة بدلًا منه.</translation>
     </message>
 </context>
 <context>
@@ -1179,14 +1415,6 @@ Can&apos;t report!</source>
 السبب: %2</translation>
     </message>
     <message>
-        <source>另存为</source>
-        <translation>حفظ باسم</translation>
-    </message>
-    <message>
-        <source>已于 %1 保存为 %2。</source>
-        <translation>حُفظ الملف باسم %2 الساعة %1.</translation>
-    </message>
-    <message>
         <source>内容已修改，是否保存？</source>
         <translation>تغيّر المحتوى. هل تريد حفظه؟</translation>
     </message>
@@ -1197,6 +1425,14 @@ Can&apos;t report!</source>
     <message>
         <source>取消</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>已于 %1 保存为 %2。</source>
+        <translation>حُفظ الملف باسم %2 الساعة %1.</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@
         <translation>发音符号可省略</translation>
     </message>
     <message>
-        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course&apos;s harakat lessons still ask for every mark.</source>
+        <source>A haraka may be typed or left out; typed, it must be the right one. A tatweel is never needed. The course's harakat lessons still ask for every mark.</source>
         <translation>发音符号可以输入，也可以省略；一旦输入，就必须输入正确的符号。延长线（ـ）从不需要输入。课程中讲授发音符号的课仍要求输入每一个符号。</translation>
     </message>
     <message>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>There are not any score!
-Can&apos;t report!</source>
+Can't report!</source>
         <translation>还没有任何成绩！
 无法上报！</translation>
     </message>
@@ -296,10 +296,6 @@ Can&apos;t report!</source>
     <message>
         <source>Your finished drills will appear here, with their speed and accuracy.</source>
         <translation>完成的练习会显示在这里，并附有速度和准确率。</translation>
-    </message>
-    <message>
-        <source>Speed (characters per second)</source>
-        <translation>速度（每秒字符数）</translation>
     </message>
     <message>
         <source>Accuracy (%)</source>
@@ -382,43 +378,7 @@ Can&apos;t report!</source>
         <translation>没有找到句子：句子文件 %1 中没有可以练习的句子，其中的条目都是空的或太长。</translation>
     </message>
     <message>
-        <source>List:</source>
-        <translation>列表：</translation>
-    </message>
-    <message>
-        <source>Built-in words</source>
-        <translation>内置单词</translation>
-    </message>
-    <message>
-        <source>Built-in sentences</source>
-        <translation>内置句子</translation>
-    </message>
-    <message>
-        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
-        <translation>本练习的内容取自这个列表：内置列表，或你用内容编辑器保存在数据文件夹中的列表。</translation>
-    </message>
-    <message>
-        <source>The list file %1 cannot be read: %2.</source>
-        <translation>无法读取列表文件 %1：%2。</translation>
-    </message>
-    <message>
-        <source>The list file %1 is damaged: its data is incomplete.</source>
-        <translation>列表文件 %1 已损坏：其中的数据不完整。</translation>
-    </message>
-    <message>
-        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
-        <translation>列表文件 %1 中没有可以练习的条目：文件是空的，或其中的条目都是空白的或太长。</translation>
-    </message>
-    <message>
-        <source>The built-in word list is used instead.</source>
-        <translation>现在改用内置单词表。</translation>
-    </message>
-    <message>
-        <source>The built-in sentence list is used instead.</source>
-        <translation>现在改用内置句子表。</translation>
-    </message>
-    <message>
-        <source>Don&apos;t record</source>
+        <source>Don't record</source>
         <translation>不记录</translation>
     </message>
     <message>
@@ -592,14 +552,6 @@ Can&apos;t report!</source>
         <translation>课程进度</translation>
     </message>
     <message>
-        <source>Speed (keys/s)</source>
-        <translation>速度（键/秒）</translation>
-    </message>
-    <message>
-        <source>Speed trend (keys/s per week)</source>
-        <translation>速度变化（每周 键/秒）</translation>
-    </message>
-    <message>
         <source>Accuracy trend (points per week)</source>
         <translation>准确率变化（每周 百分点）</translation>
     </message>
@@ -752,7 +704,7 @@ Can&apos;t report!</source>
         <translation>服务器的回答：%1</translation>
     </message>
     <message>
-        <source>No class server answers at %1. Check the server&apos;s settings and the network, then press Open again.</source>
+        <source>No class server answers at %1. Check the server's settings and the network, then press Open again.</source>
         <translation>%1 处没有班级服务器应答。请检查服务器设置和网络，然后再按“打开”。</translation>
     </message>
     <message>
@@ -1012,7 +964,7 @@ Can&apos;t report!</source>
         <translation>还没有学员向这个班级发送练习：学员在自己练习软件的“进度”页上点“班级…”，填写这个班级代码即可加入。</translation>
     </message>
     <message>
-        <source>The chosen learner&apos;s drills will appear here, with their speed and accuracy.</source>
+        <source>The chosen learner's drills will appear here, with their speed and accuracy.</source>
         <translation>所选学员的练习会显示在这里，并附有速度和准确率。</translation>
     </message>
     <message>
@@ -1058,6 +1010,290 @@ Can&apos;t report!</source>
     <message>
         <source>Your pass of lesson %1 could not be kept because the disk that holds the history of your drills is full: after a restart the lesson is not passed, and it has to be passed again.</source>
         <translation>由于保存练习记录的磁盘已满，你通过第 %1 课的成绩未能保存：重新启动后该课将显示为未通过，需要再次通过。</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>每分钟词数</translation>
+    </message>
+    <message>
+        <source>The speed, in words a minute, that passes every lesson; at its lowest each lesson asks for its own</source>
+        <translation>通过每一课所需的速度（每分钟词数）；调到最低时，每课按自己的要求</translation>
+    </message>
+    <message>
+        <source>Speed in words typed a minute, a word being %1 characters, from the first key</source>
+        <translation>速度：从第一个按键起每分钟打出的词数（每 %1 个字符算一个词）</translation>
+    </message>
+    <message>
+        <source>To pass: %1 words a minute at %2 % accuracy or better</source>
+        <translation>通过要求：每分钟 %1 个词，正确率至少 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 words a minute at %2 % accuracy</source>
+        <translation>每分钟 %1 个词，正确率 %2 %</translation>
+    </message>
+    <message>
+        <source>Not passed yet: %1. This lesson asks for %2 words a minute at %3 % accuracy.</source>
+        <translation>尚未通过：%1。本课要求每分钟 %2 个词，正确率 %3 %。</translation>
+    </message>
+    <message>
+        <source>%1 · best %2 words/min, %3 %</source>
+        <translation>%1 · 最好 %2 词/分钟，%3 %</translation>
+    </message>
+    <message>
+        <source>%1: %2 words a minute, %3% right</source>
+        <translation>%1：每分钟 %2 个词，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>Speed per key (words a minute):</source>
+        <translation>按键速度（每分钟词数）：</translation>
+    </message>
+    <message>
+        <source>%1: mastered, %2 words a minute and %3% right</source>
+        <translation>%1：已掌握，每分钟 %2 个词，正确率 %3%</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 words a minute, %4% right of %5% needed</source>
+        <translation>%1：每分钟 %2 个词（目标 %3），正确率 %4%（需要 %5%）</translation>
+    </message>
+    <message>
+        <source>A key is mastered at %1 words a minute and %2% right.</source>
+        <translation>按键达到每分钟 %1 个词且正确率 %2% 即为掌握。</translation>
+    </message>
+    <message>
+        <source>Speed (characters a minute)</source>
+        <translation>速度（每分钟字符数）</translation>
+    </message>
+    <message>
+        <source>Speed (words a minute)</source>
+        <translation>速度（每分钟词数）</translation>
+    </message>
+    <message>
+        <source>Speed trend (characters a minute per week)</source>
+        <translation>每周速度变化（每分钟字符数）</translation>
+    </message>
+    <message>
+        <source>Speed trend (words a minute per week)</source>
+        <translation>每周速度变化（每分钟词数）</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>The size of the windows and their texts. A new size takes effect the next time the program starts.</source>
+        <translation>窗口及其文字的大小。新的大小在下次启动程序时生效。</translation>
+    </message>
+    <message>
+        <source>Speed unit:</source>
+        <translation>速度单位：</translation>
+    </message>
+    <message>
+        <source>The unit of the speeds on the Course and Progress tabs and in the teacher's window; a word counts as %1 characters, spaces included. The drills' own Speed field keeps its keys or characters a second.</source>
+        <translation>课程和进度标签页以及教师窗口中速度的单位；一个词按 %1 个字符计算，空格也算在内。练习自己的速度栏仍显示每秒的按键数或字符数。</translation>
+    </message>
+    <message>
+        <source>The windows will have the new size the next time the program starts.</source>
+        <translation>下次启动程序时，窗口将使用新的大小。</translation>
+    </message>
+    <message>
+        <source>Speed (characters per second)</source>
+        <translation>速度（每秒字符数）</translation>
+    </message>
+    <message>
+        <source>Speed (keys/s)</source>
+        <translation>速度（键/秒）</translation>
+    </message>
+    <message>
+        <source>Speed trend (keys/s per week)</source>
+        <translation>速度变化（每周 键/秒）</translation>
+    </message>
+    <message>
+        <source>Text drills</source>
+        <translation>短文练习</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>短文</translation>
+    </message>
+    <message>
+        <source>Paste a text</source>
+        <translation>粘贴文本</translation>
+    </message>
+    <message>
+        <source>Paste an Arabic text of your own to practise; it is kept for next time</source>
+        <translation>粘贴一段你自己的阿拉伯语文本来练习；它会保存下来，下次还能用</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Practise the Arabic text of a UTF-8 text file (.txt); it is kept for next time</source>
+        <translation>练习 UTF-8 文本文件（.txt）中的阿拉伯语文本；它会保存下来，下次还能用</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Remove the text of your own chosen in the list</source>
+        <translation>删除列表中选中的你自己的文本</translation>
+    </message>
+    <message>
+        <source>Your texts could not be read from %1, so that file was kept as %2 and your texts start afresh.</source>
+        <translation>无法从 %1 读取你的文本，因此该文件已另存为 %2，你的文本列表重新开始。</translation>
+    </message>
+    <message>
+        <source>Your text %1</source>
+        <translation>我的文本 %1</translation>
+    </message>
+    <message>
+        <source>Your text %1 (%2 lines)</source>
+        <translation>我的文本 %1（共 %2 行）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 lines)</source>
+        <translation>%1（共 %2 行）</translation>
+    </message>
+    <message>
+        <source>Paste the Arabic text you want to practise:</source>
+        <translation>粘贴你想练习的阿拉伯语文本：</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>打开文本</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>This text is too long to practise: a text may have at most %1 characters.</source>
+        <translation>这段文本太长，无法练习：一段文本最多只能有 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to practise: a text file may have at most %2 KB and %3 characters.</source>
+        <translation>文件 %1 太大，无法练习：文本文件最多只能有 %2 KB、%3 个字符。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file. Choose a text file (.txt) saved as UTF-8.</source>
+        <translation>文件 %1 不是文本文件。请选择以 UTF-8 编码保存的文本文件（.txt）。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not saved as UTF-8. Save it as UTF-8 in your text editor and open it again.</source>
+        <translation>文件 %1 不是以 UTF-8 编码保存的。请在文本编辑器中把它另存为 UTF-8，然后再打开。</translation>
+    </message>
+    <message>
+        <source>There is nothing to type in this text.</source>
+        <translation>这段文本中没有可以输入的内容。</translation>
+    </message>
+    <message>
+        <source>This text has characters that no key of the Arabic keyboard types: %1. Take them out and try again.</source>
+        <translation>这段文本中有阿拉伯语键盘上任何键都打不出的字符：%1。请删掉它们后再试。</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept because the disk that holds your data is full: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>保存你的数据的磁盘已满，你的文本无法保存：你现在可以练习它，但重新启动后它就没有了。之前保存的文本不受影响。</translation>
+    </message>
+    <message>
+        <source>Your text could not be kept in %1: you can practise it now, but after a restart it is gone. The texts kept before are safe.</source>
+        <translation>你的文本无法保存到 %1：你现在可以练习它，但重新启动后它就没有了。之前保存的文本不受影响。</translation>
+    </message>
+    <message>
+        <source>Remove this text of your own? It cannot be brought back.</source>
+        <translation>要删除你自己的这段文本吗？删除后无法恢复。</translation>
+    </message>
+    <message>
+        <source>The text is removed for now, but your texts file %1 could not be written: after a restart the text is back.</source>
+        <translation>这段文本暂时删除了，但无法写入你的文本文件 %1：重新启动后它还会出现。</translation>
+    </message>
+    <message>
+        <source>The whole text is typed: %1.</source>
+        <translation>整篇文本输入完毕：%1。</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>欢迎</translation>
+    </message>
+    <message>
+        <source>This program teaches you to type Arabic by touch on the keyboard you have: it turns your keys into the Arabic layout, so there is nothing to install. Drills of letters, words and sentences, a course that begins on the home row, and practice of your weak keys take you there.</source>
+        <translation>本软件教你用自己的键盘盲打阿拉伯文：它把你的按键转换为阿拉伯文键盘布局，无需安装任何东西。字母、单词和句子练习、从基准行开始的课程，以及针对薄弱按键的练习，会带你一步步学会。</translation>
+    </message>
+    <message>
+        <source>Where would you like to begin?</source>
+        <translation>你想从哪里开始？</translation>
+    </message>
+    <message>
+        <source>I am new to touch typing: start the course at lesson 1</source>
+        <translation>我刚接触盲打：从课程第 1 课开始</translation>
+    </message>
+    <message>
+        <source>I can already type: go to the drills</source>
+        <translation>我已经会打字：直接去练习</translation>
+    </message>
+    <message>
+        <source>Interface language:</source>
+        <translation>界面语言：</translation>
+    </message>
+    <message>
+        <source>You can change the language and the keyboard later on the Settings tab.</source>
+        <translation>以后可以在“设置”页更改语言和键盘。</translation>
+    </message>
+    <message>
+        <source>Show the next key</source>
+        <translation>显示下一个键</translation>
+    </message>
+    <message>
+        <source>Adaptive practice: focus %1</source>
+        <translation>自适应练习：重点键 %1</translation>
+    </message>
+    <message>
+        <source>Missed words and sentences</source>
+        <translation>打错的单词和句子</translation>
+    </message>
+    <message>
+        <source>List:</source>
+        <translation>列表：</translation>
+    </message>
+    <message>
+        <source>Built-in words</source>
+        <translation>内置单词</translation>
+    </message>
+    <message>
+        <source>Built-in sentences</source>
+        <translation>内置句子</translation>
+    </message>
+    <message>
+        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
+        <translation>本练习的内容取自这个列表：内置列表，或你用内容编辑器保存在数据文件夹中的列表。</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2.</source>
+        <translation>无法读取列表文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged: its data is incomplete.</source>
+        <translation>列表文件 %1 已损坏：其中的数据不完整。</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
+        <translation>列表文件 %1 中没有可以练习的条目：文件是空的，或其中的条目都是空白的或太长。</translation>
+    </message>
+    <message>
+        <source>The built-in word list is used instead.</source>
+        <translation>现在改用内置单词表。</translation>
+    </message>
+    <message>
+        <source>The built-in sentence list is used instead.</source>
+        <translation>现在改用内置句子表。</translation>
     </message>
 </context>
 <context>

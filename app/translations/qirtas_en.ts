@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>There are not any score!
-Can&apos;t report!</source>
+Can't report!</source>
         <translation>There are no scores yet!
 Nothing to report.</translation>
     </message>
@@ -152,24 +152,24 @@ When you save, choose another file.</translation>
 Reason: %2</translation>
     </message>
     <message>
+        <source>内容已修改，是否保存？</source>
+        <translation>The content has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>另存为</source>
         <translation>Save As</translation>
     </message>
     <message>
         <source>已于 %1 保存为 %2。</source>
         <translation>Saved as %2 at %1.</translation>
-    </message>
-    <message>
-        <source>内容已修改，是否保存？</source>
-        <translation>The content has changed. Save it?</translation>
-    </message>
-    <message>
-        <source>不保存</source>
-        <translation>Don&apos;t Save</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -27,8 +27,8 @@ drills() { psql -qtAX "$admin" -c "SELECT count(*) || '/' || count(DISTINCT id) 
 
 # Window-relative click points (see letterdrill.sh) and the Progress tab's
 # "Class…" button.
-keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="465 20"
-progress_tab="535 20" class_button="200 62"
+keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="436 20"
+progress_tab="501 20" class_button="200 62"
 keys='hfje[po]`v.sawq'"'"'/uytr;glk,ibdnxcz'"m"'hfje[p'
 
 

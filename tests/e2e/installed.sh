@@ -19,6 +19,9 @@ id=$(wait_window --pid "$pid") || fail "tutor window not found"
 [ "$(xdotool getwindowname "$id")" != "Nuvari Arabic typing software" ] || fail "title not translated"
 # The word file is read just after the window first shows.
 wait_output '/usr/lib/qirtas/word.kq"' "$tmp/run.log" || fail "installed word file not read"
+# A first start: Escape answers the welcome over the window.
+focus "$id"
+xdotool key Escape
 
 # Click points and the word drill's item label, window-relative in the
 # left-to-right (Chinese) layout.

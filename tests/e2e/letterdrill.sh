@@ -9,7 +9,7 @@ printf '[Normal]\nlang=en\nkeyboard=101\nitemcount=0\n' > "$conf"
 
 # Window-relative click points of the Keyboard tab, its "Random Mode" box,
 # its Start button and the About tab.
-keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="465 20"
+keyboard_tab="185 20" random_box="327 88" start_button="555 85" about_tab="436 20"
 
 start
 id=$(wait_window --name "^Nuvari Arabic typing software\$") || fail "tutor window not found"

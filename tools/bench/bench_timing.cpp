@@ -2,8 +2,8 @@
 // QT_QPA_PLATFORM says otherwise); prints the figures. Run on request:
 // - no argument: one key of the letter drill, one edit of a 500-character
 //   sentence; handled (filter, widget, judged, label set) and repainted;
-//   one key judged by alignment against a vowelled 500-character item, and
-//   one edit of a 2,000-character vowelled text drawn joined and repainted;
+//   one key judged by alignment against a vowelled 500-character item (an
+//   edit of a 2,000-character text drawn joined: bench_texts);
 // - "editor [N] [--quiet]": the content editor on N records (100,000):
 //   the reading alone, Open, a second Open merged, Save (--quiet: no dump).
 #include <algorithm>
@@ -14,7 +14,8 @@
 #include "editor/dialogdata.h"
 #include "testutil.h"
 #include "tutor/drilllabel.h"
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
+#include "vowelled.h"
 
 using namespace TestUtil;
 
@@ -113,27 +114,6 @@ void SentenceDrill()
     QFile::remove(path);
 }
 
-// A vowelled text of `size` characters: a sentence over and over.
-QString Vowelled(int size)
-{
-    const QString sentence = QStringLiteral("ذَهَبَ الوَلَدُ إِلَى المَدْرَسَةِ مُبَكِّرًا، ");
-    QString text;
-    while (text.size() < size)
-        text += sentence;
-    return text.left(size);
-}
-
-// The text as typed without its harakat, and with one letter left out
-// near its middle.
-QString Unvowelled(const QString& text)
-{
-    QString typed;
-    for (QChar c : text)
-        if (!TypingAligner::IsOptional(c))
-            typed += c;
-    return typed.remove(typed.size() / 2, 1);
-}
-
 void Alignment()
 {
     const QString item = Vowelled(500);
@@ -159,43 +139,6 @@ void Alignment()
             double(keys.at(keys.size() / 2)) / 1000.0, double(keys.at(keys.size() * 99 / 100)) / 1000.0,
             double(keys.last()) / 1000.0, mistakes);
     }
-}
-
-// A long text typed into a line under it: each edit is judged by alignment
-// and the text drawn again, joined, in its colours.
-void LongText()
-{
-    const DrillItem item{Vowelled(2000), QStringLiteral("a long text")};
-    QWidget window;
-    window.resize(900, 700);
-    auto* layout = new QVBoxLayout(&window);
-    auto* label = new JoinedLabel(&window);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color:green; font: bold 20px \"Arabic Transparent\";"));
-    auto* line = new QLineEdit(&window);
-    layout->addWidget(label, 1);
-    layout->addWidget(line);
-    TypingAligner aligner;
-    aligner.SetItem(item.text, true);
-    const QColor neutral = window.palette().color(QPalette::WindowText);
-    QObject::connect(line, &QLineEdit::textEdited, [&](const QString& text) {
-        label->setText(DrillLabel::Judged(item, aligner.Align(text).states, neutral));
-    });
-    label->setText(DrillLabel::NewItem(item, true, neutral));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QString typed = Unvowelled(item.text);
-    Measured edit;
-    line->setFocus();
-    for (int round = 0; round < 2; ++round) {
-        line->clear();
-        for (QChar c : typed)
-            edit.Time([&] {
-                QTest::sendKeyEvent(QTest::Press, line, Qt::Key_unknown, QString(c), Qt::NoModifier);
-                QTest::sendKeyEvent(QTest::Release, line, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            });
-    }
-    edit.Print("text (2,000 vowelled chars), edit judged, drawn joined");
 }
 
 class TimedEditor : public DialogData
@@ -269,6 +212,5 @@ int main(int argc, char** argv)
     LetterDrill();
     SentenceDrill();
     Alignment();
-    LongText();
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "tutor/joinedlabel.h"
+#include "widgets/joinedlabel.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
@@ -128,6 +128,7 @@ void JoinedLabel::Parse() const
     doc->rootFrame()->setFrameFormat(frame);
     shaped = std::move(doc);
     measured.reset();
+    measuredSizes.clear();
     shapedText = raw;
     shapedFormats = formats;
     blocks = std::move(read);
@@ -145,6 +146,7 @@ void JoinedLabel::LayOut(qreal width) const
         option.setWrapMode(wrap);
         shaped->setDefaultTextOption(option);
         laidWidth = -2;
+        measuredSizes.clear();
     }
     if (laidWidth == width)
         return;
@@ -291,21 +293,33 @@ QSize JoinedLabel::SizeForWidth(int width) const
     // Laid out as wide as it is drawn unless asked for another width: the
     // widest line and the height do not depend on it without wrapping.
     LayOut(DocumentRect().width());
-    const QTextDocument* doc = shaped.get();
-    const qreal asked = qMax(width - hextra - cm.left() - cm.right(), 0);
+    const QSize extra(hextra + cm.left() + cm.right(), vextra + cm.top() + cm.bottom());
+    const int asked = qMax(width - extra.width(), 0);
     if (wordWrap() && width >= 0 && asked != laidWidth) {
         // Another width is measured on a copy: the text drawn keeps its
         // layout and its glyphs' characters, which take long to find again.
-        if (!measured)
-            measured.reset(shaped->clone());
-        measured->setDefaultTextOption(shaped->defaultTextOption());
-        if (measured->textWidth() != asked)
-            measured->setTextWidth(asked);
-        doc = measured.get();
+        // Its sizes are kept until more than the colours change: a layout
+        // asks for them again after every key, and a long text takes
+        // longer than a frame to lay out at two more widths.
+        QSize& text = measuredSizes[asked];
+        if (!text.isValid()) {
+            if (measuredSizes.size() > MeasuredWidths) {
+                measuredSizes.clear();
+                return SizeForWidth(width);
+            }
+            if (!measured)
+                measured.reset(shaped->clone());
+            measured->setDefaultTextOption(shaped->defaultTextOption());
+            if (measured->textWidth() != asked)
+                measured->setTextWidth(asked);
+            text = QSize(qCeil(measured->size().width()), qCeil(measured->size().height()));
+        }
+        return (text + extra).expandedTo(minimumSize());
     }
+    const QTextDocument* doc = shaped.get();
     const QSize text(qCeil(wordWrap() && width >= 0 ? doc->size().width() : doc->idealWidth()),
                      qCeil(doc->size().height()));
-    return (text + QSize(hextra + cm.left() + cm.right(), vextra + cm.top() + cm.bottom())).expandedTo(minimumSize());
+    return (text + extra).expandedTo(minimumSize());
 }
 
 QSize JoinedLabel::sizeHint() const

@@ -2,6 +2,7 @@
 #define JOINEDLABEL_H
 
 #include <QGlyphRun>
+#include <QHash>
 #include <QLabel>
 #include <QTextCharFormat>
 #include <memory>
@@ -63,6 +64,8 @@ private:
 
     mutable std::unique_ptr<QTextDocument> shaped;  // the text without its colours
     mutable std::unique_ptr<QTextDocument> measured;  // a copy laid out at other widths
+    mutable QHash<int, QSize> measuredSizes;          // its sizes by the width asked
+    static constexpr int MeasuredWidths = 8;          // at most so many kept
     mutable QString parsed;                         // the text it was read from
     mutable QString shapedText;                     // what it was laid out from
     mutable QList<QTextCharFormat> shapedFormats;
