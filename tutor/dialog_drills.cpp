@@ -380,9 +380,11 @@ void Dialog::ShowGuidance(bool shown)
             guides[i] = new FingerKeyboard(w.column->parentWidget());
             guides[i]->setObjectName(kinds[i] == DrillKind::Words ? QStringLiteral("wg_guide_word")
                                                                   : QStringLiteral("wg_guide_sentence"));
-            // What the tab has left under an item with its meaning (two
-            // lines), the hint and the answer line.
-            guides[i]->setFixedHeight(90);
+            // What the tab has left under the row of options, an item with
+            // its meaning (two lines), the hint and the answer line; more
+            // under a shorter item.
+            guides[i]->setMinimumHeight(76);
+            guides[i]->setMaximumHeight(90);
             w.column->addWidget(guides[i]);
         }
         if (guides[i])

@@ -12,8 +12,8 @@
 namespace {
 
 // A long file name is shortened in its middle to this width, so that the
-// tab's row keeps room for the Start button; its tooltip has it whole.
-constexpr int NameWidth = 170;
+// row keeps room for the box beside it; its tooltip has it whole.
+constexpr int NameWidth = 230;
 
 } // namespace
 

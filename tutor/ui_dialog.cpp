@@ -121,12 +121,18 @@ QRadioButton* Radio(QWidget* parent, const char* name, bool checked)
     return radio;
 }
 
-// A label and a box to choose a drill's list from; the shipped list is its
-// first entry.
-void AddListChooser(QWidget* parent, QHBoxLayout* row, QLabel*& label, const char* labelName, QComboBox*& box,
-                    const char* boxName)
+// The Word or Sentence tab's second row, at the top of its column and lined
+// up with the row of the group box above it: the box that shows the next
+// key, and the list the drill takes its items from (the shipped list first).
+void AddOptionsRow(QWidget* parent, QVBoxLayout* column, QCheckBox*& guide, const char* guideName, QLabel*& label,
+                   const char* labelName, QComboBox*& box, const char* boxName)
 {
-    row->addSpacing(12);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(10, 0, 30, 0);
+    column->addLayout(row);
+    guide = Named(new QCheckBox(parent), guideName);
+    row->addWidget(guide);
+    row->addStretch(1);
     label = Named(new QLabel(parent), labelName);
     row->addWidget(label);
     box = Named(new QComboBox(parent), boxName);
@@ -306,6 +312,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWord = Page(tabWidget, "tabWord");
     verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
     verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
+    AddOptionsRow(verticalLayoutWidget_4, verticalLayout_4, chk_guide_word, "chk_guide_word", lbl_list_word,
+                  "lbl_list_word", cmb_list_word, "cmb_list_word");
     lbl_src_word = Named(new JoinedLabel(verticalLayoutWidget_4), "lbl_src_word");
     SetPolicy(lbl_src_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_word->setStyleSheet(QString::fromUtf8(SourceStyle28));
@@ -324,13 +332,9 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
     chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
     horizontalLayout_11->addWidget(chk_random_word);
-    chk_guide_word = Named(new QCheckBox(horizontalLayoutWidget_12), "chk_guide_word");
-    horizontalLayout_11->addWidget(chk_guide_word);
     lbl_drill_kind = Named(new QLabel(horizontalLayoutWidget_12), "lbl_drill_kind");
     lbl_drill_kind->setTextFormat(Qt::PlainText);
     horizontalLayout_11->addWidget(lbl_drill_kind, 1);
-    AddListChooser(horizontalLayoutWidget_12, horizontalLayout_11, lbl_list_word, "lbl_list_word", cmb_list_word,
-                   "cmb_list_word");
     horizontalSpacer_2 = HorizontalSpacer();
     horizontalLayout_11->addItem(horizontalSpacer_2);
     btn_start_word = Named(new QPushButton(horizontalLayoutWidget_12), "btn_start_word");
@@ -357,10 +361,6 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
     chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
     horizontalLayout_2->addWidget(chk_random_sentence);
-    chk_guide_sentence = Named(new QCheckBox(horizontalLayoutWidget_3), "chk_guide_sentence");
-    horizontalLayout_2->addWidget(chk_guide_sentence);
-    AddListChooser(horizontalLayoutWidget_3, horizontalLayout_2, lbl_list_sentence, "lbl_list_sentence",
-                   cmb_list_sentence, "cmb_list_sentence");
     horizontalSpacer_3 = HorizontalSpacer();
     horizontalLayout_2->addItem(horizontalSpacer_3);
     btn_start_sentence = Named(new QPushButton(horizontalLayoutWidget_3), "btn_start_sentence");
@@ -381,6 +381,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     }
     verticalLayoutWidget_5 = Container(tabtSentence, "verticalLayoutWidget_5", 10, 130, 581, 271);
     verticalLayout_7 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_5, "verticalLayout_7");
+    AddOptionsRow(verticalLayoutWidget_5, verticalLayout_7, chk_guide_sentence, "chk_guide_sentence",
+                  lbl_list_sentence, "lbl_list_sentence", cmb_list_sentence, "cmb_list_sentence");
     lbl_src_sentence = Named(new JoinedLabel(verticalLayoutWidget_5), "lbl_src_sentence");
     SetPolicy(lbl_src_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_sentence->setStyleSheet(QString::fromUtf8(SourceStyle20));
