@@ -176,7 +176,7 @@ private slots:
         }
         QVERIFY(!Child<QTableView>(&d, "tv_letter_score")->isEnabled());
         CheckTabOrder(&d, "rad_Letters rad_Symbol chk_random_letter btn_start_letter");
-        CheckTabOrder(&d, "chk_random_sentence cmb_list_sentence btn_start_sentence le_dst_sentence");
+        CheckTabOrder(&d, "chk_random_sentence btn_start_sentence chk_guide_sentence cmb_list_sentence le_dst_sentence");
         CheckTabOrder(&d,
             "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
             "cmb_train_num chk_harakat_optional btn_report");
