@@ -22,8 +22,8 @@ class DrillLists;
 class TextLibrary;
 
 // The learner's practice, one per process: the history file and its parts
-// (the drill log, the course standing), the learner's own texts and lists, the
-// settings store with the preferences and the top scores, and the class
+// (the drill log, the course standing), the learner's own texts and lists,
+// the settings store with the preferences and the top scores, and the class
 // membership. Every drill or lesson finished goes through Record(), which
 // keeps it, hands it to the class when the seat belongs to one, and tells
 // its observers (Recorded).
