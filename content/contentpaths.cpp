@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include "content/appinfo.h"
 
@@ -17,12 +16,14 @@ ContentPaths::ContentPaths(const QString& dataFolder, const QString& programFold
 {
 }
 
-QString ContentPaths::Locate(const QString& fileName) const
+QString ContentPaths::Shipped(const QString& fileName) const
 {
-    const QString own = dataFolder + QLatin1Char('/') + fileName;
-    if (!dataFolder.isEmpty() && QFileInfo(own).isFile())
-        return own;
     return programFolder + QLatin1Char('/') + fileName;
+}
+
+QString ContentPaths::Own(const QString& fileName) const
+{
+    return dataFolder + QLatin1Char('/') + fileName;
 }
 
 QString ContentPaths::CreateDataFolder() const

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-// Where the tutor reads a content file from. A learner's own copy in their
-// data folder wins over the file shipped beside the program, which belongs
-// to root once the program is installed.
+// Where content files are: the lists shipped beside the program (which
+// belongs to root once installed) and the learner's own, in their data
+// folder.
 class ContentPaths
 {
 public:
@@ -15,9 +15,11 @@ public:
     ContentPaths();
     ContentPaths(const QString& dataFolder, const QString& programFolder);
 
-    // The file in the data folder if it exists there (even empty or
-    // damaged: the learner meant it), else the one beside the program.
-    QString Locate(const QString& fileName) const;
+    // The shipped file of that name, beside the program.
+    QString Shipped(const QString& fileName) const;
+    // The learner's file of that name, in their data folder.
+    QString Own(const QString& fileName) const;
+    QString DataFolder() const { return dataFolder; }
 
     // The data folder, created if it does not exist yet.
     QString CreateDataFolder() const;

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTime>
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -73,6 +74,7 @@ DialogData::DialogData(QWidget* parent)
     const InterfaceLanguage& language = InterfaceLanguages::FromCode(preferences.language);
     Language::Install(language);
     setLayoutDirection(language.direction);
+    locale = language.Locale();
     // The Arabic text is typed as in the drills, on the keyboard chosen there.
     keyboard = preferences.keyboard;
 
@@ -80,6 +82,10 @@ DialogData::DialogData(QWidget* parent)
     model = InitContentView();
     currentRow = -1;
     baseTitle = windowTitle();
+    // A save is confirmed until the table changes again.
+    for (auto changed : {&QStandardItemModel::rowsInserted, &QStandardItemModel::rowsRemoved})
+        connect(model, changed, ui->lbl_status, &QLabel::clear);
+    connect(model, &QStandardItemModel::dataChanged, ui->lbl_status, &QLabel::clear);
 
     // Moving the highlight with the keyboard brings the record into the
     // input lines, as a click does, so Modify never writes one record's
@@ -287,9 +293,12 @@ void DialogData::on_btn_del_clicked()
     ClearHighlight();
 }
 
+// Both choosers start in the learner's data folder, where the tutor finds
+// the lists it offers.
 QString DialogData::ChooseFileToOpen()
 {
-    return QFileDialog::getOpenFileName(this, tr("打开 Qirtas 数据"), QString(), tr(FileFilter));
+    return QFileDialog::getOpenFileName(this, tr("打开 Qirtas 数据"), ContentPaths().CreateDataFolder(),
+                                        tr(FileFilter));
 }
 
 QString DialogData::ChooseFileToSave()
@@ -297,6 +306,8 @@ QString DialogData::ChooseFileToSave()
     QFileDialog dialog(this, tr("保存 Qirtas 数据"), ContentPaths().CreateDataFolder(), tr(FileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(FileSuffix));
+    if (!fileName.isEmpty())
+        dialog.selectFile(QFileInfo(fileName).fileName());
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
@@ -359,10 +370,15 @@ void DialogData::on_btn_save_clicked()
     SaveContents();
 }
 
-// Writes the rows in the order shown. False when nothing was written.
-bool DialogData::SaveContents()
+void DialogData::on_btn_save_as_clicked()
 {
-    QString path = SaveTarget();
+    SaveContents(true);
+}
+
+// Writes the rows in the order shown. False when nothing was written.
+bool DialogData::SaveContents(bool askWhere)
+{
+    QString path = askWhere ? QString() : SaveTarget();
     if (path.isEmpty()) {
         path = ChooseFileToSave();
         if (path.isEmpty())
@@ -390,6 +406,7 @@ bool DialogData::SaveContents()
 
     QString reason;
     if (list.WriteContentFile(path, &reason) != 0) {
+        ui->lbl_status->clear();
         QMessageBox::warning(this, baseTitle,
                              tr("无法保存文件：\n%1\n原因：%2").arg(QDir::toNativeSeparators(path), reason));
         return false;
@@ -401,6 +418,11 @@ bool DialogData::SaveContents()
     mergedRows = false;
     modified = false;
     ShowSaveTarget();
+    // A long name is shortened in its middle: the line has one window's width.
+    const QString name = ui->lbl_status->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle,
+                                                                  ui->lbl_status->width() * 2 / 3);
+    ui->lbl_status->setText(
+        tr("已于 %1 保存为 %2。").arg(locale.toString(QTime::currentTime(), QLocale::ShortFormat), name));
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QLocale>
 #include <QModelIndex>
 #include <QString>
 
@@ -36,6 +37,7 @@ private slots:
     void on_tv_contents_clicked(const QModelIndex& index);
     void on_btn_exit_clicked();
     void on_btn_save_clicked();
+    void on_btn_save_as_clicked();
     void on_btn_open_clicked();
     void on_btn_del_clicked();
     void on_btn_modify_clicked();
@@ -53,7 +55,8 @@ private:
     bool InputsComplete(const ContentItem& item);
     int HighlightedRow() const;
     void ClearHighlight();
-    bool SaveContents();
+    // `askWhere`: always ask for the file, as Save As does.
+    bool SaveContents(bool askWhere = false);
     bool SettleUnsavedChanges();
     // The file Save writes without asking; empty when it must ask.
     QString SaveTarget() const;
@@ -75,6 +78,9 @@ private:
     bool mergedRows = false;
     // The window's own title, which the file Save writes into follows.
     QString baseTitle;
+    // Times in the status line are written as the interface's language
+    // writes them.
+    QLocale locale;
     // The Arabic input line as the program last left it, and the keyboard
     // its Latin keys are read with (the tutor's saved choice).
     QString arabicShown;

@@ -19,6 +19,8 @@ namespace {
 // Weights are CSS weights (400 normal, 700 bold): "75" would ask for the
 // thinnest face installed, drawn in pale hairlines.
 const char InputStyle[] = "font: 12pt \"Arabic Transparent\";";
+// Seven buttons share the row the window has for them.
+const char ButtonRowStyle[] = "QPushButton{min-width:44px;}";
 const char TitleStyle[] = "font: bold 14pt \"Aharoni\";\ncolor:rgb(170, 0, 127)";
 
 // The editor window's texts, in its context as lupdate reads it.
@@ -54,7 +56,8 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
     DialogData->setMaximumSize(QSize(510, 440));
 
     tv_contents = Named(new QTableView(DialogData), "tv_contents");
-    tv_contents->setGeometry(QRect(10, 50, 481, 211));
+    // Not quite down to the inputs: the status line sits under it.
+    tv_contents->setGeometry(QRect(10, 50, 481, 192));
     tv_contents->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tv_contents->setAlternatingRowColors(false);
     tv_contents->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -82,9 +85,11 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
 
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(DialogData, "horizontalLayout_2", 10, 390, 482, 41,
                                                horizontalLayoutWidget, "horizontalLayoutWidget");
-    QPushButton** buttons[] = {&btn_add, &btn_modify, &btn_del, &btn_open, &btn_save, &btn_exit};
-    const char* const names[] = {"btn_add", "btn_modify", "btn_del", "btn_open", "btn_save", "btn_exit"};
-    for (int i = 0; i < 6; ++i) {
+    horizontalLayoutWidget->setStyleSheet(QString::fromLatin1(ButtonRowStyle));
+    QPushButton** buttons[] = {&btn_add, &btn_modify, &btn_del, &btn_open, &btn_save, &btn_save_as, &btn_exit};
+    const char* const names[]
+        = {"btn_add", "btn_modify", "btn_del", "btn_open", "btn_save", "btn_save_as", "btn_exit"};
+    for (int i = 0; i < 7; ++i) {
         *buttons[i] = Named(new QPushButton(horizontalLayoutWidget), names[i]);
         horizontalLayout_2->addWidget(*buttons[i]);
     }
@@ -92,6 +97,10 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
     label_4 = Named(new QLabel(DialogData), "label_4");
     label_4->setGeometry(QRect(200, 10, 261, 31));
     label_4->setStyleSheet(QString::fromLatin1(TitleStyle));
+
+    lbl_status = Named(new QLabel(DialogData), "lbl_status");
+    lbl_status->setGeometry(QRect(10, 244, 481, 24));
+    lbl_status->setTextFormat(Qt::PlainText);
 
     retranslateUi(DialogData);
 
@@ -110,6 +119,7 @@ void Ui_DialogData::retranslateUi(QDialog* DialogData)
     btn_del->setText(EditorText::tr("删除"));
     btn_open->setText(EditorText::tr("打开"));
     btn_save->setText(EditorText::tr("保存"));
+    btn_save_as->setText(EditorText::tr("另存为"));
     btn_exit->setText(EditorText::tr("退出"));
     label_4->setText(EditorText::tr("内容编辑"));
 }

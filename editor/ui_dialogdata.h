@@ -34,8 +34,10 @@ public:
     QPushButton* btn_del;
     QPushButton* btn_open;
     QPushButton* btn_save;
+    QPushButton* btn_save_as;
     QPushButton* btn_exit;
     QLabel* label_4;
+    QLabel* lbl_status;  // says what the last save did
 
     void setupUi(QDialog* DialogData);
     void retranslateUi(QDialog* DialogData);

@@ -1,5 +1,6 @@
 #include "practice/practice.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSettings>
 
@@ -9,6 +10,7 @@
 #include "course/course.h"
 #include "practice/adaptivesource.h"
 #include "practice/classmembership.h"
+#include "practice/drilllists.h"
 #include "practice/missedsource.h"
 
 namespace {
@@ -69,6 +71,13 @@ int Practice::StoredScale()
 {
     QSettings store(QString::fromLatin1(AppInfo::Organisation), QString::fromLatin1(AppInfo::Application));
     return Preferences::ReadScale(store);
+}
+
+DrillLists& Practice::Lists()
+{
+    if (!lists)
+        lists = new DrillLists(*settings, ContentPaths(file.Folder(), QCoreApplication::applicationDirPath()), this);
+    return *lists;
 }
 
 Preferences Practice::ReadPreferences(int itemCounts)

@@ -18,11 +18,12 @@
 class QSettings;
 class ItemSource;
 class ClassMembership;
+class DrillLists;
 class TextLibrary;
 
 // The learner's practice, one per process: the history file and its parts
-// (the drill log, the course standing), the learner's own texts, the
-// settings store with the preferences and the top scores, and the class
+// (the drill log, the course standing), the learner's own texts and lists,
+// the settings store with the preferences and the top scores, and the class
 // membership. Every drill or lesson finished goes through Record(), which
 // keeps it, hands it to the class when the seat belongs to one, and tells
 // its observers (Recorded).
@@ -66,6 +67,8 @@ public:
     // The texts the learner added to practise, kept beside the history;
     // read when first asked for.
     TextLibrary& Texts();
+    // The word and sentence lists, made when first asked for.
+    DrillLists& Lists();
 
     // What the learner chose, as the store keeps it; `itemCounts`: how many
     // drill lengths there are.
@@ -105,6 +108,7 @@ private:
     ClassMembership* membership;
     const Clock* clock = &Clock::Steady();
     std::unique_ptr<TextLibrary> texts;
+    DrillLists* lists = nullptr;
 };
 
 #endif // PRACTICE_PRACTICE_H

@@ -23,6 +23,10 @@ inline constexpr char Guidance[] = "guidance";
 inline constexpr char Scale[] = "scale";
 // The unit of speeds outside the drill fields (SpeedUnit::Name).
 inline constexpr char SpeedUnitName[] = "speedunit";
+// The list the word and the sentence drill type from: a file name in the
+// learner's data folder; none for the shipped list.
+inline constexpr char WordList[] = "wordlist";
+inline constexpr char SentenceList[] = "sentencelist";
 
 // The class this seat belongs to; none while the group is empty. The
 // server's settings are kept without any password (ClassConnection::Stored).

@@ -175,16 +175,17 @@ inline void WatchModalBoxes()
 }
 Q_COREAPP_STARTUP_FUNCTION(WatchModalBoxes)
 
-// The visible labels, buttons and number boxes under `root` whose text does
-// not fit the room they were given (a wrapped label: its height at its
-// width), by object name or text.
+// The visible labels, buttons, number boxes and choosers under `root` whose
+// text does not fit the room they were given (a wrapped label: its height at
+// its width), by object name or text.
 inline QStringList CutOff(QWidget* root)
 {
     QStringList cut;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(w);
         const bool wraps = label && label->wordWrap();
-        if (!w->isVisible() || !(label || qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w)))
+        if (!w->isVisible()
+            || !(label || qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)))
             continue;
         const QSize hint = w->sizeHint();
         const bool fits = wraps ? w->heightForWidth(w->width()) <= w->height()

@@ -37,7 +37,8 @@ void Keep(QtMsgType type, const QMessageLogContext& context, const QString& mess
 }
 
 // One learner's computer: a settings and data folder of its own, a word
-// file there, and the tutor on it (shown; the class pauses shortened).
+// list there chosen for the word drill, and the tutor on it (shown; the
+// class pauses shortened).
 struct Seat
 {
     TempSettings folders;
@@ -50,6 +51,7 @@ struct Seat
         Records({QStringLiteral("\u0643\u062A\u0628|wrote|"), QStringLiteral("\u0628\u064A\u062A|house|"),
                  QStringLiteral("\u0633\u0644\u0627\u0645|peace|")})
             .WriteContentFile(data + QLatin1String("/word.kq"));
+        std::unique_ptr<QSettings>(TempSettings::Store())->setValue("Normal/wordlist", "word.kq");
         Start();
     }
     ~Seat() { delete tutor; }

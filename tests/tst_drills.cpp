@@ -470,7 +470,7 @@ private slots:
         QCOMPARE(shown(), u"سلام"_s);
         Press(answer, u's'); // sin
         QVERIFY(lit(u"لا"_s));
-        QVERIFY2(CutOff(Child<QWidget>(dialog, "tabWord")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabWord")).join(", ")));
+        QTRY_VERIFY2(CutOff(Child<QWidget>(dialog, "tabWord")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabWord")).join(", ")));
         QuitIfAsked();
         Child<QPushButton>(dialog, "btn_start_word")->click();
         QVERIFY(guide->LitKeys().isEmpty());
@@ -480,7 +480,7 @@ private slots:
         QVERIFY(Child<QCheckBox>(dialog, "chk_guide_word")->isChecked());
         Child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
         QVERIFY(Child<FingerKeyboard>(dialog, "wg_guide_sentence")->isVisible());
-        QVERIFY2(CutOff(Child<QWidget>(dialog, "tabtSentence")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabtSentence")).join(", ")));
+        QTRY_VERIFY2(CutOff(Child<QWidget>(dialog, "tabtSentence")).isEmpty(), qPrintable(CutOff(Child<QWidget>(dialog, "tabtSentence")).join(", ")));
     }
 
 private:

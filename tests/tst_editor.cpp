@@ -206,7 +206,8 @@ private slots:
     }
 
     // The first Save asks where (cancelled: nothing written) and the place is
-    // kept for the next; a Save that fails says so, and the window stays.
+    // kept for the next, also when Save As is cancelled; a Save that fails
+    // says so, and the window stays.
     void saveAsksWhereOnceAndSaysWhenItFails()
     {
         Editor e;
@@ -220,16 +221,23 @@ private slots:
         e.Press("btn_save");
         QCOMPARE(e.saveAsked, 2);
         QCOMPARE(ReadKq(Path("new.kq")).size(), 2);
+        e.Press("btn_save_as"); // cancelled: Save still writes where it did
+        QCOMPARE(e.saveAsked, 3);
+        QCOMPARE(e.windowTitle(), u"new.kq — 内容编辑"_s);
         QVERIFY(e.close()); // saved: no question
 
         QVERIFY(QDir(settings->path()).mkdir(QStringLiteral("gone")));
         WriteKq(Path("gone/data.kq"), {"باب|door"});
         Editor failing;
         failing.Open(Path("gone/data.kq"));
+        failing.Press("btn_save");
+        auto* status = Child<QLabel>(&failing, "lbl_status");
+        QVERIFY(status->text().endsWith(u"保存为 data.kq。"_s));
         QVERIFY(QDir(Path("gone")).removeRecursively());
         QString said;
         ClickInNextBox(QString(), &said);
         failing.Press("btn_save");
+        QVERIFY(status->text().isEmpty()); // no longer what was last done
         QVERIFY2(
             said.contains(QStringLiteral("无法保存")) && said.contains(QLatin1String("data.kq")), qPrintable(said));
         failing.Add("بيت|house");

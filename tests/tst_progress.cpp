@@ -480,6 +480,7 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
             list.append({taughtWords[i], meaningOf(taughtWords[i]), QString()});
         QDir().mkpath(AppInfo::DataFolder());
         QCOMPARE(list.WriteContentFile(AppInfo::DataFolder() + QStringLiteral("/word.kq")), 0);
+        std::unique_ptr<QSettings>(TestUtil::TempSettings::Store())->setValue("Normal/wordlist", "word.kq");
     };
     auto meaningShown = [&] {
         const QString html = W<QLabel>("lbl_src_word")->text().section(QLatin1String("<br>"), 1);

@@ -22,9 +22,9 @@ const char TutorWidgets[] =
     "tabWidget:QTabWidget tabletter:QWidget wg_kb_pic:QWidget rad_Letters:QRadioButton rad_Symbol:QRadioButton "
     "chk_random_letter:QCheckBox btn_start_letter:QPushButton le_time:QLineEdit le_speed:QLineEdit "
     "le_correct:QLineEdit le_Achievement:QLineEdit prgros_type:QProgressBar lbl_src_letter:QLabel "
-    "lbl_src_word:QLabel le_dst_word:QLineEdit chk_random_word:QCheckBox btn_start_word:QPushButton "
+    "lbl_src_word:QLabel le_dst_word:QLineEdit chk_random_word:QCheckBox cmb_list_word:QComboBox btn_start_word:QPushButton "
     "le_time_word:QLineEdit le_speed_word:QLineEdit le_correct_word:QLineEdit le_score_word:QLineEdit "
-    "prgros_word:QProgressBar chk_random_sentence:QCheckBox btn_start_sentence:QPushButton "
+    "prgros_word:QProgressBar chk_random_sentence:QCheckBox cmb_list_sentence:QComboBox btn_start_sentence:QPushButton "
     "le_time_sentence:QLineEdit le_speed_sentence:QLineEdit le_correct_sentence:QLineEdit "
     "le_score_sentence:QLineEdit prgros_sentence:QProgressBar lbl_src_sentence:QLabel "
     "le_dst_sentence:QLineEdit groupBox:QGroupBox rad_lang_chinese:QRadioButton rad_lang_arabic:QRadioButton "
@@ -36,7 +36,7 @@ const char TutorWidgets[] =
     "cmdbtn_nuvariweb:QCommandLinkButton lbl_mryj:QLabel";
 const char EditorWidgets[] = "tv_contents:QTableView le_arabic:QLineEdit le_exmpain:QLineEdit le_url:QLineEdit "
                              "btn_add:QPushButton btn_modify:QPushButton btn_del:QPushButton btn_open:QPushButton "
-                             "btn_save:QPushButton btn_exit:QPushButton";
+                             "btn_save:QPushButton btn_save_as:QPushButton btn_exit:QPushButton lbl_status:QLabel";
 
 void CheckNamed(QWidget* window, const char* widgets)
 {
@@ -176,7 +176,7 @@ private slots:
         }
         QVERIFY(!Child<QTableView>(&d, "tv_letter_score")->isEnabled());
         CheckTabOrder(&d, "rad_Letters rad_Symbol chk_random_letter btn_start_letter");
-        CheckTabOrder(&d, "chk_random_sentence btn_start_sentence le_dst_sentence");
+        CheckTabOrder(&d, "chk_random_sentence btn_start_sentence chk_guide_sentence cmb_list_sentence le_dst_sentence");
         CheckTabOrder(&d,
             "rad_lang_chinese rad_lang_arabic rad_lang_english rad_kb_101 rad_kb_102 chk_display_complain "
             "cmb_train_num chk_harakat_optional btn_report");
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
         CheckTabOrder(
-            &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_exit");
+            &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_save_as btn_exit");
     }
 
     void classWindowsFitInEveryLanguage_data()

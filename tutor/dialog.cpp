@@ -2,13 +2,14 @@
 
 #include <QTimer>
 
-#include "content/contentpaths.h"
+#include "practice/drilllists.h"
 #include "practice/practice.h"
-#include "widgets/afterfirstpaint.h"
 #include "tutor/coursepage.h"
 #include "tutor/progresspage.h"
 #include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
+#include "widgets/afterfirstpaint.h"
+#include "widgets/listchooser.h"
 
 Dialog::Dialog(QWidget* parent)
     : QDialog(parent)
@@ -41,11 +42,8 @@ Dialog::Dialog(QWidget* parent)
     connect(timer, &QTimer::timeout, this, &Dialog::UpdateUIInfo);
     timer->start(1000);
 
-    const ContentPaths contentPaths;
-    wordFilePath = contentPaths.Locate(QStringLiteral("word.kq"));
-    sentenceFilePath = contentPaths.Locate(QStringLiteral("Sentence.kq"));
-    // The lists are read once the window is on screen, or earlier when a
-    // drill asks for them: no learner can start one before that.
+    // The shipped lists are read once the window is on screen, or earlier
+    // when a drill asks for them: no learner can start one before that.
     new AfterFirstPaint(this, [this] { ReadContent(); });
     // So is the class, if the seat belongs to one.
     new AfterFirstPaint(this, [this] { ui->tabProgress->StartClass(); });
@@ -55,11 +53,22 @@ Dialog::Dialog(QWidget* parent)
 
 void Dialog::ReadContent()
 {
-    if (contentRead)
+    practice->Lists().Shipped(DrillKind::Words);
+    practice->Lists().Shipped(DrillKind::Sentences);
+}
+
+// The learner's lists are looked for, and watched, only once a tab that
+// chooses among them is shown.
+void Dialog::ShowLists()
+{
+    if (listsShown)
         return;
-    contentRead = true;
-    wordFileResult = wordList.ReadContentFile(wordFilePath);
-    sentenceFileResult = sentenceList.ReadContentFile(sentenceFilePath);
+    listsShown = true;
+    DrillLists& lists = practice->Lists();
+    lists.Watch();
+    // Each belongs to its box.
+    new ListChooser(ui->cmb_list_word, DrillKind::Words, lists, this);
+    new ListChooser(ui->cmb_list_sentence, DrillKind::Sentences, lists, this);
 }
 
 Dialog::~Dialog()

@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 
-#include "content/contentlist.h"
 #include "drill/drillsession.h"
 #include "drill/keyrepeat.h"
 #include "widgets/scoreboard.h"
@@ -87,6 +86,7 @@ private:
     // --- drills ---
     DrillOptions Options(DrillKind kind) const;
     void ReadContent();
+    void ShowLists();
     bool StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source);
     void StartTextDrill(DrillKind kind);
     void StopRunningDrill();
@@ -119,15 +119,9 @@ private:
     KeyRepeat keyRepeat;  // the keys of the three drills
     ScoreBoard scores;  // the letter, word and sentence top scores
     Practice* practice;  // keeps the drills, the scores and the settings
-    QString wordFilePath;
-    QString sentenceFilePath;
-    ContentList wordList;
-    ContentList sentenceList;
-    std::shared_ptr<ContentSource> wordSource;  // made when a drill first needs it
-    std::shared_ptr<ContentSource> sentenceSource;
-    bool contentRead = false;  // the lists read from their files
-    int wordFileResult = 0;    // what reading them returned
-    int sentenceFileResult = 0;
+    // The Word and Sentence tabs' list choosers are made when either tab
+    // first shows.
+    bool listsShown = false;
     std::array<FingerKeyboard*, 2> guides{};  // word, sentence
     int startScale = 100;  // the size the settings gave at start, in percent
 };

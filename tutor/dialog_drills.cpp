@@ -11,12 +11,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "practice/drilllists.h"
 #include "practice/practice.h"
 #include "tutor/coursepage.h"
 #include "tutor/textspage.h"
 #include "tutor/ui_dialog.h"
 #include "widgets/drilllabel.h"
 #include "widgets/keylight.h"
+#include "widgets/listchooser.h"
 #include "widgets/plaintext.h"
 #include "widgets/progressbar.h"
 #include "widgets/repeatevent.h"
@@ -67,6 +69,9 @@ bool Dialog::StartDrill(DrillKind kind, std::shared_ptr<ItemSource> source)
     w.progress->setValue(0);
     w.start->setText(tr("Stop"));
     ui->lbl_drill_kind->clear();  // a drill of the word list, until told otherwise
+    // The list stays the one the drill began with.
+    if (w.list)
+        w.list->setEnabled(false);
     return true;
 }
 
@@ -106,8 +111,7 @@ void Dialog::PractiseWords(std::shared_ptr<ItemSource> source, const QString& ti
     // No drill without an item: the Progress tab says why there is none.
     if (!source || source->IsEmpty())
         return;
-    ReadContent();
-    source = std::make_shared<ExplainedSource>(std::move(source), wordList);
+    source = std::make_shared<ExplainedSource>(std::move(source), practice->Lists().Explanations());
     if (session.IsRunning()) // on the Word tab already: kept as Stop keeps it
         StopRunningDrill();
     ui->tabWidget->setCurrentWidget(ui->tabWord); // ends what ran, as any change of tab
@@ -241,13 +245,18 @@ void Dialog::TrainFinished()
     }
 
     const QString start = tr("Start");
-    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences})
+    for (DrillKind kind : {DrillKind::Letters, DrillKind::Words, DrillKind::Sentences}) {
         ui->Drill(kind).start->setText(start);
+        if (QComboBox* list = ui->Drill(kind).list)
+            list->setEnabled(true);
+    }
 }
 
 // A change of tab ends the drill or the lesson that ran on the tab left.
 void Dialog::on_tabWidget_currentChanged(int)
 {
+    if (ui->tabWidget->currentWidget() == ui->tabWord || ui->tabWidget->currentWidget() == ui->tabtSentence)
+        ShowLists();
     ui->tab_course->StopRun();
     ui->tab_texts->StopRun();
     TrainFinished();
@@ -264,15 +273,16 @@ void Dialog::StartTextDrill(DrillKind kind)
     if (session.IsRunning())
         return StopRunningDrill();
 
-    ReadContent();
-    std::shared_ptr<ContentSource>& source = kind == DrillKind::Words ? wordSource : sentenceSource;
-    if (!source)
-        source = std::make_shared<ContentSource>(kind == DrillKind::Words ? wordList : sentenceList);
-    if (source->IsEmpty()) {
+    ShowLists();
+    const DrillLists::Items items = practice->Lists().Take(kind);
+    // The learner's list that cannot be typed gives way to the shipped one.
+    if (items.refused.IsRefused())
+        ListChooser::Explain(this, kind, items.refused);
+    if (items.source->IsEmpty()) {
         // Without content there is nothing to type; say which file to fix
         // and what is wrong with it.
-        const QString file = QDir::toNativeSeparators(kind == DrillKind::Words ? wordFilePath : sentenceFilePath);
-        const bool unreadable = (kind == DrillKind::Words ? wordFileResult : sentenceFileResult) != 0;
+        const QString file = QDir::toNativeSeparators(items.path);
+        const bool unreadable = items.unreadable;
         QString text;
         if (kind == DrillKind::Words)
             text = unreadable ? tr("No words were found. The word file %1 is missing or cannot be read.").arg(file)
@@ -287,7 +297,7 @@ void Dialog::StartTextDrill(DrillKind kind)
         return;
     }
 
-    StartDrill(kind, source);
+    StartDrill(kind, items.source);
     GetTrainString(Options(kind).random, false);
     ui->Drill(kind).answer->setFocus(Qt::OtherFocusReason);
 }
@@ -370,9 +380,11 @@ void Dialog::ShowGuidance(bool shown)
             guides[i] = new FingerKeyboard(w.column->parentWidget());
             guides[i]->setObjectName(kinds[i] == DrillKind::Words ? QStringLiteral("wg_guide_word")
                                                                   : QStringLiteral("wg_guide_sentence"));
-            // What the tab has left under an item with its meaning (two
-            // lines), the hint and the answer line.
-            guides[i]->setFixedHeight(90);
+            // What the tab has left under the row of options, an item with
+            // its meaning (two lines), the hint and the answer line; more
+            // under a shorter item.
+            guides[i]->setMinimumHeight(76);
+            guides[i]->setMaximumHeight(90);
             w.column->addWidget(guides[i]);
         }
         if (guides[i])

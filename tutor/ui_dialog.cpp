@@ -86,6 +86,27 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const char* style)
     return label;
 }
 
+// The Word or Sentence tab's second row, at the top of its column and lined
+// up with the row of the group box above it: the box that shows the next
+// key, and the list the drill takes its items from (the shipped list first).
+void AddOptionsRow(QWidget* parent, QVBoxLayout* column, QCheckBox*& guide, const char* guideName, QLabel*& label,
+                   const char* labelName, QComboBox*& box, const char* boxName)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(10, 0, 30, 0);
+    column->addLayout(row);
+    guide = Named(new QCheckBox(parent), guideName);
+    row->addWidget(guide);
+    row->addStretch(1);
+    label = Named(new QLabel(parent), labelName);
+    row->addWidget(label);
+    box = Named(new QComboBox(parent), boxName);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->addItem(QString());
+    label->setBuddy(box);
+    row->addWidget(box);
+}
+
 void ScoreTableSettings(QTableView* tv, int x, int y, int w, int h)
 {
     tv->setEnabled(false);
@@ -256,6 +277,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     tabWord = Page(tabWidget, "tabWord");
     verticalLayoutWidget_4 = Container(tabWord, "verticalLayoutWidget_4", 10, 130, 581, 271);
     verticalLayout_4 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_4, "verticalLayout_4");
+    AddOptionsRow(verticalLayoutWidget_4, verticalLayout_4, chk_guide_word, "chk_guide_word", lbl_list_word,
+                  "lbl_list_word", cmb_list_word, "cmb_list_word");
     lbl_src_word = Named(new JoinedLabel(verticalLayoutWidget_4), "lbl_src_word");
     SetPolicy(lbl_src_word, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_word->setStyleSheet(QString::fromUtf8(SourceStyle28));
@@ -274,8 +297,6 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_11 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_12, "horizontalLayout_11");
     chk_random_word = CheckedBox(horizontalLayoutWidget_12, "chk_random_word");
     horizontalLayout_11->addWidget(chk_random_word);
-    chk_guide_word = Named(new QCheckBox(horizontalLayoutWidget_12), "chk_guide_word");
-    horizontalLayout_11->addWidget(chk_guide_word);
     lbl_drill_kind = Named(new QLabel(horizontalLayoutWidget_12), "lbl_drill_kind");
     lbl_drill_kind->setTextFormat(Qt::PlainText);
     horizontalLayout_11->addWidget(lbl_drill_kind, 1);
@@ -305,8 +326,6 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(horizontalLayoutWidget_3, "horizontalLayout_2");
     chk_random_sentence = CheckedBox(horizontalLayoutWidget_3, "chk_random_sentence");
     horizontalLayout_2->addWidget(chk_random_sentence);
-    chk_guide_sentence = Named(new QCheckBox(horizontalLayoutWidget_3), "chk_guide_sentence");
-    horizontalLayout_2->addWidget(chk_guide_sentence);
     horizontalSpacer_3 = HorizontalSpacer();
     horizontalLayout_2->addItem(horizontalSpacer_3);
     btn_start_sentence = Named(new QPushButton(horizontalLayoutWidget_3), "btn_start_sentence");
@@ -327,6 +346,8 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     }
     verticalLayoutWidget_5 = Container(tabtSentence, "verticalLayoutWidget_5", 10, 130, 581, 271);
     verticalLayout_7 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_5, "verticalLayout_7");
+    AddOptionsRow(verticalLayoutWidget_5, verticalLayout_7, chk_guide_sentence, "chk_guide_sentence",
+                  lbl_list_sentence, "lbl_list_sentence", cmb_list_sentence, "cmb_list_sentence");
     lbl_src_sentence = Named(new JoinedLabel(verticalLayoutWidget_5), "lbl_src_sentence");
     SetPolicy(lbl_src_sentence, QSizePolicy::Expanding, QSizePolicy::Expanding);
     lbl_src_sentence->setStyleSheet(QString::fromUtf8(SourceStyle20));
@@ -544,10 +565,10 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
 {
     switch (kind) {
     case DrillKind::Letters:
-        return {tabletter, btn_start_letter, lbl_src_letter, nullptr, prgros_type, chk_random_letter,
+        return {tabletter, btn_start_letter, lbl_src_letter, nullptr, prgros_type, chk_random_letter, nullptr,
                 {le_time, le_speed, le_correct, le_Achievement}};
     case DrillKind::Words:
-        return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word,
+        return {tabWord, btn_start_word, lbl_src_word, le_dst_word, prgros_word, chk_random_word, cmb_list_word,
                 {le_time_word, le_speed_word, le_correct_word, le_score_word}, chk_guide_word, verticalLayout_4};
     case DrillKind::Sentences:
     case DrillKind::Course: // its widgets are the Course tab's own
@@ -555,6 +576,7 @@ Ui_Dialog::DrillWidgets Ui_Dialog::Drill(DrillKind kind) const
         break;
     }
     return {tabtSentence, btn_start_sentence, lbl_src_sentence, le_dst_sentence, prgros_sentence, chk_random_sentence,
+            cmb_list_sentence,
             {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence}, chk_guide_sentence,
             verticalLayout_7};
 }

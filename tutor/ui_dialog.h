@@ -72,6 +72,10 @@ public:
     QWidget* tabWord;
     QWidget* verticalLayoutWidget_4;
     QVBoxLayout* verticalLayout_4;
+    // The column's first row: the next key lit on a keyboard, the list.
+    QCheckBox* chk_guide_word;
+    QLabel* lbl_list_word;
+    QComboBox* cmb_list_word;
     QLabel* lbl_src_word;
     QLabel* label_12;
     QLineEdit* le_dst_word;
@@ -79,8 +83,7 @@ public:
     QWidget* horizontalLayoutWidget_12;
     QHBoxLayout* horizontalLayout_11;
     QCheckBox* chk_random_word;
-    QCheckBox* chk_guide_word;  // the next key lit on a keyboard
-    QLabel* lbl_drill_kind;     // what an adaptive or missed-word drill is
+    QLabel* lbl_drill_kind;  // what an adaptive or missed-word drill is
     QSpacerItem* horizontalSpacer_2;
     QPushButton* btn_start_word;
     QWidget* horizontalLayoutWidget_13;
@@ -100,7 +103,6 @@ public:
     QWidget* horizontalLayoutWidget_3;
     QHBoxLayout* horizontalLayout_2;
     QCheckBox* chk_random_sentence;
-    QCheckBox* chk_guide_sentence;
     QSpacerItem* horizontalSpacer_3;
     QPushButton* btn_start_sentence;
     QWidget* horizontalLayoutWidget_4;
@@ -116,6 +118,9 @@ public:
     QProgressBar* prgros_sentence;
     QWidget* verticalLayoutWidget_5;
     QVBoxLayout* verticalLayout_7;
+    QCheckBox* chk_guide_sentence;
+    QLabel* lbl_list_sentence;
+    QComboBox* cmb_list_sentence;
     QLabel* lbl_src_sentence;
     QLabel* label_13;
     QLineEdit* le_dst_sentence;
@@ -207,6 +212,7 @@ public:
         QLineEdit* answer;  // none for the letter drill: keys go to its page
         QProgressBar* progress;
         QCheckBox* random;
+        QComboBox* list;  // the list chooser: words and sentences only
         std::array<QLineEdit*, 4> figures;  // time, speed, accuracy, score
         QCheckBox* guide = nullptr;    // word and sentence: show the next key
         QVBoxLayout* column = nullptr; // word and sentence: the item and answer

@@ -62,6 +62,14 @@ void TranslateDisplayRow(QLabel* time, QLabel* speed, QLabel* correct, QLabel* s
         fields[i]->setToolTip(DialogText::tr(tips[i]));
 }
 
+void TranslateListChooser(QLabel* label, QComboBox* box, const QString& shipped)
+{
+    label->setText(DialogText::tr("List:"));
+    box->setItemText(0, shipped);
+    box->setToolTip(DialogText::tr("The list this drill takes its items from: the built-in one, or a list you "
+                                   "saved in your data folder with the content editor."));
+}
+
 // The About page's pieces sit where a left-to-right page has them, or
 // mirrored across its width.
 constexpr int AboutWidth = 581;
@@ -96,6 +104,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     groupBox_10->setTitle(DialogText::tr("Word"));
     chk_random_word->setText(DialogText::tr("Random Mode"));
     chk_guide_word->setText(DialogText::tr("Show the next key"));
+    TranslateListChooser(lbl_list_word, cmb_list_word, DialogText::tr("Built-in words"));
     btn_start_word->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_4, lbl_speed_4, lbl_correct_4, label_5,
                         {le_time_word, le_speed_word, le_correct_word, le_score_word});
@@ -104,6 +113,7 @@ void Ui_Dialog::retranslateUi(QDialog* Dialog)
     groupBox_11->setTitle(DialogText::tr("Sentence"));
     chk_random_sentence->setText(DialogText::tr("Random Mode"));
     chk_guide_sentence->setText(DialogText::tr("Show the next key"));
+    TranslateListChooser(lbl_list_sentence, cmb_list_sentence, DialogText::tr("Built-in sentences"));
     btn_start_sentence->setText(DialogText::tr("Start"));
     TranslateDisplayRow(lbl_time_2, lbl_speed_2, lbl_correct_2, label_6,
                         {le_time_sentence, le_speed_sentence, le_correct_sentence, le_score_sentence});

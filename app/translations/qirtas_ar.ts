@@ -1264,6 +1264,42 @@ Can't report!</source>
         <source>Missed words and sentences</source>
         <translation>الكلمات والجمل الخاطئة</translation>
     </message>
+    <message>
+        <source>List:</source>
+        <translation>القائمة:</translation>
+    </message>
+    <message>
+        <source>Built-in words</source>
+        <translation>الكلمات المضمّنة</translation>
+    </message>
+    <message>
+        <source>Built-in sentences</source>
+        <translation>الجمل المضمّنة</translation>
+    </message>
+    <message>
+        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
+        <translation>القائمة التي يأخذ منها هذا التمرين عناصره: القائمة المضمّنة، أو قائمة حفظتَها في مجلد بياناتك بمحرّر المحتوى.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2.</source>
+        <translation>تتعذّر قراءة ملف القائمة %1: %2.</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged: its data is incomplete.</source>
+        <translation>ملف القائمة %1 تالف: بياناته ناقصة.</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
+        <translation>لا يحتوي ملف القائمة %1 على أي عنصر يمكن كتابته: فهو فارغ، أو كل عناصره خالية أو طويلة جدًا.</translation>
+    </message>
+    <message>
+        <source>The built-in word list is used instead.</source>
+        <translation>ستُستخدم قائمة الكلمات المضمّنة بدلًا منه.</translation>
+    </message>
+    <message>
+        <source>The built-in sentence list is used instead.</source>
+        <translation>ستُستخدم قائمة الجمل المضمّنة بدلًا منه.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1389,6 +1425,14 @@ Can't report!</source>
     <message>
         <source>取消</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>已于 %1 保存为 %2。</source>
+        <translation>حُفظ الملف باسم %2 الساعة %1.</translation>
     </message>
 </context>
 </TS>

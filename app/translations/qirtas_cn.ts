@@ -1259,6 +1259,42 @@ Can't report!</source>
         <source>Missed words and sentences</source>
         <translation>打错的单词和句子</translation>
     </message>
+    <message>
+        <source>List:</source>
+        <translation>列表：</translation>
+    </message>
+    <message>
+        <source>Built-in words</source>
+        <translation>内置单词</translation>
+    </message>
+    <message>
+        <source>Built-in sentences</source>
+        <translation>内置句子</translation>
+    </message>
+    <message>
+        <source>The list this drill takes its items from: the built-in one, or a list you saved in your data folder with the content editor.</source>
+        <translation>本练习的内容取自这个列表：内置列表，或你用内容编辑器保存在数据文件夹中的列表。</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2.</source>
+        <translation>无法读取列表文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The list file %1 is damaged: its data is incomplete.</source>
+        <translation>列表文件 %1 已损坏：其中的数据不完整。</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no item that can be typed: it is empty, or every item in it is blank or too long.</source>
+        <translation>列表文件 %1 中没有可以练习的条目：文件是空的，或其中的条目都是空白的或太长。</translation>
+    </message>
+    <message>
+        <source>The built-in word list is used instead.</source>
+        <translation>现在改用内置单词表。</translation>
+    </message>
+    <message>
+        <source>The built-in sentence list is used instead.</source>
+        <translation>现在改用内置句子表。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>There are not any score!
-Can&apos;t report!</source>
+Can't report!</source>
         <translation>There are no scores yet!
 Nothing to report.</translation>
     </message>
@@ -157,11 +157,19 @@ Reason: %2</translation>
     </message>
     <message>
         <source>不保存</source>
-        <translation>Don&apos;t Save</translation>
+        <translation>Don't Save</translation>
     </message>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>已于 %1 保存为 %2。</source>
+        <translation>Saved as %2 at %1.</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,7 @@ xdotool key Escape
 # left-to-right (Chinese) layout.
 word_tab="245 20"
 start_button="556 84"
-label() { picture "$id" 560x100+50+183; }
+label() { picture "$id" 560x90+50+212; }
 
 click "$id" "$word_tab"
 before=$(label)
