@@ -24,8 +24,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window && event->type() == QEvent::Paint)
-            QTimer::singleShot(0, [] { std::_Exit(0); });
+        if (watched == window && event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, [w = window] {
+                // What the first paint showed, for checking that a start-up
+                // cut changed nothing on screen.
+                const QString image = qEnvironmentVariable("QIRTAS_FIRST_PAINT_IMAGE");
+                if (!image.isEmpty())
+                    w->grab().save(image);
+                std::_Exit(0);
+            });
+        }
         return false;
     }
 

@@ -8,7 +8,10 @@
 #   CASE: cn-first, cn, en-first, en, ar-first, ar (tutor, first or later
 #   start, as in tools/bench_startup.sh), editor, teacher, or the floors
 #   bare and floor (tools/bench/baredialog.cpp); LINES of the
-#   listing (default 40). The callgrind file is kept in build/callgrind.CASE.
+#   listing (default 40). The callgrind file is kept in build/callgrind.CASE,
+#   and a picture of the first paint, from a run without callgrind, in
+#   build/firstpaint.CASE.png with its checksum printed: a cut that changes
+#   nothing on screen leaves it the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -43,5 +46,10 @@ HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RU
     LANG=$lang QIRTAS_EXIT_AFTER_FIRST_PAINT=1 \
     valgrind --tool=callgrind --callgrind-out-file="$out" "$exe" "${args[@]}" 2>"$home/log" >/dev/null \
     || { tail "$home/log" >&2; exit 1; }
+picture="$build/firstpaint.$c.png"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run \
+    LANG=$lang QIRTAS_EXIT_AFTER_FIRST_PAINT=1 QIRTAS_FIRST_PAINT_IMAGE="$picture" \
+    "$exe" "${args[@]}" 2>/dev/null >/dev/null || true
+[ ! -f "$picture" ] || echo "first paint: $picture $(md5sum < "$picture" | cut -c1-12)"
 callgrind_annotate --inclusive=yes "$out" 2>/dev/null | sed -n "1,$((lines + 20))p" \
     | grep -v '^--\|^$\|^Profile\|^Events\|^Event sort\|^Threshold\|^Include\|^User\|^Auto\|^I1 \|^D1 \|^LL \|^Timerange\|^Trigger'

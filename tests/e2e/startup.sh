@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in an X server, finds its window, checks its size,
 # and quits it with a real Escape key press; then the same for the content
-# editor, started with "data" among other arguments; last the exit the
-# start-up profile relies on.
+# editor, started with "data" among other arguments; last the exit and the
+# picture the start-up profile relies on.
 source "$(dirname "$0")/common.bash"
 printf '[Normal]\nlang=en\n' > "$conf" # the English title is the source text
 
@@ -27,7 +27,9 @@ close_and_wait "$id" "$pid"
 # work that waits for that paint (reading its word file), so that a profile
 # of the start-up covers the start-up alone.
 : > "$tmp/run.log"
-QIRTAS_EXIT_AFTER_FIRST_PAINT=1 timeout 30 "$exe" >>"$tmp/run.log" 2>&1 || fail "the tutor did not end after its first paint"
+QIRTAS_EXIT_AFTER_FIRST_PAINT=1 QIRTAS_FIRST_PAINT_IMAGE="$tmp/first.png" timeout 30 "$exe" >>"$tmp/run.log" 2>&1 || fail "the tutor did not end after its first paint"
 grep -q 'Qirtas MainDlg' "$tmp/run.log" || fail "the tutor did not start"
 grep -qF 'word.kq"' "$tmp/run.log" && fail "the tutor went on past its first paint"
+# The picture of that paint, which a start-up cut is checked against.
+file "$tmp/first.png" | grep -q 'PNG image data, 685 x 500' || fail "no picture of the first paint"
 echo "PASS"
