@@ -101,7 +101,6 @@ void AddOptionsRow(QWidget* parent, QVBoxLayout* column, QCheckBox*& guide, cons
     label = Named(new QLabel(parent), labelName);
     row->addWidget(label);
     box = Named(new QComboBox(parent), boxName);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box->addItem(QString());
     label->setBuddy(box);
     row->addWidget(box);

@@ -24,6 +24,9 @@ ListChooser::ListChooser(QComboBox* box, DrillKind kind, DrillLists& lists, QWid
     , lists(lists)
     , window(window)
 {
+    // As wide as the longest list's name. Set here, when the tab is first
+    // shown, since it makes the box's list view: start-up work otherwise.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(box, &QComboBox::activated, this, &ListChooser::Activated);
     connect(&lists, &DrillLists::Changed, this, &ListChooser::Fill);
     Fill();
