@@ -519,7 +519,7 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     // Page 6, Course
     tab_course = Named(new CoursePage(), "tab_course");
     tabWidget->addTab(tab_course, QString());
-    // A lesson kept in the history is news for the Progress tab.
+    // The Course tab offers adaptive practice; the Progress tab, which plans it, starts it.
     QObject::connect(tab_course, &CoursePage::PractiseAdaptively, tabProgress, &ProgressPage::PractiseAdaptively);
 
     // Page 7, Texts
