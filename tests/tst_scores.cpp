@@ -20,8 +20,10 @@ void Store(const QVariantMap& values)
 }
 
 // The preferences as the window shows them, and as the store holds them.
+// The keyboard picture is the Keyboard tab's, as a learner opening it sees it.
 QString Shown(Dialog* d)
 {
+    Child<QTabWidget>(d, "tabWidget")->setCurrentWidget(Child<QWidget>(d, "tabletter"));
     QString shown;
     for (const char* lang : {"chinese", "arabic", "english"})
         shown += Child<QRadioButton>(d, qPrintable(u"rad_lang_"_s + QLatin1String(lang)))->isChecked() ? lang : "";

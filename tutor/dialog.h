@@ -113,6 +113,7 @@ private:
     void SwitchLanguage(const InterfaceLanguage& language);
     // The learner chose the size at `index` of the Setting tab's box.
     void SizeChosen(int index);
+    void ShowKeyboardPicture();
 
     Ui_Dialog* ui;
     DrillSession session;

@@ -257,6 +257,8 @@ void Dialog::on_tabWidget_currentChanged(int)
 {
     if (ui->tabWidget->currentWidget() == ui->tabWord || ui->tabWidget->currentWidget() == ui->tabtSentence)
         ShowLists();
+    if (ui->tabWidget->currentWidget() == ui->tabletter)
+        ShowKeyboardPicture();
     ui->tab_course->StopRun();
     ui->tab_texts->StopRun();
     TrainFinished();

@@ -117,11 +117,21 @@ void Dialog::on_rad_lang_english_clicked(bool checked)
 void Dialog::on_rad_kb_101_clicked(bool checked)
 {
     if (checked)
-        ui->wg_kb_pic->setStyleSheet(QString::fromLatin1(AppStyle::Keyboard101Sheet));
+        ShowKeyboardPicture();
 }
 
 void Dialog::on_rad_kb_102_clicked(bool checked)
 {
     if (checked)
-        ui->wg_kb_pic->setStyleSheet(QString::fromLatin1(AppStyle::Keyboard102Sheet));
+        ShowKeyboardPicture();
+}
+
+// The Keyboard tab's picture of the board chosen. Decoding it is start-up
+// work for a tab not yet seen, so it waits until the tab is first shown.
+void Dialog::ShowKeyboardPicture()
+{
+    if (ui->tabWidget->currentWidget() != ui->tabletter && ui->wg_kb_pic->styleSheet().isEmpty())
+        return;
+    const bool kb102 = ui->rad_kb_102->isChecked();
+    ui->wg_kb_pic->setStyleSheet(QString::fromLatin1(kb102 ? AppStyle::Keyboard102Sheet : AppStyle::Keyboard101Sheet));
 }

@@ -234,7 +234,6 @@ void Ui_Dialog::setupUi(QDialog* Dialog)
     wg_kb_pic = Named(new QWidget(tabletter), "wg_kb_pic");
     wg_kb_pic->setGeometry(QRect(10, 210, 580, 192));
     SetPolicy(wg_kb_pic, QSizePolicy::Preferred, QSizePolicy::Preferred);
-    wg_kb_pic->setStyleSheet(QString::fromLatin1(AppStyle::Keyboard101Sheet));
     wg_kb_light = Named(new KeyLight(wg_kb_pic), "wg_kb_light");
     verticalLayoutWidget_3 = Container(tabletter, "verticalLayoutWidget_3", 10, 10, 581, 101);
     verticalLayout_3 = LayoutOn<QVBoxLayout>(verticalLayoutWidget_3, "verticalLayout_3");
