@@ -38,7 +38,7 @@ trap cleanup EXIT
 # Fresh settings and data folder: English interface, 101-key keyboard.
 export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 mkdir -p "$XDG_CONFIG_HOME/Nuvari Soft"
-printf '[Normal]\nlang=%s\nkeyboard=101\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
+printf '[Normal]\nlang=%s\nkeyboard=101\nwelcomed=true\n' "${QIRTAS_LANG:-en}" > "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
 if [ "$shot" = welcome ]; then
     # A first start: no settings at all, the system's language.
     rm "$XDG_CONFIG_HOME/Nuvari Soft/Qirtas.conf"
@@ -52,8 +52,8 @@ fi
 # Window-relative click points.
 keyboard_tab="185 20"
 start_button="555 85"
-progress_tab="535 20"
-course_tab="607 20"
+progress_tab="500 20"
+course_tab="566 20"
 
 start_tutor() {
     ./build/qirtas >"$tmp/log" 2>&1 &
