@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -82,6 +83,14 @@ void Ui_DialogData::setupUi(QDialog* DialogData)
     verticalLayout_2->addWidget(le_exmpain);
     le_url = Input(verticalLayoutWidget_2, "le_url");
     verticalLayout_2->addWidget(le_url);
+    // Right to left the box's title stands at its right: the labels go there
+    // too, by their inputs and clear of the title, the inputs to the left.
+    if (DialogData->layoutDirection() == Qt::RightToLeft) {
+        for (QWidget* side : {verticalLayoutWidget, verticalLayoutWidget_2})
+            side->setGeometry(QStyle::visualRect(Qt::RightToLeft, groupBox->rect(), side->geometry()));
+        for (QLabel* l : {label, label_2, label_3})
+            l->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
+    }
 
     horizontalLayout_2 = LayoutOn<QHBoxLayout>(DialogData, "horizontalLayout_2", 10, 390, 482, 41,
                                                horizontalLayoutWidget, "horizontalLayoutWidget");

@@ -126,7 +126,12 @@ std::shared_ptr<ItemSource> Practice::AdaptiveDrill(const AdaptivePlan& plan)
     return std::make_shared<AdaptiveSource>(plan, shipped.Words(shipped.Count() - 1));
 }
 
-std::shared_ptr<ItemSource> Practice::MissedDrill(const QList<MissedItem>& missed)
+QList<MissedItem> Practice::MissedToPractise()
 {
-    return std::make_shared<MissedSource>(MissedSource::Practised(missed, QDateTime::currentDateTimeUtc()));
+    return MissedSource::Practised(log.MissedItems(), QDateTime::currentDateTimeUtc());
+}
+
+std::shared_ptr<ItemSource> Practice::MissedDrill(const QList<MissedItem>& practised)
+{
+    return std::make_shared<MissedSource>(practised);
 }

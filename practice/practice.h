@@ -90,7 +90,10 @@ public:
     // The drills made from the history; empty when there is nothing to
     // practise (see their sources).
     std::shared_ptr<ItemSource> AdaptiveDrill(const AdaptivePlan& plan);
-    std::shared_ptr<ItemSource> MissedDrill(const QList<MissedItem>& missed);
+    // The missed words and sentences a drill of them offers, most wanted
+    // first: the Progress tab counts these, and MissedDrill takes them.
+    QList<MissedItem> MissedToPractise();
+    std::shared_ptr<ItemSource> MissedDrill(const QList<MissedItem>& practised);
 
 signals:
     // A drill was handed to the history: `kept` whether it was kept.

@@ -76,8 +76,14 @@ protected:
         for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
             widest = qMax(widest, fm.horizontalAdvance(word));
         const QRect wrapped = fm.boundingRect(QRect(0, 0, widest, 1 << 20), Qt::TextWordWrap, text);
-        return {oneLine.width() - fm.horizontalAdvance(text) + wrapped.width(),
-                oneLine.height() - fm.height() + wrapped.height()};
+        int width = oneLine.width() - fm.horizontalAdvance(text) + wrapped.width();
+        if (isSortIndicatorShown() && sortIndicatorSection() == logicalIndex) {
+            // The style gives the sort arrow room by the header's height,
+            // which the other titles' lines set, not by one line's.
+            const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+            width += qMax(0, height() / 2 + 2 * margin - (oneLine.height() + margin));
+        }
+        return {width, oneLine.height() - fm.height() + wrapped.height()};
     }
 };
 

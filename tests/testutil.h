@@ -182,6 +182,32 @@ inline QStringList CutOff(QWidget* root)
 {
     QStringList cut;
     for (QWidget* w : root->findChildren<QWidget*>()) {
+        // A box's title is read whole: inside the box, nothing drawn over it.
+        if (auto* box = qobject_cast<QGroupBox*>(w); box && box->isVisible() && !box->title().isEmpty()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.textAlignment = box->alignment();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            QStringList over;
+            // What is drawn inside it: a label's text, any other widget whole
+            // (not the bare widgets that only hold a layout).
+            for (QWidget* c : box->findChildren<QWidget*>()) {
+                if (!c->isVisible() || c->metaObject() == &QWidget::staticMetaObject)
+                    continue;
+                QRect drawn = c->rect();
+                if (auto* l = qobject_cast<QLabel*>(c))
+                    drawn = QStyle::alignedRect(l->layoutDirection(), l->alignment(), l->sizeHint().boundedTo(drawn.size()), drawn);
+                if (QRect(c->mapTo(box, drawn.topLeft()), drawn.size()).intersects(title))
+                    over << c->objectName();
+            }
+            if (!box->rect().contains(title) || !over.isEmpty())
+                cut << box->objectName() + QStringLiteral(" title at %1,%2 %3x%4 under %5")
+                                               .arg(title.x()).arg(title.y()).arg(title.width()).arg(title.height())
+                                               .arg(over.join(u' '));
+            continue;
+        }
         auto* label = qobject_cast<QLabel*>(w);
         const bool wraps = label && label->wordWrap();
         if (!w->isVisible()

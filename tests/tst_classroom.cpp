@@ -15,6 +15,7 @@
 #include "testutil.h"
 #include "practice/classmembership.h"
 #include "tutor/classdialog.h"
+#include "widgets/appstyle.h"
 #include "widgets/dialogtext.h"
 #include "widgets/keyheatmap.h"
 #include "widgets/progresschart.h"
@@ -164,6 +165,29 @@ QMap<QString, QPair<quint32, quint32>> KeyCounts(const KeyHeatMap* map)
     return counts;
 }
 
+// The learners' column titles that run into their sections' edges as
+// drawn: text (dark) beside an edge is cut there; beside the sort arrow's
+// column already two pixels in, where its title is clipped.
+QStringList CutTitles(QTableView* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    const QImage drawn = header->grab().toImage();
+    const qreal scale = drawn.devicePixelRatio();
+    QStringList cut;
+    for (int i = 0; i < header->count(); ++i) {
+        const int left = header->sectionViewportPosition(i), right = left + header->sectionSize(i) - 1;
+        const int in = header->sortIndicatorSection() == i ? 2 : 1;
+        for (int x : {left + in, right - in}) {
+            bool dark = false;
+            for (int y = 0; y < header->height(); ++y)
+                dark = dark || qGray(drawn.pixel(qBound(0, int(x * scale), drawn.width() - 1), int(y * scale))) < 96;
+            if (dark && x >= 0 && x < header->width())
+                cut << header->model()->headerData(i, Qt::Horizontal).toString();
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 class TestClassroom : public QObject
@@ -182,8 +206,9 @@ class TestClassroom : public QObject
         const ClassSql::Result r = admin.Exec("SELECT count(*), count(DISTINCT id) FROM qirtas.drill WHERE learner = $1", {learner});
         return r.Int(0, 0) == r.Int(0, 1) ? int(r.Int(0, 0)) : -1;
     }
-    // The teacher's window in `lang`, opened on the class "ar101" from 2000.
-    std::unique_ptr<ClassWindow> Teacher(const char* lang, int learners)
+    // The teacher's window in `lang`, opened on the class "ar101" from 2000
+    // (or on the empty "ar102").
+    std::unique_ptr<ClassWindow> Teacher(const char* lang, int learners, bool empty = false)
     {
         teacherFolders.reset(new TempSettings);
         std::unique_ptr<QSettings> s(TempSettings::Store());
@@ -193,7 +218,7 @@ class TestClassroom : public QObject
         w->show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(w.get())); }();
         Child<QDateEdit>(w.get(), "de_class_from")->setDate(QDate(2000, 1, 1));
-        Child<QLineEdit>(w.get(), "le_class_server")->setText(teacherServer);
+        Child<QLineEdit>(w.get(), "le_class_server")->setText(empty ? server.Settings("nadia") : teacherServer);
         Child<QPushButton>(w.get(), "btn_class_open")->click();
         auto* table = Child<QTableView>(w.get(), "tv_class_learners");
         [&] { QTRY_COMPARE_WITH_TIMEOUT(table->model()->rowCount(), learners, 20000); }();
@@ -226,12 +251,14 @@ void TestClassroom::initTestCase()
     Session admin(server.Settings(), QStringLiteral("admin"));
     for (const char* sql : {"CREATE ROLE ar101 LOGIN PASSWORD 'pw-ar101'", "SELECT qirtas.allow_class('ar101', 'ar101')",
                             "CREATE ROLE ar102 LOGIN PASSWORD 'pw-ar102'", "SELECT qirtas.allow_class('ar102', 'ar102')",
-                            "CREATE ROLE karim LOGIN PASSWORD 'pw-karim'", "SELECT qirtas.allow_teacher('ar101', 'karim')"}) {
+                            "CREATE ROLE karim LOGIN PASSWORD 'pw-karim'", "SELECT qirtas.allow_teacher('ar101', 'karim')",
+                            "CREATE ROLE nadia LOGIN PASSWORD 'pw-nadia'", "SELECT qirtas.allow_teacher('ar102', 'nadia')"}) {
         const ClassSql::Result r = admin.Exec(sql);
         QVERIFY2(r.Ok(), qPrintable(r.message));
     }
     server.AddPassword("ar101", "pw-ar101");
     server.AddPassword("karim", "pw-karim");
+    server.AddPassword("nadia", "pw-nadia");  // teaches a class no learner has joined
     learnerServer = server.Settings("ar101");
     teacherServer = server.Settings("karim");
 }
@@ -488,6 +515,19 @@ void TestClassroom::teacherWindowRightToLeft()
         QVERIFY2(qAbs(hue - (1 - qMin(rate / 0.5, 1.0)) * 120) < 10, qPrintable(k.characters.join(' ') + " " + QString::number(hue)));
     }
     QVERIFY(missed > 0);
+
+    // A class no learner has joined yet: every column title whole, in every
+    // language, with the program's style.
+    AppStyle::Install(*qApp);
+    auto unstyled = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+    for (const char* lang : {"en", "cn", "ar"}) {
+        teacher.reset();
+        teacher = Teacher(lang, 0, true);
+        auto* learners = Child<QTableView>(teacher.get(), "tv_class_learners");
+        QTRY_VERIFY2_WITH_TIMEOUT(Child<QPushButton>(teacher.get(), "btn_class_export")->isEnabled(),
+                                  qPrintable(Child<QLabel>(teacher.get(), "lbl_class_message")->text()), 20000);
+        QVERIFY2(CutTitles(learners).isEmpty(), qPrintable(QLatin1String(lang) + (u' ' + CutTitles(learners).join(QStringLiteral(", ")))));
+    }
 }
 
 // A learner named with markup that points at a picture on the teacher's

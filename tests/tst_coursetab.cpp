@@ -47,6 +47,26 @@ DrillRecord CourseDrill(qint64 finished)
     return d;
 }
 
+// The lessons passed as the history file on disk stands, read without a
+// lock: a tutor reading a full disk holds the file to itself.
+QSet<QString> PassedOnDisk(const QString& folder)
+{
+    QSet<QString> passed;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("on-disk"));
+        db.setDatabaseName(QUrl::fromLocalFile(QDir(folder).filePath(QLatin1String(HistoryFile::FileName))).toString()
+                           + QLatin1String("?immutable=1"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        QSqlQuery q(db);
+        if (db.open() && q.exec(QStringLiteral("SELECT lesson FROM course_lesson WHERE passed"))) {
+            while (q.next())
+                passed << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("on-disk"));
+    return passed;
+}
+
 // Colours as drawn are close to the ones meant (antialiased edges aside).
 bool Near(QRgb drawn, const QColor& meant)
 {
@@ -544,7 +564,8 @@ void TestCourseTab::passesKeptThroughAFullDisk()
     passNext();
     QVERIFY(Enabled(2));
     QVERIFY2(note()->text().contains(QLatin1String("lesson 2 is not kept yet")), qPrintable(note()->text()));
-    QVERIFY(!History(folder).course.Read().lessons.value(Course::Shipped().At(1).id).passed);
+    const QSet<QString> kept = PassedOnDisk(folder);
+    QVERIFY(kept.contains(Course::Shipped().At(0).id) && !kept.contains(Course::Shipped().At(1).id));
     QVERIFY(filler.remove());
     tabs->setCurrentIndex(0);
     tabs->setCurrentIndex(6);

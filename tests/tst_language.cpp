@@ -33,7 +33,7 @@ QStringList SourceTexts()
     lupdate.start(QStringLiteral(QIRTAS_LUPDATE),
                   {u"-silent"_s, u"-I"_s, u"."_s, u"-locations"_s, u"none"_s, u"-extensions"_s, u"cpp,h"_s,
                    u"app"_s, u"content"_s, u"keyboard"_s, u"progress"_s, u"drill"_s, u"course"_s, u"class"_s,
-                   u"practice"_s, u"widgets"_s, u"tutor"_s, u"editor"_s, u"-ts"_s, ts});
+                   u"practice"_s, u"widgets"_s, u"tutor"_s, u"editor"_s, u"teacher"_s, u"-ts"_s, ts});
     if (!lupdate.waitForFinished(30000) || lupdate.exitCode() != 0)
         return {};
     QFile file(ts);
@@ -144,7 +144,8 @@ private slots:
         QFETCH(QString, code);
         const QStringList texts = SourceTexts();
         QVERIFY(texts.size() > 150);
-        for (const char* known : {"Dialog|Keyboard Score Top", "Dialog|Course", "QObject|User", "DialogData|增加"})
+        for (const char* known : {"Dialog|Keyboard Score Top", "Dialog|Course", "QObject|User", "DialogData|增加",
+                                  "Dialog|Choose a learner in the table to see their drills."})
             QVERIFY2(texts.contains(QString::fromUtf8(known)), known);
         QTranslator catalogue;
         QVERIFY(catalogue.load(QLatin1String(InterfaceLanguages::FromCode(code).catalogue)));

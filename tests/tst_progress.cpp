@@ -547,25 +547,44 @@ void TestProgress::adaptiveAndMissedWordsFromProgressTab()
     QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }
 
-// A missed item that cannot be typed (from a damaged history) is never asked
-// for: with nothing else missed, no drill starts, and the learner is told why.
+// A missed item that cannot be typed (from a damaged history) is neither
+// counted on the button nor asked for: with nothing else missed, no drill
+// starts; beside a word that can be typed, the drill asks that word alone.
 void TestProgress::unusableMissedWordNotPractised()
 {
     DrillRecord drill;
     drill.type = DrillKind::Words;
     drill.itemsDone = 1;
-    drill.items = {{QString(ContentSource::MaxItemLength + 1, QChar(0x0628)), QString(), false}};
+    const QString word = QStringLiteral("\u0628\u064A\u062A");
+    drill.items = {{QString(ContentSource::MaxItemLength + 1, QChar(0x0628)), QString(), false},
+                   {QStringLiteral(" "), QString(), false}};
     AppInfo::Apply();
     QVERIFY(History(AppInfo::DataFolder()).log.Record(drill));
     NewTutor(0);
     auto* tabs = W<QTabWidget>("tabWidget");
     tabs->setCurrentWidget(W<QWidget>("tabProgress"));
-    QString said;
-    TestUtil::ClickInNextBox(QString(), &said);
-    QTest::mouseClick(W<QPushButton>("btn_missed_words"), Qt::LeftButton);
-    QVERIFY2(said.contains(QStringLiteral("too long")), qPrintable(said));
+    auto* missed = W<QPushButton>("btn_missed_words");
+    QVERIFY2(!missed->isEnabled() && missed->text().contains(QStringLiteral("(0)")), qPrintable(missed->text()));
+    QTest::mouseClick(missed, Qt::LeftButton);
     QCOMPARE(tabs->currentWidget(), W<QWidget>("tabProgress"));
     QCOMPARE(W<QPushButton>("btn_start_word")->text(), QStringLiteral("Start"));
+
+    // Counted as the drill offers them: the one that can be typed, alone.
+    drill.items << TypedItem{word, QString(), false};
+    dialog.reset();
+    QVERIFY(History(AppInfo::DataFolder()).log.Record(drill));
+    NewTutor(0);
+    W<QTabWidget>("tabWidget")->setCurrentWidget(W<QWidget>("tabProgress"));
+    missed = W<QPushButton>("btn_missed_words");
+    QVERIFY2(missed->isEnabled() && missed->text().contains(QStringLiteral("(1)")), qPrintable(missed->text()));
+    QTest::mouseClick(missed, Qt::LeftButton);
+    QCOMPARE(W<QTabWidget>("tabWidget")->currentWidget(), W<QWidget>("tabWord"));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(TestUtil::ItemShown(W<QLabel>("lbl_src_word")), word);
+        QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Return);
+    }
+    TestUtil::QuitIfAsked();
+    QTest::keyClick(W<QWidget>("le_dst_word"), Qt::Key_Escape);
 }
 
 // One character missed often comes up far more often than the others, and

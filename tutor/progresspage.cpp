@@ -251,20 +251,11 @@ void ProgressPage::PractiseAdaptively()
 
 void ProgressPage::PractiseMissedWords()
 {
-    const QList<MissedItem> missed = practice->Log().MissedItems();
-    ShowMissed(int(missed.size()));
-    if (missed.isEmpty())
-        return;
-    const std::shared_ptr<ItemSource> source = practice->MissedDrill(missed);
-    if (source->IsEmpty()) {
-        QMessageBox box(QMessageBox::Information, DialogText::tr("Nuvari Arabic typing software"),
-                        DialogText::tr("None of the missed words and sentences can be typed: each is blank or too "
-                                       "long for one line, so there is nothing to practise."),
-                        QMessageBox::Ok, window());
-        box.exec();
-        return;
-    }
-    emit PractiseWords(source, DialogText::tr("Missed words and sentences"));
+    // Read again: another tutor may have changed the list since it was counted.
+    const QList<MissedItem> practised = practice->MissedToPractise();
+    ShowMissed(int(practised.size()));
+    if (!practised.isEmpty())
+        emit PractiseWords(practice->MissedDrill(practised), DialogText::tr("Missed words and sentences"));
 }
 
 void ProgressPage::StartClass()
@@ -315,7 +306,7 @@ void ProgressPage::Refresh()
             wg_heat_map->SetTotals(totals);
             wg_heat_map->SetSkills(plan.Skills(), plan.TargetMs());
             wg_heat_map->SetConfusions(store.ConfusionTotals());
-            ShowMissed(int(store.MissedItems().size()));
+            ShowMissed(int(practice->MissedToPractise().size()));
         }
         wg_progress_chart->SetDrills(store.Drills(DrillKind(type)));
         shownRevision = revision;
