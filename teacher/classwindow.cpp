@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -67,6 +68,18 @@ public:
     }
 
 protected:
+    // Qt's least width for a column is the widest glyph of the font, and a
+    // font with Arabic and Chinese fallbacks has very wide ones: ten
+    // columns of it no longer fit the window. A column needs no more than
+    // a letter beside its margins, since its title wraps.
+    void changeEvent(QEvent* event) override
+    {
+        QHeaderView::changeEvent(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            setMinimumSectionSize(fontMetrics().horizontalAdvance(QLatin1Char('M'))
+                                  + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this));
+    }
+
     QSize sectionSizeFromContents(int logicalIndex) const override
     {
         const QSize oneLine = QHeaderView::sectionSizeFromContents(logicalIndex);

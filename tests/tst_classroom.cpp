@@ -527,6 +527,7 @@ void TestClassroom::teacherWindowRightToLeft()
         QTRY_VERIFY2_WITH_TIMEOUT(Child<QPushButton>(teacher.get(), "btn_class_export")->isEnabled(),
                                   qPrintable(Child<QLabel>(teacher.get(), "lbl_class_message")->text()), 20000);
         QVERIFY2(CutTitles(learners).isEmpty(), qPrintable(QLatin1String(lang) + (u' ' + CutTitles(learners).join(QStringLiteral(", ")))));
+        QCOMPARE(learners->horizontalHeader()->length(), learners->viewport()->width()); // every column in sight
     }
 }
 
