@@ -15,6 +15,8 @@ public:
     // missing records while no more than this many are missing; beyond that
     // the count is not believed and the list holds the records the file has.
     static constexpr quint32 MaxPaddedRecords = 1024;
+    // The content files' suffix, without its dot.
+    static constexpr char FileSuffix[] = "kq";
 
     // Replaces the list with the file's records. 0 after reading, -201 when
     // the file cannot be opened (the list is then left as it was). When

@@ -26,7 +26,6 @@
 namespace {
 
 const char FileFilter[] = QT_TRANSLATE_NOOP("DialogData", "Qirtas 文件 (*.kq)");
-const char FileSuffix[] = "kq";
 
 // Rows and records are the same when all three fields are.
 QString RecordKey(const QString& text, const QString& explanation, const QString& url)
@@ -305,7 +304,7 @@ QString DialogData::ChooseFileToSave()
 {
     QFileDialog dialog(this, tr("保存 Qirtas 数据"), ContentPaths().CreateDataFolder(), tr(FileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(FileSuffix));
+    dialog.setDefaultSuffix(QLatin1String(ContentList::FileSuffix));
     if (!fileName.isEmpty())
         dialog.selectFile(QFileInfo(fileName).fileName());
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -385,7 +384,7 @@ bool DialogData::SaveContents(bool askWhere)
             return false;
         // A name typed without a suffix would be hidden by the file filter.
         if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1Char('.') + QLatin1String(FileSuffix);
+            path += QLatin1Char('.') + QLatin1String(ContentList::FileSuffix);
     }
 
     ContentList list;

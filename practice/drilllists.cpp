@@ -9,8 +9,6 @@
 
 namespace {
 
-const char Suffix[] = "kq";
-
 int Slot(DrillKind kind)
 {
     return kind == DrillKind::Sentences ? 1 : 0;
@@ -40,7 +38,7 @@ QString DrillLists::ShippedFile(DrillKind kind)
 
 QString DrillLists::NameOf(const QString& fileName)
 {
-    return fileName.left(fileName.size() - 1 - int(qstrlen(Suffix)));
+    return fileName.left(fileName.size() - 1 - int(qstrlen(ContentList::FileSuffix)));
 }
 
 QStringList DrillLists::Own()
@@ -57,7 +55,7 @@ void DrillLists::Scan()
     if (paths.DataFolder().isEmpty())
         return;
     QDir folder(paths.DataFolder());
-    folder.setNameFilters({QStringLiteral("*.") + QLatin1String(Suffix)});
+    folder.setNameFilters({QStringLiteral("*.") + QLatin1String(ContentList::FileSuffix)});
     folder.setFilter(QDir::Files);
     folder.setSorting(QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     files = folder.entryList();
@@ -68,7 +66,7 @@ QString DrillLists::Chosen(DrillKind kind)
     const QString file = settings.value(KeyOf(kind)).toString();
     // Only a file of the folder: the store may have been edited by hand.
     if (file.isEmpty() || paths.DataFolder().isEmpty() || file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\'))
-        || QFileInfo(file).suffix().compare(QLatin1String(Suffix), Qt::CaseInsensitive) != 0
+        || QFileInfo(file).suffix().compare(QLatin1String(ContentList::FileSuffix), Qt::CaseInsensitive) != 0
         || !QFileInfo(paths.Own(file)).isFile())
         return QString();
     return file;

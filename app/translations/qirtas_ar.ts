@@ -485,10 +485,6 @@ Can't report!</source>
         <translation>تدرّب على الكلمات الخاطئة (%1)</translation>
     </message>
     <message>
-        <source>None of the missed words and sentences can be typed: each is blank or too long for one line, so there is nothing to practise.</source>
-        <translation>لا يمكن كتابة أيٍّ من الكلمات والجمل الخاطئة، فكلٌّ منها فارغ أو أطول من أن يُكتب في سطر واحد، ولذلك لا يوجد ما تتدرّب عليه.</translation>
-    </message>
-    <message>
         <source>Speed per key (characters per minute):</source>
         <translation>السرعة لكل مفتاح (حرف في الدقيقة):</translation>
     </message>

@@ -480,10 +480,6 @@ Can't report!</source>
         <translation>练习打错的单词（%1）</translation>
     </message>
     <message>
-        <source>None of the missed words and sentences can be typed: each is blank or too long for one line, so there is nothing to practise.</source>
-        <translation>打错的单词和句子都无法输入：每一项要么是空的，要么太长，一行容纳不下，因此没有可以练习的内容。</translation>
-    </message>
-    <message>
         <source>Speed per key (characters per minute):</source>
         <translation>按键速度（每分钟字符数）：</translation>
     </message>
