@@ -12,6 +12,9 @@
 #include "practice/practice.h"
 #include "tutor/website.h"
 
+#include <QCommandLinkButton>
+#include <QStyleFactory>
+
 using namespace TestUtil;
 using namespace Qt::StringLiterals;
 
@@ -199,6 +202,23 @@ private slots:
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
         CheckTabOrder(
             &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_save_as btn_exit");
+    }
+
+    // The links' arrow is Qt's own, pointing the way the interface reads.
+    void linkArrowIsQtsOwn()
+    {
+        AppStyle::Install(*qApp);
+        auto plain = qScopeGuard([] {
+            qApp->setStyleSheet(QString());
+            qApp->setLayoutDirection(Qt::LeftToRight);
+        });
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            qApp->setLayoutDirection(direction);
+            const QCommandLinkButton link;
+            QCOMPARE(link.icon().pixmap(16).toImage(),
+                     fusion->standardIcon(QStyle::SP_CommandLink).pixmap(16).toImage());
+        }
     }
 
     void classWindowsFitInEveryLanguage_data()
