@@ -14,6 +14,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     dpkg-dev file desktop-file-utils appstream lintian
     libx11-dev libxdamage-dev  # tools/bench_startup.sh's window waiter
+    dbus-daemon  # and the session bus it runs the programs on, as a desktop has
 )
 
 missing=()
