@@ -13,9 +13,10 @@
 #                 shaping fonts for both scripts, which every program that
 #                 shows them pays
 # and a yardstick from the same program:
-#   page texts    the same dialog painting only the texts of the tutor's
-#                 first page (Chinese, later start) in the tutor's fonts: the
-#                 least those texts cost, whatever else the tutor does
+#   first page    the same dialog showing only what the tutor's first page
+#                 (Chinese, later start) cannot do without: its texts in the
+#                 tutor's fonts and its logo by the same style sheet. The
+#                 least that page costs, whatever else the tutor does
 # and TIPP10 (Debian's tipp10, Qt 6 widgets) when installed, as a typing
 # tutor to compare with. Columns, medians over the rounds:
 #   paint  ms from the start of the process to the first drawing of its
@@ -34,7 +35,7 @@
 #   ROUNDS defaults to 7 (15 for a verdict worth quoting); CASE is one of
 #   tipp10 cn-first cn en-first en ar-first ar editor teacher joined (the
 #   English tutor of a seat in a class); all but joined by default. The two
-#   floors and the page texts are always measured.
+#   floors and the first page are always measured.
 #   BUILD_DIR=other-build bash tools/bench_startup.sh   measures another build;
 #   QIRTAS=/path/to/qirtas bash tools/bench_startup.sh   measures that program
 #   as it is (say, another version's build) against the floors built here.
@@ -133,7 +134,7 @@ name_of() {
     case $1 in
         bare) echo "bare dialog" ;;
         floor) echo "scripts floor" ;;
-        texts) echo "page texts (yardstick)" ;;
+        texts) echo "first page (yardstick)" ;;
         tipp10) echo "TIPP10" ;;
         cn-first) echo "tutor cn, first start" ;;
         en-first) echo "tutor en, first start" ;;

@@ -8,7 +8,7 @@
 #   CASE: cn-first, cn, en-first, en, ar-first, ar (tutor, first or later
 #   start, as in tools/bench_startup.sh), editor, teacher, or the floors
 #   bare and floor (tools/bench/baredialog.cpp) and the yardstick texts
-#   (the tutor's first page's texts alone); LINES of the
+#   (the texts and logo of the tutor's first page alone); LINES of the
 #   listing (default 40). The callgrind file is kept in build/callgrind.CASE,
 #   and a picture of the first paint, from a run without callgrind, in
 #   build/firstpaint.CASE.png with its checksum printed: a cut that changes
