@@ -83,7 +83,7 @@ void Substitute(const QString& family, const QStringList& own, const QStringList
 
 // The link buttons' arrow is Qt's own green one, as on Windows, on every
 // desktop. Asking the icon theme for it first read the theme's whole index
-// at start-up, a tenth of the tutor's time to its first paint, to find
+// at start-up, a tenth of the instructions to the first paint, to find
 // nothing on most machines.
 class LinkArrowStyle : public QProxyStyle
 {
