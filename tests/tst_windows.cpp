@@ -204,20 +204,42 @@ private slots:
             &e, "tv_contents le_arabic le_exmpain le_url btn_add btn_modify btn_del btn_open btn_save btn_save_as btn_exit");
     }
 
-    // The links' arrow is Qt's own, pointing the way the interface reads.
+    // The links' arrow is Qt's own, pointing the way the interface reads,
+    // also where the desktop's icon theme has an arrow of its own.
     void linkArrowIsQtsOwn()
     {
         AppStyle::Install(*qApp);
-        auto plain = qScopeGuard([] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+        QList<QImage> own;
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            qApp->setLayoutDirection(direction);
+            own << fusion->standardIcon(QStyle::SP_CommandLink).pixmap(16).toImage();
+        }
+        QTemporaryDir themes;
+        QDir(themes.path()).mkpath(u"red/16x16/actions"_s);
+        QFile index(themes.filePath(u"red/index.theme"_s));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=red\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n");
+        index.close();
+        QImage red(16, 16, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        for (const char* name : {"go-next", "go-previous"})
+            QVERIFY(red.save(themes.filePath(u"red/16x16/actions/"_s + QLatin1String(name) + u".png"_s)));
+        const QStringList paths = QIcon::themeSearchPaths();
+        const QString theme = QIcon::themeName();
+        auto plain = qScopeGuard([&] {
             qApp->setStyleSheet(QString());
             qApp->setLayoutDirection(Qt::LeftToRight);
+            QIcon::setThemeSearchPaths(paths);
+            QIcon::setThemeName(theme);
         });
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName(u"red"_s);
+        QVERIFY(fusion->standardIcon(QStyle::SP_CommandLink).pixmap(16).toImage() != own[0]);
         for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
             qApp->setLayoutDirection(direction);
             const QCommandLinkButton link;
-            QCOMPARE(link.icon().pixmap(16).toImage(),
-                     fusion->standardIcon(QStyle::SP_CommandLink).pixmap(16).toImage());
+            QCOMPARE(link.icon().pixmap(16).toImage(), own[direction == Qt::RightToLeft]);
         }
     }
 
