@@ -7,7 +7,8 @@
 #
 # Runs in its own virtual X server and session bus, every program once per
 # round in turn (interleaved, so that a change of load touches all alike),
-# after one unmeasured warm-up round. The two floors are tools/bench/baredialog.cpp:
+# after one unmeasured warm-up round. The two floors are
+# tools/bench/baredialog.cpp:
 #   bare dialog   a dialog of the tutor's size with one Latin label
 #   scripts floor the same with one Chinese and one Arabic label: finding and
 #                 shaping fonts for both scripts, which every program that
@@ -63,7 +64,7 @@ fi
 shift
 rounds=${1:-7}
 shift || true
-cases="bare floor texts ${*:-tipp10 cn-first cn en-first en ar-first ar editor teacher}"
+cases="bare floor page ${*:-tipp10 cn-first cn en-first en ar-first ar editor teacher}"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -110,7 +111,7 @@ run() {
     case $c in
         bare) cmd=("$bare") ;;
         floor) cmd=("$bare" --scripts) ;;
-        texts) cmd=("$bare" --about-texts) ;;
+        page) cmd=("$bare" --first-page) ;;
         tipp10) cmd=(tipp10) ;;
         cn-first | cn | en | ar | joined) cmd=("$exe") ;;
         en-first) cmd=(env LANG=en_US.UTF-8 "$exe") ;;
@@ -134,7 +135,7 @@ name_of() {
     case $1 in
         bare) echo "bare dialog" ;;
         floor) echo "scripts floor" ;;
-        texts) echo "first page (yardstick)" ;;
+        page) echo "first page (yardstick)" ;;
         tipp10) echo "TIPP10" ;;
         cn-first) echo "tutor cn, first start" ;;
         en-first) echo "tutor en, first start" ;;

@@ -7,7 +7,7 @@
 # Usage: bash tools/profile_startup.sh CASE [LINES]
 #   CASE: cn-first, cn, en-first, en, ar-first, ar (tutor, first or later
 #   start, as in tools/bench_startup.sh), editor, teacher, or the floors
-#   bare and floor (tools/bench/baredialog.cpp) and the yardstick texts
+#   bare and floor (tools/bench/baredialog.cpp) and the yardstick page
 #   (the texts and logo of the tutor's first page alone); LINES of the
 #   listing (default 40). The callgrind file is kept in build/callgrind.CASE,
 #   and a picture of the first paint, from a run without callgrind, in
@@ -40,7 +40,7 @@ case $c in
     teacher) args=(class) ;;
     bare) exe=$build/bench/baredialog ;;
     floor) exe=$build/bench/baredialog; args=(--scripts) ;;
-    texts) exe=$build/bench/baredialog; args=(--about-texts) ;;
+    page) exe=$build/bench/baredialog; args=(--first-page) ;;
     *) echo "unknown case: $c" >&2; exit 2 ;;
 esac
 out="$build/callgrind.$c"

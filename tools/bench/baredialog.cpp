@@ -2,7 +2,7 @@
 // does to put a dialog of the tutor's size on screen, and, with --scripts,
 // the same dialog showing one Chinese and one Arabic label, which is what
 // finding and shaping fonts for the two scripts costs any program. With
-// --about-texts, the dialog shows what the tutor's first page (Chinese)
+// --first-page, the dialog shows what the tutor's first page (Chinese)
 // cannot do without and nothing else: its texts, painted in the fonts the
 // tutor shows them in, and its logo, drawn from the same picture by the
 // same style sheet; no other widget, picture or style. The least that page
@@ -30,10 +30,10 @@ protected:
     }
 };
 
-class AboutTexts : public QWidget
+class FirstPageTexts : public QWidget
 {
 public:
-    explicit AboutTexts(QWidget* parent) : QWidget(parent) { setGeometry(0, 0, 685, 500); }
+    explicit FirstPageTexts(QWidget* parent) : QWidget(parent) { setGeometry(0, 0, 685, 500); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -92,9 +92,9 @@ int main(int argc, char* argv[])
         auto* arabic = new QLabel(QStringLiteral("برنامج تعليم الكتابة بالعربية"), &dialog);
         arabic->move(280, 280);
     }
-    if (QCoreApplication::arguments().contains(QStringLiteral("--about-texts"))) {
+    if (QCoreApplication::arguments().contains(QStringLiteral("--first-page"))) {
         AppStyle::InstallFontSubstitutions();
-        new AboutTexts(&dialog);
+        new FirstPageTexts(&dialog);
         auto* logo = new QWidget(&dialog);
         logo->setGeometry(30, 60, 241, 181);
         logo->setStyleSheet(QStringLiteral("border-image: url(:/pic/logo_big);"));
