@@ -208,6 +208,13 @@ private slots:
     // also where the desktop's icon theme has an arrow of its own.
     void linkArrowIsQtsOwn()
     {
+        // Over the style chosen before, as "-style windows" would.
+        qApp->setStyle(u"windows"_s);
+        AppStyle::Install(*qApp);
+        const std::unique_ptr<QStyle> windows(QStyleFactory::create(u"windows"_s));
+        QCOMPARE(qApp->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                 windows->pixelMetric(QStyle::PM_ScrollBarExtent));
+        qApp->setStyle(u"fusion"_s);
         AppStyle::Install(*qApp);
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));
         QList<QImage> own;

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPixmap>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStringList>
 #include <QStyleOption>
@@ -88,6 +89,8 @@ void Substitute(const QString& family, const QStringList& own, const QStringList
 class LinkArrowStyle : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icon == SP_CommandLink) {
@@ -129,10 +132,13 @@ void InstallFontSubstitutions()
 void Install(QApplication& app)
 {
     InstallFontSubstitutions();
-    static bool styled = false;
-    if (!styled) {
-        app.setStyle(new LinkArrowStyle);
-        styled = true;
+    // Once, over the style the application has chosen (a "-style"
+    // argument's or the desktop's), which the proxy takes over; again only
+    // if another style has replaced it since.
+    static QPointer<QStyle> arrowStyle;
+    if (!arrowStyle) {
+        arrowStyle = new LinkArrowStyle(app.style());
+        app.setStyle(arrowStyle);
     }
     app.setStyleSheet(QString::fromLatin1(StyleSheet));
 }
