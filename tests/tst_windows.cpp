@@ -214,6 +214,7 @@ private slots:
         const std::unique_ptr<QStyle> windows(QStyleFactory::create(u"windows"_s));
         QCOMPARE(qApp->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                  windows->pixelMetric(QStyle::PM_ScrollBarExtent));
+        qApp->setStyleSheet(QString());
         qApp->setStyle(u"fusion"_s);
         AppStyle::Install(*qApp);
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"fusion"_s));

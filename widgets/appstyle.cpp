@@ -134,9 +134,11 @@ void Install(QApplication& app)
     InstallFontSubstitutions();
     // Once, over the style the application has chosen (a "-style"
     // argument's or the desktop's), which the proxy takes over; again only
-    // if another style has replaced it since.
+    // if another style has replaced it since. Without a style sheet, the
+    // style is the chosen one itself, not the sheet's wrapper around it.
     static QPointer<QStyle> arrowStyle;
     if (!arrowStyle) {
+        app.setStyleSheet(QString());
         arrowStyle = new LinkArrowStyle(app.style());
         app.setStyle(arrowStyle);
     }
