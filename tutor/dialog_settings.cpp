@@ -132,6 +132,9 @@ void Dialog::ShowKeyboardPicture()
 {
     if (ui->tabWidget->currentWidget() != ui->tabletter && ui->wg_kb_pic->styleSheet().isEmpty())
         return;
-    const bool kb102 = ui->rad_kb_102->isChecked();
-    ui->wg_kb_pic->setStyleSheet(QString::fromLatin1(kb102 ? AppStyle::Keyboard102Sheet : AppStyle::Keyboard101Sheet));
+    const QString sheet = QString::fromLatin1(ui->rad_kb_102->isChecked() ? AppStyle::Keyboard102Sheet
+                                                                           : AppStyle::Keyboard101Sheet);
+    // Setting a sheet restyles the board even when it is the same one.
+    if (ui->wg_kb_pic->styleSheet() != sheet)
+        ui->wg_kb_pic->setStyleSheet(sheet);
 }
